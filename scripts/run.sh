@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, creates a database on the first run, and starts
+# the program.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELORAST_BUILD_DIR:-$root/build}
+
+bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/build.sh" -DVELORAST_TESTS=OFF -DVELORAST_BENCHMARKS=OFF
+
+# First run: a new database with sample persons and vehicles, and its folder stored
+# in the settings, so that the program opens it without asking.
+data=${XDG_DATA_HOME:-$HOME/.local/share}/Velorast
+config=${XDG_CONFIG_HOME:-$HOME/.config}/Velorast.ini
+if [ ! -f "$data/evidenta2000.mdb" ] && ! grep -qs '^CaBD=' "$config"; then
+  mkdir -p "$data"
+  "$build/bin/velorast-createdb" "$data" --sample
+  mkdir -p "$(dirname "$config")"
+  printf '[CaleBD]\nCaBD=%s\n' "$data" >> "$config"
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting the program on a virtual display (xvfb-run)."
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/velorast"
+fi
+exec "$build/bin/velorast"

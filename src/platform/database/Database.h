@@ -1,0 +1,140 @@
+#pragma once
+// The data-access layer: one open database and its record sets, over SQLCipher.
+//
+// A database file is opened with a connect string ";PWD=<password>". A record set is
+// opened from SQL text; every value that comes from the clerk is passed as a bound
+// parameter (a "?" in the SQL text), never pasted into it.
+//
+// LIKE keeps the wildcards the clerk knows: * any run of characters, ? one character,
+// # one digit, [abc] / [a-z] / [!abc] a set; compared without regard to letter case.
+//
+// Every failure raises platform::RuntimeError with one of the numbers below, a
+// description in Romanian and the source "Velorast.Database".
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <memory>
+
+#include "platform/RuntimeError.h"
+
+struct sqlite3;
+
+namespace platform {
+
+enum RecordsetType : int { dbOpenDynaset = 2 };
+
+enum DatabaseError : int {
+  kDbUpdateWithoutEdit = 3020,   // Update or field write without AddNew or Edit
+  kDbNoCurrentRecord = 3021,     // no current record
+  kDbFileNotFound = 3024,        // the file does not exist
+  kDbWrongPassword = 3031,       // the file is a database but not under this password
+  kDbSyntax = 3075,              // SQL or criterion the engine refuses
+  kDbRecordDeleted = 3167,       // the current record has been deleted
+  kDbItemNotFound = 3265,        // no field of that name or ordinal
+  kDbWriteFailed = 3146,         // the engine refused a write
+  kDbUnrecognizedFormat = 3343,  // the file is damaged or not a database
+};
+
+class Recordset;
+
+class Database : public std::enable_shared_from_this<Database> {
+ public:
+  // Opens an existing file, shared, read-write unless readOnly. Never creates a file.
+  // connect is ";PWD=<password>" (an empty password opens an unencrypted file).
+  // Distinct errors: kDbFileNotFound, kDbWrongPassword, kDbUnrecognizedFormat.
+  static std::shared_ptr<Database> OpenDatabase(const QString& path, bool exclusive, bool readOnly,
+                                                const QString& connect);
+
+  // Creates a new, empty encrypted file with explicit cipher settings.
+  // Refuses (kDbWriteFailed) when the file already exists.
+  static std::shared_ptr<Database> CreateDatabase(const QString& path, const QString& password);
+
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // A dynaset over a single-table SELECT ("SELECT * FROM T [WHERE ...] [ORDER BY ...]",
+  // or a column list instead of *). Positioned on its first row, at BOF and EOF when
+  // empty.
+  std::unique_ptr<Recordset> OpenRecordset(const QString& sql, const QVariantList& params = {},
+                                           int type = dbOpenDynaset);
+
+  // Runs a statement that returns no rows (CREATE, INSERT, ...).
+  void Execute(const QString& sql, const QVariantList& params = {});
+
+  const QString& Path() const { return path_; }
+  sqlite3* Handle() const { return db_; }
+
+ private:
+  Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+  sqlite3* db_ = nullptr;
+  QString path_;
+};
+
+// One field of the current row. A Null value is a QVariant that isNull(); the empty
+// text is a non-null QVariant holding "".
+class Field {
+ public:
+  QString Name() const;
+  QVariant Value() const;
+  void SetValue(const QVariant& value);  // only between AddNew/Edit and Update
+  bool IsNull() const { return Value().isNull(); }
+  QString Text() const { return Value().toString(); }  // Null reads as ""
+
+ private:
+  friend class Recordset;
+  Field(Recordset* rs, int ordinal) : rs_(rs), ordinal_(ordinal) {}
+  Recordset* rs_;
+  int ordinal_;
+};
+
+// A dynaset: the rows of its query, with their row ids, and a current position.
+// - Rows it added stay in the set even when they do not match its query.
+// - A deleted row stays as a hole: the position stays on it (fields raise
+//   kDbRecordDeleted) until a move; moves skip deleted rows.
+// - Values are read from the database, so they show changes made through other sets.
+class Recordset {
+ public:
+  ~Recordset();
+
+  bool BOF() const;
+  bool EOF() const;
+  int RecordCount() const;  // rows not deleted
+
+  void MoveFirst();     // kDbNoCurrentRecord on an empty set
+  void MoveNext();      // kDbNoCurrentRecord when already at EOF
+  void MovePrevious();  // kDbNoCurrentRecord when already at BOF
+  void MoveLast();      // kDbNoCurrentRecord on an empty set
+
+  // Makes the first row of the set that meets the criterion current; NoMatch() tells
+  // whether one did. The criterion is an SQL condition on the set's table, with "?" for
+  // bound values: FindFirst("CNP = ?", {cnp}). On no match the position stays.
+  void FindFirst(const QString& criterion, const QVariantList& params = {});
+  bool NoMatch() const { return noMatch_; }
+
+  void AddNew();        // starts a new row; Update inserts it and appends it to the set
+  void Edit();          // the current row becomes changeable; kDbNoCurrentRecord without one
+  void Update();        // writes the new or changed row
+  void CancelUpdate();
+  void Delete();        // deletes the current row from the table
+  void Requery();       // runs the set's SQL again; positioned on the first row
+
+  int FieldCount() const;
+  Field Fields(int ordinal);            // kDbItemNotFound when out of range
+  Field Fields(const QString& name);    // by name, case-insensitive; kDbItemNotFound
+  QString FieldName(int ordinal) const;
+
+ private:
+  friend class Database;
+  friend class Field;
+  struct Impl;
+  explicit Recordset(std::unique_ptr<Impl> impl);
+  QVariant ValueAt(int ordinal) const;
+  void SetValueAt(int ordinal, const QVariant& value);
+
+  std::unique_ptr<Impl> impl_;
+  bool noMatch_ = false;
+};
+
+}  // namespace platform
