@@ -1,0 +1,20 @@
+#pragma once
+// Process-wide values of the application core, set once at start-up.
+
+#include <QString>
+#include <memory>
+
+#include "platform/database/Database.h"
+
+namespace core {
+
+inline QString NumeBazaDate;  // the database file name, "evidenta2000.mdb"
+inline QString AppPath;       // the program folder (folder of the executable)
+
+// The one open database of the process.
+inline std::shared_ptr<platform::Database> BazaDate;
+
+// The password of the database file.
+inline const QString kDatabasePassword = QStringLiteral("morcovulverde");
+
+}  // namespace core

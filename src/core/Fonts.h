@@ -1,0 +1,18 @@
+#pragma once
+// The document fonts, loaded from table Campuri at start-up (name, size in points, bold,
+// italic, underline).
+
+#include <QFont>
+
+namespace core::fonts {
+
+inline QFont FontDrav;    // the documents' data cells and boxes
+inline QFont DefFont;     // loaded and checked, otherwise unused
+inline QFont FontRaport;  // loaded and checked, otherwise unused
+inline QFont FontFisa;    // the registration sheets' data cells
+
+// Loads the four fonts from BazaDate; on a missing or bad row shows
+// "Setarile fonturilor din BD sunt gresite. Va rog sa corectati!" and ends the program.
+void LoadFonts();
+
+}  // namespace core::fonts
