@@ -112,6 +112,7 @@ void CreateRubrics(QWidget* content, const main_window::RubricPane& pane,
           if (p.text.isEmpty()) break;  // the window's own label stands there
           auto* label = new main_window::StackedLabel(content, true);
           label->setText(p.text);
+          label->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 7.5));
           Place(label, p.place);
         } else {
           QLabel* label = Caption(content, p.text, p.place, Qt::AlignRight | Qt::AlignVCenter);
