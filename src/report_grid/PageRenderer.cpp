@@ -219,21 +219,8 @@ class Painter {
         else if (screen) Add(guides, seg);
       }
     }
-    // Vertical segments come column by column, so join them after sorting.
-    auto joinSorted = [this](std::vector<Segment>& segs) {
-      std::stable_sort(segs.begin(), segs.end(), [](const Segment& a, const Segment& b) {
-        if (a.horizontal != b.horizontal) return a.horizontal;
-        if (a.at != b.at) return a.at < b.at;
-        return a.from < b.from;
-      });
-      std::vector<Segment> joined;
-      for (const Segment& s : segs) Add(joined, s);
-      segs.swap(joined);
-    };
-    joinSorted(lines);
-
+    // Each loop walks along one boundary line at a time, so Add joins the runs.
     if (screen) {
-      joinSorted(guides);
       p_.setPen(QPen(QColor(215, 215, 215), 0));
       for (const Segment& s : guides) Draw(s);
     }

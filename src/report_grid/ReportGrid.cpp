@@ -253,49 +253,33 @@ void ReportGrid::Unmerge(int anchorRow, int anchorCol) {
 
 // ---- GridFont -----------------------------------------------------------------------
 
-QString GridFont::Name() const {
-  if (row_ < 0) return grid_->defaultFont_.name;
-  return grid_->FontOf(row_, col_).name;
+const FontState& GridFont::Shown() const {
+  return row_ < 0 ? grid_->defaultFont_ : grid_->FontOf(row_, col_);
 }
 
-double GridFont::Size() const {
-  if (row_ < 0) return grid_->defaultFont_.size;
-  return grid_->FontOf(row_, col_).size;
-}
+QString GridFont::Name() const { return Shown().name; }
+double GridFont::Size() const { return Shown().size; }
+bool GridFont::Bold() const { return Shown().bold; }
 
-bool GridFont::Bold() const {
-  if (row_ < 0) return grid_->defaultFont_.bold;
-  return grid_->FontOf(row_, col_).bold;
+FontState& GridFont::Target() {
+  if (row_ < 0) return grid_->defaultFont_;
+  grid_->CheckCell(row_, col_);
+  return grid_->OwnFont(row_, col_);
 }
 
 void GridFont::SetName(const QString& name) {
-  if (row_ < 0) {
-    grid_->defaultFont_.name = name;
-  } else {
-    grid_->CheckCell(row_, col_);
-    grid_->OwnFont(row_, col_).name = name;
-  }
+  Target().name = name;
   grid_->Touch();
 }
 
 void GridFont::SetSize(double points) {
   CheckFontSize(points);
-  if (row_ < 0) {
-    grid_->defaultFont_.size = points;
-  } else {
-    grid_->CheckCell(row_, col_);
-    grid_->OwnFont(row_, col_).size = points;
-  }
+  Target().size = points;
   grid_->Touch();
 }
 
 void GridFont::SetBold(bool bold) {
-  if (row_ < 0) {
-    grid_->defaultFont_.bold = bold;
-  } else {
-    grid_->CheckCell(row_, col_);
-    grid_->OwnFont(row_, col_).bold = bold;
-  }
+  Target().bold = bold;
   grid_->Touch();
 }
 

@@ -144,6 +144,8 @@ class GridFont {
   friend class ReportGrid;
   friend class GridCell;
   GridFont(ReportGrid* grid, int row, int col) : grid_(grid), row_(row), col_(col) {}
+  const FontState& Shown() const;  // what the font reads as
+  FontState& Target();             // what a change writes to (a cell's own font, made on demand)
   ReportGrid* grid_;
   int row_, col_;  // row_ < 0: the default font
 };
