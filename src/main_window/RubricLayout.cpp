@@ -35,7 +35,7 @@ const RubricPane& FisaFataRubrics() {
              "", GroupStyle::Stacked},
             {11, {{{{26, 0}}}}},
             {12, {{{{27, 0}}}}},
-            {13, {{{{28, 1300}, {29, 800}, {30, 1300}, {31, 0}}}},
+            {13, {{{{28, 1250}, {29, 650}, {30, 1250}, {31, 0}}}},
              "                           Dimens. anvelopelor", GroupStyle::Left},
             {14, {{{{32, 1500}, {33, 0}}}}, " Zgomotul (dB(A))", GroupStyle::Left},
             {15, {{{{34, 1000}, {35, 0}}}}, "Presiunea aerului la (bar) la cupla de franare",
