@@ -1,8 +1,5 @@
 #include "main_window/frmVelorast.h"
 
-#include <cstdio>
-#undef EOF  // TEMP until the data-access layer lands
-
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +11,7 @@
 
 #include "core/AppState.h"
 #include "core/FocusColour.h"
+#include "core/Modul.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
 #include "platform/Keystrokes.h"
@@ -22,6 +20,8 @@
 #include "platform/RuntimeError.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
+#include "platform/database/Database.h"
+#include "report_grid/ReportGridView.h"
 
 using main_window::TwipsBox;
 
@@ -228,8 +228,14 @@ void frmVelorast::txtVerso_GotFocus(int Index) {
 
 void frmVelorast::txtCamp_LostFocus(int Index) { txtCamp.at(Index)->SetBackColor(Qt::white); }
 
+// Leaving a CNP box with text in it writes the birth date that the CNP holds.
 void frmVelorast::txtVerso_LostFocus(int Index) {
-  txtVerso.at(Index)->SetBackColor(Qt::white);
+  platform::TextBox* box = txtVerso.at(Index);
+  if (!box->text().isEmpty()) {
+    if (Index == 4) txtVerso[7]->setText(core::DateFromCnp(txtVerso[4]->text()));
+    if (Index == 26) txtVerso[27]->setText(core::DateFromCnp(txtVerso[26]->text()));
+  }
+  box->SetBackColor(Qt::white);
 }
 
 void frmVelorast::txtCamp_KeyDown(int, int KeyCode, Qt::KeyboardModifiers) {

@@ -28,9 +28,14 @@ class QTreeWidget;
 
 namespace platform {
 class CommandButton;
+class PictureButton;
 class Recordset;
 class TextBox;
 }  // namespace platform
+
+namespace report_grid {
+class ReportGridView;
+}
 
 namespace main_window {
 
@@ -120,11 +125,11 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow {
 
   // ---- "Listari": the print bar, the document buttons and the grid
   QWidget* picTop = nullptr;
-  QPushButton* cmdPrint = nullptr;
-  QPushButton* cmdPrintPreview = nullptr;
+  platform::PictureButton* cmdPrint = nullptr;
+  platform::PictureButton* cmdPrintPreview = nullptr;
   QCheckBox* chkPrintComplet = nullptr;
   QWidget* picLeftMic = nullptr;
-  QWidget* Grid = nullptr;
+  report_grid::ReportGridView* Grid = nullptr;
   platform::CommandButton* cmdFisaFata = nullptr;
   platform::CommandButton* cmdFisaVerso = nullptr;
   platform::CommandButton* cmdFisaComplet = nullptr;

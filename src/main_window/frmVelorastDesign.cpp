@@ -22,8 +22,10 @@
 #include "main_window/StackedLabel.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
+#include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
+#include "report_grid/ReportGridView.h"
 
 using main_window::TwipsBox;
 
@@ -284,8 +286,11 @@ void frmVelorast::CreateFisaVersoPane() {
 void frmVelorast::CreateListariPane() {
   picTop = PictureBox(picParent4, QStringLiteral("picTop"));
   const QFont printFont = MakeFont(QStringLiteral("Arial"), 8.25);
-  cmdPrint = Button(picTop, QStringLiteral("cmdPrint"), QStringLiteral("Print"), {120, 0, 1215, 495});
-  cmdPrintPreview = Button(picTop, QStringLiteral("cmdPrintPreview"), QStringLiteral("Preview"), {1410, 0, 1275, 495});
+  cmdPrint = Named(new platform::PictureButton(QStringLiteral("Print"), picTop), QStringLiteral("cmdPrint"));
+  cmdPrintPreview =
+      Named(new platform::PictureButton(QStringLiteral("Preview"), picTop), QStringLiteral("cmdPrintPreview"));
+  Place(cmdPrint, 120, 0, 1215, 495);
+  Place(cmdPrintPreview, 1410, 0, 1275, 495);
   cmdPrint->setFont(printFont);
   cmdPrintPreview->setFont(printFont);
   chkPrintComplet = Named(new QCheckBox(QStringLiteral("Printare completa a fisei"), picTop),
@@ -339,11 +344,7 @@ void frmVelorast::CreateListariPane() {
     this->*members.at(placed.spec->name) = button;
   }
 
-  // The report grid's place.
-  Grid = PictureBox(picParent4, QStringLiteral("Grid"));
-  QPalette white = Grid->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  Grid->setPalette(white);
+  Grid = Named(new report_grid::ReportGridView(picParent4), QStringLiteral("Grid"));
 }
 
 void frmVelorast::CreateMenus() {

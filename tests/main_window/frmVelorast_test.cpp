@@ -21,9 +21,11 @@
 #include "platform/CommandButton.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureButton.h"
 #include "platform/Program.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
+#include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
 
 using platform::Forms;
@@ -262,6 +264,38 @@ TEST_F(MainWindow, TheFocusColourComesAndGoesWithTheFocus) {
     EXPECT_EQ(w->txtVerso[5]->BackColor(), white) << none;
   }
   EXPECT_EQ(w->txtVerso[0]->BackColor(), white);
+}
+
+TEST_F(MainWindow, LeavingACnpBoxWritesTheBirthDateItHolds) {
+  frmVelorast* w = Show();
+  w->tabVelorast->setCurrentIndex(1);
+  struct Case {
+    const char* cnp;
+    const char* birthDate;  // what the birth-date box holds afterwards
+  };
+  const Case cases[] = {
+      {"1850331460012", "31.03.85"},
+      {"12", "..2"},
+      {"185033", "3.03.85"},
+      {"   ", "..  "},
+      {"", "01.01.01"},  // an empty CNP leaves the date as typed
+  };
+  for (const auto& [cnpBox, dateBox] : {std::pair{4, 7}, std::pair{26, 27}}) {
+    for (const Case& c : cases) {
+      w->txtVerso[dateBox]->setText("01.01.01");
+      w->txtVerso[cnpBox]->setFocus();
+      w->txtVerso[cnpBox]->setText(QString::fromLatin1(c.cnp));
+      w->txtVerso[cnpBox + 1]->setFocus();
+      EXPECT_EQ(w->txtVerso[dateBox]->text(), c.birthDate) << cnpBox << " '" << c.cnp << "'";
+      EXPECT_EQ(w->txtVerso[cnpBox]->BackColor(), QColor(Qt::white));
+    }
+  }
+  // Any other box only turns white; a CNP set by the program writes nothing.
+  w->txtVerso[7]->setText("01.01.01");
+  w->txtVerso[4]->setText("2720815400034");
+  w->txtVerso[3]->setFocus();
+  w->txtVerso[5]->setFocus();
+  EXPECT_EQ(w->txtVerso[7]->text(), "01.01.01");
 }
 
 TEST_F(MainWindow, LengthLimitsHoldForTypingAndForTextSetByTheProgram) {

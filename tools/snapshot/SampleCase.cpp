@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/CaseBoxTable.h"
+#include "core/DatabaseSchema.h"
 #include "main_window/frmVelorast.h"
 #include "platform/TextBox.h"
 
@@ -83,6 +84,10 @@ QList<std::pair<QString, QString>> SampleCase() {
       {"NrCarteIdentitate", "C 123456"},
       {"Specificatii", "Carlig de remorcare\r\nInstalatie GPL omologata"},
   };
+}
+
+std::shared_ptr<platform::Database> OpenSampleDatabase(const QString& folder) {
+  return core::schema::CreateProgramDatabase(folder, true);
 }
 
 void FillSampleCase(frmVelorast& window) {
