@@ -65,25 +65,31 @@ QString frmVelorast::CampText(int index) const { return txtCamp.at(index)->text(
 QString frmVelorast::VersoText(int index) const { return txtVerso.at(index)->text(); }
 QString frmVelorast::SpecificatiiText() const { return txtSpecificatii->toPlainText(); }
 
+namespace {
+
+// One array of data boxes: each box's events reach the array's handlers with its index.
+template <std::size_t N>
+void ConnectBoxes(frmVelorast* window, const std::array<platform::TextBox*, N>& boxes,
+                  void (frmVelorast::*gotFocus)(int), void (frmVelorast::*lostFocus)(int),
+                  void (frmVelorast::*keyDown)(int, int, Qt::KeyboardModifiers)) {
+  for (int i = 0; i < static_cast<int>(N); ++i) {
+    platform::TextBox* box = boxes[i];
+    QObject::connect(box, &platform::TextBox::GotFocus, window, [=] { (window->*gotFocus)(i); });
+    QObject::connect(box, &platform::TextBox::LostFocus, window, [=] { (window->*lostFocus)(i); });
+    QObject::connect(box, &platform::TextBox::KeyDown, window,
+                     [=](int key, Qt::KeyboardModifiers shift) { (window->*keyDown)(i, key, shift); });
+  }
+}
+
+}  // namespace
+
 void frmVelorast::ConnectHandlers() {
-  for (int i = 0; i < core::kCampCount; ++i) {
-    platform::TextBox* box = txtCamp[i];
-    connect(box, &platform::TextBox::GotFocus, this, [this, i] { txtCamp_GotFocus(i); });
-    connect(box, &platform::TextBox::LostFocus, this, [this, i] { txtCamp_LostFocus(i); });
-    connect(box, &platform::TextBox::KeyDown, this,
-            [this, i](int key, Qt::KeyboardModifiers shift) { txtCamp_KeyDown(i, key, shift); });
-  }
-  for (int i = 0; i < core::kVersoCount; ++i) {
-    platform::TextBox* box = txtVerso[i];
-    connect(box, &platform::TextBox::GotFocus, this, [this, i] { txtVerso_GotFocus(i); });
-    connect(box, &platform::TextBox::LostFocus, this, [this, i] { txtVerso_LostFocus(i); });
-    connect(box, &platform::TextBox::KeyDown, this,
-            [this, i](int key, Qt::KeyboardModifiers shift) { txtVerso_KeyDown(i, key, shift); });
-  }
-  connect(txtCriteriu, &platform::TextBox::KeyDown, this,
-          &frmVelorast::txtCriteriu_KeyDown);
-  connect(txtCriteriu2, &platform::TextBox::KeyDown, this,
-          &frmVelorast::txtCriteriu2_KeyDown);
+  ConnectBoxes(this, txtCamp, &frmVelorast::txtCamp_GotFocus, &frmVelorast::txtCamp_LostFocus,
+               &frmVelorast::txtCamp_KeyDown);
+  ConnectBoxes(this, txtVerso, &frmVelorast::txtVerso_GotFocus, &frmVelorast::txtVerso_LostFocus,
+               &frmVelorast::txtVerso_KeyDown);
+  connect(txtCriteriu, &platform::TextBox::KeyDown, this, &frmVelorast::txtCriteriu_KeyDown);
+  connect(txtCriteriu2, &platform::TextBox::KeyDown, this, &frmVelorast::txtCriteriu2_KeyDown);
   connect(tabVelorast, &QTabWidget::currentChanged, this, [this] { tabVelorast_Click(); });
   // The bar's value changes both when it is clicked and while its thumb is dragged.
   connect(vscInput1, &QScrollBar::valueChanged, this, [this] { vscInput1_Change(); });

@@ -244,21 +244,20 @@ void frmVelorast::CreateFisaVersoPane() {
 
   CreateRubrics(picInput3, rubrics, txtVerso, QStringLiteral("txtVerso"));
 
-  // The buyer's and the seller's buttons stand in the band of their heading.
-  const QString clear = QStringLiteral("Golire campuri");
-  const QString add = QStringLiteral("Adauga");
-  const QString modify = QStringLiteral("Modifica");
+  // The buyer's and the seller's buttons stand in the band of their heading: "Golire
+  // campuri" at its left end, "Adauga" and "Modifica" at its right end.
   const int right = rubrics.width;
-  cmdClear1 = Button(picInput3, QStringLiteral("cmdClear1"), clear, {390, 510, 1500, 315}, false);
-  cmdSave1 = Button(picInput3, QStringLiteral("cmdSave1"), add, {right - 2100, 510, 1035, 315}, false);
-  cmdEdit1 = Button(picInput3, QStringLiteral("cmdEdit1"), modify, {right - 1035, 510, 1035, 315}, false);
-  cmdClear2 = Button(picInput3, QStringLiteral("cmdClear2"), clear, {390, 6030, 1500, 315}, false);
-  cmdSave2 = Button(picInput3, QStringLiteral("cmdSave2"), add, {right - 2100, 6030, 1035, 315}, false);
-  cmdEdit2 = Button(picInput3, QStringLiteral("cmdEdit2"), modify, {right - 1035, 6030, 1035, 315}, false);
-  cmdSave1->setToolTip(QStringLiteral("Adauga datele cumparatorului"));
-  cmdEdit1->setToolTip(QStringLiteral("Modifica datele cumparatorului"));
-  cmdSave2->setToolTip(QStringLiteral("Adauga datele vanzatorului"));
-  cmdEdit2->setToolTip(QStringLiteral("Modifica datele vanzatorului"));
+  auto headingButtons = [&](int group, int top, const QString& whose, QPushButton*& clear, QPushButton*& save,
+                            QPushButton*& edit) {
+    auto name = [group](const char* kind) { return QStringLiteral("%1%2").arg(QLatin1StringView(kind)).arg(group); };
+    clear = Button(picInput3, name("cmdClear"), QStringLiteral("Golire campuri"), {390, top, 1500, 315}, false);
+    save = Button(picInput3, name("cmdSave"), QStringLiteral("Adauga"), {right - 2100, top, 1035, 315}, false);
+    edit = Button(picInput3, name("cmdEdit"), QStringLiteral("Modifica"), {right - 1035, top, 1035, 315}, false);
+    save->setToolTip(QStringLiteral("Adauga datele ") + whose);
+    edit->setToolTip(QStringLiteral("Modifica datele ") + whose);
+  };
+  headingButtons(1, 510, QStringLiteral("cumparatorului"), cmdClear1, cmdSave1, cmdEdit1);
+  headingButtons(2, 6030, QStringLiteral("vanzatorului"), cmdClear2, cmdSave2, cmdEdit2);
 
   fra1 = Named(new QGroupBox(QStringLiteral("Cautare"), picParent3), QStringLiteral("fra1"));
   fra1->hide();
