@@ -249,3 +249,35 @@ TEST(ReportGridPrinting, PrintsThroughCupsOnThePrinterMadeCurrent) {
   }
   platform::ResetCurrentPrinter();
 }
+
+TEST(ReportGridPrinting, APrintThatFailsIsAClearError) {
+  platform::PrintersScript gone({"Imprimanta_Disparuta"});  // listed, but not there to print
+  ReportGrid g;
+  g.Cell(1, 1).SetText("x");
+  try {
+    PrintGrid(g);
+    FAIL() << "a print on a missing printer reported no failure";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+    EXPECT_EQ(e.Description(),
+              "Tiparirea pe imprimanta \"Imprimanta_Disparuta\" nu a reusit. Verificati imprimanta si "
+              "incercati din nou.");
+  }
+}
+
+TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
+  ReportGrid g;  // 96 dpi, margins 0: one grid unit is one pixel
+  g.SetRows(4);
+  g.SetCols(4);
+  g.Column(0).SetWidth(0);
+  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
+  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
+  g.PageSetup().SetLeftMargin(0);
+  g.PageSetup().SetTopMargin(0);
+  g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);  // before the merge
+  g.Range(1, 1, 2, 3).Merge();
+  const QImage paper = RenderPageImage(g, 96);
+  for (int column = 0; column < 3; ++column)          // under the whole area
+    EXPECT_LT(DarkestOnRow(paper, 80, column * 50 + 2, column * 50 + 48), 100) << column;
+  EXPECT_EQ(DarkestOnRow(paper, 40, 2, 148), 255);   // not inside it
+}
