@@ -112,6 +112,18 @@ int DarkestOnRow(const QImage& image, int y, int x1, int x2) {
   return darkest;
 }
 
+// Three rows of 40 and three columns of 50 units at margins 0: rendered at 96 dpi, one
+// grid unit is one pixel of the page image.
+void LayLineGrid(ReportGrid& g) {
+  g.SetRows(4);
+  g.SetCols(4);
+  g.Column(0).SetWidth(0);
+  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
+  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
+  g.PageSetup().SetLeftMargin(0);
+  g.PageSetup().SetTopMargin(0);
+}
+
 }  // namespace
 
 TEST(ReportGridPrinting, CellTextsLandWhereWidthsHeightsAndMarginsPutThem) {
@@ -157,15 +169,8 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
 }
 
 TEST(ReportGridPrinting, ACellThatDoesNotPrintLeavesOutItsLines) {
-  // At 96 dpi one grid unit is one pixel; the margins are 0.
   ReportGrid g;
-  g.SetRows(4);
-  g.SetCols(4);
-  g.Column(0).SetWidth(0);
-  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
-  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
-  g.PageSetup().SetLeftMargin(0);
-  g.PageSetup().SetTopMargin(0);
+  LayLineGrid(g);
   g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);     // printable
   g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThick);     // not printable
   g.Cell(1, 2).SetPrintable(false);
@@ -266,14 +271,8 @@ TEST(ReportGridPrinting, APrintThatFailsIsAClearError) {
 }
 
 TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
-  ReportGrid g;  // 96 dpi, margins 0: one grid unit is one pixel
-  g.SetRows(4);
-  g.SetCols(4);
-  g.Column(0).SetWidth(0);
-  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
-  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
-  g.PageSetup().SetLeftMargin(0);
-  g.PageSetup().SetTopMargin(0);
+  ReportGrid g;
+  LayLineGrid(g);
   g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);  // before the merge
   g.Range(1, 1, 2, 3).Merge();
   const QImage paper = RenderPageImage(g, 96);
