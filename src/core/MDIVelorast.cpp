@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "platform/Twips.h"
 
@@ -34,6 +35,8 @@ void MDIVelorast::Show() {
   if (!loaded_) {
     loaded_ = true;
     MDIForm_Load();
+    // Filled to the screen also where no window manager maximises it.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   }
   showMaximized();
 }
