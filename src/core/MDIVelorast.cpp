@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 
 #include "platform/Twips.h"
@@ -12,6 +13,29 @@
 namespace core {
 namespace {
 MDIVelorast::MainWindowFactory g_mainWindowFactory;
+
+// Makes a child's frame follow the child: hidden when the child is hidden, shown and
+// made active when it is shown again.
+class FrameFollower : public QObject {
+ public:
+  FrameFollower(QMdiSubWindow* frame, QMdiArea* area) : QObject(frame), frame_(frame), area_(area) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* child = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Hide && child->isHidden() && frame_->isVisible()) {
+      frame_->hide();
+    } else if (event->type() == QEvent::ShowToParent && !frame_->isVisible()) {
+      frame_->show();
+      area_->setActiveSubWindow(frame_);
+    }
+    return false;
+  }
+
+ private:
+  QMdiSubWindow* frame_;
+  QMdiArea* area_;
+};
+
 }  // namespace
 
 MDIVelorast::MDIVelorast() : workspace_(new QMdiArea(this)) {
@@ -57,6 +81,11 @@ QMdiSubWindow* MDIVelorast::AddChild(QWidget* child) {
   QMdiSubWindow* frame = workspace_->addSubWindow(child);
   frame->setAttribute(Qt::WA_DeleteOnClose);
   child->setAttribute(Qt::WA_DeleteOnClose);
+  child->installEventFilter(new FrameFollower(frame, workspace_));
+  // A window that closes itself leaves no empty frame behind.
+  connect(child, &QObject::destroyed, frame, [guard = QPointer<QMdiSubWindow>(frame)] {
+    if (guard) guard->deleteLater();
+  });
   return frame;
 }
 

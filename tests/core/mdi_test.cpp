@@ -42,6 +42,11 @@ class MainChild : public Child {
   MainChild() : Child(QStringLiteral("Aplicatia Velorastulare si Radiere"), true) {}
 };
 
+// Runs the pending deletions, and the ones they lead to.
+void ProcessDeletes() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QStringList MenuTitles(QMainWindow& w) {
   QStringList out;
   for (QAction* a : w.menuBar()->actions()) out << a->text();
@@ -75,6 +80,14 @@ TEST_F(MdiTest, ShowLoadsTheMainWindowAsMaximisedChild) {
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Aplicatia Velorastulare si Radiere"));
   EXPECT_EQ(mdi->Workspace()->activeSubWindow(), frame);
   EXPECT_EQ(MenuTitles(*mdi), (QStringList{"Meniu", "Setari"}));
+  // The main window hidden while a document form is open, then shown again.
+  main->hide();
+  EXPECT_FALSE(frame->isVisible());
+  main->show();
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_TRUE(frame->isMaximized());
+  EXPECT_EQ(mdi->Workspace()->activeSubWindow(), frame);
+  EXPECT_EQ(MenuTitles(*mdi), (QStringList{"Meniu", "Setari"}));
   mdi->Show();  // a second show loads nothing again
   EXPECT_EQ(mdi->Workspace()->subWindowList().size(), 1);
   EXPECT_EQ(mdi->ScaleHeight(), mdi->Workspace()->viewport()->height() * 15);
@@ -88,13 +101,20 @@ TEST_F(MdiTest, MenusFollowTheActiveChild) {
   EXPECT_TRUE(MenuTitles(*mdi).isEmpty()) << "a document form has no menus";
   QPointer<Child> gone = form;
   mdi->ChildFrame(form)->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeletes();
   EXPECT_TRUE(gone.isNull()) << "a closed child unloads";
   mdi->Workspace()->setActiveSubWindow(mdi->ChildFrame(platform::Forms::IfLoaded<MainChild>()));
   EXPECT_EQ(MenuTitles(*mdi), (QStringList{"Meniu", "Setari"}));
 
+  // A window that closes itself (its Exit button) takes its frame with it.
+  auto* other = new Child(QStringLiteral("alt formular"), false);
+  mdi->AddChild(other)->show();
+  other->close();
+  ProcessDeletes();
+  EXPECT_EQ(mdi->Workspace()->subWindowList().size(), 1);
+
   mdi->ChildFrame(platform::Forms::IfLoaded<MainChild>())->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeletes();
   EXPECT_FALSE(platform::Forms::IsLoaded<MainChild>());
   EXPECT_TRUE(MenuTitles(*mdi).isEmpty()) << "the empty parent has an empty menu bar";
   EXPECT_TRUE(mdi->isVisible());
@@ -117,7 +137,7 @@ TEST_F(MdiTest, ClosingTheParentAsksTheChildren) {
   main->refuse = false;
   QPointer<Child> formAlive = form;
   EXPECT_TRUE(mdi->close());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeletes();
   EXPECT_TRUE(formAlive.isNull());
   EXPECT_FALSE(platform::Forms::IsLoaded<MainChild>());
 }
