@@ -112,6 +112,18 @@ int DarkestOnRow(const QImage& image, int y, int x1, int x2) {
   return darkest;
 }
 
+// Three rows of 40 and three columns of 50 units at margins 0: rendered at 96 dpi, one
+// grid unit is one pixel of the page image.
+void LayLineGrid(ReportGrid& g) {
+  g.SetRows(4);
+  g.SetCols(4);
+  g.Column(0).SetWidth(0);
+  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
+  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
+  g.PageSetup().SetLeftMargin(0);
+  g.PageSetup().SetTopMargin(0);
+}
+
 }  // namespace
 
 TEST(ReportGridPrinting, CellTextsLandWhereWidthsHeightsAndMarginsPutThem) {
@@ -157,15 +169,8 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
 }
 
 TEST(ReportGridPrinting, ACellThatDoesNotPrintLeavesOutItsLines) {
-  // At 96 dpi one grid unit is one pixel; the margins are 0.
   ReportGrid g;
-  g.SetRows(4);
-  g.SetCols(4);
-  g.Column(0).SetWidth(0);
-  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
-  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
-  g.PageSetup().SetLeftMargin(0);
-  g.PageSetup().SetTopMargin(0);
+  LayLineGrid(g);
   g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);     // printable
   g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThick);     // not printable
   g.Cell(1, 2).SetPrintable(false);
@@ -248,4 +253,30 @@ TEST(ReportGridPrinting, PrintsThroughCupsOnThePrinterMadeCurrent) {
     ExpectPlaced(ReadSinglePage(job), p);
   }
   platform::ResetCurrentPrinter();
+}
+
+TEST(ReportGridPrinting, APrintThatFailsIsAClearError) {
+  platform::PrintersScript gone({"Imprimanta_Disparuta"});  // listed, but not there to print
+  ReportGrid g;
+  g.Cell(1, 1).SetText("x");
+  try {
+    PrintGrid(g);
+    FAIL() << "a print on a missing printer reported no failure";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+    EXPECT_EQ(e.Description(),
+              "Tiparirea pe imprimanta \"Imprimanta_Disparuta\" nu a reusit. Verificati imprimanta si "
+              "incercati din nou.");
+  }
+}
+
+TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
+  ReportGrid g;
+  LayLineGrid(g);
+  g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);  // before the merge
+  g.Range(1, 1, 2, 3).Merge();
+  const QImage paper = RenderPageImage(g, 96);
+  for (int column = 0; column < 3; ++column)          // under the whole area
+    EXPECT_LT(DarkestOnRow(paper, 80, column * 50 + 2, column * 50 + 48), 100) << column;
+  EXPECT_EQ(DarkestOnRow(paper, 40, 2, 148), 255);   // not inside it
 }
