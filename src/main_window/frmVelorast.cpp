@@ -10,10 +10,12 @@
 #include <QTreeWidget>
 
 #include "core/AppState.h"
+#include "core/ErrorGuard.h"
 #include "core/FocusColour.h"
 #include "core/Modul.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
+#include "platform/Forms.h"
 #include "platform/Keystrokes.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
@@ -57,7 +59,16 @@ frmVelorast::frmVelorast(QWidget* parent) : QWidget(parent) {
 
 frmVelorast::~frmVelorast() = default;
 
-QList<QMenu*> frmVelorast::Menus() const { return {mnuMeniu, mnuSetari, mnuHelp}; }
+frmVelorast* frmVelorast::Load() {
+  try {
+    return platform::Forms::Get<frmVelorast>();
+  } catch (const platform::RuntimeError& error) {
+    core::ReportUncaught(error);
+    platform::End(1);
+  }
+}
+
+QList<QMenu*> frmVelorast::ChildMenus() const { return {mnuMeniu, mnuSetari, mnuHelp}; }
 
 int frmVelorast::SelectedTab() const { return tabVelorast->currentIndex() + 1; }
 

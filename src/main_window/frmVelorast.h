@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/CaseBoxes.h"
+#include "core/MDIVelorast.h"
 #include "main_window/ShellLayout.h"
 
 class QCheckBox;
@@ -55,12 +56,17 @@ class CaseBoxesOfWindow : public core::CaseBoxes {
 
 }  // namespace main_window
 
-class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow {
+class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, public core::MdiChildMenus {
   Q_OBJECT
  public:
-  // Creates the controls, then loads the window (Form_Load).
+  // Creates the controls, then loads the window (Form_Load), which raises
+  // platform::RuntimeError when the record sets do not open.
   explicit frmVelorast(QWidget* parent = nullptr);
   ~frmVelorast() override;
+
+  // The window, loaded on its first use, for the MDI parent. When the load fails the
+  // program cannot work: the error is shown ("number description") and the program ends.
+  static frmVelorast* Load();
 
   // The window's caption.
   static inline const QString kCaption = QStringLiteral("Aplicatia Velorastulare si Radiere");
@@ -154,6 +160,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow {
   platform::CommandButton* cmdAnexa = nullptr;
 
   // ---- Menus: the MDI parent shows them while this window is its active child
+  QList<QMenu*> ChildMenus() const override;
   QMenu* mnuMeniu = nullptr;
   QAction* mnuEnd = nullptr;
   QMenu* mnuSetari = nullptr;
@@ -163,7 +170,6 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow {
   QAction* mnuContents = nullptr;
   QAction* mnuA1 = nullptr;
   QAction* mnuAbout = nullptr;
-  QList<QMenu*> Menus() const;
 
   // ---- The layout in twips, as Form_Resize and the scrolling leave it
   const main_window::ShellGeometry& Shell() const { return shell_; }

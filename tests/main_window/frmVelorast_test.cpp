@@ -117,16 +117,19 @@ TEST_F(MainWindow, LoadsWithCaptionsPanesRecordSetsAndListColumns) {
   expectColumns(w->lvwMasini, {{"Nr Ident", 1500}, {"Categorie", 800}, {"Marca", 1000}, {"Tip", 1000}});
 }
 
-TEST_F(MainWindow, AWindowThatCannotOpenItsRecordSetsDoesNotLoad) {
+TEST_F(MainWindow, AWindowThatCannotOpenItsRecordSetsEndsTheProgramWithTheError) {
   fixture.Db().Execute("DROP TABLE Masini");
-  EXPECT_THROW(Forms::Get<frmVelorast>(), platform::RuntimeError);
+  platform::MessageBoxScript boxes;
+  EXPECT_THROW(frmVelorast::Load(), platform::ProgramEnded);
   EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
+  ASSERT_EQ(boxes.Shown().size(), 1);
+  EXPECT_TRUE(boxes.Shown()[0].prompt.startsWith("3")) << boxes.Shown()[0].prompt.toStdString();
 }
 
 TEST_F(MainWindow, MenusHaveTheirItems) {
   frmVelorast* w = Show();
   QStringList seen;
-  for (QMenu* menu : w->Menus()) {
+  for (QMenu* menu : w->ChildMenus()) {
     QStringList items;
     for (QAction* a : menu->actions()) items << (a->isSeparator() ? "-" : a->text());
     seen << menu->title() + ": " + items.join(", ");
