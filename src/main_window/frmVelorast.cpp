@@ -110,6 +110,7 @@ void frmVelorast::ConnectHandlers() {
   connect(mnuPrinterSetup, &QAction::triggered, this, [this] { mnuPrinterSetup_Click(); });
   connect(mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+  ConnectRecordHandlers();
 }
 
 // ---- Load

@@ -14,6 +14,7 @@
 #include "core/CaseBoxes.h"
 #include "core/MDIVelorast.h"
 #include "main_window/ShellLayout.h"
+#include "platform/ListView.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -102,7 +103,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   QGroupBox* fra3 = nullptr;
   platform::TextBox* txtCriteriu2 = nullptr;
   QPushButton* cmdCauta2 = nullptr;
-  QTreeWidget* lvwMasini = nullptr;
+  platform::ListView* lvwMasini = nullptr;
   QPushButton* cmdSave3 = nullptr;
   QPushButton* cmdEdit3 = nullptr;
   QPushButton* cmdDelete2 = nullptr;
@@ -123,7 +124,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   QRadioButton* optNume = nullptr;
   platform::TextBox* txtCriteriu = nullptr;
   QPushButton* cmdCauta = nullptr;
-  QTreeWidget* lvwResult = nullptr;
+  platform::ListView* lvwResult = nullptr;
   QGroupBox* fra2 = nullptr;
   QRadioButton* optCumparator = nullptr;
   QRadioButton* optVanzator = nullptr;
@@ -195,6 +196,27 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void mnuContents_Click();
   void mnuAbout_Click();
 
+  // ---- Persons (PersonsSearch.cpp, PersonsEdit.cpp) and vehicles (Vehicles.cpp)
+  void cmdCauta_Click();
+  void lvwResult_Click();
+  void lvwResult_KeyUp(int KeyCode, Qt::KeyboardModifiers Shift);
+  void LoadPersoana();
+  void cmdSave1_Click();
+  void cmdSave2_Click();
+  void cmdEdit1_Click();
+  void cmdEdit2_Click();
+  void cmdDelete_Click();
+  void cmdClear1_Click();
+  void cmdClear2_Click();
+  void cmdCauta2_Click();
+  void lvwMasini_Click();
+  void lvwMasini_KeyUp(int KeyCode, Qt::KeyboardModifiers Shift);
+  void LoadMasina();
+  void cmdSave3_Click();
+  void cmdEdit3_Click();
+  void cmdDelete2_Click();
+  void cmdClear3_Click();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -212,6 +234,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void CreateMenus();
   void SetTabOrder();
   void ConnectHandlers();
+  void ConnectRecordHandlers();  // RecordControls.cpp
 
   // Form_Load and its steps.
   void Form_Load();

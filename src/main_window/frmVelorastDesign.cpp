@@ -22,6 +22,7 @@
 #include "main_window/StackedLabel.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
+#include "platform/ListView.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -67,15 +68,8 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
   return button;
 }
 
-QTreeWidget* ListView(QWidget* parent, const QString& name) {
-  auto* list = Named(new QTreeWidget(parent), name);
-  list->setRootIsDecorated(false);
-  list->setUniformRowHeights(true);
-  list->setAllColumnsShowFocus(true);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setColumnCount(0);
-  list->header()->setStretchLastSection(false);
-  return list;
+platform::ListView* ListView(QWidget* parent, const QString& name) {
+  return Named(new platform::ListView(parent), name);
 }
 
 QLabel* Caption(QWidget* parent, const QString& text, const TwipsBox& place,

@@ -15,10 +15,6 @@ bool StaysInBox(Qt::FocusReason reason) {
 
 }  // namespace
 
-int KeyCode(int qtKey) {
-  return (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) ? vbKeyReturn : qtKey;
-}
-
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { SetBackColor(Qt::white); }
 
 QColor TextBox::BackColor() const { return palette().color(QPalette::Base); }

@@ -7,12 +7,9 @@
 #include <QColor>
 #include <QLineEdit>
 
+#include "platform/KeyCodes.h"
+
 namespace platform {
-
-inline constexpr int vbKeyReturn = 13;
-
-// The key code of a key event: 13 for both Enter keys, otherwise Qt's key.
-int KeyCode(int qtKey);
 
 class TextBox : public QLineEdit {
   Q_OBJECT
