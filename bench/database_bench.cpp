@@ -1,43 +1,17 @@
 // The persons search over a large table: a CNP prefix, as the clerk types it, must be
 // served by the index; a name pattern scans the table through the clerk's LIKE.
 
-#include <QDate>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "core/DatabaseSchema.h"
+#include "PersonsDatabase.h"
 
 namespace {
 
+using bench::Cnp;
+
 constexpr int kPersons = 200000;
 
-// A well-formed CNP: births spread over 1950 to 2004, about ten a day.
-QString Cnp(int i) {
-  const QDate born = QDate(1950, 1, 1).addDays(qint64(i) * 37 % 20000);
-  const int sex = (born.year() >= 2000 ? 5 : 1) + i / 7 % 2;
-  const QString first12 = QStringLiteral("%1%2%3").arg(sex).arg(born.toString(QStringLiteral("yyMMdd")))
-                              .arg(QStringLiteral("%1%2").arg(1 + i % 46, 2, 10, QLatin1Char('0'))
-                                       .arg(i % 1000, 3, 10, QLatin1Char('0')));
-  return first12 + QString::number(core::schema::CnpControlDigit(first12));
-}
-
-// One database of kPersons persons for every benchmark of this file.
-platform::Database& LargeDatabase() {
-  static QTemporaryDir dir;
-  static std::shared_ptr<platform::Database> db = [] {
-    auto d = core::schema::CreateProgramDatabase(dir.path(), false);
-    const char* surnames[] = {"POPESCU", "IONESCU", "POPA", "RADU", "STAN", "MUNTEANU", "ŞERBAN", "ŢURCANU"};
-    d->InTransaction([&] {
-      for (int i = 0; i < kPersons; ++i) {
-        d->Execute(QStringLiteral("INSERT INTO Persoane (Nume, Serie, nr, CNP) VALUES (?, ?, ?, ?)"),
-                   {QStringLiteral("%1 ION %2").arg(QString::fromUtf8(surnames[i % 8])).arg(i), "RX",
-                    QString::number(100000 + i), Cnp(i)});
-      }
-    });
-    return d;
-  }();
-  return *db;
-}
+platform::Database& LargeDatabase() { return *bench::PersonsDatabase(kPersons); }
 
 // Opens the search's record set and reads the four listed columns of every row, as
 // the persons list is filled.

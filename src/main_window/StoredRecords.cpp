@@ -126,11 +126,15 @@ void SearchRecords(const RecordKind& kind, const QString& column, const QString&
   for (const QString& name : kind.listColumns) listed.push_back(found->Fields(name));
   QList<QStringList> rows;
   rows.reserve(found->RecordCount());
-  for (; !found->EOF(); found->MoveNext()) {
-    QStringList row;
-    for (const platform::Field& field : listed) row.append(field.Text());
-    rows.append(std::move(row));
-  }
+  // One read transaction for all the rows: the file is locked and checked once, not
+  // once a row.
+  OpenDatabase().InTransaction([&] {
+    for (; !found->EOF(); found->MoveNext()) {
+      QStringList row;
+      for (const platform::Field& field : listed) row.append(field.Text());
+      rows.append(std::move(row));
+    }
+  });
 
   rs = std::move(found);
   list.Fill(rows);

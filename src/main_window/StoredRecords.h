@@ -3,7 +3,7 @@
 // window's record set and fills its list, the selection of a listed row, add, modify and
 // delete, and the boxes a record is loaded into and stored from. The two kinds differ
 // only in the data below (table, key, list columns, the words of their messages, their
-// boxes), so one piece of code serves both.
+// boxes), so the same code serves both.
 //
 // Every value the clerk typed reaches the database as a bound parameter: an apostrophe
 // is an ordinary character. Search, selection, add and modify change nothing when the
