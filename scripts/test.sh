@@ -10,3 +10,6 @@ bash "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+
+# The fuzz targets: built with clang and run briefly over their seed corpora.
+bash "$root/scripts/fuzz.sh"
