@@ -1,0 +1,124 @@
+#include "core/frmHelp.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#undef EOF
+#include "core/AppState.h"
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "platform/rtf/RtfReader.h"
+
+using core::frmHelp;
+using platform::Forms;
+using platform::TwipsToPixels;
+
+namespace {
+
+// A program folder of its own, with or without a help text.
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override { core::AppPath = dir_.path(); }
+  void TearDown() override {
+    Forms::Unload<frmHelp>();
+    core::AppPath.clear();
+  }
+  void WriteHelp(const QByteArray& content) {
+    QFile f(dir_.filePath("help.rtf"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+  }
+  QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+  }
+  QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(HelpTest, ShowsTheHelpText) {
+  WriteHelp("{\\rtf1\\ansi\\ansicpg1250 {\\b Ajutor}\\par Cump\\'e3r\\'e3tor}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  EXPECT_EQ(help->windowTitle(), "Informatii despre utilizarea aplicatiei");
+  EXPECT_EQ(help->rtfHelp->toPlainText(), "Ajutor\nCump\u0103r\u0103tor");
+  EXPECT_TRUE(help->rtfHelp->isReadOnly());
+}
+
+TEST_F(HelpTest, MissingOrUnreadableHelpOpensEmptyWithAMessage) {
+  for (const QByteArray& content : {QByteArray(), QByteArray("nu este RTF")}) {
+    if (!content.isNull()) WriteHelp(content);
+    platform::MessageBoxScript boxes;
+    frmHelp* help = Forms::Get<frmHelp>();
+    EXPECT_TRUE(help->rtfHelp->toPlainText().isEmpty());
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_TRUE(boxes.Shown()[0].prompt.contains("help.rtf")) << boxes.Shown()[0].prompt.toStdString();
+    Forms::Unload<frmHelp>();
+  }
+}
+
+TEST_F(HelpTest, ResizeRuleKeepsTheMarginsAndNeverGoesNegative) {
+  WriteHelp("{\\rtf1 x}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  help->show();
+  struct Case { int width, height; } cases[] = {{800, 600}, {486, 436}, {20, 30}};
+  for (const Case& c : cases) {
+    help->resize(c.width, c.height);
+    const double w = c.width * 15.0, h = c.height * 15.0;
+    EXPECT_EQ(help->rtfHelp->geometry(),
+              QRect(0, TwipsToPixels(30), TwipsToPixels(qMax(0.0, w - 100)), TwipsToPixels(qMax(0.0, h - 1015))))
+        << c.width;
+    EXPECT_EQ(help->picJos->geometry(), platform::TwipsRect(0, h - 915, w, 915)) << c.width;
+    EXPECT_EQ(help->cmdExit->x(), TwipsToPixels(w - 1485 - 100)) << c.width;
+    EXPECT_EQ(help->cmdPrint->pos(), QPoint(TwipsToPixels(30), TwipsToPixels(30))) << c.width;
+  }
+
+  // Minimised, nothing moves; restored, the layout is as it was.
+  help->resize(800, 600);
+  const QRect before = help->rtfHelp->geometry();
+  help->setWindowState(Qt::WindowMinimized);
+  help->resize(300, 200);
+  EXPECT_EQ(help->rtfHelp->geometry(), before);
+}
+
+TEST_F(HelpTest, PrintsTheSelectionOrTheWholeTextAsText) {
+  WriteHelp("{\\rtf1 Primul paragraf\\par Al doilea paragraf}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  for (bool selected : {false, true}) {
+    QTextCursor cursor(help->rtfHelp->document());
+    if (selected) {
+      cursor = help->rtfHelp->document()->find("doilea");
+    }
+    help->rtfHelp->setTextCursor(cursor);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(selected ? "selectie.pdf" : "tot.pdf");
+    printer.setOutputFileName(pdf);
+    help->SelPrint(printer);
+    EXPECT_EQ(PdfText(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
+  }
+}
+
+TEST(HelpText, ShippedGuideReadsWholeInRomanian) {
+  QFile f(VELORAST_SOURCE_DIR "/app/help.rtf");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  QTextDocument doc;
+  const platform::rtf::ReadResult r = platform::rtf::ReadRtf(f.readAll(), doc);
+  EXPECT_TRUE(r.rtf && r.complete);
+  const QString text = doc.toPlainText();
+  for (const char* words : {"ghidul utilizatorului", "\u0219i", "\u00eenmatriculare", "\"Setarea imprimantelor\""})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+  EXPECT_EQ(doc.firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+}
