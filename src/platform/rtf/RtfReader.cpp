@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <limits>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -23,6 +24,7 @@ constexpr int kMaxHalfPoints = 3276;     // 1638 points, the largest size editor
 constexpr int kMaxIndentTwips = 31680;   // 22 inches
 constexpr int kMaxFontNameLength = 256;
 constexpr int kMaxFallbackSkip = 64;     // \ucN beyond this is taken as this
+constexpr int kMaxFonts = 1024;          // further entries of the font table are ignored
 
 enum class Destination { Body, FontTable, ColourTable, Skip };
 
@@ -150,6 +152,7 @@ class Reader {
   int documentCodePage_ = 1252;
   int defaultFont_ = 0;
   QHash<int, FontEntry> fonts_;
+  static constexpr int kNoFont = std::numeric_limits<int>::min();  // an entry beyond kMaxFonts
   int fontEntry_ = 0;        // the entry that the font table's text names
   QByteArray fontName_;      // bytes of that entry's name so far
   QList<QColor> colours_;
@@ -290,15 +293,14 @@ void Reader::ControlWord(const Token& t) {
   if (s.destination == Destination::FontTable) {
     switch (word) {
       case Word::f:
-        fontEntry_ = n;
+        fontEntry_ = fonts_.contains(n) || fonts_.size() < kMaxFonts ? n : kNoFont;
         fontName_.clear();
-        fonts_[fontEntry_];
         break;
       case Word::fcharset:
-        if (int cp = CodePageOfCharset(n); cp != 0) fonts_[fontEntry_].codePage = cp;
+        if (int cp = CodePageOfCharset(n); cp != 0 && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = cp;
         break;
       case Word::cpg:
-        if (IsSupportedCodePage(n)) fonts_[fontEntry_].codePage = n;
+        if (IsSupportedCodePage(n) && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = n;
         break;
       default: break;
     }
@@ -409,6 +411,10 @@ void Reader::TextBytes(QByteArrayView bytes) {
 }
 
 void Reader::CommitFontName() {
+  if (fontEntry_ == kNoFont) {
+    fontName_.clear();
+    return;
+  }
   FontEntry& entry = fonts_[fontEntry_];
   const int cp = entry.codePage != 0 ? entry.codePage : documentCodePage_;
   QString name;
