@@ -7,6 +7,11 @@ build=${VELORAST_BUILD_DIR:-$root/build}
 bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh"
 
+# The printing tests print through a CUPS server of their own (scripts/test-print-server.sh).
+source "$root/scripts/test-print-server.sh"
+trap stop_test_print_server EXIT
+start_test_print_server
+
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300

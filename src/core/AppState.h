@@ -8,7 +8,10 @@
 
 namespace core {
 
-inline QString NumeBazaDate;  // the database file name, "evidenta2000.mdb"
+// The name of the database file in its folder.
+inline const QString kDatabaseFileName = QStringLiteral("evidenta2000.mdb");
+
+inline QString NumeBazaDate;  // the database file name, kDatabaseFileName once started
 inline QString AppPath;       // the program folder (folder of the executable)
 
 // The one open database of the process.

@@ -11,7 +11,10 @@ inline QString ImgCancel;
 inline QString ImgExit;
 inline QString ImgPrint;
 
+// For each picture whose file under AppPath/img/ can be opened for reading, its full
+// path; the others stay empty. Called once at start-up.
 void LoadImagePaths();
+// Whether the file can be opened for reading (and is closed again at once).
 bool FileExists(const QString& path);
 
 }  // namespace core::images

@@ -6,7 +6,11 @@
 // parameter (a "?" in the SQL text), never pasted into it.
 //
 // LIKE keeps the wildcards the clerk knows: * any run of characters, ? one character,
-// # one digit, [abc] / [a-z] / [!abc] a set; compared without regard to letter case.
+// # one digit, [abc] / [a-z] / [!abc] a set; compared without regard to letter case
+// (Romanian letters with diacritics included). Such a LIKE cannot walk an index by
+// itself, so "column LIKE ?" with a pattern that starts with digits or other letters
+// without case (a CNP prefix "1850331*") is given the equivalent range condition on the
+// column as well, and an index on the column serves the search.
 //
 // Every failure raises platform::RuntimeError with one of the numbers below, a
 // description in Romanian and the source "Velorast.Database".
@@ -14,7 +18,13 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <cstdio>
 #include <memory>
+
+// Recordset::EOF() keeps its given name; the C library's EOF macro (from <cstdio>,
+// included above so that no later include brings it back) would replace it.
+// std::char_traits<char>::eof() is the end-of-file value where one is needed.
+#undef EOF
 
 #include "platform/RuntimeError.h"
 
@@ -30,6 +40,7 @@ enum DatabaseError : int {
   kDbFileNotFound = 3024,        // the file does not exist
   kDbWrongPassword = 3031,       // the file is a database but not under this password
   kDbSyntax = 3075,              // SQL or criterion the engine refuses
+  kDbTableNotFound = 3078,       // no table of that name
   kDbRecordDeleted = 3167,       // the current record has been deleted
   kDbItemNotFound = 3265,        // no field of that name or ordinal
   kDbWriteFailed = 3146,         // the engine refused a write
@@ -37,6 +48,9 @@ enum DatabaseError : int {
 };
 
 class Recordset;
+
+// The source of every error that this layer raises.
+inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.Database");
 
 class Database : public std::enable_shared_from_this<Database> {
  public:
@@ -60,8 +74,25 @@ class Database : public std::enable_shared_from_this<Database> {
   std::unique_ptr<Recordset> OpenRecordset(const QString& sql, const QVariantList& params = {},
                                            int type = dbOpenDynaset);
 
-  // Runs a statement that returns no rows (CREATE, INSERT, ...).
+  // Runs statements that return no rows (CREATE, INSERT, ...), one after another; the
+  // parameters are taken in order by the "?" of each statement.
   void Execute(const QString& sql, const QVariantList& params = {});
+
+  // Runs a query and returns the first column of its first row (Null when none).
+  QVariant Scalar(const QString& sql, const QVariantList& params = {});
+
+  // Runs fn inside one transaction: committed when fn returns, rolled back when it throws.
+  template <class F>
+  void InTransaction(F&& fn) {
+    Execute(QStringLiteral("BEGIN"));
+    try {
+      fn();
+    } catch (...) {
+      Execute(QStringLiteral("ROLLBACK"));
+      throw;
+    }
+    Execute(QStringLiteral("COMMIT"));
+  }
 
   const QString& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }

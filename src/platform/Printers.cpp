@@ -1,0 +1,86 @@
+#include "platform/Printers.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <optional>
+
+#include "platform/RuntimeError.h"
+
+namespace platform {
+namespace {
+
+const QString kSource = QStringLiteral("Printers");
+
+PrintersScript* g_script = nullptr;
+std::optional<QString> g_current;
+
+QString DefaultDeviceName() {
+  if (g_script) return g_script->DefaultName().isEmpty() && !g_script->DeviceNames().isEmpty()
+                           ? g_script->DeviceNames().first()
+                           : g_script->DefaultName();
+  return QPrinterInfo::defaultPrinterName();
+}
+
+}  // namespace
+
+QList<Printer> Printers() {
+  const QStringList names = g_script ? g_script->DeviceNames() : QPrinterInfo::availablePrinterNames();
+  QList<Printer> out;
+  out.reserve(names.size());
+  for (const QString& name : names) out.append(Printer(name));
+  return out;
+}
+
+Printer CurrentPrinter() {
+  const QList<Printer> all = Printers();
+  if (all.isEmpty())
+    throw RuntimeError(kErrPrinter,
+                       QStringLiteral("Nu este instalata nicio imprimanta. Instalati o imprimanta si "
+                                      "incercati din nou."),
+                       kSource);
+  if (g_current && all.contains(Printer(*g_current))) return Printer(*g_current);
+  const Printer byDefault(DefaultDeviceName());
+  return all.contains(byDefault) ? byDefault : all.first();
+}
+
+void SetCurrentPrinter(const Printer& printer) { g_current = printer.DeviceName(); }
+
+bool MakeCurrentPrinter(const QString& deviceName) {
+  for (const Printer& p : Printers()) {
+    if (p.DeviceName() == deviceName) {
+      SetCurrentPrinter(p);
+      return true;
+    }
+  }
+  return false;
+}
+
+void ResetCurrentPrinter() { g_current.reset(); }
+
+void UseCurrentPrinter(QPrinter& printer) {
+  const Printer current = CurrentPrinter();
+  printer.setOutputFormat(QPrinter::NativeFormat);
+  printer.setPrinterName(current.DeviceName());
+  if (printer.printerName() != current.DeviceName()) RaisePrintFailed(current.DeviceName());
+}
+
+void RaisePrintFailed(const QString& deviceName) {
+  throw RuntimeError(kErrPrinter,
+                     QStringLiteral("Tiparirea pe imprimanta \"%1\" nu a reusit. Verificati imprimanta "
+                                    "si incercati din nou.")
+                         .arg(deviceName),
+                     kSource);
+}
+
+PrintersScript::PrintersScript(QStringList deviceNames, QString defaultName)
+    : names_(std::move(deviceNames)), default_(std::move(defaultName)), previous_(g_script) {
+  g_script = this;
+  g_current.reset();
+}
+
+PrintersScript::~PrintersScript() {
+  g_script = previous_;
+  g_current.reset();
+}
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+QString Entry(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+
+}  // namespace
+
+QString SettingsFilePath(const QString& application) {
+  QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
+    folder = QDir::home().filePath(QStringLiteral(".config"));
+  return QDir(folder).filePath(application + QStringLiteral(".ini"));
+}
+
+QString GetSetting(const QString& application, const QString& section, const QString& key) {
+  const QSettings store(SettingsFilePath(application), QSettings::IniFormat);
+  const QVariant value = store.value(Entry(section, key));
+  // An unquoted text with commas comes back as a list of its parts.
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+  return value.toString();
+}
+
+void SaveSetting(const QString& application, const QString& section, const QString& key,
+                 const QString& text) {
+  const QString path = SettingsFilePath(application);
+  QDir().mkpath(QFileInfo(path).path());
+  QSettings store(path, QSettings::IniFormat);
+  store.setValue(Entry(section, key), text);
+  store.sync();
+}
+
+}  // namespace platform

@@ -1,0 +1,181 @@
+#include "platform/database/Database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <utility>
+#include <sqlite3.h>
+
+#include "platform/database/Like.h"
+#include "platform/database/Statement.h"
+
+namespace platform {
+using db_detail::Phase;
+using db_detail::Raise;
+using db_detail::RaiseEngineError;
+
+namespace {
+
+// The cipher settings of every file this program makes, written at creation and given
+// again at every open, so that the file reads the same whatever defaults the library
+// has. (Libraries that choose these algorithms themselves take the two algorithm
+// settings as no-ops; theirs are the same.)
+constexpr int kCipherPageSize = 4096;
+const char* const kCipherSettings[] = {
+    "PRAGMA cipher_page_size = 4096",
+    "PRAGMA kdf_iter = 64000",
+    "PRAGMA cipher_use_hmac = ON",
+    "PRAGMA cipher_hmac_algorithm = HMAC_SHA1",
+    "PRAGMA cipher_kdf_algorithm = PBKDF2_HMAC_SHA1",
+};
+
+constexpr char kPlainHeader[] = "SQLite format 3";  // 16 bytes with its NUL
+
+// The password of a connect string ";PWD=secret" (other parts, if any, are ignored).
+QString PasswordOf(const QString& connect) {
+  const QStringList parts = connect.split(QLatin1Char(';'));
+  for (const QString& part : parts)
+    if (part.startsWith(QLatin1String("PWD="), Qt::CaseInsensitive)) return part.mid(4);
+  return QString();
+}
+
+void Exec(sqlite3* db, const char* sql, Phase phase) {
+  const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) RaiseEngineError(db, rc, phase);
+}
+
+// Keys the connection and applies the cipher settings; nothing is read yet.
+void ApplyKey(sqlite3* db, const QString& password) {
+  if (password.isEmpty()) return;
+  const QByteArray key = password.toUtf8();
+  if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
+    Raise(kDbWriteFailed, QStringLiteral("Cheia bazei de date nu a putut fi aplicata."));
+  for (const char* setting : kCipherSettings) Exec(db, setting, Phase::Read);
+}
+
+void Prepare(sqlite3* db) {
+  db_detail::RegisterLike(db);
+  sqlite3_busy_timeout(db, 3000);
+}
+
+struct Connection {
+  sqlite3* db = nullptr;
+  ~Connection() { if (db) sqlite3_close_v2(db); }
+  sqlite3* Release() { return std::exchange(db, nullptr); }
+};
+
+QString Unrecognized(const QString& path) {
+  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
+      .arg(path);
+}
+
+}  // namespace
+
+std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclusive,
+                                                 bool readOnly, const QString& connect) {
+  const QFileInfo info(path);
+  if (!info.exists() || info.isDir())
+    Raise(kDbFileNotFound, QStringLiteral("Fisierul \"%1\" nu exista.").arg(path));
+  const QString password = PasswordOf(connect);
+
+  // What the file itself tells before any key is tried: an encrypted file is whole
+  // pages of our size and never begins with the plain header.
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi citit.").arg(path));
+    const QByteArray head = file.read(16);
+    const bool plain = head == QByteArray(kPlainHeader, 16);
+    if (!password.isEmpty() &&
+        (plain || info.size() < kCipherPageSize || info.size() % kCipherPageSize != 0))
+      Raise(kDbUnrecognizedFormat, Unrecognized(path));
+    if (password.isEmpty() && !plain && info.size() > 0)
+      Raise(kDbWrongPassword, QStringLiteral("Parola bazei de date nu este valida."));
+  }
+
+  Connection c;
+  const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+  const QByteArray file = QFile::encodeName(path);
+  int rc = sqlite3_open_v2(file.constData(), &c.db, flags, nullptr);
+  if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Read);
+  sqlite3_extended_result_codes(c.db, 1);
+  ApplyKey(c.db, password);
+
+  // A wrong key shows only at the first read: read the schema now. The file is whole
+  // pages, so a page that does not decrypt means another password.
+  rc = sqlite3_exec(c.db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  if ((rc & 0xff) == SQLITE_NOTADB)
+    Raise(kDbWrongPassword, QStringLiteral("Parola bazei de date nu este valida."));
+  if (rc != SQLITE_OK) {
+    if ((rc & 0xff) == SQLITE_CORRUPT) Raise(kDbUnrecognizedFormat, Unrecognized(path));
+    RaiseEngineError(c.db, rc, Phase::Read);
+  }
+  if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
+  Prepare(c.db);
+  return std::shared_ptr<Database>(new Database(c.Release(), path));
+}
+
+std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QString& password) {
+  // Made new, never over an existing file.
+  {
+    QFile file(path);
+    if (file.exists())
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja.").arg(path));
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat.").arg(path));
+  }
+  Connection c;
+  try {
+    const QByteArray file = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(file.constData(), &c.db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Write);
+    sqlite3_extended_result_codes(c.db, 1);
+    ApplyKey(c.db, password);
+    // Writes the first page, so that the file is a database from now on.
+    Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
+  } catch (...) {
+    sqlite3_close_v2(c.Release());
+    QFile::remove(path);
+    throw;
+  }
+  Prepare(c.db);
+  return std::shared_ptr<Database>(new Database(c.Release(), path));
+}
+
+Database::~Database() { sqlite3_close_v2(db_); }
+
+void Database::Execute(const QString& sql, const QVariantList& params) {
+  const QByteArray text = sql.toUtf8();
+  const char* tail = text.constData();
+  const char* end = tail + text.size();
+  int used = 0;
+  while (tail < end) {
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, tail, int(end - tail), &raw, &tail);
+    if (rc != SQLITE_OK) {
+      sqlite3_finalize(raw);
+      RaiseEngineError(db_, rc, Phase::Prepare);
+    }
+    if (!raw) continue;  // blanks or a comment after the last statement
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+    const int count = sqlite3_bind_parameter_count(raw);
+    if (used + count > params.size())
+      Raise(kDbSyntax, QStringLiteral("Instructiunea asteapta mai multe valori decat a primit."));
+    for (int i = 0; i < count; ++i) db_detail::BindValue(raw, i + 1, params[used + i]);
+    used += count;
+    int step;
+    while ((step = sqlite3_step(raw)) == SQLITE_ROW) {}
+    if (step != SQLITE_DONE) RaiseEngineError(db_, step, Phase::Write);
+  }
+  if (used != params.size())
+    Raise(kDbSyntax, QStringLiteral("Instructiunea asteapta mai putine valori decat a primit."));
+}
+
+QVariant Database::Scalar(const QString& sql, const QVariantList& params) {
+  db_detail::Statement stmt(db_, sql);
+  stmt.Bind(params);
+  const QVariant value = stmt.Step() ? stmt.Value(0) : QVariant();
+  stmt.Reset();
+  return value;
+}
+
+}  // namespace platform

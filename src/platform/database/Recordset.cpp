@@ -1,0 +1,328 @@
+#include <sqlite3.h>
+
+#include <optional>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/database/Database.h"
+#include "platform/database/QueryText.h"
+#include "platform/database/Statement.h"
+
+namespace platform {
+using db_detail::BoundSql;
+using db_detail::Phase;
+using db_detail::QuoteName;
+using db_detail::Raise;
+using db_detail::Statement;
+
+namespace {
+
+[[noreturn]] void NoCurrentRecord() {
+  Raise(kDbNoCurrentRecord, QStringLiteral("Nu exista inregistrare curenta."));
+}
+[[noreturn]] void RecordDeleted() {
+  Raise(kDbRecordDeleted, QStringLiteral("Inregistrarea a fost stearsa."));
+}
+
+// Columns with text affinity (declared type holding CHAR, CLOB or TEXT, and no INT),
+// lower case: a range on them compares as text, like the LIKE it stands beside.
+QSet<QString> TextColumns(sqlite3* db, const QString& table) {
+  QSet<QString> out;
+  Statement info(db, QStringLiteral("PRAGMA table_info(%1)").arg(QuoteName(table)));
+  info.Bind({});
+  while (info.Step()) {
+    const QString type = info.Value(2).toString().toUpper();
+    if (!type.contains(QLatin1String("INT")) &&
+        (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
+         type.contains(QLatin1String("TEXT"))))
+      out.insert(info.Value(1).toString().toLower());
+  }
+  return out;
+}
+
+}  // namespace
+
+struct Recordset::Impl {
+  std::shared_ptr<Database> database;
+  sqlite3* db = nullptr;
+  QString table;      // as written in the SQL
+  QString bareTable;  // without quotes
+  QSet<QString> textColumns;
+  BoundSql keyset;    // "SELECT rowid FROM table ..." with its values
+
+  QStringList fieldNames;
+  QStringList tableColumns;  // per field: the table column it shows, empty when computed
+  std::optional<Statement> rowQuery;  // the fields of one row, by rowid
+
+  // The set's rows in order; a deleted row stays as a hole.
+  std::vector<qint64> rowids;
+  std::vector<char> deleted;
+  int live = 0;
+  int cur = -1;  // -1 before the first row (BOF), size() after the last (EOF)
+
+  // The values of the current row, read once per row and change of the database.
+  qint64 cachedRowid = 0;
+  qint64 cachedChanges = -1;
+  QVariantList cached;
+
+  enum class Mode { None, Adding, Editing } mode = Mode::None;
+  QVariantList buffer;
+  std::vector<char> dirty;
+
+  int Size() const { return int(rowids.size()); }
+  bool OnRow() const { return cur >= 0 && cur < Size(); }
+
+  void RunKeyset() {
+    Statement query(db, keyset.sql);
+    query.Bind(keyset.params);
+    rowids.clear();
+    while (query.Step()) rowids.push_back(query.Int64(0));
+    query.Reset();
+    deleted.assign(rowids.size(), 0);
+    live = Size();
+    cur = rowids.empty() ? -1 : 0;
+    cachedChanges = -1;
+    mode = Mode::None;
+  }
+
+  // Reads the current row's values (the row must still be in the table).
+  const QVariantList& Current() {
+    const qint64 rowid = rowids[size_t(cur)];
+    const qint64 changes = sqlite3_total_changes(db);
+    if (cachedChanges == changes && cachedRowid == rowid) return cached;
+    rowQuery->Bind({rowid});
+    if (!rowQuery->Step()) {
+      rowQuery->Reset();
+      RecordDeleted();  // deleted through another record set
+    }
+    cached.clear();
+    for (int i = 0; i < fieldNames.size(); ++i) cached.append(rowQuery->Value(i));
+    rowQuery->Reset();
+    cachedRowid = rowid;
+    cachedChanges = changes;
+    return cached;
+  }
+
+  void RequireCurrent() const {
+    if (!OnRow()) NoCurrentRecord();
+    if (deleted[size_t(cur)]) RecordDeleted();
+  }
+
+  int NextLive(int from) const {
+    for (int i = from + 1; i < Size(); ++i)
+      if (!deleted[size_t(i)]) return i;
+    return Size();
+  }
+  int PreviousLive(int from) const {
+    for (int i = from - 1; i >= 0; --i)
+      if (!deleted[size_t(i)]) return i;
+    return -1;
+  }
+};
+
+Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Recordset::~Recordset() = default;
+
+std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVariantList& params,
+                                                   int type) {
+  if (type != dbOpenDynaset)
+    Raise(kDbSyntax, QStringLiteral("Se pot deschide doar seturi de tip dynaset."));
+  const db_detail::SelectParts parts = db_detail::ParseSelect(sql);
+  auto impl = std::make_unique<Recordset::Impl>();
+  impl->database = shared_from_this();
+  impl->db = db_;
+  impl->table = parts.table;
+  impl->bareTable = db_detail::BareName(parts.table);
+
+  impl->rowQuery.emplace(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                                  .arg(parts.columns, parts.table));
+  for (int i = 0; i < impl->rowQuery->ColumnCount(); ++i) {
+    impl->fieldNames << impl->rowQuery->ColumnName(i);
+    const bool fromTable =
+        impl->rowQuery->OriginTable(i).compare(impl->bareTable, Qt::CaseInsensitive) == 0;
+    impl->tableColumns << (fromTable ? impl->rowQuery->OriginColumn(i) : QString());
+  }
+  impl->textColumns = TextColumns(db_, impl->bareTable);
+
+  BoundSql rest = db_detail::WithLikeRanges(parts.rest, params, impl->textColumns);
+  // Without an order of its own the set keeps the order in which rows were added.
+  if (!db_detail::HasOrderOrLimit(parts.rest)) rest.sql += QStringLiteral(" ORDER BY rowid");
+  impl->keyset = {QStringLiteral("SELECT rowid FROM %1 %2").arg(parts.table, rest.sql), rest.params};
+  impl->RunKeyset();
+  return std::unique_ptr<Recordset>(new Recordset(std::move(impl)));
+}
+
+bool Recordset::BOF() const {
+  return impl_->cur < 0 || (impl_->live == 0 && impl_->cur >= impl_->Size());
+}
+
+bool Recordset::EOF() const {
+  return impl_->cur >= impl_->Size() || (impl_->live == 0 && impl_->cur < 0);
+}
+
+int Recordset::RecordCount() const { return impl_->live; }
+
+void Recordset::MoveFirst() {
+  if (impl_->live == 0) NoCurrentRecord();
+  impl_->mode = Impl::Mode::None;
+  impl_->cur = impl_->NextLive(-1);
+}
+
+void Recordset::MoveLast() {
+  if (impl_->live == 0) NoCurrentRecord();
+  impl_->mode = Impl::Mode::None;
+  impl_->cur = impl_->PreviousLive(impl_->Size());
+}
+
+void Recordset::MoveNext() {
+  if (EOF()) NoCurrentRecord();
+  impl_->mode = Impl::Mode::None;
+  impl_->cur = impl_->NextLive(impl_->cur);
+}
+
+void Recordset::MovePrevious() {
+  if (BOF()) NoCurrentRecord();
+  impl_->mode = Impl::Mode::None;
+  impl_->cur = impl_->PreviousLive(impl_->cur);
+}
+
+void Recordset::FindFirst(const QString& criterion, const QVariantList& params) {
+  const BoundSql where = db_detail::WithLikeRanges(criterion, params, impl_->textColumns);
+  Statement query(impl_->db,
+                  QStringLiteral("SELECT rowid FROM %1 WHERE (%2)").arg(impl_->table, where.sql));
+  query.Bind(where.params);
+  std::unordered_set<qint64> found;
+  while (query.Step()) found.insert(query.Int64(0));
+  query.Reset();
+  impl_->mode = Impl::Mode::None;
+  for (int i = 0; i < impl_->Size(); ++i) {
+    if (!impl_->deleted[size_t(i)] && found.count(impl_->rowids[size_t(i)])) {
+      impl_->cur = i;
+      noMatch_ = false;
+      return;
+    }
+  }
+  noMatch_ = true;
+}
+
+void Recordset::AddNew() {
+  impl_->mode = Impl::Mode::Adding;
+  impl_->buffer.clear();
+  for (int i = 0; i < impl_->fieldNames.size(); ++i) impl_->buffer.append(QVariant());
+  impl_->dirty.assign(size_t(impl_->fieldNames.size()), 0);
+}
+
+void Recordset::Edit() {
+  impl_->RequireCurrent();
+  impl_->buffer = impl_->Current();
+  impl_->dirty.assign(size_t(impl_->fieldNames.size()), 0);
+  impl_->mode = Impl::Mode::Editing;
+}
+
+void Recordset::CancelUpdate() {
+  if (impl_->mode == Impl::Mode::None)
+    Raise(kDbUpdateWithoutEdit, QStringLiteral("Actualizare fara AddNew sau Edit."));
+  impl_->mode = Impl::Mode::None;
+}
+
+void Recordset::Update() {
+  Impl& d = *impl_;
+  if (d.mode == Impl::Mode::None)
+    Raise(kDbUpdateWithoutEdit, QStringLiteral("Actualizare fara AddNew sau Edit."));
+  QStringList columns;
+  QVariantList values;
+  for (int i = 0; i < d.fieldNames.size(); ++i) {
+    if (!d.dirty[size_t(i)]) continue;
+    columns << QuoteName(d.tableColumns[i]);
+    values << d.buffer[i];
+  }
+  if (d.mode == Impl::Mode::Adding) {
+    QString sql;
+    if (columns.isEmpty()) {
+      sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(d.table);
+    } else {
+      QStringList marks;
+      for (int i = 1; i <= columns.size(); ++i) marks << QStringLiteral("?%1").arg(i);
+      sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(d.table, columns.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+    }
+    Statement insert(d.db, sql, Phase::Write);
+    insert.Bind(values);
+    insert.Step();
+    const bool atEnd = d.cur >= d.Size();
+    d.rowids.push_back(sqlite3_last_insert_rowid(d.db));
+    d.deleted.push_back(0);
+    ++d.live;
+    if (atEnd) d.cur = d.Size();  // the set stays past its end
+  } else if (!columns.isEmpty()) {
+    d.RequireCurrent();
+    QStringList sets;
+    for (int i = 0; i < columns.size(); ++i) sets << QStringLiteral("%1 = ?%2").arg(columns[i]).arg(i + 1);
+    values << d.rowids[size_t(d.cur)];
+    Statement update(d.db,
+                     QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                         .arg(d.table, sets.join(QLatin1String(", ")))
+                         .arg(values.size()),
+                     Phase::Write);
+    update.Bind(values);
+    update.Step();
+    if (sqlite3_changes(d.db) == 0) RecordDeleted();
+  }
+  d.mode = Impl::Mode::None;
+}
+
+void Recordset::Delete() {
+  Impl& d = *impl_;
+  d.RequireCurrent();
+  d.mode = Impl::Mode::None;
+  Statement del(d.db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(d.table), Phase::Write);
+  del.Bind({d.rowids[size_t(d.cur)]});
+  del.Step();
+  d.deleted[size_t(d.cur)] = 1;
+  --d.live;
+}
+
+void Recordset::Requery() { impl_->RunKeyset(); }
+
+int Recordset::FieldCount() const { return int(impl_->fieldNames.size()); }
+
+QString Recordset::FieldName(int ordinal) const {
+  if (ordinal < 0 || ordinal >= FieldCount())
+    Raise(kDbItemNotFound, QStringLiteral("Campul %1 nu exista in set.").arg(ordinal));
+  return impl_->fieldNames[ordinal];
+}
+
+Field Recordset::Fields(int ordinal) {
+  FieldName(ordinal);  // raises when out of range
+  return Field(this, ordinal);
+}
+
+Field Recordset::Fields(const QString& name) {
+  for (int i = 0; i < FieldCount(); ++i)
+    if (impl_->fieldNames[i].compare(name, Qt::CaseInsensitive) == 0) return Field(this, i);
+  Raise(kDbItemNotFound, QStringLiteral("Campul \"%1\" nu exista in set.").arg(name));
+}
+
+QVariant Recordset::ValueAt(int ordinal) const {
+  Impl& d = *impl_;
+  if (d.mode != Impl::Mode::None) return d.buffer[ordinal];
+  d.RequireCurrent();
+  return d.Current()[ordinal];
+}
+
+void Recordset::SetValueAt(int ordinal, const QVariant& value) {
+  Impl& d = *impl_;
+  if (d.mode == Impl::Mode::None)
+    Raise(kDbUpdateWithoutEdit, QStringLiteral("Campul se poate scrie doar dupa AddNew sau Edit."));
+  if (d.tableColumns[ordinal].isEmpty())
+    Raise(kDbWriteFailed,
+          QStringLiteral("Campul \"%1\" nu poate fi modificat.").arg(d.fieldNames[ordinal]));
+  d.buffer[ordinal] = value;
+  d.dirty[size_t(ordinal)] = 1;
+}
+
+QString Field::Name() const { return rs_->FieldName(ordinal_); }
+QVariant Field::Value() const { return rs_->ValueAt(ordinal_); }
+void Field::SetValue(const QVariant& value) { rs_->SetValueAt(ordinal_, value); }
+
+}  // namespace platform

@@ -1,0 +1,146 @@
+#include "platform/database/Statement.h"
+
+#include <sqlite3.h>
+
+#include "platform/database/Database.h"
+#include "platform/database/Like.h"
+
+namespace platform::db_detail {
+
+void Raise(int number, const QString& description) {
+  throw RuntimeError(number, description, kDatabaseErrorSource);
+}
+
+void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
+  const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+  switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+      Raise(kDbUnrecognizedFormat,
+            QStringLiteral("Fisierul nu este o baza de date recunoscuta sau este deteriorat."));
+    default: break;
+  }
+  if (message.contains(QLatin1String(kInvalidLikePatternMessage)))
+    Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid."));
+  if (phase == Phase::Prepare) {
+    if (message.startsWith(QLatin1String("no such table")))
+      Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
+    Raise(kDbSyntax, QStringLiteral("Interogarea nu este corecta (%1).").arg(message));
+  }
+  if (phase == Phase::Write)
+    Raise(kDbWriteFailed, QStringLiteral("Scrierea in baza de date a esuat (%1).").arg(message));
+  Raise(kDbWriteFailed, QStringLiteral("Citirea din baza de date a esuat (%1).").arg(message));
+}
+
+QString QuoteName(const QString& name) {
+  QString inner = name;
+  inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
+  return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+Statement::Statement(sqlite3* db, const QString& sql, Phase phase) : db_(db), phase_(phase) {
+  const QByteArray text = sql.toUtf8();
+  const int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt_, nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+    RaiseEngineError(db_, rc, Phase::Prepare);
+  }
+  if (!stmt_) Raise(kDbSyntax, QStringLiteral("Interogarea este goala."));
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
+  if (!value.isValid() || value.isNull()) {
+    sqlite3_bind_null(stmt, index);
+    return;
+  }
+  switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+      sqlite3_bind_int64(stmt, index, value.toLongLong());
+      return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+      sqlite3_bind_double(stmt, index, value.toDouble());
+      return;
+    case QMetaType::QByteArray: {
+      const QByteArray bytes = value.toByteArray();
+      sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+      return;
+    }
+    default: {
+      // The empty text is bound as a text of length 0, never as Null.
+      const QByteArray text = value.toString().toUtf8();
+      sqlite3_bind_text(stmt, index, text.isNull() ? "" : text.constData(), int(text.size()),
+                        SQLITE_TRANSIENT);
+      return;
+    }
+  }
+}
+
+void Statement::Bind(const QVariantList& params) {
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+  const int expected = sqlite3_bind_parameter_count(stmt_);
+  if (expected != params.size())
+    Raise(kDbSyntax, QStringLiteral("Interogarea asteapta %1 valori si a primit %2.")
+                         .arg(expected)
+                         .arg(params.size()));
+  for (int i = 0; i < params.size(); ++i) BindValue(stmt_, i + 1, params[i]);
+}
+
+bool Statement::Step() {
+  const int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  sqlite3_reset(stmt_);
+  RaiseEngineError(db_, rc, phase_);
+}
+
+void Statement::Reset() { sqlite3_reset(stmt_); }
+
+int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+QString Statement::ColumnName(int column) const {
+  return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
+
+QString Statement::OriginTable(int column) const {
+  return QString::fromUtf8(sqlite3_column_table_name(stmt_, column));
+}
+
+QString Statement::OriginColumn(int column) const {
+  return QString::fromUtf8(sqlite3_column_origin_name(stmt_, column));
+}
+
+QVariant Statement::Value(int column) const {
+  switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt_, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt_, column));
+    case SQLITE_BLOB: {
+      const void* data = sqlite3_column_blob(stmt_, column);
+      return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, column)));
+    }
+    default: {
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+      return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)));
+    }
+  }
+}
+
+qint64 Statement::Int64(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+}  // namespace platform::db_detail

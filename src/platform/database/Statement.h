@@ -1,0 +1,54 @@
+#pragma once
+// Inside the data-access layer: one prepared SQLite statement, and the mapping of the
+// engine's failures to the layer's numbered errors.
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform::db_detail {
+
+// What was being done when the engine failed; it chooses the error number.
+enum class Phase { Prepare, Read, Write };
+
+[[noreturn]] void Raise(int number, const QString& description);
+[[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
+
+// "Name" with the quotes doubled, for table and column names put into SQL text.
+QString QuoteName(const QString& name);
+
+class Statement {
+ public:
+  Statement(sqlite3* db, const QString& sql, Phase phase = Phase::Read);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  // Binds the values in order to ?1, ?2, ...; their number must match the statement's.
+  void Bind(const QVariantList& params);
+  // One step: true when a row is there to read, false when the statement has finished.
+  bool Step();
+  // Ends the run so that the statement holds no lock; the bindings stay.
+  void Reset();
+
+  int ColumnCount() const;
+  QString ColumnName(int column) const;
+  // The table and column a result column comes from; empty for an expression.
+  QString OriginTable(int column) const;
+  QString OriginColumn(int column) const;
+  // A Null column gives a null QVariant; text a QString (the empty text not null).
+  QVariant Value(int column) const;
+  qint64 Int64(int column) const;
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+  Phase phase_;
+};
+
+void BindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
+
+}  // namespace platform::db_detail

@@ -1,0 +1,278 @@
+#include "report_grid/PageRenderer.h"
+
+#include <QHash>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace report_grid {
+
+// ---- GridGeometry -------------------------------------------------------------------
+
+GridGeometry::GridGeometry(const ReportGrid& grid) {
+  x_.assign(grid.Cols() + 1, 0.0);
+  y_.assign(grid.Rows() + 1, 0.0);
+  for (int c = 1; c < grid.Cols(); ++c) x_[c + 1] = x_[c] + grid.ColumnWidth(c);
+  for (int r = 1; r < grid.Rows(); ++r) y_[r + 1] = y_[r] + grid.RowHeight(r);
+}
+
+QRectF GridGeometry::AreaRect(const CellRect& a) const {
+  return QRectF(QPointF(x_[a.col1], y_[a.row1]), QPointF(x_[a.col2 + 1], y_[a.row2 + 1]));
+}
+
+CellRect GridGeometry::AreaAt(const ReportGrid& grid, QPointF p) const {
+  const CellRect none{-1, -1, -1, -1};
+  if (p.x() < 0 || p.y() < 0 || p.x() >= x_.back() || p.y() >= y_.back()) return none;
+  // The last column or row whose left or top edge is at or before the point and that
+  // has a size; hidden columns and rows cannot be hit.
+  const auto col = std::upper_bound(x_.begin() + 1, x_.end(), p.x()) - x_.begin() - 1;
+  const auto row = std::upper_bound(y_.begin() + 1, y_.end(), p.y()) - y_.begin() - 1;
+  if (col < 1 || row < 1 || col >= grid.Cols() || row >= grid.Rows()) return none;
+  return grid.AreaOf(static_cast<int>(row), static_cast<int>(col));
+}
+
+// ---- Painting -----------------------------------------------------------------------
+
+namespace {
+
+// One drawable cell: an unmerged cell or a merged area, with the lines of its edges.
+struct Piece {
+  CellRect area;
+  QRectF rect;  // device pixels
+  EdgeState edges[4];
+  bool shows = false;  // has a size, and on paper is printable
+};
+
+class Painter {
+ public:
+  Painter(QPainter& p, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target)
+      : p_(p), grid_(grid), geo_(grid), sx_(dpiX / kUnitsPerInch), sy_(dpiY / kUnitsPerInch),
+        target_(target), rows_(grid.Rows()), cols_(grid.Cols()),
+        pieceOf_(static_cast<size_t>(rows_) * cols_, -1) {}
+
+  void Run() {
+    CollectPieces();
+    if (target_ == RenderTarget::kScreen) {
+      const QSizeF size = geo_.Size();
+      p_.fillRect(QRectF(0, 0, size.width() * sx_, size.height() * sy_), Qt::white);
+    }
+    for (const Piece& piece : pieces_)
+      if (piece.shows) PaintContent(piece);
+    PaintLines();
+  }
+
+ private:
+  QRectF ToDevice(const QRectF& r) const {
+    return QRectF(r.x() * sx_, r.y() * sy_, r.width() * sx_, r.height() * sy_);
+  }
+
+  void CollectPieces() {
+    for (int r = 1; r < rows_; ++r) {
+      for (int c = 1; c < cols_; ++c) {
+        const CellState& s = grid_.State(r, c);
+        const bool covered = s.anchorRow >= 0 && (s.anchorRow != r || s.anchorCol != c);
+        if (covered) continue;
+        Piece piece;
+        piece.area = grid_.AreaOf(r, c);
+        piece.rect = ToDevice(geo_.AreaRect(piece.area));
+        for (int e = 0; e < 4; ++e) piece.edges[e] = grid_.EffectiveEdge(r, c, e);
+        piece.shows = piece.rect.width() > 0 && piece.rect.height() > 0 &&
+                      (target_ == RenderTarget::kScreen || s.printable);
+        const int index = static_cast<int>(pieces_.size());
+        pieces_.push_back(piece);
+        for (int rr = piece.area.row1; rr <= piece.area.row2; ++rr)
+          for (int cc = piece.area.col1; cc <= piece.area.col2; ++cc)
+            pieceOf_[static_cast<size_t>(rr) * cols_ + cc] = index;
+      }
+    }
+  }
+
+  const QFont& FontFor(const FontState& f) {
+    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) +
+                        (f.bold ? QLatin1String("|b") : QLatin1String("|"));
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+      QFont font(f.name);
+      font.setPointSizeF(f.size);
+      font.setBold(f.bold);
+      it = fonts_.insert(key, font);
+    }
+    return it.value();
+  }
+
+  static Qt::Alignment AlignmentOf(int code) {
+    Qt::Alignment a;
+    switch (code / 4) {
+      case 2: a = Qt::AlignHCenter; break;
+      case 3: a = Qt::AlignRight; break;
+      default: a = Qt::AlignLeft; break;
+    }
+    switch (code % 4) {
+      case 1: a |= Qt::AlignTop; break;
+      case 3: a |= Qt::AlignBottom; break;
+      default: a |= Qt::AlignVCenter; break;
+    }
+    return a;
+  }
+
+  void PaintContent(const Piece& piece) {
+    const CellState& s = grid_.State(piece.area.row1, piece.area.col1);
+    const Qt::Alignment align = AlignmentOf(s.alignment);
+    const QRectF inner = piece.rect.adjusted(kTextInsetUnits * sx_, 0, -kTextInsetUnits * sx_, 0);
+    if (s.cellType == kCellTickBox) {
+      PaintTickBox(inner, align, s.text == QLatin1String("1"));
+      return;
+    }
+    if (s.text.isEmpty() || inner.width() <= 0) return;
+    QString text = s.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    p_.setFont(FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)));
+    p_.setPen(Qt::black);
+    int flags = static_cast<int>(align);
+    if (s.wrap) flags |= Qt::TextWordWrap;
+    p_.drawText(inner, flags, text);  // clipped to the cell
+  }
+
+  void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {
+    const double side = std::min({kTickBoxUnits * sx_, inner.width(), inner.height() - sy_});
+    if (side <= 0) return;
+    double x = inner.left();
+    if (align & Qt::AlignHCenter) x = inner.center().x() - side / 2;
+    if (align & Qt::AlignRight) x = inner.right() - side;
+    double y = inner.center().y() - side / 2;
+    if (align & Qt::AlignTop) y = inner.top();
+    if (align & Qt::AlignBottom) y = inner.bottom() - side;
+    const QRectF box(x, y, side, side);
+    p_.setBrush(Qt::NoBrush);
+    p_.setPen(QPen(Qt::black, kThinLineUnits * sx_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p_.drawRect(box);
+    if (ticked) {
+      QPainterPath tick;
+      tick.moveTo(box.left() + side * 0.2, box.top() + side * 0.55);
+      tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.78);
+      tick.lineTo(box.left() + side * 0.82, box.top() + side * 0.25);
+      p_.setPen(QPen(Qt::black, kThickLineUnits * sx_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p_.drawPath(tick);
+    }
+  }
+
+  const Piece* PieceAt(int r, int c) const {
+    if (r < 1 || r >= rows_ || c < 1 || c >= cols_) return nullptr;
+    return &pieces_[pieceOf_[static_cast<size_t>(r) * cols_ + c]];
+  }
+
+  // The line on the boundary between two pieces: the later of the two settings that
+  // face each other, among pieces that show.
+  int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB) const {
+    EdgeState best;
+    if (a && a->shows && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
+    if (b && b->shows && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
+    return best.style;
+  }
+
+  struct Segment {
+    int style;
+    bool horizontal;
+    double at, from, to;  // device pixels
+  };
+
+  void Add(std::vector<Segment>& out, const Segment& s) {
+    if (s.to <= s.from) return;
+    if (!out.empty()) {
+      Segment& last = out.back();
+      if (last.style == s.style && last.horizontal == s.horizontal && last.at == s.at && last.to == s.from) {
+        last.to = s.to;
+        return;
+      }
+    }
+    out.push_back(s);
+  }
+
+  void PaintLines() {
+    std::vector<Segment> lines, guides;
+    const bool screen = target_ == RenderTarget::kScreen;
+    // Horizontal boundaries: above row r, for r = 1 (top of the document) to rows_.
+    for (int r = 1; r <= rows_; ++r) {
+      const double y = geo_.RowTop(r) * sy_;
+      for (int c = 1; c < cols_; ++c) {
+        const Piece* above = PieceAt(r - 1, c);
+        const Piece* below = PieceAt(r, c);
+        if (above == below) continue;
+        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop), true, y,
+                          geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_};
+        if (seg.style != kLineNone) Add(lines, seg);
+        else if (screen) Add(guides, seg);
+      }
+    }
+    // Vertical boundaries: left of column c.
+    for (int c = 1; c <= cols_; ++c) {
+      const double x = geo_.ColumnLeft(c) * sx_;
+      for (int r = 1; r < rows_; ++r) {
+        const Piece* left = PieceAt(r, c - 1);
+        const Piece* right = PieceAt(r, c);
+        if (left == right) continue;
+        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft), false, x,
+                          geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_};
+        if (seg.style != kLineNone) Add(lines, seg);
+        else if (screen) Add(guides, seg);
+      }
+    }
+    // Each loop walks along one boundary line at a time, so Add joins the runs.
+    if (screen) {
+      p_.setPen(QPen(QColor(215, 215, 215), 0));
+      for (const Segment& s : guides) Draw(s);
+    }
+    for (const Segment& s : lines) {
+      const double unit = s.horizontal ? sy_ : sx_;
+      QPen pen(Qt::black);
+      pen.setCapStyle(Qt::FlatCap);
+      switch (s.style) {
+        case kLineThick: pen.setWidthF(kThickLineUnits * unit); break;
+        case kLineDotted: pen.setWidthF(kThinLineUnits * unit); pen.setStyle(Qt::DotLine); break;
+        default: pen.setWidthF(kThinLineUnits * unit); break;
+      }
+      p_.setPen(pen);
+      Draw(s);
+    }
+  }
+
+  void Draw(const Segment& s) {
+    if (s.horizontal) p_.drawLine(QPointF(s.from, s.at), QPointF(s.to, s.at));
+    else p_.drawLine(QPointF(s.at, s.from), QPointF(s.at, s.to));
+  }
+
+  QPainter& p_;
+  const ReportGrid& grid_;
+  GridGeometry geo_;
+  double sx_, sy_;  // device pixels per grid unit
+  RenderTarget target_;
+  int rows_, cols_;
+  std::vector<Piece> pieces_;
+  std::vector<int> pieceOf_;
+  QHash<QString, QFont> fonts_;
+};
+
+}  // namespace
+
+void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target) {
+  painter.save();
+  Painter(painter, grid, dpiX, dpiY, target).Run();
+  painter.restore();
+}
+
+QPointF MarginOffset(const PageSettings& page, double dpiX, double dpiY) {
+  return QPointF(page.leftMargin / 2.54 * dpiX, page.topMargin / 2.54 * dpiY);
+}
+
+void PaintPage(QPainter& painter, const ReportGrid& grid) {
+  const QPaintDevice* device = painter.device();
+  const double dpiX = device->logicalDpiX(), dpiY = device->logicalDpiY();
+  painter.save();
+  painter.translate(MarginOffset(grid.Page(), dpiX, dpiY));
+  PaintGrid(painter, grid, dpiX, dpiY, RenderTarget::kPaper);
+  painter.restore();
+}
+
+}  // namespace report_grid

@@ -1,0 +1,66 @@
+#pragma once
+// The one renderer of the report grid: the screen view, the print preview and the
+// printer all draw a grid through it, so that the screen shows the page as it prints.
+//
+// Lengths are converted from grid units (1/96 inch) to the device's own pixels, and
+// fonts are given in points, so the device's resolution alone decides the scale and the
+// text of a PDF stays text. Row 0 and column 0 are never drawn.
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <vector>
+
+#include "report_grid/ReportGrid.h"
+
+class QPainter;
+
+namespace report_grid {
+
+// Where each row and column of the document lies, in grid units, with the left edge of
+// column 1 and the top edge of row 1 at 0 (row 0 and column 0 take no room).
+class GridGeometry {
+ public:
+  explicit GridGeometry(const ReportGrid& grid);
+
+  // Left edge of column `col`, 1 to Cols (Cols gives the right edge of the last one).
+  double ColumnLeft(int col) const { return x_[col]; }
+  // Top edge of row `row`, 1 to Rows.
+  double RowTop(int row) const { return y_[row]; }
+  // The rectangle of a cell or merged area (grid units).
+  QRectF AreaRect(const CellRect& area) const;
+  // Width and height of the whole document (grid units).
+  QSizeF Size() const { return QSizeF(x_.back(), y_.back()); }
+  // The anchor of the cell or area under `point` (grid units), or {-1, -1} outside
+  // the document.
+  CellRect AreaAt(const ReportGrid& grid, QPointF point) const;
+
+ private:
+  std::vector<double> x_;  // x_[c]: left edge of column c; x_[0] == x_[1] == 0
+  std::vector<double> y_;
+};
+
+enum class RenderTarget {
+  kScreen,  // every cell, on white, with a light guide where a cell edge has no line
+  kPaper,   // printable cells only: their text and their lines, nothing else
+};
+
+// Geometry of the drawing shared by every target.
+inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges
+inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box
+inline constexpr double kThinLineUnits = 1.0;      // line widths: thin and dotted
+inline constexpr double kThickLineUnits = 2.0;     // thick
+
+// Paints the document part of `grid` with its top left corner at the painter's current
+// origin, on a device of `dpiX` x `dpiY` pixels per inch.
+void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target);
+
+// Paints one sheet of paper: the painter's device is the whole sheet (full-page mode);
+// the grid stands at the page set-up's left and top margins, which may be negative.
+// Only printable cells come out.
+void PaintPage(QPainter& painter, const ReportGrid& grid);
+
+// The left and top margins of the page set-up in device pixels at `dpiX` x `dpiY`.
+QPointF MarginOffset(const PageSettings& page, double dpiX, double dpiY);
+
+}  // namespace report_grid

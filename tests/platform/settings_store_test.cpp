@@ -1,0 +1,54 @@
+// The settings store: entries by application, section and key, in an INI file under
+// the user's config folder.
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include "platform/SettingsStore.h"
+#include "support/SettingsFolder.h"
+
+using platform::GetSetting;
+using platform::SaveSetting;
+
+namespace {
+
+TEST(SettingsStore, AbsentEntriesReadAsTheEmptyText) {
+  testsupport::SettingsFolder folder;
+  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), QString());
+  SaveSetting("Velorast", "Par", "Top", "5");
+  EXPECT_EQ(GetSetting("Velorast", "Par", "Left"), QString());
+  EXPECT_EQ(GetSetting("Velorast", "Alta", "Top"), QString());
+  EXPECT_EQ(GetSetting("Altceva", "Par", "Top"), QString());
+  EXPECT_EQ(platform::SettingsFilePath("Velorast"), folder.Path() + "/Velorast.ini");
+  EXPECT_TRUE(QFileInfo::exists(folder.Path() + "/Velorast.ini"));
+}
+
+// Whatever text is saved reads back the same, however the INI format would take it.
+TEST(SettingsStore, OddTextsMakeTheRoundTrip) {
+  testsupport::SettingsFolder folder;
+  const QString texts[] = {
+      "HP LaserJet 4, etaj 2", "a,b,,c", "x=y", "say \"da\"", " leading and trailing ",
+      "semi;colon #hash", "C:\\Date\\evidenta", "/home/ana/Baza de date", "ŞTEFĂNESCU și Țară",
+      "", "-5", "True", "line\nbreak", "[CaleBD]"};
+  int n = 0;
+  for (const QString& text : texts) SaveSetting("Velorast", "Par", QStringLiteral("K%1").arg(n++), text);
+  SaveSetting("Velorast", "Par", "K0", texts[0]);  // replacing keeps the value
+  n = 0;
+  for (const QString& text : texts)
+    EXPECT_EQ(GetSetting("Velorast", "Par", QStringLiteral("K%1").arg(n++)), text) << text.toStdString();
+}
+
+// A file edited by hand, with a list-looking value and no quotes.
+TEST(SettingsStore, HandWrittenValuesReadAsTheyShow) {
+  testsupport::SettingsFolder folder;
+  QFile file(folder.Path() + "/Velorast.ini");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[CaleBD]\nCaBD=/srv/date/velorast\n[Par]\nActe=Biroul 1, imprimanta laser\nTop=7mm\n");
+  file.close();
+  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/srv/date/velorast");
+  EXPECT_EQ(GetSetting("Velorast", "Par", "Acte"), "Biroul 1, imprimanta laser");
+  EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), "7mm");
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+// Printing: the page that PrintGrid and PrintPreview put out, read back from PDF.
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+
+#include "platform/Printers.h"
+#include "platform/RuntimeError.h"
+#include "report_grid/Printing.h"
+#include "support/PdfText.h"
+#include "support/PrintCapture.h"
+
+using namespace report_grid;
+using testsupport::PdfPage;
+using testsupport::PdfWord;
+
+namespace {
+
+constexpr double kToleranceMm = 0.3;
+constexpr double kUnitMm = 25.4 / 96.0;
+
+PdfPage ReadSinglePage(const QString& path) {
+  const QList<PdfPage> pages = testsupport::ReadPdfPages(path);
+  EXPECT_EQ(pages.size(), 1) << path.toStdString();
+  return pages.value(0);
+}
+
+PdfPage PrintToPdf(const ReportGrid& grid, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  SetUpPrinter(printer, grid.Page());
+  PrintPageOn(printer, grid);
+  return ReadSinglePage(path);
+}
+
+// A sheet-like grid: uneven widths and heights, three texts placed by three alignments.
+struct PlacedPage {
+  int paper;
+  float left, top;  // centimetres
+  QSizeF paperMm;
+};
+
+const std::vector<int> kWidths = {0, 19, 33, 19, 19, 20, 18, 15, 40, 17, 25};
+const std::vector<int> kHeights = {16, 30, 3, 16, 17, 189, 21, 12, 16};
+
+void LayPlacedGrid(ReportGrid& g, const PlacedPage& p) {
+  g.SetRows(static_cast<int>(kHeights.size()));
+  g.SetCols(static_cast<int>(kWidths.size()));
+  g.DefaultFont().SetName("times new roman");
+  g.DefaultFont().SetSize(8);
+  for (int c = 0; c < g.Cols(); ++c) g.Column(c).SetWidth(kWidths[c]);
+  for (int r = 1; r < g.Rows(); ++r) g.SetRowHeight(r, kHeights[r]);
+  g.Cell(3, 4).SetText("StangaSus");
+  g.Cell(3, 4).SetAlignment(5);
+  g.Cell(5, 3).SetText("Centru");
+  g.Range(5, 3, 6, 6).Merge();
+  g.Cell(5, 3).SetAlignment(10);
+  g.Cell(7, 8).SetText("DreaptaJos");
+  g.Cell(7, 8).SetAlignment(15);
+  g.PageSetup().SetPaperSize(p.paper);
+  g.PageSetup().SetOrientation(1);
+  g.PageSetup().SetLeftMargin(p.left);
+  g.PageSetup().SetTopMargin(p.top);
+  g.PageSetup().SetRightMargin(0.1f);
+  g.PageSetup().SetBottomMargin(0.1f);
+}
+
+// Sum of the sizes before index `upTo`, leaving out index 0 (row 0 and column 0 take no
+// room on paper).
+double UnitsBefore(const std::vector<int>& sizes, int upTo) {
+  return std::accumulate(sizes.begin() + 1, sizes.begin() + upTo, 0);
+}
+
+void ExpectPlaced(const PdfPage& page, const PlacedPage& p) {
+  const double left = p.left * 10, top = p.top * 10;
+  EXPECT_NEAR(page.sizeMm.width(), p.paperMm.width(), 0.5);
+  EXPECT_NEAR(page.sizeMm.height(), p.paperMm.height(), 0.5);
+
+  const PdfWord* w = page.Find("StangaSus");
+  ASSERT_TRUE(w);
+  EXPECT_NEAR(w->xMin, left + (UnitsBefore(kWidths, 4) + 1) * kUnitMm, kToleranceMm);
+  EXPECT_NEAR(w->yMin, top + UnitsBefore(kHeights, 3) * kUnitMm, kToleranceMm);
+
+  w = page.Find("Centru");  // centred in the merged area (5, 3)-(6, 6)
+  ASSERT_TRUE(w);
+  EXPECT_NEAR((w->xMin + w->xMax) / 2, left + (UnitsBefore(kWidths, 3) + UnitsBefore(kWidths, 7)) / 2 * kUnitMm,
+              kToleranceMm);
+  EXPECT_NEAR((w->yMin + w->yMax) / 2, top + (UnitsBefore(kHeights, 5) + UnitsBefore(kHeights, 7)) / 2 * kUnitMm,
+              kToleranceMm);
+
+  w = page.Find("DreaptaJos");
+  ASSERT_TRUE(w);
+  EXPECT_NEAR(w->xMax, left + (UnitsBefore(kWidths, 9) - 1) * kUnitMm, kToleranceMm);
+  EXPECT_NEAR(w->yMax, top + UnitsBefore(kHeights, 8) * kUnitMm, kToleranceMm);
+}
+
+const PlacedPage kPlacedPages[] = {
+    {kPaperA5, 0.6f, 0.5f, {148, 210}},    // a sheet printed complete
+    {kPaperA5, -0.5f, -0.3f, {148, 210}},  // data-only with negative offsets
+    {kPaperA5, 1.5f, 0.0f, {148, 210}},
+    {kPaperA4, 1.0f, 1.5f, {210, 297}},    // the letters
+};
+
+// The darkest pixel of a horizontal run, 0 black to 255 white.
+int DarkestOnRow(const QImage& image, int y, int x1, int x2) {
+  int darkest = 255;
+  for (int x = x1; x <= x2; ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  return darkest;
+}
+
+// Three rows of 40 and three columns of 50 units at margins 0: rendered at 96 dpi, one
+// grid unit is one pixel of the page image.
+void LayLineGrid(ReportGrid& g) {
+  g.SetRows(4);
+  g.SetCols(4);
+  g.Column(0).SetWidth(0);
+  for (int c = 1; c < 4; ++c) g.Column(c).SetWidth(50);
+  for (int r = 1; r < 4; ++r) g.SetRowHeight(r, 40);
+  g.PageSetup().SetLeftMargin(0);
+  g.PageSetup().SetTopMargin(0);
+}
+
+}  // namespace
+
+TEST(ReportGridPrinting, CellTextsLandWhereWidthsHeightsAndMarginsPutThem) {
+  QTemporaryDir dir;
+  for (const PlacedPage& p : kPlacedPages) {
+    SCOPED_TRACE(testing::Message() << "paper " << p.paper << " margins " << p.left << ", " << p.top);
+    ReportGrid g;
+    LayPlacedGrid(g, p);
+    ExpectPlaced(PrintToPdf(g, dir.filePath(QStringLiteral("placed-%1-%2.pdf").arg(p.paper).arg(p.left))), p);
+  }
+}
+
+TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
+  ReportGrid g;
+  g.SetRows(6);
+  g.SetCols(6);
+  for (int c = 1; c < 6; ++c) g.Column(c).SetWidth(60);
+  for (int r = 1; r < 6; ++r) g.SetRowHeight(r, 30);
+  g.Column(0).SetWidth(0);
+  g.DefaultFont().SetSize(10);
+  g.Cell(0, 1).SetText("RandZero");  // the fixed header never prints
+  g.Cell(1, 0).SetText("ColoanaZero");
+  g.Cell(1, 1).SetText("Tiparita");
+  g.Cell(1, 2).SetText("Ascunsa");
+  g.Cell(1, 2).SetPrintable(false);
+  g.Cell(2, 1).SetText("ZonaTiparita");
+  g.Range(2, 1, 3, 2).Merge();
+  g.Cell(3, 2).SetPrintable(false);  // a covered cell's flag does not count
+  g.Cell(4, 1).SetText("ZonaAscunsa");
+  g.Range(4, 1, 4, 3).Merge();
+  g.Cell(4, 1).SetPrintable(false);
+  g.Cell(4, 3).SetPrintable(true);
+  g.PageSetup().SetLeftMargin(0);
+  g.PageSetup().SetTopMargin(0);
+  QTemporaryDir dir;
+  const PdfPage page = PrintToPdf(g, dir.filePath("printable.pdf"));
+  EXPECT_TRUE(page.Find("Tiparita"));
+  EXPECT_TRUE(page.Find("ZonaTiparita"));
+  EXPECT_FALSE(page.Find("Ascunsa"));
+  EXPECT_FALSE(page.Find("ZonaAscunsa"));
+  EXPECT_FALSE(page.Find("RandZero"));
+  EXPECT_FALSE(page.Find("ColoanaZero"));
+}
+
+TEST(ReportGridPrinting, ACellThatDoesNotPrintLeavesOutItsLines) {
+  ReportGrid g;
+  LayLineGrid(g);
+  g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);     // printable
+  g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThick);     // not printable
+  g.Cell(1, 2).SetPrintable(false);
+  g.Range(3, 1, 3, 3).Merge();                         // area printed by its anchor
+  g.Cell(3, 1).SetPrintable(false);
+  g.Range(3, 1, 3, 3).SetBorder(kEdgeTop, kLineThin);
+  const QImage paper = RenderPageImage(g, 96);
+  EXPECT_LT(DarkestOnRow(paper, 40, 5, 45), 100);    // under (1, 1)
+  EXPECT_EQ(DarkestOnRow(paper, 40, 55, 95), 255);   // under (1, 2): left out
+  EXPECT_EQ(DarkestOnRow(paper, 80, 5, 145), 255);   // above the hidden area
+  g.Cell(3, 1).SetPrintable(true);
+  EXPECT_LT(DarkestOnRow(RenderPageImage(g, 96), 80, 5, 145), 100);
+}
+
+TEST(ReportGridPrinting, LineBreaksAndWrappingGiveFurtherLines) {
+  ReportGrid g;
+  g.SetRows(3);
+  g.SetCols(3);
+  g.Column(0).SetWidth(0);
+  g.Column(1).SetWidth(200);
+  g.Column(2).SetWidth(60);
+  g.SetRowHeight(1, 120);
+  g.DefaultFont().SetName("times new roman");
+  g.DefaultFont().SetSize(10);
+  g.Cell(1, 1).SetText("Unu\r\nDoi");  // breaks with or without wrap
+  g.Cell(1, 1).SetAlignment(5);
+  g.Cell(1, 2).SetText("alfa beta gama");
+  g.Cell(1, 2).SetWrapText(true);
+  g.Cell(1, 2).SetAlignment(5);
+  QTemporaryDir dir;
+  const PdfPage page = PrintToPdf(g, dir.filePath("lines.pdf"));
+  const PdfWord *one = page.Find("Unu"), *two = page.Find("Doi");
+  ASSERT_TRUE(one && two);
+  EXPECT_NEAR(one->xMin, two->xMin, 0.01);
+  EXPECT_GT(two->yMin, one->yMax - 0.5);
+  const PdfWord *alfa = page.Find("alfa"), *gama = page.Find("gama");
+  ASSERT_TRUE(alfa && gama);
+  EXPECT_GT(gama->yMin, alfa->yMax - 0.5);  // wrapped onto a further line
+}
+
+TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {
+  platform::PrintersScript noPrinters;
+  PreviewScript preview;
+  ReportGrid g;
+  LayPlacedGrid(g, kPlacedPages[1]);
+  PrintPreview(g, 100);
+  ASSERT_EQ(preview.Shown().size(), 1);
+  EXPECT_EQ(preview.Shown()[0].zoom, 100);
+  EXPECT_EQ(preview.Shown()[0].page.paperSize, kPaperA5);
+  EXPECT_EQ(preview.Shown()[0].image, RenderPageImage(g, kPreviewScriptDpi));
+  EXPECT_THROW(PrintPreview(g, 0), platform::RuntimeError);
+}
+
+TEST(ReportGridPrinting, NoPrinterIsAClearError) {
+  platform::PrintersScript noPrinters;
+  ReportGrid g;
+  try {
+    PrintGrid(g);
+    FAIL() << "printed without a printer";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+    EXPECT_TRUE(e.Description().contains("nicio imprimanta"));
+  }
+}
+
+TEST(ReportGridPrinting, PrintsThroughCupsOnThePrinterMadeCurrent) {
+  const testsupport::PrintQueues queues = testsupport::TestPrintQueues();
+  if (!queues.Available()) GTEST_SKIP() << "no test print queues (scripts/test.sh starts them)";
+  platform::ResetCurrentPrinter();
+  for (const auto& [queue, p] : {std::pair{queues.fisa, kPlacedPages[1]}, std::pair{queues.acte, kPlacedPages[3]}}) {
+    SCOPED_TRACE(queue.toStdString());
+    ASSERT_TRUE(platform::MakeCurrentPrinter(queue));
+    ASSERT_EQ(platform::CurrentPrinter().DeviceName(), queue);
+    ReportGrid g;
+    LayPlacedGrid(g, p);
+    const QStringList before = testsupport::CapturedJobs(queues);
+    PrintGrid(g);
+    const QString job = testsupport::WaitForNewJob(queues, queue, before, "DreaptaJos");
+    ASSERT_FALSE(job.isEmpty()) << "no job reached the capture folder";
+    ExpectPlaced(ReadSinglePage(job), p);
+  }
+  platform::ResetCurrentPrinter();
+}
+
+TEST(ReportGridPrinting, APrintThatFailsIsAClearError) {
+  platform::PrintersScript gone({"Imprimanta_Disparuta"});  // listed, but not there to print
+  ReportGrid g;
+  g.Cell(1, 1).SetText("x");
+  try {
+    PrintGrid(g);
+    FAIL() << "a print on a missing printer reported no failure";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+    EXPECT_EQ(e.Description(),
+              "Tiparirea pe imprimanta \"Imprimanta_Disparuta\" nu a reusit. Verificati imprimanta si "
+              "incercati din nou.");
+  }
+}
+
+TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
+  ReportGrid g;
+  LayLineGrid(g);
+  g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);  // before the merge
+  g.Range(1, 1, 2, 3).Merge();
+  const QImage paper = RenderPageImage(g, 96);
+  for (int column = 0; column < 3; ++column)          // under the whole area
+    EXPECT_LT(DarkestOnRow(paper, 80, column * 50 + 2, column * 50 + 48), 100) << column;
+  EXPECT_EQ(DarkestOnRow(paper, 40, 2, 148), 255);   // not inside it
+}

@@ -1,0 +1,46 @@
+#include "support/FixtureDatabase.h"
+
+#include <QDir>
+#include <QStringList>
+#include <sqlite3.h>
+
+#include "core/AppState.h"
+#include "core/DatabaseSchema.h"
+
+namespace testsupport {
+
+FixtureDatabase::FixtureDatabase(Content content)
+    : folder_(dir_.path()), db_(core::schema::CreateProgramDatabase(dir_.path(), content == Sample)) {}
+
+QString FixtureDatabase::Path() const { return QDir(folder_).filePath(core::kDatabaseFileName); }
+
+std::shared_ptr<platform::Database> FixtureDatabase::Open() const {
+  return platform::Database::OpenDatabase(Path(), false, false,
+                                          QStringLiteral(";PWD=") + core::kDatabasePassword);
+}
+
+qint64 FixtureDatabase::AddRow(const QString& table, const QMap<QString, QString>& columns) {
+  QStringList names, marks;
+  QVariantList values;
+  for (auto it = columns.begin(); it != columns.end(); ++it) {
+    names << it.key();
+    marks << QStringLiteral("?");
+    values << it.value();
+  }
+  db_->Execute(names.isEmpty()
+                   ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                   : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(table, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+               values);
+  return sqlite3_last_insert_rowid(db_->Handle());
+}
+
+qint64 FixtureDatabase::AddPerson(const QMap<QString, QString>& columns) {
+  return AddRow(QStringLiteral("Persoane"), columns);
+}
+
+qint64 FixtureDatabase::AddVehicle(const QMap<QString, QString>& columns) {
+  return AddRow(QStringLiteral("Masini"), columns);
+}
+
+}  // namespace testsupport
