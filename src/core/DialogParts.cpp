@@ -42,12 +42,11 @@ void CentreOnScreen(QWidget* window) {
   window->move(frame.topLeft());
 }
 
-void SetButtonPicture(PictureButton* button, const QString& path) {
+void SetButtonPicture(platform::PictureButton* button, const QString& path) {
   if (path.isEmpty()) return;
-  const QPixmap picture(path);
-  if (picture.isNull()) return;  // a file that is no picture: the caption alone
-  button->setIcon(QIcon(picture));
-  button->setIconSize(picture.size());
+  button->SetPicture(path);
+  button->SetPictureOver(path);
+  button->SetPictureDown(path);
 }
 
 TitleBand MakeTitleBand(QWidget* dialog, double widthTwips, const QString& title,
@@ -90,15 +89,15 @@ ButtonBand MakeButtonBand(QWidget* dialog, double widthTwips, double topTwips, c
   QFont font(fontFamily);
   font.setPointSizeF(9.75);
   font.setBold(true);
-  band.cmdOK = new PictureButton(QStringLiteral("OK"), band.picJos);
+  band.cmdOK = new platform::PictureButton(QStringLiteral("OK"), band.picJos);
   band.cmdOK->setObjectName("cmdOK");
-  band.cmdCancel = new PictureButton(QStringLiteral("Cancel"), band.picJos);
+  band.cmdCancel = new platform::PictureButton(QStringLiteral("Cancel"), band.picJos);
   band.cmdCancel->setObjectName("cmdCancel");
   const double buttonWidth = 1335, gap = 240;
   const double left = (widthTwips - 2 * buttonWidth - gap) / 2;
   band.cmdOK->setGeometry(TwipsRect(left, 90, buttonWidth, 555));
   band.cmdCancel->setGeometry(TwipsRect(left + buttonWidth + gap, 90, buttonWidth, 555));
-  for (PictureButton* b : {band.cmdOK, band.cmdCancel}) {
+  for (platform::PictureButton* b : {band.cmdOK, band.cmdCancel}) {
     b->setFont(font);
     b->setAutoDefault(false);
   }

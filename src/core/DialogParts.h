@@ -3,8 +3,9 @@
 // the owner or the screen, the pictures of their buttons, and the title and button
 // bands of the two set-up dialogs.
 
-#include <QPushButton>
 #include <QString>
+
+#include "platform/PictureButton.h"
 
 class QDialog;
 class QFrame;
@@ -12,8 +13,6 @@ class QLabel;
 class QWidget;
 
 namespace core {
-
-using PictureButton = QPushButton;
 
 // A fixed dialog border without minimise and maximise buttons, with a client area of
 // the size given in twips.
@@ -25,7 +24,7 @@ void CentreOnScreen(QWidget* window);
 
 // Gives the button the picture of the path in every state. An empty path, or a file
 // that holds no picture, leaves the button with its caption alone.
-void SetButtonPicture(PictureButton* button, const QString& path);
+void SetButtonPicture(platform::PictureButton* button, const QString& path);
 
 // The title band at the top of the set-up dialogs: full width, 735 twips high, in the
 // system's window colour, with a picture at its left and a green bold title.
@@ -40,8 +39,8 @@ TitleBand MakeTitleBand(QWidget* dialog, double widthTwips, const QString& title
 // The button band at the bottom: full width, 735 twips high, with OK and Cancel.
 struct ButtonBand {
   QFrame* picJos;
-  PictureButton* cmdOK;
-  PictureButton* cmdCancel;
+  platform::PictureButton* cmdOK;
+  platform::PictureButton* cmdCancel;
 };
 ButtonBand MakeButtonBand(QWidget* dialog, double widthTwips, double topTwips, const QString& fontFamily);
 

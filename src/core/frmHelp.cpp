@@ -11,8 +11,6 @@
 #include <QTextEdit>
 #include <memory>
 
-#include <cstdio>
-#undef EOF  // MERGE: Database.h does this on main
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
 #include "platform/MessageBox.h"
@@ -52,18 +50,18 @@ frmHelp::frmHelp() {
 
   picJos = new QFrame(this);
   picJos->setObjectName("picJos");
-  cmdPrint = new PictureButton(QStringLiteral("Print"), picJos);
+  cmdPrint = new platform::PictureButton(QStringLiteral("Print"), picJos);
   cmdPrint->setObjectName("cmdPrint");
   cmdPrint->setGeometry(TwipsRect(30, 30, kButtonWidth, kButtonHeight));
-  cmdExit = new PictureButton(QStringLiteral("Exit"), picJos);
+  cmdExit = new platform::PictureButton(QStringLiteral("Exit"), picJos);
   cmdExit->setObjectName("cmdExit");
   cmdExit->setGeometry(TwipsRect(4860, 30, kButtonWidth, kButtonHeight));
-  for (PictureButton* b : {cmdPrint, cmdExit}) b->setFont(ButtonFont());
+  for (platform::PictureButton* b : {cmdPrint, cmdExit}) b->setFont(ButtonFont());
   setTabOrder(rtfHelp, cmdPrint);
   setTabOrder(cmdPrint, cmdExit);
 
-  connect(cmdPrint, &PictureButton::clicked, this, &frmHelp::cmdPrint_Click);
-  connect(cmdExit, &PictureButton::clicked, this, &frmHelp::cmdExit_Click);
+  connect(cmdPrint, &platform::PictureButton::clicked, this, &frmHelp::cmdPrint_Click);
+  connect(cmdExit, &platform::PictureButton::clicked, this, &frmHelp::cmdExit_Click);
   Form_Load();
   Form_Resize();
 }

@@ -28,8 +28,8 @@ class frmHelp : public QWidget {
 
   QTextEdit* rtfHelp;
   QFrame* picJos;
-  PictureButton* cmdPrint;
-  PictureButton* cmdExit;
+  platform::PictureButton* cmdPrint;
+  platform::PictureButton* cmdExit;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

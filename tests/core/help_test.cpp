@@ -11,8 +11,6 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#undef EOF
 #include "core/AppState.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
