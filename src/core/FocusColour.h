@@ -11,7 +11,4 @@ namespace core {
 // The colour of the text; nothing when the text is empty or not such a number.
 std::optional<QColor> FocusColour(const QString& text);
 
-// The text of the colour: red + 256 * green + 65536 * blue.
-QString FocusColourText(const QColor& colour);
-
 }  // namespace core

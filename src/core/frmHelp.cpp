@@ -13,6 +13,9 @@
 
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
+#include "core/MDIVelorast.h"
+#include "platform/CommonDialog.h"
+#include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "platform/rtf/RtfReader.h"
@@ -105,7 +108,18 @@ void frmHelp::cmdExit_Click() { close(); }
 void frmHelp::cmdPrint_Click() {
   if (platform::MsgBox(QStringLiteral("Sigur doriti sa tipariti textul de mai sus"), platform::vbYesNo) == platform::vbNo)
     return;
-  // The print dialog comes with the MDI parent's common dialog.
+  try {
+    platform::CommonDialog& cdgOpen = platform::Forms::Get<MDIVelorast>()->cdgOpen;
+    cdgOpen.CancelError = true;
+    cdgOpen.Flags = platform::cdlPDReturnDC;
+    if (rtfHelp->textCursor().hasSelection()) cdgOpen.Flags += platform::cdlPDSelection;
+    cdgOpen.Orientation = platform::cdlPortrait;
+    cdgOpen.ShowPrinter();
+    // A selection prints whenever there is one, whatever range the clerk chose.
+    SelPrint(cdgOpen.Printer());
+  } catch (const std::exception&) {
+    // A cancelled dialog, no printer or a printer error: nothing is printed, nothing said.
+  }
 }
 
 void frmHelp::SelPrint(QPrinter& printer) {

@@ -3,18 +3,11 @@
 #include <QProcess>
 
 namespace platform {
-namespace {
-ShellScript* g_script = nullptr;
-}
-
-ShellScript::ShellScript() : previous_(g_script) { g_script = this; }
-ShellScript::~ShellScript() { g_script = previous_; }
-
 bool Shell(const QString& program) {
   if (program.isEmpty()) return false;
-  if (g_script) {
-    g_script->started_.append(program);
-    return g_script->starts;
+  if (ShellScript* script = ShellScript::Current()) {
+    script->started_.append(program);
+    return script->starts;
   }
   return QProcess::startDetached(program, {});
 }

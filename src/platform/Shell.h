@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/DialogScript.h"
+
 namespace platform {
 
 // Starts the program file at the path, detached from this process; false when it
@@ -13,20 +15,14 @@ bool Shell(const QString& program);
 
 // While an instance lives, Shell starts nothing: it records the path and answers
 // `starts` (true unless set otherwise).
-class ShellScript {
+class ShellScript : public ActiveScript<ShellScript> {
  public:
-  ShellScript();
-  ~ShellScript();
-  ShellScript(const ShellScript&) = delete;
-  ShellScript& operator=(const ShellScript&) = delete;
-
   bool starts = true;
   const QStringList& Started() const { return started_; }
 
  private:
   friend bool Shell(const QString&);
   QStringList started_;
-  ShellScript* previous_;
 };
 
 }  // namespace platform

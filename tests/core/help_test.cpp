@@ -1,6 +1,7 @@
 #include "core/frmHelp.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QPrinter>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "core/AppState.h"
+#include "core/MDIVelorast.h"
+#include "platform/CommonDialog.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
@@ -37,6 +40,7 @@ class HelpTest : public ::testing::Test {
   void SetUp() override { core::AppPath = dir_.path(); }
   void TearDown() override {
     Forms::Unload<frmHelp>();
+    Forms::Unload<core::MDIVelorast>();
     core::AppPath.clear();
   }
   void WriteHelp(const QByteArray& content) {
@@ -121,4 +125,51 @@ TEST(HelpText, ShippedGuideReadsWholeInRomanian) {
   for (const char* words : {"ghidul utilizatorului", "\u0219i", "\u00eenmatriculare", "\"Setarea imprimantelor\""})
     EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
   EXPECT_EQ(doc.firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+}
+
+TEST_F(HelpTest, PrintFlagsTellTheDialogWhetherThereIsASelection) {
+  WriteHelp("{\\rtf1 Primul paragraf\\par Al doilea paragraf}");
+  const QString pdf = dir_.filePath("help.pdf");
+  for (bool selected : {false, true}) {
+    frmHelp* help = Forms::Get<frmHelp>();
+    if (selected) help->rtfHelp->setTextCursor(help->rtfHelp->document()->find("doilea"));
+    platform::MessageBoxScript boxes;
+    boxes.Answer(platform::vbYes);
+    platform::CommonDialogScript dialogs;
+    dialogs.ChoosePrinterPdf({pdf});
+    help->cmdPrint->click();
+
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(boxes.Shown()[0].prompt, "Sigur doriti sa tipariti textul de mai sus");
+    EXPECT_EQ(boxes.Shown()[0].style, platform::vbYesNo);
+    ASSERT_EQ(dialogs.ShownDialogs().size(), 1);
+    const auto& shown = dialogs.ShownDialogs()[0];
+    EXPECT_EQ(shown.dialog, "ShowPrinter");
+    EXPECT_EQ(shown.flags, selected ? 257 : 256);
+    EXPECT_TRUE(shown.cancelError);
+    EXPECT_EQ(shown.orientation, platform::cdlPortrait);
+    EXPECT_EQ(PrintedWords(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
+    Forms::Unload<frmHelp>();
+    QFile::remove(pdf);
+  }
+}
+
+TEST_F(HelpTest, NoAndACancelledDialogPrintNothing) {
+  WriteHelp("{\\rtf1 Text}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  platform::CommonDialogScript dialogs;
+  {
+    platform::MessageBoxScript boxes;
+    boxes.Answer(platform::vbNo);
+    help->cmdPrint->click();
+    EXPECT_TRUE(dialogs.ShownDialogs().isEmpty());
+  }
+  {
+    platform::MessageBoxScript boxes;  // Yes, the default; then the dialog is cancelled
+    dialogs.Cancel();
+    help->cmdPrint->click();
+    EXPECT_EQ(dialogs.ShownDialogs().size(), 1);
+    EXPECT_EQ(boxes.Shown().size(), 1);  // the question alone: a cancel says nothing
+  }
+  EXPECT_TRUE(QDir(dir_.path()).entryList({"*.pdf"}).isEmpty());
 }
