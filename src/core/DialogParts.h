@@ -1,15 +1,12 @@
 #pragma once
-// What the core's dialogs share: the fixed dialog frame sized in twips, the placing on
-// the owner or the screen, the pictures of their buttons, and the title and button
-// bands of the two set-up dialogs.
+// What the core's windows share: the fixed dialog frame sized in twips, the placing on
+// the owner or the screen, and the pictures of their buttons.
 
 #include <QString>
 
 #include "platform/PictureButton.h"
 
 class QDialog;
-class QFrame;
-class QLabel;
 class QWidget;
 
 namespace core {
@@ -25,23 +22,5 @@ void CentreOnScreen(QWidget* window);
 // Gives the button the picture of the path in every state. An empty path, or a file
 // that holds no picture, leaves the button with its caption alone.
 void SetButtonPicture(platform::PictureButton* button, const QString& path);
-
-// The title band at the top of the set-up dialogs: full width, 735 twips high, in the
-// system's window colour, with a picture at its left and a green bold title.
-struct TitleBand {
-  QFrame* picSus;
-  QLabel* imgInfo;
-  QLabel* lblInfo;
-};
-TitleBand MakeTitleBand(QWidget* dialog, double widthTwips, const QString& title,
-                        const QString& fontFamily, Qt::Alignment titleAlignment);
-
-// The button band at the bottom: full width, 735 twips high, with OK and Cancel.
-struct ButtonBand {
-  QFrame* picJos;
-  platform::PictureButton* cmdOK;
-  platform::PictureButton* cmdCancel;
-};
-ButtonBand MakeButtonBand(QWidget* dialog, double widthTwips, double topTwips, const QString& fontFamily);
 
 }  // namespace core

@@ -1,7 +1,6 @@
 #include "core/frmPrinterSetup.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 
@@ -17,8 +16,6 @@ namespace core {
 using platform::TwipsRect;
 
 namespace {
-
-const QString kSans = QStringLiteral("MS Sans Serif");
 
 QComboBox* PrinterList(QWidget* parent, double top) {
   auto* list = new QComboBox(parent);
@@ -45,14 +42,9 @@ void Fill(QComboBox* list, const QString& stored) {
 
 }  // namespace
 
-frmPrinterSetup::frmPrinterSetup() {
-  SetFixedDialog(this, QStringLiteral("PrinterSetup"), 5505, 2940);
-
-  const TitleBand title = MakeTitleBand(this, 5505, QStringLiteral("Printer setup"), kSans, Qt::AlignHCenter);
-  picSus = title.picSus;
-  imgInfo = title.imgInfo;
-  lblInfo = title.lblInfo;
-
+frmPrinterSetup::frmPrinterSetup()
+    : SetupDialog({QStringLiteral("PrinterSetup"), 5505, 2940, QStringLiteral("Printer setup"),
+                   QStringLiteral("MS Sans Serif"), Qt::AlignHCenter}) {
   Label4 = new QLabel(
       QStringLiteral("Selectati imprimanta catre care dorit sa trimiteti Fisa, respectiv actele si rapoartele:"), this);
   Label4->setGeometry(TwipsRect(120, 795, 5265, 420));
@@ -64,10 +56,6 @@ frmPrinterSetup::frmPrinterSetup() {
   Label2->setGeometry(TwipsRect(360, 1725, 1380, 255));
   cboPrintActe = PrinterList(this, 1680);
 
-  const ButtonBand buttons = MakeButtonBand(this, 5505, 2205, kSans);
-  picJos = buttons.picJos;
-  cmdOK = buttons.cmdOK;
-  cmdCancel = buttons.cmdCancel;
   connect(cmdOK, &platform::PictureButton::clicked, this, &frmPrinterSetup::cmdOK_Click);
   connect(cmdCancel, &platform::PictureButton::clicked, this, &frmPrinterSetup::cmdCancel_Click);
   Form_Load();
@@ -88,13 +76,7 @@ void frmPrinterSetup::LoadButtonPictures() {
     const QPixmap picture(images::ImgPrint);
     if (!picture.isNull()) imgInfo->setPixmap(picture);
   }
-  SetButtonPicture(cmdOK, images::ImgOk);
-  SetButtonPicture(cmdCancel, images::ImgCancel);
-}
-
-void frmPrinterSetup::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnOwner(this);
+  SetupDialog::LoadButtonPictures();
 }
 
 void frmPrinterSetup::cmdOK_Click() {

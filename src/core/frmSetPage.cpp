@@ -8,7 +8,6 @@
 #include <QTabWidget>
 
 #include "core/FocusColour.h"
-#include "core/ImagePaths.h"
 #include "core/MDIVelorast.h"
 #include "core/Settings.h"
 #include "platform/CommonDialog.h"
@@ -71,15 +70,9 @@ QString FlagText(bool flag) { return flag ? QStringLiteral("True") : QStringLite
 
 }  // namespace
 
-frmSetPage::frmSetPage() {
-  SetFixedDialog(this, QStringLiteral("Setari"), 5850, 3855);
-  const QString arial = QStringLiteral("Arial");
-
-  const TitleBand title = MakeTitleBand(this, 5850, QStringLiteral("Setari"), arial, Qt::AlignLeft);
-  picSus = title.picSus;
-  imgInfo = title.imgInfo;
-  lblInfo = title.lblInfo;
-
+frmSetPage::frmSetPage()
+    : SetupDialog({QStringLiteral("Setari"), 5850, 3855, QStringLiteral("Setari"), QStringLiteral("Arial"),
+                   Qt::AlignLeft}) {
   SSTab1 = new QTabWidget(this);
   SSTab1->setGeometry(TwipsRect(60, 795, 5730, 1665));
   std::array<QWidget*, 5> pages;
@@ -115,7 +108,7 @@ frmSetPage::frmSetPage() {
   chkUsesBD->setGeometry(TwipsRect(120, 315, 3480, 255));
   drvBackground = new platform::PictureButton(QStringLiteral("Culoare focus"), switches);
   drvBackground->setGeometry(TwipsRect(3720, 90, 1335, 435));
-  QFont buttonFont(arial);
+  QFont buttonFont(QStringLiteral("Arial"));
   buttonFont.setPointSizeF(9.75);
   buttonFont.setBold(true);
   drvBackground->setFont(buttonFont);
@@ -125,11 +118,6 @@ frmSetPage::frmSetPage() {
   lblFundal->setAlignment(Qt::AlignCenter);
   lblFundal->setFrameShape(QFrame::Box);
   lblFundal->setAutoFillBackground(true);
-
-  const ButtonBand buttons = MakeButtonBand(this, 5850, 3120, arial);
-  picJos = buttons.picJos;
-  cmdOK = buttons.cmdOK;
-  cmdCancel = buttons.cmdCancel;
 
   connect(cmdOK, &platform::PictureButton::clicked, this, &frmSetPage::cmdOK_Click);
   connect(cmdCancel, &platform::PictureButton::clicked, this, &frmSetPage::cmdCancel_Click);
@@ -149,16 +137,6 @@ void frmSetPage::ShowSample(const QColor& colour) {
   QPalette p = lblFundal->palette();
   p.setColor(QPalette::Window, colour);
   lblFundal->setPalette(p);
-}
-
-void frmSetPage::LoadButtonPictures() {
-  SetButtonPicture(cmdOK, images::ImgOk);
-  SetButtonPicture(cmdCancel, images::ImgCancel);
-}
-
-void frmSetPage::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnOwner(this);
 }
 
 void frmSetPage::cmdOK_Click() {

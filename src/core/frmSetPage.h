@@ -4,22 +4,17 @@
 // box store nothing. The colour button changes the focus colour at once, and only OK
 // stores it.
 
-#include <QDialog>
-#include <array>
-
-#include "core/DialogParts.h"
+#include "core/SetupDialog.h"
 
 class QCheckBox;
 class QColor;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
 
 namespace core {
 
-class frmSetPage : public QDialog {
+class frmSetPage : public SetupDialog {
   Q_OBJECT
  public:
   frmSetPage();
@@ -28,9 +23,6 @@ class frmSetPage : public QDialog {
   void cmdCancel_Click();
   void drvBackground_Click();
 
-  QFrame* picSus;
-  QLabel* imgInfo;
-  QLabel* lblInfo;
   QTabWidget* SSTab1;
   QLineEdit *txtTop, *txtLeft, *txtTopV, *txtLeftV, *txtTopCVRad, *txtLeftCVRad, *txtTopPF, *txtLeftPF,
       *txtTopPJF, *txtLeftPJF, *txtTopPJV, *txtLeftPJV, *txtTopFPF, *txtLeftFPF, *txtTopFPV, *txtLeftFPV;
@@ -38,16 +30,9 @@ class frmSetPage : public QDialog {
   QCheckBox* chkUsesBD;
   platform::PictureButton* drvBackground;
   QLabel* lblFundal;
-  QFrame* picJos;
-  platform::PictureButton* cmdOK;
-  platform::PictureButton* cmdCancel;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void Form_Load();
-  void LoadButtonPictures();
   void ShowSample(const QColor& colour);
 };
 
