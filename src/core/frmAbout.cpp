@@ -82,12 +82,12 @@ void frmAbout::Form_Load() {
   lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
   lblTitle->setText(kApplicationTitle);
   lblDescription->setText(QStringLiteral(
-      "Actele de inmatriculare, transcriere si radiere a vehiculelor rutiere:\r\n"
-      "fisa de inmatriculare, contractul de vanzare-cumparare,\r\n"
-      "certificatul de radiere, declaratiile si cererile fiscale."));
+      "Actele dosarului unui vehicul rutier:\r\n"
+      "inmatriculare, transcriere si radiere,\r\n"
+      "contracte, certificate si cereri fiscale."));
   lblDisclaimer->setText(QStringLiteral(
-      "Atentie: programul este protejat de legea drepturilor de autor.\r\n\r\n"
-      "Copierea sau distribuirea lui fara acord este interzisa."));
+      "Toate drepturile rezervate.\r\n\r\n"
+      "Copierea fara acord este interzisa."));
 }
 
 void frmAbout::showEvent(QShowEvent* event) {

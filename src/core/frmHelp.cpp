@@ -74,6 +74,7 @@ void frmHelp::Form_Load() {
   QFile file(path);
   bool read = false;
   if (file.open(QIODevice::ReadOnly)) read = platform::rtf::ReadRtf(file.readAll(), *rtfHelp->document()).rtf;
+  rtfHelp->moveCursor(QTextCursor::Start);  // the guide opens at its beginning
   if (!read) {
     rtfHelp->clear();
     platform::MsgBox(QStringLiteral("Ghidul de utilizare nu poate fi citit din fisierul \"%1\".").arg(path),

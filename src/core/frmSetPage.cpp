@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "core/FocusColour.h"
@@ -75,6 +76,11 @@ frmSetPage::frmSetPage()
                    Qt::AlignLeft}) {
   SSTab1 = new QTabWidget(this);
   SSTab1->setGeometry(TwipsRect(60, 795, 5730, 1665));
+  QFont tabFont(QStringLiteral("MS Sans Serif"));
+  tabFont.setPointSizeF(8.25);
+  SSTab1->tabBar()->setFont(tabFont);
+  SSTab1->tabBar()->setExpanding(true);
+  SSTab1->setUsesScrollButtons(false);
   std::array<QWidget*, 5> pages;
   for (int t = 0; t < 5; ++t) {
     pages[t] = new QWidget;

@@ -59,6 +59,7 @@ TEST_F(HelpTest, ShowsTheHelpText) {
   EXPECT_EQ(help->windowTitle(), "Informatii despre utilizarea aplicatiei");
   EXPECT_EQ(help->rtfHelp->toPlainText(), "Ajutor\nCump\u0103r\u0103tor");
   EXPECT_TRUE(help->rtfHelp->isReadOnly());
+  EXPECT_EQ(help->rtfHelp->textCursor().position(), 0);
 }
 
 TEST_F(HelpTest, MissingOrUnreadableHelpOpensEmptyWithAMessage) {

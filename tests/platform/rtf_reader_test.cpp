@@ -120,6 +120,17 @@ TEST(RtfReader, ParagraphFormatIsTheOneInForceAtItsEnd) {
   EXPECT_EQ(BlockOf(doc, 2).alignment(), Qt::AlignJustify);
 }
 
+TEST(RtfReader, TabStops) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\deftab360 \\li720\\fi-720 \\bullet\\tab a\\par\\pard b}", doc);
+  EXPECT_DOUBLE_EQ(doc.defaultTextOption().tabStopDistance(), 24);
+  ASSERT_EQ(BlockOf(doc, 0).tabPositions().size(), 1);  // the hanging line's own stop
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 0).tabPositions()[0].position, 48);
+  EXPECT_TRUE(BlockOf(doc, 1).tabPositions().isEmpty());
+  ReadRtf("{\\rtf1 x}", doc);
+  EXPECT_DOUBLE_EQ(doc.defaultTextOption().tabStopDistance(), 48);  // half an inch
+}
+
 TEST(RtfReader, AnnexHeadingTemplate) {
   QTextDocument doc;
   doc.setDefaultFont(QFont("Liberation Sans", 9));

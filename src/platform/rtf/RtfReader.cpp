@@ -54,7 +54,7 @@ struct FontEntry {
 
 enum class Word {
   // document
-  rtf, ansi, ansicpg, deff, uc, u,
+  rtf, ansi, ansicpg, deff, deftab, uc, u,
   // destinations
   fonttbl, colortbl, skip,
   // font table
@@ -74,7 +74,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
   static const std::unordered_map<std::string_view, Word> words = [] {
     std::unordered_map<std::string_view, Word> w = {
         {"rtf", Word::rtf}, {"ansi", Word::ansi}, {"ansicpg", Word::ansicpg},
-        {"deff", Word::deff}, {"uc", Word::uc}, {"u", Word::u},
+        {"deff", Word::deff}, {"deftab", Word::deftab}, {"uc", Word::uc}, {"u", Word::u},
         {"fonttbl", Word::fonttbl}, {"colortbl", Word::colortbl},
         {"f", Word::f}, {"fcharset", Word::fcharset}, {"cpg", Word::cpg},
         {"red", Word::red}, {"green", Word::green}, {"blue", Word::blue},
@@ -117,6 +117,7 @@ class Reader {
   explicit Reader(QTextCursor& cursor) : cursor_(cursor) {}
 
   ReadResult Read(QByteArrayView input);
+  int DefaultTabTwips() const { return defaultTabTwips_; }
 
  private:
   GroupState& State() { return stack_.back(); }
@@ -151,6 +152,7 @@ class Reader {
 
   int documentCodePage_ = 1252;
   int defaultFont_ = 0;
+  int defaultTabTwips_ = 720;  // tab stops every half inch unless \deftab says otherwise
   QHash<int, FontEntry> fonts_;
   static constexpr int kNoFont = std::numeric_limits<int>::min();  // an entry beyond kMaxFonts
   int fontEntry_ = 0;        // the entry that the font table's text names
@@ -323,6 +325,9 @@ void Reader::ControlWord(const Token& t) {
       if (IsSupportedCodePage(n)) documentCodePage_ = n;
       break;
     case Word::deff: defaultFont_ = n; break;
+    case Word::deftab:
+      if (n > 0) defaultTabTwips_ = qMin(n, kMaxIndentTwips);
+      break;
     case Word::u: Unicode(n); break;
 
     case Word::plain: Flush(); s.ch = CharState{}; break;
@@ -535,6 +540,10 @@ QTextBlockFormat Reader::BlockFormat() const {
   format.setLeftMargin(TwipsToLayout(p.leftTwips));
   format.setRightMargin(TwipsToLayout(p.rightTwips));
   format.setTextIndent(TwipsToLayout(p.firstTwips));
+  // A hanging first line has a tab stop of its own at the left indent, so that a bullet
+  // and a tab line the text up with the lines below.
+  if (p.firstTwips < 0 && p.leftTwips > 0)
+    format.setTabPositions({QTextOption::Tab(TwipsToLayout(p.leftTwips), QTextOption::LeftTab)});
   return format;
 }
 
@@ -549,7 +558,12 @@ ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
   document.clear();
   QTextCursor cursor(&document);
-  return InsertRtf(rtf, cursor);
+  Reader reader(cursor);
+  const ReadResult result = reader.Read(rtf);
+  QTextOption option = document.defaultTextOption();
+  option.setTabStopDistance(TwipsToLayout(reader.DefaultTabTwips()));
+  document.setDefaultTextOption(option);
+  return result;
 }
 
 }  // namespace platform::rtf

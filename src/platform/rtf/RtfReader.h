@@ -1,8 +1,9 @@
 #pragma once
 // Reads Rich Text Format into a QTextDocument: groups, the font and colour tables, \par,
 // \line, \tab, bold, italic, underline, font sizes and faces, colours, alignment,
-// indents, \'hh bytes in the code page of the font or of the document (\ansicpg),
-// \u with \uc (negative values and surrogate pairs included), and the common special
+// indents (a hanging first line with its tab stop at the indent), the default tab
+// stops, \'hh bytes in the code page of the font or of the document (\ansicpg), \u with
+// \uc (negative values and surrogate pairs included), and the common special
 // characters. Destinations it does not show (pictures, style sheet, document
 // information, fields' instructions, anything marked \*) are skipped whole.
 //
@@ -25,7 +26,7 @@ struct ReadResult {
   bool complete = false;  // its outer group was closed: nothing was cut off
 };
 
-// Replaces the document's content by the RTF document.
+// Replaces the document's content by the RTF document; its tab stops follow \deftab.
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document);
 
 // Puts the RTF document in place of the cursor's selection (at the cursor when nothing

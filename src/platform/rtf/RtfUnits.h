@@ -5,6 +5,7 @@
 //   \fsN        font size in half points          QTextCharFormat::fontPointSize
 //   \li \ri \fi indents in twips                  QTextBlockFormat margins and text
 //                                                 indent, in layout pixels (96 dpi)
+//   \deftabN    default tab stops, twips          QTextOption::tabStopDistance
 //   \ql \qc \qr \qj                               Qt::AlignLeft, AlignHCenter,
 //                                                 AlignRight, AlignJustify
 //   \cfN        index into the colour table       foreground brush (none: automatic)
