@@ -111,6 +111,21 @@ TEST_F(PageSetupTest, OkConvertsEveryBoxAndStoresEveryEntry) {
   EXPECT_TRUE(Stored("Fisa").isEmpty());  // the printer names are not the dialog's
 }
 
+TEST_F(PageSetupTest, EveryBoxClearedStoresZeroForAll) {
+  settings::TopFPV = 4;
+  settings::UsesBD = true;
+  frmSetPage* d = Forms::Get<frmSetPage>();
+  for (QLineEdit* box : Boxes(d)) box->clear();
+  d->chkUsesBD->setChecked(false);
+  d->cmdOK->click();
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(Values()[i], 0) << kOffsetKeys[i];
+    EXPECT_EQ(Stored(kOffsetKeys[i]), "0") << kOffsetKeys[i];
+  }
+  EXPECT_FALSE(settings::UsesBD);
+  EXPECT_EQ(Stored("UsesBD"), "False");
+}
+
 TEST_F(PageSetupTest, AnOffsetOutOfRangeIsRefusedAndNothingStored) {
   settings::LeftPJV = 3;
   frmSetPage* d = Forms::Get<frmSetPage>();
