@@ -1,11 +1,9 @@
 #pragma once
-// The application's title and version, as the About window shows them.
-
-#include <QString>
+// The application's version, as the About window shows it (its title is
+// platform::kAppTitle).
 
 namespace core {
 
-inline const QString kApplicationTitle = QStringLiteral("Velorastulare");
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 0;

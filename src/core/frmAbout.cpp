@@ -78,9 +78,9 @@ frmAbout::frmAbout() {
 }
 
 void frmAbout::Form_Load() {
-  setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
+  setWindowTitle(QStringLiteral("About ") + platform::kAppTitle);
   lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-  lblTitle->setText(kApplicationTitle);
+  lblTitle->setText(platform::kAppTitle);
   lblDescription->setText(QStringLiteral(
       "Actele dosarului unui vehicul rutier:\r\n"
       "inmatriculare, transcriere si radiere,\r\n"
