@@ -228,7 +228,7 @@ void frmVelorast::FocusRule(QWidget* box, QWidget* content, TwipsBox& contentPla
 namespace {
 void ApplyFocusColour(platform::TextBox* box) {
   if (core::settings::CuloareFocus.isEmpty()) return;
-  if (const auto colour = core::settings::ColourFromText(core::settings::CuloareFocus)) box->SetBackColor(*colour);
+  if (const auto colour = core::FocusColour(core::settings::CuloareFocus)) box->SetBackColor(*colour);
 }
 }  // namespace
 
