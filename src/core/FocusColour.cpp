@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-namespace core::settings {
+namespace core {
 
-std::optional<QColor> ColourFromText(const QString& text) {
+std::optional<QColor> FocusColour(const QString& text) {
   const QString trimmed = text.trimmed();
   bool ok = false;
-  double number = trimmed.toDouble(&ok);  // the C locale: the point is the decimal separator
+  const double number = trimmed.toDouble(&ok);  // the C locale: the point is the decimal separator
   if (!ok || !std::isfinite(number)) return std::nullopt;
   const long long value = std::llrint(number);  // halves to the even number
   if (value < 0 || value > 0xFFFFFF) return std::nullopt;
@@ -15,4 +15,4 @@ std::optional<QColor> ColourFromText(const QString& text) {
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
-}  // namespace core::settings
+}  // namespace core

@@ -1,14 +1,14 @@
 #pragma once
-// The focus colour of the data boxes, from its settings text (CuloareFocus): a decimal
-// whole number red + 256 x green + 65536 x blue. An empty text means no focus colour; a
-// text that does not read as such a number gives no colour either.
+// The focus colour as the settings keep it: empty, or a colour as a decimal whole number
+// red + 256 * green + 65536 * blue.
 
 #include <QColor>
 #include <QString>
 #include <optional>
 
-namespace core::settings {
+namespace core {
 
-std::optional<QColor> ColourFromText(const QString& text);
+// The colour of the text; nothing when the text is empty or not such a number.
+std::optional<QColor> FocusColour(const QString& text);
 
-}  // namespace core::settings
+}  // namespace core

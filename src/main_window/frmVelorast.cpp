@@ -13,6 +13,10 @@
 #include "core/ErrorGuard.h"
 #include "core/FocusColour.h"
 #include "core/Modul.h"
+#include "core/frmAbout.h"
+#include "core/frmHelp.h"
+#include "core/frmPrinterSetup.h"
+#include "core/frmSetPage.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
 #include "platform/Forms.h"
@@ -229,7 +233,7 @@ void frmVelorast::FocusRule(QWidget* box, QWidget* content, TwipsBox& contentPla
 namespace {
 void ApplyFocusColour(platform::TextBox* box) {
   if (core::settings::CuloareFocus.isEmpty()) return;
-  if (const auto colour = core::settings::ColourFromText(core::settings::CuloareFocus)) box->SetBackColor(*colour);
+  if (const auto colour = core::FocusColour(core::settings::CuloareFocus)) box->SetBackColor(*colour);
 }
 }  // namespace
 
@@ -275,10 +279,21 @@ void frmVelorast::txtCriteriu2_KeyDown(int KeyCode, Qt::KeyboardModifiers) {
 // ---- Menus
 
 void frmVelorast::mnuEnd_Click() { platform::End(); }
-void frmVelorast::mnuPageSetup_Click() {}
-void frmVelorast::mnuPrinterSetup_Click() {}
-void frmVelorast::mnuContents_Click() {}
-void frmVelorast::mnuAbout_Click() {}
+
+// The dialogs are created on their first use and unload when they close, so each
+// opening loads them afresh.
+void frmVelorast::mnuPageSetup_Click() { platform::Forms::Get<core::frmSetPage>()->exec(); }
+
+void frmVelorast::mnuPrinterSetup_Click() { platform::Forms::Get<core::frmPrinterSetup>()->exec(); }
+
+void frmVelorast::mnuContents_Click() {
+  core::frmHelp* help = platform::Forms::Get<core::frmHelp>();
+  help->show();
+  help->raise();
+  help->activateWindow();
+}
+
+void frmVelorast::mnuAbout_Click() { platform::Forms::Get<core::frmAbout>()->exec(); }
 
 // ---- Closing
 

@@ -20,5 +20,5 @@ TEST(FocusColour, ReadsRedPlus256GreenPlus65536Blue) {
       {"-1", std::nullopt},
       {"16777216", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(core::settings::ColourFromText(QString::fromLatin1(c.text)), c.colour) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(core::FocusColour(QString::fromLatin1(c.text)), c.colour) << c.text;
 }

@@ -12,11 +12,16 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "core/AppState.h"
 #include "core/FontSubstitutions.h"
+#include "core/frmAbout.h"
+#include "core/frmHelp.h"
+#include "core/frmPrinterSetup.h"
+#include "core/frmSetPage.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
 #include "platform/Forms.h"
@@ -135,6 +140,44 @@ TEST_F(MainWindow, MenusHaveTheirItems) {
     seen << menu->title() + ": " + items.join(", ");
   }
   EXPECT_EQ(seen, QStringList({"Meniu: Iesire", "Setari: Setari, Setarea imprimantelor", "Ajutor: Continut, -, Despre"}));
+}
+
+TEST_F(MainWindow, SettingsAndHelpItemsOpenTheirWindows) {
+  core::AppPath = QCoreApplication::applicationDirPath();  // beside help.rtf
+  frmVelorast* w = Show();
+
+  // A modal dialog is looked at and closed by a queued call while it runs.
+  auto openModal = [](QAction* item, auto isOpen, auto close) {
+    bool wasOpen = false;
+    QTimer::singleShot(0, [&] {
+      wasOpen = isOpen();
+      close();
+    });
+    item->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return wasOpen;
+  };
+  EXPECT_TRUE(openModal(
+      w->mnuPageSetup, [] { return Forms::IsLoaded<core::frmSetPage>() && Forms::IfLoaded<core::frmSetPage>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmSetPage>()->cmdCancel_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmSetPage>()) << "closing unloads it";
+  EXPECT_TRUE(openModal(
+      w->mnuPrinterSetup,
+      [] { return Forms::IsLoaded<core::frmPrinterSetup>() && Forms::IfLoaded<core::frmPrinterSetup>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmPrinterSetup>()->cmdCancel_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmPrinterSetup>());
+  EXPECT_TRUE(openModal(
+      w->mnuAbout, [] { return Forms::IsLoaded<core::frmAbout>() && Forms::IfLoaded<core::frmAbout>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmAbout>()->cmdOK_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmAbout>());
+
+  // The help window has no mode: the menu returns with it open.
+  w->mnuContents->trigger();
+  ASSERT_TRUE(Forms::IsLoaded<core::frmHelp>());
+  EXPECT_TRUE(Forms::IfLoaded<core::frmHelp>()->isVisible());
+  EXPECT_FALSE(Forms::IfLoaded<core::frmHelp>()->isModal());
+  Forms::Unload<core::frmHelp>();
+  core::AppPath.clear();
 }
 
 TEST_F(MainWindow, IesireEndsAtOnceWithoutTheClosingQuestion) {
