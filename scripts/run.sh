@@ -16,7 +16,9 @@ if [ ! -f "$data/evidenta2000.mdb" ] && ! grep -qs '^CaBD=' "$config"; then
   mkdir -p "$data"
   "$build/bin/velorast-createdb" "$data" --sample
   mkdir -p "$(dirname "$config")"
-  printf '[CaleBD]\nCaBD=%s\n' "$data" >> "$config"
+  quoted=${data//\\/\\\\}
+  quoted=${quoted//\"/\\\"}
+  printf '[CaleBD]\nCaBD="%s"\n' "$quoted" >> "$config"
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

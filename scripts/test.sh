@@ -5,7 +5,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELORAST_BUILD_DIR:-$root/build}
 
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh"
+# The first command builds without tests in the same folder: turn them on again.
+bash "$root/scripts/build.sh" -DVELORAST_TESTS=ON -DVELORAST_BENCHMARKS=ON
 
 # The printing tests print through a CUPS server of their own (scripts/test-print-server.sh).
 source "$root/scripts/test-print-server.sh"

@@ -124,7 +124,8 @@ class Field {
 // - Rows it added stay in the set even when they do not match its query.
 // - A deleted row stays as a hole: the position stays on it (fields raise
 //   kDbRecordDeleted) until a move; moves skip deleted rows.
-// - Values are read from the database, so they show changes made through other sets.
+// - Values are read from the database when the row is reached, and again after any
+//   write through this Database object, so they show changes made through other sets.
 class Recordset {
  public:
   ~Recordset();

@@ -1,0 +1,15 @@
+#include "core/Application.h"
+
+#include "core/ErrorGuard.h"
+
+namespace core {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  bool handled = false;
+  Guarded([&] { handled = QApplication::notify(receiver, event); });
+  return handled;
+}
+
+}  // namespace core
