@@ -1,34 +1,15 @@
 // The program: an application object, the main window's registration, then the
 // start-up procedure.
-#include <QWidget>
 
 #include "core/Application.h"
 #include "core/MDIVelorast.h"
 #include "core/Startup.h"
-#include "platform/Forms.h"
-
-namespace {
-
-// Stands in for the main window until it is built: an empty child with its caption.
-class MainWindowPlaceholder : public QWidget {
- public:
-  MainWindowPlaceholder() {
-    setObjectName(QStringLiteral("frmVelorast"));
-    setWindowTitle(QStringLiteral("Aplicatia Velorastulare si Radiere"));
-  }
-};
-
-// The window that the MDI parent loads as its main child.
-void RegisterMainWindow() {
-  core::MDIVelorast::SetMainWindowFactory(
-      [] { return platform::Forms::Get<MainWindowPlaceholder>(); });
-}
-
-}  // namespace
+#include "main_window/frmVelorast.h"
 
 int main(int argc, char** argv) {
   core::Application app(argc, argv);
-  RegisterMainWindow();
+  // The MDI parent loads the main window as its maximised child, once.
+  core::MDIVelorast::SetMainWindowFactory([]() -> QWidget* { return frmVelorast::Load(); });
   core::Main();
   return app.exec();
 }

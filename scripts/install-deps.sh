@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 poppler-utils
   cups cups-client cups-bsd
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

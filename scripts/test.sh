@@ -16,3 +16,6 @@ start_test_print_server
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+
+# The fuzz targets: built with clang and run briefly over their seed corpora.
+bash "$root/scripts/fuzz.sh"

@@ -1,0 +1,25 @@
+#include "core/CaseBoxes.h"
+
+#include "platform/RuntimeError.h"
+
+namespace core {
+
+QString CaseBoxes::Text(BoxRef box) const {
+  switch (box.array) {
+    case BoxArray::txtCamp: return txtCamp(box.index);
+    case BoxArray::txtVerso: return txtVerso(box.index);
+    case BoxArray::txtSpecificatii: return txtSpecificatii();
+  }
+  return QString();
+}
+
+QString CaseBoxes::Text(QStringView fieldName) const {
+  const std::optional<BoxRef> box = FindBox(fieldName);
+  if (!box)
+    throw platform::RuntimeError(platform::kErrSubscriptOutOfRange,
+                                 QStringLiteral("Nu exista campul %1").arg(fieldName),
+                                 QStringLiteral("Velorast.CaseBoxes"));
+  return Text(*box);
+}
+
+}  // namespace core

@@ -1,0 +1,53 @@
+#include "platform/TextBox.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace platform {
+namespace {
+
+// The focus leaves for a popup menu or another window and comes back to the same box:
+// for the program the box never lost it.
+bool StaysInBox(Qt::FocusReason reason) {
+  return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+int KeyCode(int qtKey) {
+  return (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) ? vbKeyReturn : qtKey;
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { SetBackColor(Qt::white); }
+
+QColor TextBox::BackColor() const { return palette().color(QPalette::Base); }
+
+void TextBox::SetBackColor(const QColor& colour) {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, colour);
+  setPalette(p);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+  // QLineEdit selects its whole text when Tab brings the focus; the boxes of this
+  // program do not, so the event is passed on under a neutral reason.
+  const Qt::FocusReason reason = event->reason();
+  const bool byKey = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                     reason == Qt::ShortcutFocusReason;
+  QFocusEvent neutral(event->type(), byKey ? Qt::OtherFocusReason : reason);
+  QLineEdit::focusInEvent(&neutral);
+  if (!StaysInBox(event->reason())) emit GotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (!StaysInBox(event->reason())) emit LostFocus();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+  emit KeyDown(KeyCode(event->key()), event->modifiers());
+  QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// How RTF's units and codes map onto a QTextDocument's formats. A reader and a writer of
+// RTF both go through these, so that a document read and written again keeps its look.
+//
+//   \fsN        font size in half points          QTextCharFormat::fontPointSize
+//   \li \ri \fi indents in twips                  QTextBlockFormat margins and text
+//                                                 indent, in layout pixels (96 dpi)
+//   \deftabN    default tab stops, twips          QTextOption::tabStopDistance
+//   \ql \qc \qr \qj                               Qt::AlignLeft, AlignHCenter,
+//                                                 AlignRight, AlignJustify
+//   \cfN        index into the colour table       foreground brush (none: automatic)
+//   \line                                         QChar::LineSeparator inside a block
+//   \par                                          a new QTextBlock
+
+#include <QtGlobal>
+#include <cmath>
+
+#include "platform/Twips.h"
+
+namespace platform::rtf {
+
+// The size of text that sets none, in half points (12 points).
+inline constexpr int kDefaultHalfPoints = 24;
+
+inline double HalfPointsToPoints(int halfPoints) { return halfPoints / 2.0; }
+inline int PointsToHalfPoints(double points) { return static_cast<int>(std::lround(points * 2)); }
+
+inline double TwipsToLayout(int twips) { return twips / kTwipsPerPixel; }
+inline int LayoutToTwips(double layout) { return static_cast<int>(std::lround(layout * kTwipsPerPixel)); }
+
+enum class Alignment { Left, Centre, Right, Justify };
+
+inline Qt::Alignment ToQt(Alignment a) {
+  switch (a) {
+    case Alignment::Centre: return Qt::AlignHCenter;
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Justify: return Qt::AlignJustify;
+    case Alignment::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+inline Alignment FromQt(Qt::Alignment a) {
+  if (a & Qt::AlignHCenter) return Alignment::Centre;
+  if (a & Qt::AlignRight) return Alignment::Right;
+  if (a & Qt::AlignJustify) return Alignment::Justify;
+  return Alignment::Left;
+}
+
+}  // namespace platform::rtf

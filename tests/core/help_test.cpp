@@ -1,0 +1,176 @@
+#include "core/frmHelp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "core/AppState.h"
+#include "core/MDIVelorast.h"
+#include "platform/CommonDialog.h"
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "platform/rtf/RtfReader.h"
+#include "support/PdfText.h"
+
+using core::frmHelp;
+using platform::Forms;
+using platform::TwipsToPixels;
+
+namespace {
+
+// The words printed into the file, in their order.
+QString PrintedWords(const QString& pdf) {
+  QStringList words;
+  for (const testsupport::PdfPage& page : testsupport::ReadPdfPages(pdf))
+    for (const testsupport::PdfWord& word : page.words) words << word.text;
+  return words.join(' ');
+}
+
+// A program folder of its own, with or without a help text.
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override { core::AppPath = dir_.path(); }
+  void TearDown() override {
+    Forms::Unload<frmHelp>();
+    Forms::Unload<core::MDIVelorast>();
+    core::AppPath.clear();
+  }
+  void WriteHelp(const QByteArray& content) {
+    QFile f(dir_.filePath("help.rtf"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+  }
+  QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(HelpTest, ShowsTheHelpText) {
+  WriteHelp("{\\rtf1\\ansi\\ansicpg1250 {\\b Ajutor}\\par Cump\\'e3r\\'e3tor}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  EXPECT_EQ(help->windowTitle(), "Informatii despre utilizarea aplicatiei");
+  EXPECT_EQ(help->rtfHelp->toPlainText(), "Ajutor\nCump\u0103r\u0103tor");
+  EXPECT_TRUE(help->rtfHelp->isReadOnly());
+  EXPECT_EQ(help->rtfHelp->textCursor().position(), 0);
+}
+
+TEST_F(HelpTest, MissingOrUnreadableHelpOpensEmptyWithAMessage) {
+  for (const QByteArray& content : {QByteArray(), QByteArray("nu este RTF")}) {
+    if (!content.isNull()) WriteHelp(content);
+    platform::MessageBoxScript boxes;
+    frmHelp* help = Forms::Get<frmHelp>();
+    EXPECT_TRUE(help->rtfHelp->toPlainText().isEmpty());
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_TRUE(boxes.Shown()[0].prompt.contains("help.rtf")) << boxes.Shown()[0].prompt.toStdString();
+    Forms::Unload<frmHelp>();
+  }
+}
+
+TEST_F(HelpTest, ResizeRuleKeepsTheMarginsAndNeverGoesNegative) {
+  WriteHelp("{\\rtf1 x}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  help->show();
+  struct Case { int width, height; } cases[] = {{800, 600}, {486, 436}, {20, 30}};
+  for (const Case& c : cases) {
+    help->resize(c.width, c.height);
+    const double w = c.width * 15.0, h = c.height * 15.0;
+    EXPECT_EQ(help->rtfHelp->geometry(),
+              QRect(0, TwipsToPixels(30), TwipsToPixels(qMax(0.0, w - 100)), TwipsToPixels(qMax(0.0, h - 1015))))
+        << c.width;
+    EXPECT_EQ(help->picJos->geometry(), platform::TwipsRect(0, h - 915, w, 915)) << c.width;
+    EXPECT_EQ(help->cmdExit->x(), TwipsToPixels(w - 1485 - 100)) << c.width;
+    EXPECT_EQ(help->cmdPrint->pos(), QPoint(TwipsToPixels(30), TwipsToPixels(30))) << c.width;
+  }
+
+  // Minimised, nothing moves; restored, the layout is as it was.
+  help->resize(800, 600);
+  const QRect before = help->rtfHelp->geometry();
+  help->setWindowState(Qt::WindowMinimized);
+  help->resize(300, 200);
+  EXPECT_EQ(help->rtfHelp->geometry(), before);
+}
+
+TEST_F(HelpTest, PrintsTheSelectionOrTheWholeTextAsText) {
+  WriteHelp("{\\rtf1 Primul paragraf\\par Al doilea paragraf}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  for (bool selected : {false, true}) {
+    QTextCursor cursor(help->rtfHelp->document());
+    if (selected) {
+      cursor = help->rtfHelp->document()->find("doilea");
+    }
+    help->rtfHelp->setTextCursor(cursor);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(selected ? "selectie.pdf" : "tot.pdf");
+    printer.setOutputFileName(pdf);
+    help->SelPrint(printer);
+    EXPECT_EQ(PrintedWords(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
+  }
+}
+
+TEST(HelpText, ShippedGuideReadsWholeInRomanian) {
+  QFile f(VELORAST_SOURCE_DIR "/app/help.rtf");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  QTextDocument doc;
+  const platform::rtf::ReadResult r = platform::rtf::ReadRtf(f.readAll(), doc);
+  EXPECT_TRUE(r.rtf && r.complete);
+  const QString text = doc.toPlainText();
+  for (const char* words : {"ghidul utilizatorului", "\u0219i", "\u00eenmatriculare", "\"Setarea imprimantelor\""})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+  EXPECT_EQ(doc.firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+}
+
+TEST_F(HelpTest, PrintFlagsTellTheDialogWhetherThereIsASelection) {
+  WriteHelp("{\\rtf1 Primul paragraf\\par Al doilea paragraf}");
+  const QString pdf = dir_.filePath("help.pdf");
+  for (bool selected : {false, true}) {
+    frmHelp* help = Forms::Get<frmHelp>();
+    if (selected) help->rtfHelp->setTextCursor(help->rtfHelp->document()->find("doilea"));
+    platform::MessageBoxScript boxes;
+    boxes.Answer(platform::vbYes);
+    platform::CommonDialogScript dialogs;
+    dialogs.ChoosePrinterPdf({pdf});
+    help->cmdPrint->click();
+
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(boxes.Shown()[0].prompt, "Sigur doriti sa tipariti textul de mai sus");
+    EXPECT_EQ(boxes.Shown()[0].style, platform::vbYesNo);
+    ASSERT_EQ(dialogs.ShownDialogs().size(), 1);
+    const auto& shown = dialogs.ShownDialogs()[0];
+    EXPECT_EQ(shown.dialog, "ShowPrinter");
+    EXPECT_EQ(shown.flags, selected ? 257 : 256);
+    EXPECT_TRUE(shown.cancelError);
+    EXPECT_EQ(shown.orientation, platform::cdlPortrait);
+    EXPECT_EQ(PrintedWords(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
+    Forms::Unload<frmHelp>();
+    QFile::remove(pdf);
+  }
+}
+
+TEST_F(HelpTest, NoAndACancelledDialogPrintNothing) {
+  WriteHelp("{\\rtf1 Text}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  platform::CommonDialogScript dialogs;
+  {
+    platform::MessageBoxScript boxes;
+    boxes.Answer(platform::vbNo);
+    help->cmdPrint->click();
+    EXPECT_TRUE(dialogs.ShownDialogs().isEmpty());
+  }
+  {
+    platform::MessageBoxScript boxes;  // Yes, the default; then the dialog is cancelled
+    dialogs.Cancel();
+    help->cmdPrint->click();
+    EXPECT_EQ(dialogs.ShownDialogs().size(), 1);
+    EXPECT_EQ(boxes.Shown().size(), 1);  // the question alone: a cancel says nothing
+  }
+  EXPECT_TRUE(QDir(dir_.path()).entryList({"*.pdf"}).isEmpty());
+}

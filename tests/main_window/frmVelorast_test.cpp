@@ -1,0 +1,474 @@
+#include "main_window/frmVelorast.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "core/AppState.h"
+#include "core/FontSubstitutions.h"
+#include "core/frmAbout.h"
+#include "core/frmHelp.h"
+#include "core/frmPrinterSetup.h"
+#include "core/frmSetPage.h"
+#include "core/Settings.h"
+#include "platform/CommandButton.h"
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureButton.h"
+#include "platform/Program.h"
+#include "platform/TextBox.h"
+#include "platform/Twips.h"
+#include "report_grid/ReportGridView.h"
+#include "support/FixtureDatabase.h"
+
+using platform::Forms;
+using platform::TwipsToPixels;
+
+namespace {
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    core::RegisterFontSubstitutions();
+    core::BazaDate = fixture.Open();
+    core::settings::UsesBD = false;
+    core::settings::CuloareFocus.clear();
+  }
+  void TearDown() override {
+    Forms::Unload<frmVelorast>();
+    core::BazaDate.reset();
+    core::settings::UsesBD = false;
+    core::settings::CuloareFocus.clear();
+  }
+
+  // The window, loaded, shown and active at a size in pixels.
+  frmVelorast* Show(int width = 1280, int height = 1000) {
+    frmVelorast* w = Forms::Get<frmVelorast>();
+    w->resize(width, height);
+    w->show();
+    QApplication::setActiveWindow(w);
+    QApplication::processEvents();
+    return w;
+  }
+
+  static void PressEnter(QWidget* box) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+  }
+
+  static QWidget* Focused() { return QApplication::focusWidget(); }
+
+  // Whether a control shows when its tab's pane does.
+  static bool ShownOnItsPane(QWidget* control) {
+    QWidget* pane = control;
+    while (pane && !pane->objectName().startsWith("picParent")) pane = pane->parentWidget();
+    return pane && control->isVisibleTo(pane);
+  }
+
+  testsupport::FixtureDatabase fixture;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, LoadsWithCaptionsPanesRecordSetsAndListColumns) {
+  fixture.AddPerson({{"Nume", "POPESCU ION"}, {"CNP", "1850331460012"}});
+  frmVelorast* w = Show();
+
+  EXPECT_EQ(w->windowTitle(), "Aplicatia Velorastulare si Radiere");
+  ASSERT_EQ(w->tabVelorast->count(), 3);
+  EXPECT_EQ(w->tabVelorast->tabText(0), "Fisa fata");
+  EXPECT_EQ(w->tabVelorast->tabText(1), "Fisa Verso");
+  EXPECT_EQ(w->tabVelorast->tabText(2), "Listari");
+  EXPECT_EQ(w->SelectedTab(), 1);
+  EXPECT_TRUE(w->picParent1->isVisible());
+  EXPECT_FALSE(w->picParent3->isVisible());
+  EXPECT_FALSE(w->picParent4->isVisible());
+  for (QWidget* pane : {w->picParent1, w->picParent3, w->picParent4})
+    EXPECT_EQ(pane->pos(), QPoint(TwipsToPixels(39), TwipsToPixels(390)));
+  EXPECT_EQ(w->Label36->text(), "M\r\no\r\nt\r\no\r\nr\r\nu\r\nl");
+  EXPECT_EQ(w->ScrollStep1, 500);
+  EXPECT_EQ(w->ScrollStep3, 500);
+  EXPECT_FALSE(w->IsFisa || w->IsFisaFata || w->HasDocument);
+
+  ASSERT_TRUE(w->rsPersoane && w->rsMasini);
+  EXPECT_EQ(w->rsPersoane->RecordCount(), 1);
+  EXPECT_EQ(w->rsPersoane->Fields("Nume").Text(), "POPESCU ION");
+  EXPECT_EQ(w->rsMasini->RecordCount(), 0);
+
+  struct Column {
+    QString header;
+    int twips;
+  };
+  auto expectColumns = [](QTreeWidget* list, const QList<Column>& columns) {
+    ASSERT_EQ(list->columnCount(), columns.size()) << list->objectName().toStdString();
+    for (int i = 0; i < columns.size(); ++i) {
+      EXPECT_EQ(list->headerItem()->text(i), columns[i].header);
+      EXPECT_EQ(list->columnWidth(i), TwipsToPixels(columns[i].twips));
+    }
+  };
+  expectColumns(w->lvwResult, {{"Nume", 1000}, {"Ser", 500}, {"Nr", 800}, {"CNP", 1500}});
+  expectColumns(w->lvwMasini, {{"Nr Ident", 1500}, {"Categorie", 800}, {"Marca", 1000}, {"Tip", 1000}});
+}
+
+TEST_F(MainWindow, AWindowThatCannotOpenItsRecordSetsEndsTheProgramWithTheError) {
+  fixture.Db().Execute("DROP TABLE Masini");
+  platform::MessageBoxScript boxes;
+  EXPECT_THROW(frmVelorast::Load(), platform::ProgramEnded);
+  EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
+  ASSERT_EQ(boxes.Shown().size(), 1);
+  EXPECT_TRUE(boxes.Shown()[0].prompt.startsWith("3")) << boxes.Shown()[0].prompt.toStdString();
+}
+
+TEST_F(MainWindow, MenusHaveTheirItems) {
+  frmVelorast* w = Show();
+  QStringList seen;
+  for (QMenu* menu : w->ChildMenus()) {
+    QStringList items;
+    for (QAction* a : menu->actions()) items << (a->isSeparator() ? "-" : a->text());
+    seen << menu->title() + ": " + items.join(", ");
+  }
+  EXPECT_EQ(seen, QStringList({"Meniu: Iesire", "Setari: Setari, Setarea imprimantelor", "Ajutor: Continut, -, Despre"}));
+}
+
+TEST_F(MainWindow, SettingsAndHelpItemsOpenTheirWindows) {
+  core::AppPath = QCoreApplication::applicationDirPath();  // beside help.rtf
+  frmVelorast* w = Show();
+
+  // A modal dialog is looked at and closed by a queued call while it runs.
+  auto openModal = [](QAction* item, auto isOpen, auto close) {
+    bool wasOpen = false;
+    QTimer::singleShot(0, [&] {
+      wasOpen = isOpen();
+      close();
+    });
+    item->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return wasOpen;
+  };
+  EXPECT_TRUE(openModal(
+      w->mnuPageSetup, [] { return Forms::IsLoaded<core::frmSetPage>() && Forms::IfLoaded<core::frmSetPage>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmSetPage>()->cmdCancel_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmSetPage>()) << "closing unloads it";
+  EXPECT_TRUE(openModal(
+      w->mnuPrinterSetup,
+      [] { return Forms::IsLoaded<core::frmPrinterSetup>() && Forms::IfLoaded<core::frmPrinterSetup>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmPrinterSetup>()->cmdCancel_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmPrinterSetup>());
+  EXPECT_TRUE(openModal(
+      w->mnuAbout, [] { return Forms::IsLoaded<core::frmAbout>() && Forms::IfLoaded<core::frmAbout>()->isModal(); },
+      [] { Forms::IfLoaded<core::frmAbout>()->cmdOK_Click(); }));
+  EXPECT_FALSE(Forms::IsLoaded<core::frmAbout>());
+
+  // The help window has no mode: the menu returns with it open.
+  w->mnuContents->trigger();
+  ASSERT_TRUE(Forms::IsLoaded<core::frmHelp>());
+  EXPECT_TRUE(Forms::IfLoaded<core::frmHelp>()->isVisible());
+  EXPECT_FALSE(Forms::IfLoaded<core::frmHelp>()->isModal());
+  Forms::Unload<core::frmHelp>();
+  core::AppPath.clear();
+}
+
+TEST_F(MainWindow, IesireEndsAtOnceWithoutTheClosingQuestion) {
+  frmVelorast* w = Show();
+  platform::MessageBoxScript boxes;
+  EXPECT_THROW(w->mnuEnd->trigger(), platform::ProgramEnded);
+  EXPECT_TRUE(boxes.Shown().isEmpty());
+}
+
+TEST_F(MainWindow, EnterMovesTheFocusLikeTabOnceTheKeyHandlerHasReturned) {
+  frmVelorast* w = Show();
+  struct Step {
+    QWidget* from;
+    QWidget* to;
+  };
+  const QList<Step> fisaFata{{w->txtCamp[0], w->txtCamp[1]},  {w->txtCamp[4], w->txtCamp[44]},
+                             {w->txtCamp[44], w->txtCamp[5]}, {w->txtCamp[6], w->txtCamp[42]},
+                             {w->txtCamp[42], w->txtCamp[7]}, {w->txtCamp[43], w->txtCamp[8]},
+                             {w->txtCamp[8], w->txtCamp[10]}, {w->txtCamp[10], w->txtCamp[9]},
+                             {w->txtCamp[9], w->txtCamp[11]}, {w->txtCamp[41], w->txtSpecificatii}};
+  for (const Step& s : fisaFata) {
+    s.from->setFocus();
+    PressEnter(s.from);
+    EXPECT_EQ(Focused(), s.from) << "the move is queued";
+    QApplication::processEvents();
+    EXPECT_EQ(Focused(), s.to) << s.from->objectName().toStdString();
+  }
+
+  w->tabVelorast->setCurrentIndex(1);
+  const QList<Step> fisaVerso{{w->txtVerso[0], w->txtVerso[39]},
+                              {w->txtVerso[39], w->txtVerso[1]},
+                              {w->txtVerso[21], w->txtVerso[22]},
+                              {w->txtVerso[37], w->txtVerso[38]}};
+  for (const Step& s : fisaVerso) {
+    s.from->setFocus();
+    PressEnter(s.from);
+    QApplication::processEvents();
+    EXPECT_EQ(Focused(), s.to) << s.from->objectName().toStdString();
+  }
+}
+
+TEST_F(MainWindow, FisaVersoPutsTheFocusIntoThePriceWithItsTextSelected) {
+  frmVelorast* w = Show();
+  w->txtVerso[0]->setText("12500");
+  w->txtCamp[3]->setFocus();
+  w->tabVelorast->setCurrentIndex(1);
+  QApplication::processEvents();
+  EXPECT_EQ(Focused(), w->txtVerso[0]);
+  EXPECT_EQ(w->txtVerso[0]->selectedText(), "12500");
+  EXPECT_TRUE(w->picParent3->isVisible());
+  EXPECT_FALSE(w->picParent1->isVisible());
+
+  // Tabs 1 and 3 set no focus of their own; a vehicle box selects nothing on focus.
+  w->tabVelorast->setCurrentIndex(0);
+  w->txtCamp[2]->setText("DACIA");
+  w->txtCamp[2]->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_TRUE(w->txtCamp[2]->selectedText().isEmpty());
+}
+
+TEST_F(MainWindow, AFocusedBoxIsScrolledIntoViewWithoutMovingTheBar) {
+  frmVelorast* w = Show(1280, 500);  // the buyer and seller pane is taller than this
+  w->tabVelorast->setCurrentIndex(1);
+  QApplication::processEvents();
+  const int paneHeight = w->Shell().picParent3.Height;
+  ASSERT_LT(paneHeight, 9915);
+  ASSERT_TRUE(w->vscInput3->isVisible());
+  const int barValue = w->vscInput3->value();
+
+  auto seenTop = [&](QWidget* box) { return w->Shell().picInput3.Top + platform::PixelsToTwips(box->y()); };
+
+  w->txtVerso[38]->setFocus();  // far below the pane's bottom
+  EXPECT_EQ(seenTop(w->txtVerso[38]) + 315, paneHeight - 300);
+  EXPECT_EQ(w->picInput3->y(), TwipsToPixels(w->Shell().picInput3.Top));
+
+  w->txtVerso[1]->setFocus();  // now above the pane's top
+  EXPECT_EQ(seenTop(w->txtVerso[1]), 450);
+
+  const int before = w->Shell().picInput3.Top;
+  w->txtVerso[2]->setFocus();  // in view: nothing moves
+  EXPECT_EQ(w->Shell().picInput3.Top, before);
+  EXPECT_EQ(w->vscInput3->value(), barValue);
+}
+
+TEST_F(MainWindow, TheBarScrollsItsPaneAndHidesWhenTheWindowGrowsEnough) {
+  frmVelorast* w = Show(1280, 500);
+  const int overflow = 8745 - w->Shell().picParent1.Height;
+  ASSERT_GT(overflow, 0);
+  EXPECT_TRUE(w->vscInput1->isVisible());
+  EXPECT_EQ(w->vscInput1->maximum(), (overflow + 250) / 500);
+  EXPECT_FALSE(w->vscInput3->isVisible());
+
+  w->vscInput1->setValue(2);
+  EXPECT_EQ(w->Shell().picInput1.Top, -1000);
+  EXPECT_EQ(w->picInput1->y(), TwipsToPixels(-1000));
+
+  w->resize(1280, 1000);
+  QApplication::processEvents();
+  EXPECT_FALSE(w->vscInput1->isVisible());
+  EXPECT_EQ(w->Shell().picInput1.Top, -1000) << "hiding the bar does not move the content back";
+}
+
+TEST_F(MainWindow, AVerySmallWindowIsLaidOutWithoutAnyMessage) {
+  frmVelorast* w = Show(5, 5);
+  EXPECT_EQ(w->Shell().tabVelorast.Height, 9705) << "a negative height is skipped";
+  w->resize(1280, 1000);
+  QApplication::processEvents();
+  EXPECT_EQ(w->Shell().tabVelorast.Height, platform::PixelsToTwips(1000) - 130);
+}
+
+TEST_F(MainWindow, TheFocusColourComesAndGoesWithTheFocus) {
+  frmVelorast* w = Show();
+  const QColor white(Qt::white);
+
+  core::settings::CuloareFocus = "255";
+  w->txtCamp[0]->setFocus();
+  EXPECT_EQ(w->txtCamp[0]->BackColor(), QColor(255, 0, 0));
+  w->txtCamp[1]->setFocus();
+  EXPECT_EQ(w->txtCamp[0]->BackColor(), white);
+  EXPECT_EQ(w->txtCamp[1]->BackColor(), QColor(255, 0, 0));
+
+  core::settings::CuloareFocus = "65280";  // read at every focus change
+  w->tabVelorast->setCurrentIndex(1);
+  EXPECT_EQ(w->txtCamp[1]->BackColor(), white);
+  EXPECT_EQ(w->txtVerso[0]->BackColor(), QColor(0, 255, 0));
+
+  for (const char* none : {"", "verde"}) {
+    core::settings::CuloareFocus = QString::fromLatin1(none);
+    w->txtVerso[5]->setFocus();
+    EXPECT_EQ(w->txtVerso[5]->BackColor(), white) << none;
+  }
+  EXPECT_EQ(w->txtVerso[0]->BackColor(), white);
+}
+
+TEST_F(MainWindow, LeavingACnpBoxWritesTheBirthDateItHolds) {
+  frmVelorast* w = Show();
+  w->tabVelorast->setCurrentIndex(1);
+  struct Case {
+    const char* cnp;
+    const char* birthDate;  // what the birth-date box holds afterwards
+  };
+  const Case cases[] = {
+      {"1850331460012", "31.03.85"},
+      {"12", "..2"},
+      {"185033", "3.03.85"},
+      {"   ", "..  "},
+      {"", "01.01.01"},  // an empty CNP leaves the date as typed
+  };
+  for (const auto& [cnpBox, dateBox] : {std::pair{4, 7}, std::pair{26, 27}}) {
+    for (const Case& c : cases) {
+      w->txtVerso[dateBox]->setText("01.01.01");
+      w->txtVerso[cnpBox]->setFocus();
+      w->txtVerso[cnpBox]->setText(QString::fromLatin1(c.cnp));
+      w->txtVerso[cnpBox + 1]->setFocus();
+      EXPECT_EQ(w->txtVerso[dateBox]->text(), c.birthDate) << cnpBox << " '" << c.cnp << "'";
+      EXPECT_EQ(w->txtVerso[cnpBox]->BackColor(), QColor(Qt::white));
+    }
+  }
+  // Any other box only turns white; a CNP set by the program writes nothing.
+  w->txtVerso[7]->setText("01.01.01");
+  w->txtVerso[4]->setText("2720815400034");
+  w->txtVerso[3]->setFocus();
+  w->txtVerso[5]->setFocus();
+  EXPECT_EQ(w->txtVerso[7]->text(), "01.01.01");
+}
+
+TEST_F(MainWindow, LengthLimitsHoldForTypingAndForTextSetByTheProgram) {
+  frmVelorast* w = Show();
+  struct Case {
+    int index;
+    int limit;
+  };
+  for (const Case c : {Case{2, 2}, Case{3, 6}, Case{4, 13}, Case{24, 2}, Case{25, 6}, Case{26, 13}}) {
+    platform::TextBox* box = w->txtVerso[c.index];
+    box->setText(QString(20, 'X'));
+    EXPECT_EQ(box->text().size(), c.limit) << c.index;
+    box->clear();
+    box->insert(QString(20, '7'));
+    EXPECT_EQ(box->text().size(), c.limit) << c.index;
+  }
+  w->txtVerso[1]->setText(QString(300, 'N'));
+  EXPECT_EQ(w->txtVerso[1]->text().size(), 300);
+  w->txtCamp[5]->setText(QString(300, 'V'));
+  EXPECT_EQ(w->txtCamp[5]->text().size(), 300);
+}
+
+TEST_F(MainWindow, DocumentsReadTheBoxesByIndexAndByFieldName) {
+  frmVelorast* w = Show();
+  w->txtVerso[4]->setText("1850331460012");
+  w->txtCamp[5]->setText("UU1LSDAAH38765432");
+  w->txtSpecificatii->setPlainText("GPL\r\ncarlig");
+  const core::CaseBoxes& boxes = *w;
+  EXPECT_EQ(boxes.txtVerso(4), "1850331460012");
+  EXPECT_EQ(boxes.Text(u"CumparatorCNP"), "1850331460012");
+  EXPECT_EQ(boxes.Text(core::Box("NrIdentificare")), "UU1LSDAAH38765432");
+  EXPECT_EQ(boxes.txtSpecificatii(), w->txtSpecificatii->toPlainText());
+  for (int i = 0; i < core::kCampCount; ++i)
+    EXPECT_EQ(w->txtCamp[i]->objectName(), QStringLiteral("txtCamp(%1)").arg(i));
+  for (int i = 0; i < core::kVersoCount; ++i)
+    EXPECT_EQ(w->txtVerso[i]->objectName(), QStringLiteral("txtVerso(%1)").arg(i));
+}
+
+TEST_F(MainWindow, SearchAndEditingControlsShowOnlyWhenTheDatabaseIsUsed) {
+  for (bool usesBD : {false, true}) {
+    core::settings::UsesBD = usesBD;
+    frmVelorast* w = Show();
+    const QList<QWidget*> controls{w->fra1,     w->fra2,     w->fra3,     w->cmdSave1, w->cmdClear1,
+                                   w->cmdEdit1, w->cmdSave2, w->cmdClear2, w->cmdEdit2, w->cmdSave3,
+                                   w->cmdClear3, w->cmdEdit3};
+    for (QWidget* c : controls) EXPECT_EQ(ShownOnItsPane(c), usesBD) << c->objectName().toStdString();
+    // Inside the frames, shown and hidden with them.
+    for (QWidget* c : QList<QWidget*>{w->cmdDelete, w->cmdDelete2, w->lvwResult, w->lvwMasini, w->txtCriteriu,
+                                      w->txtCriteriu2, w->cmdCauta, w->cmdCauta2, w->optCNP})
+      EXPECT_EQ(ShownOnItsPane(c), usesBD) << c->objectName().toStdString();
+    Forms::Unload<frmVelorast>();
+  }
+}
+
+TEST_F(MainWindow, EnterInASearchBoxRunsItsSearch) {
+  core::settings::UsesBD = true;
+  frmVelorast* w = Show();
+  int persons = 0, vehicles = 0;
+  QObject::connect(w->cmdCauta, &QPushButton::clicked, [&] { ++persons; });
+  QObject::connect(w->cmdCauta2, &QPushButton::clicked, [&] { ++vehicles; });
+  PressEnter(w->txtCriteriu2);
+  PressEnter(w->txtCriteriu);
+  EXPECT_EQ(persons, 1);
+  EXPECT_EQ(vehicles, 1);
+}
+
+TEST_F(MainWindow, DocumentButtonsAndPrintBarStandOnTheListariPane) {
+  frmVelorast* w = Show();
+  w->tabVelorast->setCurrentIndex(2);
+  QApplication::processEvents();
+  EXPECT_EQ(w->cmdPrint->text(), "Print");
+  EXPECT_EQ(w->cmdPrintPreview->text(), "Preview");
+  EXPECT_EQ(w->chkPrintComplet->text(), "Printare completa a fisei");
+  EXPECT_EQ(w->cmdPrint->parentWidget(), w->picTop);
+  EXPECT_EQ(w->Grid->parentWidget(), w->picParent4);
+  EXPECT_EQ(w->Grid->pos(), QPoint(TwipsToPixels(1680), TwipsToPixels(600)));
+
+  const QList<std::pair<platform::CommandButton*, QString>> shown{
+      {w->cmdFisaFata, "Fisa Fata"},
+      {w->cmdFisaVerso, "Fisa Verso"},
+      {w->cmdFisaComplet, "Fisa Complet"},
+      {w->cmdCV, " Vanzare-Cumparare"},
+      {w->cmdCertifRadiere, "Certificat radiere"},
+      {w->cmdCVCertifRadiere, "Contract Vanzare-Cumparare + Certificat radiere"},
+      {w->cmdEvidenta, "Serviciul de evidenta"},
+      {w->cmdVelorastulare, "Declaratie velorastulare"},
+      {w->cmdAnexaAP1, "Anexa fisa AP1"},
+      {w->cmdCerereRadiere, "Cerere de radiere"},
+      {w->cmdTranscriere, "Declaratie transcriere"},
+      {w->cmdPJF, "Impun. -Fata-"},
+      {w->cmdPJV, "Impun. -Verso-"},
+      {w->cmdFPF, "F. Permis - F-"},
+      {w->cmdFPV, "F. Permis - V-"},
+      {w->cmdCertifVelorast, "Certif Velorast"},
+      {w->cmdScoatereEvidenta, "Scoatere Evidenta"},
+      {w->cmdFiscalPJ, "Fiscal PJ"},
+      {w->cmdFiscalPF, "Fiscal PF"},
+  };
+  const QRect column = w->picLeftMic->rect();
+  for (const auto& [button, caption] : shown) {
+    ASSERT_NE(button, nullptr) << caption.toStdString();
+    EXPECT_EQ(button->text(), caption);
+    EXPECT_TRUE(button->isVisible()) << caption.toStdString();
+    EXPECT_EQ(button->parentWidget(), w->picLeftMic);
+    EXPECT_TRUE(column.contains(button->geometry())) << caption.toStdString();
+  }
+  for (platform::CommandButton* hidden : {w->cmdPierdere, w->cmdPF, w->cmdAnexa}) {
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_FALSE(ShownOnItsPane(hidden)) << hidden->objectName().toStdString();
+  }
+}
+
+TEST_F(MainWindow, ClosingAsksAndNoKeepsTheWindowAsItWas) {
+  frmVelorast* w = Show();
+  w->txtVerso[1]->setText("POPESCU ION");
+  platform::MessageBoxScript boxes;
+  boxes.Answer(platform::vbNo);
+  EXPECT_FALSE(w->close());
+  ASSERT_EQ(boxes.Shown().size(), 1);
+  EXPECT_EQ(boxes.Shown()[0].prompt, "Sigur vreti sa iesiti din aceasta fereastra?");
+  EXPECT_EQ(boxes.Shown()[0].style, platform::vbYesNo + platform::vbQuestion);
+  QApplication::processEvents();
+  ASSERT_TRUE(Forms::IsLoaded<frmVelorast>());
+  EXPECT_EQ(Forms::Get<frmVelorast>()->txtVerso[1]->text(), "POPESCU ION");
+
+  boxes.Answer(platform::vbYes);
+  EXPECT_TRUE(w->close());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
+}

@@ -1,0 +1,157 @@
+#include "platform/rtf/RtfReader.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+using namespace platform::rtf;
+
+namespace {
+
+// The document's text, its paragraphs joined by "\n" (a \line stays U+2028).
+QString Paragraphs(const QTextDocument& doc) {
+  QStringList blocks;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) blocks << b.text();
+  return blocks.join('\n');
+}
+
+// The character format at the first occurrence of the text.
+QTextCharFormat FormatOf(QTextDocument& doc, const QString& text) {
+  QTextCursor c = doc.find(text);
+  EXPECT_FALSE(c.isNull()) << text.toStdString();
+  QTextCursor at(&doc);
+  at.setPosition(c.selectionStart() + 1);
+  return at.charFormat();
+}
+
+QTextBlockFormat BlockOf(QTextDocument& doc, int block) { return doc.findBlockByNumber(block).blockFormat(); }
+
+}  // namespace
+
+TEST(RtfReader, TextOfSmallDocuments) {
+  const QString deep = QString("{").repeated(100000) + "x" + QString("}").repeated(100000);
+  struct Case { const char* name; QByteArray rtf; QString text; bool complete; } cases[] = {
+      {"plain text", "{\\rtf1 Hello}", "Hello", true},
+      {"par", "{\\rtf1 A\\par B}", "A\nB", true},
+      {"line stays inside the paragraph", "{\\rtf1 A\\line B}", "A\u2028B", true},
+      {"tab", "{\\rtf1 A\\tab B}", "A\tB", true},
+      {"escaped braces and backslash", "{\\rtf1 \\{x\\}\\\\}", "{x}\\", true},
+      {"line breaks of the file mean nothing", "{\\rtf1 A\r\nB}", "AB", true},
+      {"backslash before a line break is a paragraph", "{\\rtf1 A\\\nB}", "A\nB", true},
+      {"hex in the document's code page 1250", "{\\rtf1\\ansi\\ansicpg1250 \\'e3\\'ee\\'ba\\'fe\\'aa}",
+       "\u0103\u00ee\u015f\u0163\u015e", true},
+      {"hex without a code page is Western", "{\\rtf1\\ansi \\'e3}", "\u00e3", true},
+      {"hex in the font's character set", 
+       "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}{\\f1\\fcharset0 Times;}}\\'e3\\f1\\'e3}",
+       "\u0103\u00e3", true},
+      {"unicode with its fallback", "{\\rtf1 \\u537\\'bax}", "\u0219x", true},
+      {"negative unicode", "{\\rtf1 \\u-1279?}", "\ufb01", true},
+      {"uc2 skips two", "{\\rtf1\\uc2 \\u259ab c}", "\u0103 c", true},
+      {"uc0 skips none", "{\\rtf1\\uc0 \\u259 a}", "\u0103a", true},
+      {"uc belongs to its group", "{\\rtf1 {\\uc2 \\u259xx}\\u259y}", "\u0103\u0103", true},
+      {"fallback ends at a brace", "{\\rtf1\\uc3 \\u259{a}b}", "\u0103ab", true},
+      {"surrogate pair", "{\\rtf1 \\u-10179?\\u-8704?}", QString::fromUcs4(U"\U0001F600"), true},
+      {"lone surrogate", "{\\rtf1 \\u-10179?x}", "\ufffdx", true},
+      {"specials", "{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\~}",
+       "\u2014\u2013\u2022\u2018\u2019\u201c\u201d\u00a0", true},
+      {"unknown word ignored, its text kept", "{\\rtf1 \\foo kept}", "kept", true},
+      {"unknown destination after \\* skipped", "{\\rtf1 {\\*\\foo hidden {x}}shown}", "shown", true},
+      {"known destinations skipped", "{\\rtf1 {\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}Body}", "Body", true},
+      {"font and colour tables show nothing",
+       "{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Times;}{\\colortbl;\\red255\\green0\\blue0;}A}", "A", true},
+      {"binary data skipped whole", "{\\rtf1 {\\pict\\bin4 }{}x}y}", "y", true},
+      {"field shows its result", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt Link}}}", "Link", true},
+      {"cut off", "{\\rtf1 Hello \\b wor", "Hello wor", false},
+      {"cut off inside a hex byte", "{\\rtf1 A\\'4", "A", false},
+      {"cut off after a backslash", "{\\rtf1 A\\", "A", false},
+      {"text after the outer group is not read", "{\\rtf1 A}B}", "A", true},
+      {"huge numbers", "{\\rtf1\\fs99999999999999 \\li-99999999999 A\\u99999999999?B}", "AB", true},
+      {"deep nesting", "{\\rtf1 " + deep.toLatin1() + "y}", "xy", true},
+      {"not RTF", "Hello", "", false},
+  };
+  for (const Case& c : cases) {
+    QTextDocument doc;
+    const ReadResult r = ReadRtf(c.rtf, doc);
+    EXPECT_EQ(Paragraphs(doc), c.text) << c.name;
+    EXPECT_EQ(r.complete, c.complete) << c.name;
+    EXPECT_EQ(r.rtf, QByteArray(c.rtf).startsWith("{\\rtf")) << c.name;
+  }
+}
+
+TEST(RtfReader, CharacterFormatsFollowTheGroups) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\deff1{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+          "{\\colortbl;\\red255\\green0\\blue0;}"
+          "a{\\b b{\\i c}}\\ul d\\ul0 e\\fs20 f\\f0 g\\cf1 h\\cf0 i\\b\\plain j}",
+          doc);
+  struct Case { const char* text; bool bold, italic, underline; double points; const char* family; } cases[] = {
+      {"a", false, false, false, 12, "Times New Roman"},
+      {"b", true, false, false, 12, "Times New Roman"},
+      {"c", true, true, false, 12, "Times New Roman"},
+      {"d", false, false, true, 12, "Times New Roman"},
+      {"e", false, false, false, 12, "Times New Roman"},
+      {"f", false, false, false, 10, "Times New Roman"},
+      {"g", false, false, false, 10, "Arial"},
+      {"j", false, false, false, 12, "Times New Roman"},
+  };
+  for (const Case& c : cases) {
+    const QTextCharFormat f = FormatOf(doc, c.text);
+    EXPECT_EQ(f.fontWeight() == QFont::Bold, c.bold) << c.text;
+    EXPECT_EQ(f.fontItalic(), c.italic) << c.text;
+    EXPECT_EQ(f.fontUnderline(), c.underline) << c.text;
+    EXPECT_DOUBLE_EQ(f.fontPointSize(), c.points) << c.text;
+    EXPECT_EQ(f.fontFamilies().toStringList(), QStringList{c.family}) << c.text;
+  }
+  EXPECT_EQ(FormatOf(doc, "h").foreground().color(), QColor(255, 0, 0));
+  EXPECT_FALSE(FormatOf(doc, "i").hasProperty(QTextFormat::ForegroundBrush));
+}
+
+TEST(RtfReader, ParagraphFormatIsTheOneInForceAtItsEnd) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\qr\\li1440\\ri720\\fi-360 A\\par\\pard B\\qc\\par\\qj C}", doc);
+  ASSERT_EQ(doc.blockCount(), 3);
+  EXPECT_EQ(BlockOf(doc, 0).alignment(), Qt::AlignRight);
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 0).leftMargin(), 96);  // 1440 twips at 96 dpi
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 0).rightMargin(), 48);
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 0).textIndent(), -24);
+  EXPECT_EQ(BlockOf(doc, 1).alignment(), Qt::AlignHCenter);
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 1).leftMargin(), 0);
+  EXPECT_EQ(BlockOf(doc, 2).alignment(), Qt::AlignJustify);
+}
+
+TEST(RtfReader, TabStops) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\deftab360 \\li720\\fi-720 \\bullet\\tab a\\par\\pard b}", doc);
+  EXPECT_DOUBLE_EQ(doc.defaultTextOption().tabStopDistance(), 24);
+  ASSERT_EQ(BlockOf(doc, 0).tabPositions().size(), 1);  // the hanging line's own stop
+  EXPECT_DOUBLE_EQ(BlockOf(doc, 0).tabPositions()[0].position, 48);
+  EXPECT_TRUE(BlockOf(doc, 1).tabPositions().isEmpty());
+  ReadRtf("{\\rtf1 x}", doc);
+  EXPECT_DOUBLE_EQ(doc.defaultTextOption().tabStopDistance(), 48);  // half an inch
+}
+
+TEST(RtfReader, AnnexHeadingTemplate) {
+  QTextDocument doc;
+  doc.setDefaultFont(QFont("Liberation Sans", 9));
+  ReadRtf("{\\rtf1\\qc\\b\\fs28\\ul\\ ANEXA LA CONTRACT\\ulnone\\b0\\par\\ql\\fs20\\par}", doc);
+  EXPECT_EQ(Paragraphs(doc), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(BlockOf(doc, 0).alignment(), Qt::AlignHCenter);
+  const QTextCharFormat heading = FormatOf(doc, "ANEXA");
+  EXPECT_TRUE(heading.fontWeight() == QFont::Bold && heading.fontUnderline());
+  EXPECT_DOUBLE_EQ(heading.fontPointSize(), 14);
+  EXPECT_FALSE(heading.hasProperty(QTextFormat::FontFamilies));  // the box's own font
+  EXPECT_EQ(BlockOf(doc, 1).alignment(), Qt::AlignLeft);
+  EXPECT_DOUBLE_EQ(doc.findBlockByNumber(1).charFormat().fontPointSize(), 10);
+}
+
+TEST(RtfReader, InsertReplacesTheSelection) {
+  QTextDocument doc;
+  doc.setPlainText("Hello world");
+  QTextCursor cursor = doc.find("world");
+  const ReadResult r = InsertRtf("{\\rtf1 {\\b there}}", cursor);
+  EXPECT_TRUE(r.complete);
+  EXPECT_EQ(doc.toPlainText(), "Hello there");
+  EXPECT_EQ(FormatOf(doc, "there").fontWeight(), QFont::Bold);
+  EXPECT_EQ(cursor.position(), doc.toPlainText().size());
+}

@@ -1,0 +1,63 @@
+// velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
+// anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
+// sample case.
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "SampleCase.h"
+#include "core/AppState.h"
+#include "core/FontSubstitutions.h"
+#include "core/Settings.h"
+#include "main_window/frmVelorast.h"
+#include "platform/Forms.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  if (!widget.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: velorast-snapshot OUTDIR\n");
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(out.path())) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+
+  core::RegisterFontSubstitutions();
+  QTemporaryDir data;
+  core::BazaDate = snapshot::OpenSampleDatabase(data.path());
+  core::settings::UsesBD = true;  // the search and editing frames too
+
+  frmVelorast* window = platform::Forms::Get<frmVelorast>();
+  window->resize(1280, 1024);
+  window->show();
+  snapshot::FillSampleCase(*window);
+
+  const char* names[] = {"pane-fisa-fata.png", "pane-fisa-verso.png", "pane-listari.png"};
+  bool ok = true;
+  for (int tab = 0; tab < 3; ++tab) {
+    window->tabVelorast->setCurrentIndex(tab);
+    QApplication::processEvents();
+    ok = Save(*window, out, QString::fromLatin1(names[tab])) && ok;
+  }
+  return ok ? 0 : 1;
+}
