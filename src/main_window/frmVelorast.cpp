@@ -114,6 +114,7 @@ void frmVelorast::ConnectHandlers() {
   connect(mnuPrinterSetup, &QAction::triggered, this, [this] { mnuPrinterSetup_Click(); });
   connect(mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+  ConnectListariPane();
 }
 
 // ---- Load
