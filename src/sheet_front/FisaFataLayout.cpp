@@ -140,19 +140,18 @@ const Area kItems1To9[] = {
 
 // 10: the engine, first line. The sheet for blank paper has "Serie" over two columns and
 // its value on the right; the pre-printed sheet gives the engine type one column more.
-const Area kEngineHeadComplete[] = {
+const Area kEngineHead[] = {
     // cell or range        text        lock     align  wrap
     {Merged(17, 1, 19, 1),  "10",       kLocked, 10},
     {Merged(17, 2, 19, 2),  "Motorul",  kLocked, 10,    kWrap},
     {At(17, 3),             "Tipul",    kLocked, 6},
+};
+const Area kEngineTypeAndSerialComplete[] = {
     {Merged(17, 4, 17, 8),  kNoText,    kOpen,   10},
     {Merged(17, 9, 17, 10), "Serie",    kLocked},
     {Merged(17, 11, 17, 14), kNoText,   kOpen,   14},
 };
-const Area kEngineHeadDataOnly[] = {
-    {Merged(17, 1, 19, 1),  "10",       kLocked, 10},
-    {Merged(17, 2, 19, 2),  "Motorul",  kLocked, 10,    kWrap},
-    {At(17, 3),             "Tipul",    kLocked, 6},
+const Area kEngineTypeAndSerialDataOnly[] = {
     {Merged(17, 4, 17, 9),  kNoText,    kOpen,   10},
     {At(17, 10),            "Serie",    kLocked},
     {Merged(17, 11, 17, 14), kNoText,   kOpen,   10},
@@ -343,8 +342,9 @@ std::vector<Lines> FramesAndLines(Variant v) {
 void LayCells(ReportGrid& grid, Variant v) {
   LayAreas(grid, kTitleAndHead);
   LayAreas(grid, kItems1To9);
-  LayAreas(grid, v == Variant::kComplete ? std::span<const Area>(kEngineHeadComplete)
-                                         : std::span<const Area>(kEngineHeadDataOnly));
+  LayAreas(grid, kEngineHead);
+  LayAreas(grid, v == Variant::kComplete ? std::span<const Area>(kEngineTypeAndSerialComplete)
+                                         : std::span<const Area>(kEngineTypeAndSerialDataOnly));
   LayAreas(grid, kItems10To21);
   LayAreas(grid, kChangesBoxes);
   LayAreas(grid, kRightHalf);
