@@ -62,6 +62,11 @@ bool LoadFont(const char* key, QFont& font) {
 
 }  // namespace
 
+const QFont& CreatedOnFirstUse(QFont& font) {
+  if (font.resolveMask() == 0) font = QFont();
+  return font;
+}
+
 void LoadFonts() {
   bool loaded = false;
   try {

@@ -11,6 +11,10 @@ inline QFont DefFont;     // loaded and checked, otherwise unused
 inline QFont FontRaport;  // loaded and checked, otherwise unused
 inline QFont FontFisa;    // the registration sheets' data cells
 
+// The font as a reader sees it: a font that nothing has filled yet (LoadFonts has not
+// run) is created at this first use as the platform's default font.
+const QFont& CreatedOnFirstUse(QFont& font);
+
 // Loads the four fonts from BazaDate; on a missing or bad row shows
 // "Setarile fonturilor din BD sunt gresite. Va rog sa corectati!" and ends the program.
 void LoadFonts();

@@ -115,6 +115,7 @@ void frmVelorast::ConnectHandlers() {
   connect(mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
   ConnectRecordHandlers();
+  ConnectListariPane();
 }
 
 // ---- Load

@@ -13,6 +13,7 @@
 
 #include "core/CaseBoxes.h"
 #include "core/MDIVelorast.h"
+#include "main_window/DocumentButtons.h"
 #include "main_window/ShellLayout.h"
 #include "platform/ListView.h"
 
@@ -217,6 +218,38 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void cmdDelete2_Click();
   void cmdClear3_Click();
 
+  // ---- Document buttons (DocumentButtons.cpp)
+  void cmdFisaFata_Click();
+  void cmdFisaVerso_Click();
+  void cmdFisaComplet_Click();
+  void cmdCV_Click();
+  void cmdCertifRadiere_Click();
+  void cmdCVCertifRadiere_Click();
+  void cmdEvidenta_Click();
+  void cmdVelorastulare_Click();
+  void cmdAnexaAP1_Click();
+  void cmdCerereRadiere_Click();
+  void cmdTranscriere_Click();
+  void cmdPJF_Click();
+  void cmdPJV_Click();
+  void cmdFPF_Click();
+  void cmdFPV_Click();
+  void cmdCertifVelorast_Click();
+  void cmdScoatereEvidenta_Click();
+  void cmdFiscalPJ_Click();
+  void cmdFiscalPF_Click();
+  void cmdPierdere_Click();
+  void cmdPF_Click();
+  void cmdAnexa_Click();
+
+  // ---- Print path (PrintPath.cpp)
+  void cmdPrint_Click();
+  void cmdPrintPreview_Click();
+  // What Print and Preview do before printing: the printer, a sheet's printable cells,
+  // the page (SetupPaginaGrid).
+  void PreparePrint();
+  void SetupPaginaGrid();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -246,6 +279,14 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   // The data boxes' shared rule on taking the focus.
   void FocusRule(QWidget* box, QWidget* content, main_window::TwipsBox& contentPlace, int paneHeight);
   void ApplyShell();
+
+  // The document buttons and the print path.
+  void ConnectListariPane();
+  void SetDocumentFlags(const main_window::DocumentFlags& flags);
+  void GridDocumentButton(const main_window::DocumentFlags& flags, main_window::GridLayout layout);
+  void FormDocumentButton(const main_window::DocumentFlags& flags, main_window::FormLauncher open);
+  bool PrintsComplete() const;  // chkPrintComplet ticked (1); unticked and greyed are not
+  void ChoosePrinter();
 
   main_window::ShellGeometry shell_;
 };

@@ -32,6 +32,15 @@ CellRect GridGeometry::AreaAt(const ReportGrid& grid, QPointF p) const {
   return grid.AreaOf(static_cast<int>(row), static_cast<int>(col));
 }
 
+QFont QFontOf(const FontState& f) {
+  QFont font(f.name);
+  font.setPointSizeF(f.size);
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  font.setUnderline(f.underline);
+  return font;
+}
+
 // ---- Painting -----------------------------------------------------------------------
 
 namespace {
@@ -89,15 +98,11 @@ class Painter {
   }
 
   const QFont& FontFor(const FontState& f) {
-    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) +
-                        (f.bold ? QLatin1String("|b") : QLatin1String("|"));
+    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) + QLatin1Char('|') +
+                        QLatin1Char(f.bold ? 'b' : '-') + QLatin1Char(f.italic ? 'i' : '-') +
+                        QLatin1Char(f.underline ? 'u' : '-');
     auto it = fonts_.find(key);
-    if (it == fonts_.end()) {
-      QFont font(f.name);
-      font.setPointSizeF(f.size);
-      font.setBold(f.bold);
-      it = fonts_.insert(key, font);
-    }
+    if (it == fonts_.end()) it = fonts_.insert(key, QFontOf(f));
     return it.value();
   }
 

@@ -6,6 +6,7 @@
 // fonts are given in points, so the device's resolution alone decides the scale and the
 // text of a PDF stays text. Row 0 and column 0 are never drawn.
 
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -44,6 +45,9 @@ enum class RenderTarget {
   kScreen,  // every cell, on white, with a light guide where a cell edge has no line
   kPaper,   // printable cells only: their text and their lines, nothing else
 };
+
+// The font a cell is drawn in: its face, size in points, bold, italic and underline.
+QFont QFontOf(const FontState& font);
 
 // Geometry of the drawing shared by every target.
 inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges

@@ -63,6 +63,15 @@ void PrintGrid(const ReportGrid& grid) {
   PaintOn(printer, grid);
 }
 
+void PrintGridToPdf(const ReportGrid& grid, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setDocName(QStringLiteral("Velorast"));
+  SetUpPrinter(printer, grid.Page());
+  PaintOn(printer, grid);
+}
+
 QImage RenderPageImage(const ReportGrid& grid, int dpi) {
   const QPageLayout layout(PageSizeOf(grid.Page().paperSize), OrientationOf(grid.Page().orientation),
                            QMarginsF());

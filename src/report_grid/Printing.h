@@ -30,6 +30,11 @@ void PrintPageOn(QPrinter& printer, const ReportGrid& grid);
 // there is no printer or the print fails.
 void PrintGrid(const ReportGrid& grid);
 
+// Prints the grid's page into the PDF file `path`, as the printer would print it (the
+// review tool and the tests read it back). Raises error 482 when the file cannot be
+// written.
+void PrintGridToPdf(const ReportGrid& grid, const QString& path);
+
 // Shows the print preview of the grid at `zoom` percent (1 to 1000), drawn by the same
 // renderer as the print, for the current printer's page (or a PDF page when no
 // printer is installed). Returns when the preview is closed.

@@ -260,6 +260,8 @@ const FontState& GridFont::Shown() const {
 QString GridFont::Name() const { return Shown().name; }
 double GridFont::Size() const { return Shown().size; }
 bool GridFont::Bold() const { return Shown().bold; }
+bool GridFont::Italic() const { return Shown().italic; }
+bool GridFont::Underline() const { return Shown().underline; }
 
 FontState& GridFont::Target() {
   if (row_ < 0) return grid_->defaultFont_;
@@ -280,6 +282,16 @@ void GridFont::SetSize(double points) {
 
 void GridFont::SetBold(bool bold) {
   Target().bold = bold;
+  grid_->Touch();
+}
+
+void GridFont::SetItalic(bool italic) {
+  Target().italic = italic;
+  grid_->Touch();
+}
+
+void GridFont::SetUnderline(bool underline) {
+  Target().underline = underline;
   grid_->Touch();
 }
 

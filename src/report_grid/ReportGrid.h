@@ -64,11 +64,14 @@ enum OrientationCode : int { kPortrait = 1, kLandscape = 2 };
 
 // ---- Plain state, read by the view and the renderer ---------------------------------
 
-// A font value: face name, size in points (a decimal, kept exactly as set) and bold.
+// A font value: face name, size in points (a decimal, kept exactly as set), bold,
+// italic and underline.
 struct FontState {
   QString name;
   double size = kDesignFontSize;
   bool bold = false;
+  bool italic = false;
+  bool underline = false;
   bool operator==(const FontState&) const = default;
 };
 
@@ -136,9 +139,13 @@ class GridFont {
   QString Name() const;
   double Size() const;
   bool Bold() const;
+  bool Italic() const;
+  bool Underline() const;
   void SetName(const QString& name);
   void SetSize(double points);  // > 0 and at most kMaxFontSize
   void SetBold(bool bold);
+  void SetItalic(bool italic);
+  void SetUnderline(bool underline);
 
  private:
   friend class ReportGrid;

@@ -135,11 +135,7 @@ void ReportGridView::BeginEdit(const QString& startText, bool replace) {
     editor_->setFrame(false);
     editor_->installEventFilter(this);
   }
-  const FontState& f = grid_.FontOf(current_.row1, current_.col1);
-  QFont font(f.name);
-  font.setPointSizeF(f.size);
-  font.setBold(f.bold);
-  editor_->setFont(font);
+  editor_->setFont(QFontOf(grid_.FontOf(current_.row1, current_.col1)));
   editing_ = current_;
   editRevision_ = grid_.Revision();
   editor_->setGeometry(AreaOnViewport(current_));

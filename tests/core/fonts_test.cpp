@@ -96,3 +96,16 @@ TEST(Fonts, MissingOrBadRowsEndTheProgramWithTheMessage) {
 }
 
 }  // namespace
+
+TEST(Fonts, AFontNotYetFilledIsCreatedOnFirstUseAsThePlatformDefault) {
+  QFont unfilled;  // as a font value stands before LoadFonts
+  const QFont& used = core::fonts::CreatedOnFirstUse(unfilled);
+  EXPECT_GT(used.pointSizeF(), 0);
+  EXPECT_FALSE(used.family().isEmpty());
+  EXPECT_EQ(&used, &unfilled);  // created in place, for every later reader
+
+  QFont loaded(QStringLiteral("Arial"));
+  loaded.setPointSizeF(9);
+  loaded.setItalic(true);
+  EXPECT_EQ(core::fonts::CreatedOnFirstUse(loaded), loaded);  // a filled font is left as it is
+}

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/RuntimeError.h"
+#include "report_grid/PageRenderer.h"
 #include "report_grid/ReportGrid.h"
 
 using namespace report_grid;
@@ -253,6 +254,35 @@ TEST(ReportGridModel, CellFontStartsAsTheDefaultAndChangesOnePropertyAtATime) {
   EXPECT_EQ(g.Cell(2, 3).Font().Size(), 6.5);
   EXPECT_FALSE(g.Cell(2, 3).Font().Bold());
   EXPECT_EQ(g.Cell(2, 3).Font().Name(), "arial");  // copied from the default when it was set
+}
+
+TEST(ReportGridModel, ItalicAndUnderlineAreTheCellsOwnAndSurviveOtherChanges) {
+  ReportGrid g;
+  g.SetRows(3);
+  g.SetCols(3);
+  EXPECT_FALSE(g.Cell(1, 1).Font().Italic());
+  EXPECT_FALSE(g.Cell(1, 1).Font().Underline());
+  g.Cell(1, 1).Font().SetItalic(true);
+  g.Cell(1, 2).Font().SetUnderline(true);
+  g.Cell(1, 1).Font().SetName("arial");  // name, size and bold leave them alone
+  g.Cell(1, 1).Font().SetSize(9);
+  g.Cell(1, 1).Font().SetBold(true);
+  g.Range(1, 1, 1, 2).SetFontSize(10);
+  EXPECT_TRUE(g.Cell(1, 1).Font().Italic());
+  EXPECT_FALSE(g.Cell(1, 1).Font().Underline());
+  EXPECT_TRUE(g.Cell(1, 2).Font().Underline());
+  EXPECT_FALSE(g.Cell(1, 2).Font().Italic());
+  EXPECT_FALSE(g.Cell(2, 2).Font().Italic());  // the default font is untouched
+
+  const QFont drawn = QFontOf(g.FontOf(1, 1));  // what the renderer and the view draw with
+  EXPECT_TRUE(drawn.italic());
+  EXPECT_TRUE(drawn.bold());
+  EXPECT_FALSE(drawn.underline());
+  EXPECT_DOUBLE_EQ(drawn.pointSizeF(), 10);
+  EXPECT_TRUE(QFontOf(g.FontOf(1, 2)).underline());
+
+  g.Range(1, 1, 1, 2).ClearAll();
+  EXPECT_FALSE(g.Cell(1, 1).Font().Italic());
 }
 
 TEST(ReportGridModel, TextIsKeptAsGivenLineBreaksIncluded) {

@@ -29,11 +29,7 @@ PdfPage ReadSinglePage(const QString& path) {
 }
 
 PdfPage PrintToPdf(const ReportGrid& grid, const QString& path) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  SetUpPrinter(printer, grid.Page());
-  PrintPageOn(printer, grid);
+  PrintGridToPdf(grid, path);
   return ReadSinglePage(path);
 }
 
@@ -222,6 +218,16 @@ TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {
   EXPECT_EQ(preview.Shown()[0].page.paperSize, kPaperA5);
   EXPECT_EQ(preview.Shown()[0].image, RenderPageImage(g, kPreviewScriptDpi));
   EXPECT_THROW(PrintPreview(g, 0), platform::RuntimeError);
+}
+
+TEST(ReportGridPrinting, APdfFileThatCannotBeWrittenIsAPrintError) {
+  ReportGrid g;
+  try {
+    PrintGridToPdf(g, QStringLiteral("/nonexistent-folder/page.pdf"));
+    FAIL() << "printed into a folder that does not exist";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+  }
 }
 
 TEST(ReportGridPrinting, NoPrinterIsAClearError) {

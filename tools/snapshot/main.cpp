@@ -1,6 +1,7 @@
 // velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
-// sample case.
+// sample case; the registration sheet front laid from it and printed into PDF files,
+// complete and data-only, with a picture of each page.
 
 #include <QApplication>
 #include <QDir>
@@ -9,8 +10,10 @@
 #include <cstdio>
 
 #include "SampleCase.h"
+#include "SheetPrints.h"
 #include "core/AppState.h"
 #include "core/FontSubstitutions.h"
+#include "core/Fonts.h"
 #include "core/Settings.h"
 #include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
@@ -45,6 +48,7 @@ int main(int argc, char** argv) {
   core::RegisterFontSubstitutions();
   QTemporaryDir data;
   core::BazaDate = snapshot::OpenSampleDatabase(data.path());
+  core::fonts::LoadFonts();
   core::settings::UsesBD = true;  // the search and editing frames too
 
   frmVelorast* window = platform::Forms::Get<frmVelorast>();
@@ -59,5 +63,6 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok = Save(*window, out, QString::fromLatin1(names[tab])) && ok;
   }
+  ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
   return ok ? 0 : 1;
 }

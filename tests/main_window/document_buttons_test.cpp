@@ -1,0 +1,126 @@
+// The document buttons: the three flags each button sets, the sheet front laid complete
+// or data-only by the check box, buttons whose documents come later, and an error inside
+// a layout shown without losing the case.
+
+#include <gtest/gtest.h>
+
+#include "ListariFixture.h"
+#include "platform/MessageBox.h"
+#include "report_grid/Printing.h"
+
+namespace {
+
+const Flags kStart{false, false, false};
+
+}  // namespace
+
+TEST_F(ListariPane, EachButtonSetsTheFlagsOfItsDocument) {
+  EXPECT_EQ(FlagsNow(), kStart);
+  struct Step {
+    const char* name;
+    platform::CommandButton* frmVelorast::*button;
+    bool contractInGrid;
+    Flags after;
+  };
+  const Step steps[] = {
+      {"Certif Velorast first: nothing", &frmVelorast::cmdCertifVelorast, false, kStart},
+      {"Fisa Fata", &frmVelorast::cmdFisaFata, false, {true, true, true}},
+      {"Fisa Verso", &frmVelorast::cmdFisaVerso, false, {true, true, false}},
+      {"Fisa Fata again", &frmVelorast::cmdFisaFata, false, {true, true, true}},
+      {"Certif Velorast", &frmVelorast::cmdCertifVelorast, false, {true, true, true}},
+      {"Scoatere Evidenta", &frmVelorast::cmdScoatereEvidenta, false, {true, true, true}},
+      {"Fiscal PJ", &frmVelorast::cmdFiscalPJ, false, {true, true, true}},
+      {"Fiscal PF", &frmVelorast::cmdFiscalPF, false, {true, true, true}},
+      {"Impunere PF (empty handler)", &frmVelorast::cmdPF, false, {true, true, true}},
+      {"Anexa la Contract", &frmVelorast::cmdAnexa, false, {true, true, true}},
+      {"Vanzare-Cumparare: the front stays IsFisaFata", &frmVelorast::cmdCV, false, {true, false, true}},
+      {"Fisa Verso", &frmVelorast::cmdFisaVerso, false, {true, true, false}},
+      {"Certificat radiere", &frmVelorast::cmdCertifRadiere, false, {true, false, false}},
+      {"Fisa Fata", &frmVelorast::cmdFisaFata, false, {true, true, true}},
+      {"CV + Certificat, as a form", &frmVelorast::cmdCVCertifRadiere, false, {true, false, true}},
+      {"Fisa Fata", &frmVelorast::cmdFisaFata, false, {true, true, true}},
+      {"CV + Certificat, in the grid", &frmVelorast::cmdCVCertifRadiere, true, {true, false, true}},
+  };
+  for (const Step& s : steps) {
+    core::settings::ContractInGrid = s.contractInGrid;
+    (w->*s.button)->click();
+    EXPECT_EQ(FlagsNow(), s.after) << s.name;
+  }
+
+  // Every form button but the four above records another document.
+  for (auto button : {&frmVelorast::cmdFisaComplet, &frmVelorast::cmdEvidenta, &frmVelorast::cmdVelorastulare,
+                      &frmVelorast::cmdAnexaAP1, &frmVelorast::cmdCerereRadiere, &frmVelorast::cmdTranscriere,
+                      &frmVelorast::cmdPJF, &frmVelorast::cmdPJV, &frmVelorast::cmdFPF, &frmVelorast::cmdFPV,
+                      &frmVelorast::cmdPierdere}) {
+    w->cmdFisaVerso->click();
+    (w->*button)->click();
+    EXPECT_EQ(FlagsNow(), (Flags{true, false, false})) << (w->*button)->objectName().toStdString();
+  }
+}
+
+TEST_F(ListariPane, FisaFataLaysTheCompleteSheetOnlyWhenTheBoxIsTicked) {
+  FillVehicle();
+  struct Case {
+    Qt::CheckState state;
+    bool complete;
+  };
+  for (const Case& c : {Case{Qt::Checked, true}, Case{Qt::Unchecked, false}, Case{Qt::PartiallyChecked, false},
+                        Case{Qt::Checked, true}}) {
+    SCOPED_TRACE(c.state);
+    SetComplete(c.state);
+    w->cmdFisaFata->click();
+    EXPECT_EQ(Grid().Rows(), 37);
+    EXPECT_EQ(Grid().RowHeight(3), c.complete ? 16 : 12);
+    EXPECT_EQ(Grid().Cell(35, 1).Text(), c.complete ? "ATENTIE!" : "");
+    EXPECT_EQ(Grid().Cell(4, 4).Text(), "C0");
+    EXPECT_EQ(Grid().Cell(8, 7).Text(), "C4   C44");
+    EXPECT_EQ(Grid().Cell(34, 2).Text(), "Spec");
+    EXPECT_TRUE(Grid().Redraw());
+  }
+  // Laid again from the boxes as they are now.
+  w->txtCamp[2]->setText("Dacia");
+  w->cmdFisaFata->click();
+  EXPECT_EQ(Grid().Cell(6, 4).Text(), "Dacia");
+}
+
+TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyWere) {
+  FillVehicle();
+  w->cmdFisaFata->click();
+  const report_grid::CellState before = Grid().State(4, 4);
+  core::settings::ContractInGrid = true;
+  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
+                      &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdFisaComplet,
+                      &frmVelorast::cmdVelorastulare, &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
+    (w->*button)->click();
+    EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();
+    EXPECT_EQ(Grid().Rows(), 37);
+    EXPECT_EQ(Grid().State(4, 4).text, before.text);
+  }
+}
+
+TEST_F(ListariPane, AnErrorInsideALayoutIsShownAndTheCaseIsKept) {
+  FillVehicle();
+  w->txtVerso[1]->setText("Popescu Ion");
+  QFont pixels(QStringLiteral("Arial"));
+  pixels.setPixelSize(12);  // a font without a size in points: the grid refuses it in the fill
+  core::fonts::FontFisa = pixels;
+  SetComplete(Qt::Checked);
+  platform::MessageBoxScript script;
+  w->cmdFisaFata->click();
+
+  ASSERT_EQ(script.Shown().size(), 1);
+  EXPECT_TRUE(script.Shown()[0].prompt.startsWith("5 Argument nepermis: marimea fontului -1"))
+      << script.Shown()[0].prompt.toStdString();
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_TRUE(Grid().Redraw());  // the grid repaints with what was laid
+  EXPECT_EQ(Grid().Cell(1, 1).Text(), "FISA DE VELORASTULARE");
+  EXPECT_EQ(FlagsNow(), (Flags{true, true, true}));  // as the button set them
+  EXPECT_EQ(w->txtCamp[0]->text(), "C0");           // the boxes keep their texts
+  EXPECT_EQ(w->txtVerso[1]->text(), "Popescu Ion");
+  EXPECT_EQ(w->txtSpecificatii->toPlainText(), "Spec");
+
+  // Preview then shows the sheet as far as it was laid.
+  report_grid::PreviewScript preview;
+  w->cmdPrintPreview->click();
+  EXPECT_EQ(preview.Shown().size(), 1);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Shared by the sheet tests: case boxes that a test fills by index, and a grid written
+// out line by line, to compare two grids as a document shows them.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "core/CaseBoxes.h"
+#include "report_grid/ReportGrid.h"
+
+namespace sheettest {
+
+class Boxes : public core::CaseBoxes {
+ public:
+  std::array<QString, 45> camp;
+  std::array<QString, 40> verso;
+  QString specificatii;
+
+  QString txtCamp(int index) const override { return camp.at(index); }
+  QString txtVerso(int index) const override { return verso.at(index); }
+  QString txtSpecificatii() const override { return specificatii; }
+
+  // Every vehicle box holding a text of its own ("C0" ... "C44", "Spec").
+  static Boxes Numbered() {
+    Boxes b;
+    for (int i = 0; i < 45; ++i) b.camp[i] = QStringLiteral("C%1").arg(i);
+    b.specificatii = QStringLiteral("Spec");
+    return b;
+  }
+};
+
+// The document part of the grid (rows and columns from 1), its sizes and default font:
+// one line per row size, column width and cell, with the text, font, merge, formats and
+// the lines drawn along each edge.
+QStringList Describe(const report_grid::ReportGrid& grid);
+
+// The first line where two descriptions differ, or an empty text.
+QString FirstDifference(const QStringList& a, const QStringList& b);
+
+}  // namespace sheettest

@@ -1,0 +1,16 @@
+#pragma once
+// The registration sheet front as the print path puts it on paper: laid from the sample
+// case, complete and data-only, printed into PDF files, each page also as a PNG picture.
+
+#include <QDir>
+
+class frmVelorast;
+
+namespace snapshot {
+
+// Writes fisa-fata-complet.pdf and fisa-fata-date.pdf (data-only, with the offsets Top 10
+// and Left 5) with a PNG of each, and the "Listari" pane showing the complete front.
+// False when a file could not be written.
+bool WriteSheetFrontPrints(frmVelorast& window, const QDir& folder);
+
+}  // namespace snapshot
