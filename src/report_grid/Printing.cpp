@@ -1,5 +1,7 @@
 #include "report_grid/Printing.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -111,10 +113,15 @@ void PrintPreview(const ReportGrid& grid, int zoom, QWidget* parent) {
     }
   });
   // The dialog fits the page to its window when it first shows; the zoom asked for is
-  // applied right after.
+  // applied right after, through the dialog's own zoom box, so that the box shows it and
+  // the fitting buttons let go.
   QTimer::singleShot(0, &dialog, [&dialog, zoom] {
-    if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
-      view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    auto* box = dialog.findChild<QComboBox*>();
+    if (box && box->lineEdit()) {
+      box->lineEdit()->setText(QStringLiteral("%1%").arg(zoom));
+      emit box->lineEdit()->editingFinished();
+    } else if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
       view->setZoomFactor(zoom / 100.0);
     }
   });

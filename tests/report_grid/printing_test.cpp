@@ -1,10 +1,18 @@
 // Printing: the page that PrintGrid and PrintPreview put out, read back from PDF.
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <numeric>
 
 #include "platform/Printers.h"
@@ -12,6 +20,7 @@
 #include "report_grid/Printing.h"
 #include "support/PdfText.h"
 #include "support/PrintCapture.h"
+#include "support/QtPrinters.h"
 
 using namespace report_grid;
 using testsupport::PdfPage;
@@ -218,6 +227,48 @@ TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {
   EXPECT_EQ(preview.Shown()[0].page.paperSize, kPaperA5);
   EXPECT_EQ(preview.Shown()[0].image, RenderPageImage(g, kPreviewScriptDpi));
   EXPECT_THROW(PrintPreview(g, 0), platform::RuntimeError);
+}
+
+TEST(ReportGridPrinting, ThePreviewWindowShowsThePageAtTheZoomAskedForAndSaysSo) {
+  platform::PrintersScript noPrinters;  // previewed on a PDF page
+  ReportGrid g;
+  LayPlacedGrid(g, kPlacedPages[0]);
+  struct Seen {
+    bool dialog = false;
+    int zoomMode = -1;
+    double zoomFactor = 0;
+    QString zoomBox;
+    bool fitting = true;
+  };
+  for (int zoom : {100, 150}) {
+    SCOPED_TRACE(zoom);
+    // What the open window shows, looked at from a queued call, which then closes it.
+    auto seen = std::make_shared<Seen>();
+    QTimer::singleShot(300, [seen] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(top);
+        if (!dialog || !dialog->isVisible()) continue;
+        dialog->resize(dialog->width() + 40, dialog->height() + 40);  // a resize keeps the zoom
+        QApplication::processEvents();
+        seen->dialog = true;
+        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) {
+          seen->zoomMode = view->zoomMode();
+          seen->zoomFactor = view->zoomFactor();
+        }
+        if (auto* box = dialog->findChild<QComboBox*>()) seen->zoomBox = box->currentText();
+        seen->fitting = false;
+        for (QAction* fit : dialog->findChildren<QAction*>())
+          if (fit->objectName().startsWith("fit") && fit->isChecked()) seen->fitting = true;
+        dialog->reject();
+      }
+    });
+    PrintPreview(g, zoom);
+    ASSERT_TRUE(seen->dialog);
+    EXPECT_EQ(seen->zoomMode, QPrintPreviewWidget::CustomZoom);
+    EXPECT_DOUBLE_EQ(seen->zoomFactor, zoom / 100.0);
+    EXPECT_EQ(seen->zoomBox, QStringLiteral("%1%").arg(zoom));  // the window's zoom box agrees
+    EXPECT_FALSE(seen->fitting);
+  }
 }
 
 TEST(ReportGridPrinting, APdfFileThatCannotBeWrittenIsAPrintError) {
