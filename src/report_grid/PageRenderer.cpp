@@ -183,6 +183,22 @@ class Painter {
     double at, from, to;  // device pixels
   };
 
+  // The width of a line of `style` drawn across `unit` device pixels a grid unit.
+  static double WidthOf(int style, double unit) {
+    return (style == kLineThick ? kThickLineUnits : kThinLineUnits) * unit;
+  }
+
+  // For the end of a line that lies at `at` and ends at `along`: half the width of the
+  // widest of `across` (the lines at right angles to it) that passes through or ends at
+  // that point. The line reaches that far past its end, so that a frame's corner is
+  // closed; a line that nothing meets stops at its cell's edge.
+  static double HalfWidthMeeting(const std::vector<Segment>& across, double at, double along, double unit) {
+    double widest = 0;
+    for (const Segment& s : across)
+      if (s.at == along && s.from <= at && at <= s.to) widest = std::max(widest, WidthOf(s.style, unit));
+    return widest / 2;
+  }
+
   void Add(std::vector<Segment>& out, const Segment& s) {
     if (s.to <= s.from) return;
     if (!out.empty()) {
@@ -196,7 +212,7 @@ class Painter {
   }
 
   void PaintLines() {
-    std::vector<Segment> lines, guides;
+    std::vector<Segment> horizontal, vertical, guides;
     const bool screen = target_ == RenderTarget::kScreen;
     // Horizontal boundaries: above row r, for r = 1 (top of the document) to rows_.
     for (int r = 1; r <= rows_; ++r) {
@@ -207,7 +223,7 @@ class Painter {
         if (above == below) continue;
         const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop), true, y,
                           geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_};
-        if (seg.style != kLineNone) Add(lines, seg);
+        if (seg.style != kLineNone) Add(horizontal, seg);
         else if (screen) Add(guides, seg);
       }
     }
@@ -220,7 +236,7 @@ class Painter {
         if (left == right) continue;
         const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft), false, x,
                           geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_};
-        if (seg.style != kLineNone) Add(lines, seg);
+        if (seg.style != kLineNone) Add(vertical, seg);
         else if (screen) Add(guides, seg);
       }
     }
@@ -229,17 +245,20 @@ class Painter {
       p_.setPen(QPen(QColor(215, 215, 215), 0));
       for (const Segment& s : guides) Draw(s);
     }
-    for (const Segment& s : lines) {
-      const double unit = s.horizontal ? sy_ : sx_;
-      QPen pen(Qt::black);
-      pen.setCapStyle(Qt::FlatCap);
-      switch (s.style) {
-        case kLineThick: pen.setWidthF(kThickLineUnits * unit); break;
-        case kLineDotted: pen.setWidthF(kThinLineUnits * unit); pen.setStyle(Qt::DotLine); break;
-        default: pen.setWidthF(kThinLineUnits * unit); break;
+    // A line reaches past its ends by half the width of a line that meets it there.
+    for (const std::vector<Segment>* lines : {&horizontal, &vertical}) {
+      const std::vector<Segment>& across = lines == &horizontal ? vertical : horizontal;
+      const double acrossUnit = lines == &horizontal ? sx_ : sy_;
+      for (Segment s : *lines) {
+        s.from -= HalfWidthMeeting(across, s.at, s.from, acrossUnit);
+        s.to += HalfWidthMeeting(across, s.at, s.to, acrossUnit);
+        QPen pen(Qt::black);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setWidthF(WidthOf(s.style, s.horizontal ? sy_ : sx_));
+        if (s.style == kLineDotted) pen.setStyle(Qt::DotLine);
+        p_.setPen(pen);
+        Draw(s);
       }
-      p_.setPen(pen);
-      Draw(s);
     }
   }
 

@@ -337,3 +337,23 @@ TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
     EXPECT_LT(DarkestOnRow(paper, 80, column * 50 + 2, column * 50 + 48), 100) << column;
   EXPECT_EQ(DarkestOnRow(paper, 40, 2, 148), 255);   // not inside it
 }
+
+TEST(ReportGridPrinting, FrameCornersAreClosedAndLoneLinesEndAtTheirCells) {
+  ReportGrid g;
+  LayLineGrid(g);  // boundaries at x 0, 50, 100, 150 and y 0, 40, 80, 120 pixels
+  for (int edge : {kEdgeTop, kEdgeBottom, kEdgeLeft, kEdgeRight}) g.Range(2, 2, 3, 3).SetBorder(edge, kLineThick);
+  g.Cell(1, 1).SetBorder(kEdgeTop, kLineThin);  // a line that meets no other
+  const QImage paper = RenderPageImage(g, 96);
+  auto dark = [&](int x, int y) { return qGray(paper.pixel(x, y)) < 100; };
+  // The outer corner of each thick corner is inked, not notched.
+  EXPECT_TRUE(dark(49, 39));
+  EXPECT_TRUE(dark(150, 39));
+  EXPECT_TRUE(dark(49, 120));
+  EXPECT_TRUE(dark(150, 120));
+  // Lines stop where nothing meets them.
+  EXPECT_FALSE(dark(151, 40));
+  EXPECT_FALSE(dark(50, 121));
+  EXPECT_TRUE(dark(0, 0));
+  EXPECT_TRUE(dark(49, 0));
+  EXPECT_FALSE(dark(50, 0));
+}
