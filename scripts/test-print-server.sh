@@ -1,7 +1,7 @@
 # Sourced by scripts/test.sh: a CUPS server of its own for the printing tests, with a
 # private configuration and socket (the machine's CUPS is left alone), and two raw
 # queues, the sheet printer and the documents printer, whose jobs the capture backend
-# copies unchanged into a folder. The tests find them through CUPS_SERVER and the
+# copies unchanged into a folder, with a third that refuses every job. The tests find them through CUPS_SERVER and the
 # VELORAST_* variables; stop_test_print_server removes the queues and stops the server.
 
 start_test_print_server() {
@@ -70,6 +70,11 @@ CONF
     lpadmin -p "$q" -E -v "velorast-capture:$VELORAST_PRINT_CAPTURE_DIR" -m raw 2>/dev/null || return 1
   done
   lpadmin -d "$VELORAST_TEST_PRINTER_ACTE" || return 1
+  # A queue that refuses every job, for the tests of a print that fails.
+  export VELORAST_TEST_PRINTER_REFUSING=Velorast_Refuza
+  lpadmin -p "$VELORAST_TEST_PRINTER_REFUSING" -E -v "velorast-capture:$VELORAST_PRINT_CAPTURE_DIR" -m raw \
+    2>/dev/null || return 1
+  cupsreject "$VELORAST_TEST_PRINTER_REFUSING" || return 1
   echo "test print server: queues $VELORAST_TEST_PRINTER_FISA and $VELORAST_TEST_PRINTER_ACTE on $CUPS_SERVER"
 }
 
@@ -77,6 +82,7 @@ stop_test_print_server() {
   [ -n "${VELORAST_CUPSD_PID:-}" ] || return 0
   lpadmin -x "$VELORAST_TEST_PRINTER_FISA" 2>/dev/null || true
   lpadmin -x "$VELORAST_TEST_PRINTER_ACTE" 2>/dev/null || true
+  lpadmin -x "$VELORAST_TEST_PRINTER_REFUSING" 2>/dev/null || true
   kill "$VELORAST_CUPSD_PID" 2>/dev/null || true
   wait "$VELORAST_CUPSD_PID" 2>/dev/null || true
   rm -rf "$VELORAST_CUPS_DIR"

@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <dlfcn.h>
 #include <optional>
 
 #include "platform/RuntimeError.h"
@@ -70,6 +71,20 @@ void RaisePrintFailed(const QString& deviceName) {
                                     "si incercati din nou.")
                          .arg(deviceName),
                      kSource);
+}
+
+void CheckPrintAccepted(const QString& deviceName) {
+  // Qt's CUPS printing sends the finished page with cupsPrintFile and ignores its answer;
+  // CUPS keeps that answer as the last status of this thread. The library is asked only
+  // when Qt has loaded it, that is when the page went through CUPS.
+  void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (!cups) return;
+  using LastStatus = int (*)();
+  const auto lastStatus = reinterpret_cast<LastStatus>(dlsym(cups, "cupsLastError"));
+  const int status = lastStatus ? lastStatus() : 0;
+  dlclose(cups);
+  constexpr int kFirstIppError = 0x0400;  // 0x0000 - 0x03ff: the job was taken
+  if (status >= kFirstIppError) RaisePrintFailed(deviceName);
 }
 
 PrintersScript::PrintersScript(QStringList deviceNames, QString defaultName)

@@ -52,6 +52,10 @@ void UseCurrentPrinter(QPrinter& printer);
 // Raises error 482 telling that printing on `deviceName` failed.
 [[noreturn]] void RaisePrintFailed(const QString& deviceName);
 
+// Right after a page has been printed on a system printer (the painter ended): raises
+// error 482 when the print system refused the job, which Qt hands over without telling.
+void CheckPrintAccepted(const QString& deviceName);
+
 // For tests: while an instance lives, the system's printers are replaced by these
 // device names (an empty list: a machine without printers); the default is
 // `defaultName`, or the first name when it is empty. The current printer is forgotten

@@ -63,6 +63,7 @@ void PrintGrid(const ReportGrid& grid) {
   printer.setDocName(QStringLiteral("Velorast"));
   SetUpPrinter(printer, grid.Page());
   PaintOn(printer, grid);
+  platform::CheckPrintAccepted(printer.printerName());
 }
 
 void PrintGridToPdf(const ReportGrid& grid, const QString& path) {

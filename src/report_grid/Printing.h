@@ -27,7 +27,7 @@ void SetUpPrinter(QPrinter& printer, const PageSettings& page);
 void PrintPageOn(QPrinter& printer, const ReportGrid& grid);
 
 // Prints the grid on the current printer (platform::CurrentPrinter): error 482 when
-// there is no printer or the print fails.
+// there is no printer, the print fails or the print system refuses the job.
 void PrintGrid(const ReportGrid& grid);
 
 // Prints the grid's page into the PDF file `path`, as the printer would print it (the

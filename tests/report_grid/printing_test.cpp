@@ -327,6 +327,31 @@ TEST(ReportGridPrinting, APrintThatFailsIsAClearError) {
   }
 }
 
+TEST(ReportGridPrinting, AJobThePrintSystemRefusesIsAClearError) {
+  const testsupport::PrintQueues queues = testsupport::TestPrintQueues();
+  if (!queues.Available() || queues.refusing.isEmpty())
+    GTEST_SKIP() << "no test print queues (scripts/test.sh starts them)";
+  platform::ResetCurrentPrinter();
+  ReportGrid g;
+  LayPlacedGrid(g, kPlacedPages[0]);
+  ASSERT_TRUE(platform::MakeCurrentPrinter(queues.refusing));
+  try {
+    PrintGrid(g);
+    ADD_FAILURE() << "a refused job was reported as printed";
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.Number(), platform::kErrPrinter);
+    EXPECT_EQ(e.Description(), QStringLiteral("Tiparirea pe imprimanta \"%1\" nu a reusit. Verificati imprimanta "
+                                              "si incercati din nou.")
+                                   .arg(queues.refusing));
+  }
+  // The next print on a queue that takes it goes through without an error.
+  ASSERT_TRUE(platform::MakeCurrentPrinter(queues.acte));
+  const QStringList before = testsupport::CapturedJobs(queues);
+  EXPECT_NO_THROW(PrintGrid(g));
+  EXPECT_FALSE(testsupport::WaitForNewJob(queues, queues.acte, before, "DreaptaJos").isEmpty());
+  platform::ResetCurrentPrinter();
+}
+
 TEST(ReportGridPrinting, AnAreasLineRunsAlongItsWholeEdgeOnPaper) {
   ReportGrid g;
   LayLineGrid(g);

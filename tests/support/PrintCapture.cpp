@@ -12,7 +12,8 @@ namespace testsupport {
 PrintQueues TestPrintQueues() {
   return PrintQueues{qEnvironmentVariable("VELORAST_TEST_PRINTER_FISA"),
                      qEnvironmentVariable("VELORAST_TEST_PRINTER_ACTE"),
-                     qEnvironmentVariable("VELORAST_PRINT_CAPTURE_DIR")};
+                     qEnvironmentVariable("VELORAST_PRINT_CAPTURE_DIR"),
+                     qEnvironmentVariable("VELORAST_TEST_PRINTER_REFUSING")};
 }
 
 QStringList CapturedJobs(const PrintQueues& queues) {

@@ -1,8 +1,8 @@
 #pragma once
 // The CUPS queues that scripts/test.sh starts for the tests: a sheet printer and a
 // documents printer whose jobs are copied unchanged (as the PDF that Qt sends) into a
-// capture folder, as QUEUE-job-ID.pdf. Without them (plain ctest on a machine without
-// the test server) the tests that need them skip.
+// capture folder, as QUEUE-job-ID.pdf, and a queue that refuses every job. Without them
+// (plain ctest on a machine without the test server) the tests that need them skip.
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +13,7 @@ struct PrintQueues {
   QString fisa;        // VELORAST_TEST_PRINTER_FISA: the sheet printer
   QString acte;        // VELORAST_TEST_PRINTER_ACTE: the documents printer
   QString captureDir;  // VELORAST_PRINT_CAPTURE_DIR
+  QString refusing;    // VELORAST_TEST_PRINTER_REFUSING: a queue that refuses every job
   bool Available() const { return !fisa.isEmpty() && !acte.isEmpty() && !captureDir.isEmpty(); }
 };
 
