@@ -75,7 +75,7 @@ CONF
   lpadmin -p "$VELORAST_TEST_PRINTER_REFUSING" -E -v "velorast-capture:$VELORAST_PRINT_CAPTURE_DIR" -m raw \
     2>/dev/null || return 1
   cupsreject "$VELORAST_TEST_PRINTER_REFUSING" || return 1
-  echo "test print server: queues $VELORAST_TEST_PRINTER_FISA and $VELORAST_TEST_PRINTER_ACTE on $CUPS_SERVER"
+  echo "test print server: queues $VELORAST_TEST_PRINTER_FISA, $VELORAST_TEST_PRINTER_ACTE and $VELORAST_TEST_PRINTER_REFUSING (refusing jobs) on $CUPS_SERVER"
 }
 
 stop_test_print_server() {
