@@ -219,6 +219,41 @@ TEST_F(MainWindow, EnterMovesTheFocusLikeTabOnceTheKeyHandlerHasReturned) {
   }
 }
 
+// Enter, box after box, walks the whole given order of each pane, and each box it
+// reaches is scrolled into its pane's view.
+TEST_F(MainWindow, EnterWalksEveryDataBoxInTheGivenOrder) {
+  frmVelorast* w = Show(1280, 500);  // both panes scroll on the way
+  QList<QWidget*> fisaFata, fisaVerso;
+  for (int i = 0; i <= 4; ++i) fisaFata << w->txtCamp[i];
+  for (int i : {44, 5, 6, 42, 7, 43, 8, 10, 9}) fisaFata << w->txtCamp[i];
+  for (int i = 11; i <= 41; ++i) fisaFata << w->txtCamp[i];
+  fisaFata << w->txtSpecificatii;
+  fisaVerso << w->txtVerso[0] << w->txtVerso[39];
+  for (int i = 1; i <= 38; ++i) fisaVerso << w->txtVerso[i];
+
+  auto walk = [&](const QList<QWidget*>& order) {
+    QStringList seen{Focused()->objectName()};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+      PressEnter(Focused());
+      QApplication::processEvents();
+      seen << Focused()->objectName();
+      QWidget* pane = Focused()->parentWidget()->parentWidget();  // picInput, then picParent
+      if (Focused() != w->txtSpecificatii) {
+        EXPECT_TRUE(pane->rect().contains(QRect(Focused()->mapTo(pane, QPoint()), Focused()->size())))
+            << Focused()->objectName().toStdString() << " out of view";
+      }
+    }
+    QStringList expected;
+    for (QWidget* box : order) expected << box->objectName();
+    EXPECT_EQ(seen, expected);
+  };
+  w->txtCamp[0]->setFocus();
+  walk(fisaFata);
+  w->tabVelorast->setCurrentIndex(1);  // the focus goes into the price in figures
+  QApplication::processEvents();
+  walk(fisaVerso);
+}
+
 TEST_F(MainWindow, FisaVersoPutsTheFocusIntoThePriceWithItsTextSelected) {
   frmVelorast* w = Show();
   w->txtVerso[0]->setText("12500");
