@@ -23,6 +23,7 @@
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
+#include "platform/MultiLineTextBox.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -203,7 +204,7 @@ void frmVelorast::CreateFisaFataPane() {
                   QStringLiteral("Label72"));
   Label72->setFont(MakeFont(QStringLiteral("Times New Roman"), 15.75, true));
 
-  txtSpecificatii = Named(new QPlainTextEdit(picParent1), QStringLiteral("txtSpecificatii"));
+  txtSpecificatii = Named(new platform::MultiLineTextBox(picParent1), QStringLiteral("txtSpecificatii"));
   txtSpecificatii->setFont(MakeFont(core::kSpecificatiiBox.font));
   txtSpecificatii->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtSpecificatii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

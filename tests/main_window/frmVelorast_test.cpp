@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include "platform/MultiLineTextBox.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -403,12 +403,13 @@ TEST_F(MainWindow, DocumentsReadTheBoxesByIndexAndByFieldName) {
   frmVelorast* w = Show();
   w->txtVerso[4]->setText("1850331460012");
   w->txtCamp[5]->setText("UU1LSDAAH38765432");
-  w->txtSpecificatii->setPlainText("GPL\r\ncarlig");
+  w->txtSpecificatii->SetText("GPL\r\ncarlig");
   const core::CaseBoxes& boxes = *w;
   EXPECT_EQ(boxes.txtVerso(4), "1850331460012");
   EXPECT_EQ(boxes.Text(u"CumparatorCNP"), "1850331460012");
   EXPECT_EQ(boxes.Text(core::Box("NrIdentificare")), "UU1LSDAAH38765432");
-  EXPECT_EQ(boxes.txtSpecificatii(), w->txtSpecificatii->toPlainText());
+  EXPECT_EQ(boxes.txtSpecificatii(), "GPL\r\ncarlig") << "the line break as it was set";
+  EXPECT_EQ(boxes.Text(u"Specificatii"), "GPL\r\ncarlig");
   for (int i = 0; i < core::kCampCount; ++i)
     EXPECT_EQ(w->txtCamp[i]->objectName(), QStringLiteral("txtCamp(%1)").arg(i));
   for (int i = 0; i < core::kVersoCount; ++i)
