@@ -199,7 +199,7 @@ void frmVelorast::CreateFisaFataPane() {
 
   Image3 = Named(new QLabel(picParent1), QStringLiteral("Image3"));
   Image3->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(24, 24));
-  Place(Image3, 8070, 90, 480, 480);
+  Place(Image3, 8010, 30, 480, 480);
   Label72 = Named(Caption(picParent1, QStringLiteral("Specificatii"), {8010, 60, 3195, 600}, Qt::AlignCenter),
                   QStringLiteral("Label72"));
   Label72->setFont(MakeFont(QStringLiteral("Times New Roman"), 15.75, true));

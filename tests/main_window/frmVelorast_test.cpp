@@ -97,6 +97,20 @@ TEST_F(MainWindow, LoadsWithCaptionsPanesRecordSetsAndListColumns) {
   EXPECT_FALSE(w->picParent4->isVisible());
   for (QWidget* pane : {w->picParent1, w->picParent3, w->picParent4})
     EXPECT_EQ(pane->pos(), QPoint(TwipsToPixels(39), TwipsToPixels(390)));
+  // The controls whose place in their pane is given, in twips.
+  for (const auto& [control, left, top] : {std::tuple<QWidget*, int, int>{w->Image3, 8010, 30},
+                                           {w->Label72, 8010, 60},
+                                           {w->txtSpecificatii, 8070, 690},
+                                           {w->fra3, 8100, 3180},
+                                           {w->cmdClear3, 540, 0},
+                                           {w->fra1, 8220, 30},
+                                           {w->fra2, 8220, 6510},
+                                           {w->Label136, 0, 90},
+                                           {w->Label102, 0, 5640},
+                                           {w->picTop, 0, 0},
+                                           {w->picLeftMic, 0, 570},
+                                           {w->chkPrintComplet, 2880, 120}})
+    EXPECT_EQ(control->pos(), QPoint(TwipsToPixels(left), TwipsToPixels(top))) << control->objectName().toStdString();
   EXPECT_EQ(w->Label36->text(), "M\r\no\r\nt\r\no\r\nr\r\nu\r\nl");
   EXPECT_EQ(w->ScrollStep1, 500);
   EXPECT_EQ(w->ScrollStep3, 500);
