@@ -116,6 +116,8 @@ void frmHelp::cmdPrint_Click() {
     if (rtfHelp->textCursor().hasSelection()) cdgOpen.Flags += platform::cdlPDSelection;
     cdgOpen.Orientation = platform::cdlPortrait;
     cdgOpen.ShowPrinter();
+    // Only the chosen printer gets a job: nothing, not even an empty line, goes to the
+    // current printer, where it would come out as a blank page.
     // A selection prints whenever there is one, whatever range the clerk chose.
     SelPrint(cdgOpen.Printer());
   } catch (const std::exception&) {
