@@ -129,8 +129,10 @@ void frmHelp::SelPrint(QPrinter& printer) {
   const QTextCursor selection = rtfHelp->textCursor();
   std::unique_ptr<QTextDocument> page;
   if (selection.hasSelection()) {
+    // The selection keeps the document's own font and tab stops, as a copy would.
     page = std::make_unique<QTextDocument>();
     page->setDefaultFont(rtfHelp->document()->defaultFont());
+    page->setDefaultTextOption(rtfHelp->document()->defaultTextOption());
     QTextCursor(page.get()).insertFragment(selection.selection());
   } else {
     page.reset(rtfHelp->document()->clone());
