@@ -43,6 +43,17 @@ class HelpTest : public ::testing::Test {
     Forms::Unload<core::MDIVelorast>();
     core::AppPath.clear();
   }
+  // Prints the help window's text with the cursor as given (a selection or none) into a
+  // PDF file of that name, and returns the file's path.
+  QString PrintWithCursor(frmHelp* help, const QTextCursor& cursor, const QString& name) {
+    help->rtfHelp->setTextCursor(cursor);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(name);
+    printer.setOutputFileName(pdf);
+    help->SelPrint(printer);
+    return pdf;
+  }
   void WriteHelp(const QByteArray& content) {
     QFile f(dir_.filePath("help.rtf"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -103,15 +114,8 @@ TEST_F(HelpTest, PrintsTheSelectionOrTheWholeTextAsText) {
   frmHelp* help = Forms::Get<frmHelp>();
   for (bool selected : {false, true}) {
     QTextCursor cursor(help->rtfHelp->document());
-    if (selected) {
-      cursor = help->rtfHelp->document()->find("doilea");
-    }
-    help->rtfHelp->setTextCursor(cursor);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = dir_.filePath(selected ? "selectie.pdf" : "tot.pdf");
-    printer.setOutputFileName(pdf);
-    help->SelPrint(printer);
+    if (selected) cursor = help->rtfHelp->document()->find("doilea");
+    const QString pdf = PrintWithCursor(help, cursor, selected ? "selectie.pdf" : "tot.pdf");
     EXPECT_EQ(PrintedWords(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
   }
 }
@@ -124,12 +128,7 @@ TEST_F(HelpTest, SelectionPrintsWithTheDocumentsTabStops) {
   for (bool selected : {false, true}) {
     QTextCursor cursor(help->rtfHelp->document());
     if (selected) cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    help->rtfHelp->setTextCursor(cursor);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = dir_.filePath(selected ? "selectie.pdf" : "tot.pdf");
-    printer.setOutputFileName(pdf);
-    help->SelPrint(printer);
+    const QString pdf = PrintWithCursor(help, cursor, selected ? "selectie.pdf" : "tot.pdf");
     const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     const testsupport::PdfWord* unu = pages[0].Find("Unu");
