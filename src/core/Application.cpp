@@ -1,10 +1,13 @@
 #include "core/Application.h"
 
+#include "core/ApplicationIcon.h"
 #include "core/ErrorGuard.h"
 
 namespace core {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  setWindowIcon(ApplicationIcon());
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   bool handled = false;

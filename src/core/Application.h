@@ -1,7 +1,8 @@
 #pragma once
 // The application object. An error that escapes an event handler is shown to the clerk
 // ("number description") and the program goes on, with the windows and the case data as
-// they were; only the program's own end (platform::End) passes through.
+// they were; only the program's own end (platform::End) passes through. Every window
+// carries the application's icon.
 
 #include <QApplication>
 

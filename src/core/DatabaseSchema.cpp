@@ -64,7 +64,10 @@ void CreateTables(platform::Database& db) {
         "CREATE TABLE Useri (UserID INTEGER PRIMARY KEY, Nick TEXT, Parola TEXT, "
         "Privilegiu INTEGER);"
         "CREATE INDEX PersoaneCNP ON Persoane (CNP);"
-        "CREATE INDEX MasiniNrIdentificare ON Masini (NrIdentificare);"));
+        "CREATE INDEX MasiniNrIdentificare ON Masini (NrIdentificare);"
+        // Adding and modifying look a key up without its outer blanks.
+        "CREATE INDEX PersoaneCNPTrim ON Persoane (TRIM(CNP));"
+        "CREATE INDEX MasiniNrIdentificareTrim ON Masini (TRIM(NrIdentificare));"));
     for (const FontRows& font : DefaultFonts())
       for (const QString& value : {font.name, font.size, font.bold, font.italic, font.underline})
         db.Execute(QStringLiteral("INSERT INTO Campuri (Nume, Valoare) VALUES (?, ?)"),

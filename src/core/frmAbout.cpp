@@ -1,12 +1,11 @@
 #include "core/frmAbout.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
+#include "core/ApplicationIcon.h"
 #include "core/DialogParts.h"
 #include "core/Version.h"
 #include "platform/MessageBox.h"
@@ -24,9 +23,7 @@ frmAbout::frmAbout() {
   Image1 = new QLabel(this);
   Image1->setGeometry(TwipsRect(0, 60, 795, 1005));
   Image1->setAlignment(Qt::AlignCenter);
-  const QIcon icon = qApp->windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
-                                                  : qApp->windowIcon();
-  Image1->setPixmap(icon.pixmap(48, 48));
+  Image1->setPixmap(ApplicationIcon().pixmap(48, 48));
 
   lblTitle = new QLabel(this);
   lblTitle->setGeometry(TwipsRect(1050, 240, 3885, 480));

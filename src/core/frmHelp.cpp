@@ -116,6 +116,8 @@ void frmHelp::cmdPrint_Click() {
     if (rtfHelp->textCursor().hasSelection()) cdgOpen.Flags += platform::cdlPDSelection;
     cdgOpen.Orientation = platform::cdlPortrait;
     cdgOpen.ShowPrinter();
+    // Only the chosen printer gets a job: nothing, not even an empty line, goes to the
+    // current printer, where it would come out as a blank page.
     // A selection prints whenever there is one, whatever range the clerk chose.
     SelPrint(cdgOpen.Printer());
   } catch (const std::exception&) {
@@ -127,8 +129,10 @@ void frmHelp::SelPrint(QPrinter& printer) {
   const QTextCursor selection = rtfHelp->textCursor();
   std::unique_ptr<QTextDocument> page;
   if (selection.hasSelection()) {
+    // The selection keeps the document's own font and tab stops, as a copy would.
     page = std::make_unique<QTextDocument>();
     page->setDefaultFont(rtfHelp->document()->defaultFont());
+    page->setDefaultTextOption(rtfHelp->document()->defaultTextOption());
     QTextCursor(page.get()).insertFragment(selection.selection());
   } else {
     page.reset(rtfHelp->document()->clone());

@@ -1,12 +1,12 @@
 #include "main_window/StoredRecords.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <vector>
 
 #include "core/AppState.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
+#include "platform/MultiLineTextBox.h"
 #include "platform/RuntimeError.h"
 
 namespace main_window {
@@ -72,13 +72,13 @@ platform::Field FieldOf(platform::Recordset& rs, const BoxColumn& box) {
   return std::visit([&rs](const auto& column) { return rs.Fields(column); }, box.column);
 }
 
-QString TextOf(const BoxColumn& box) { return box.line ? box.line->text() : box.text->toPlainText(); }
+QString TextOf(const BoxColumn& box) { return box.line ? box.line->text() : box.text->Text(); }
 
 void SetText(const BoxColumn& box, const QString& text) {
   if (box.line)
     box.line->setText(text);
   else
-    box.text->setPlainText(text);
+    box.text->SetText(text);
 }
 
 // A listed row's record: the key as the list shows it, which is the stored text.

@@ -18,11 +18,11 @@
 #include "platform/database/Database.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 namespace platform {
 class ListView;
+class MultiLineTextBox;
 }
 
 namespace main_window {
@@ -60,7 +60,7 @@ QString DeleteFailed(const RecordKind& kind, int number, const QString& descript
 struct BoxColumn {
   std::variant<int, QString> column;
   QLineEdit* line = nullptr;      // the box: a line box ...
-  QPlainTextEdit* text = nullptr;  // ... or a text of several lines
+  platform::MultiLineTextBox* text = nullptr;  // ... or a text of several lines
 };
 using BoxColumns = QList<BoxColumn>;
 

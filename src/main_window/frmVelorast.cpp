@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -22,6 +21,7 @@
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
 #include "platform/MessageBox.h"
+#include "platform/MultiLineTextBox.h"
 #include "platform/Program.h"
 #include "platform/RuntimeError.h"
 #include "platform/TextBox.h"
@@ -78,7 +78,7 @@ int frmVelorast::SelectedTab() const { return tabVelorast->currentIndex() + 1; }
 
 QString frmVelorast::CampText(int index) const { return txtCamp.at(index)->text(); }
 QString frmVelorast::VersoText(int index) const { return txtVerso.at(index)->text(); }
-QString frmVelorast::SpecificatiiText() const { return txtSpecificatii->toPlainText(); }
+QString frmVelorast::SpecificatiiText() const { return txtSpecificatii->Text(); }
 
 namespace {
 

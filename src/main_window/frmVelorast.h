@@ -22,7 +22,6 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QAction;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -31,6 +30,7 @@ class QTreeWidget;
 
 namespace platform {
 class CommandButton;
+class MultiLineTextBox;
 class PictureButton;
 class Recordset;
 class TextBox;
@@ -100,7 +100,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   QLabel* Image3 = nullptr;
   QLabel* Label72 = nullptr;  // "Specificatii"
   std::array<platform::TextBox*, core::kCampCount> txtCamp{};
-  QPlainTextEdit* txtSpecificatii = nullptr;
+  platform::MultiLineTextBox* txtSpecificatii = nullptr;
   QGroupBox* fra3 = nullptr;
   platform::TextBox* txtCriteriu2 = nullptr;
   QPushButton* cmdCauta2 = nullptr;

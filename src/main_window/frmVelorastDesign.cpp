@@ -23,6 +23,7 @@
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
+#include "platform/MultiLineTextBox.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -198,12 +199,12 @@ void frmVelorast::CreateFisaFataPane() {
 
   Image3 = Named(new QLabel(picParent1), QStringLiteral("Image3"));
   Image3->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(24, 24));
-  Place(Image3, 8070, 90, 480, 480);
+  Place(Image3, 8010, 30, 480, 480);
   Label72 = Named(Caption(picParent1, QStringLiteral("Specificatii"), {8010, 60, 3195, 600}, Qt::AlignCenter),
                   QStringLiteral("Label72"));
   Label72->setFont(MakeFont(QStringLiteral("Times New Roman"), 15.75, true));
 
-  txtSpecificatii = Named(new QPlainTextEdit(picParent1), QStringLiteral("txtSpecificatii"));
+  txtSpecificatii = Named(new platform::MultiLineTextBox(picParent1), QStringLiteral("txtSpecificatii"));
   txtSpecificatii->setFont(MakeFont(core::kSpecificatiiBox.font));
   txtSpecificatii->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtSpecificatii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QObject>
 #include <gtest/gtest.h>
 
 #include "core/Application.h"
+#include "core/ApplicationIcon.h"
+#include "core/MDIVelorast.h"
+#include "core/frmAbout.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/RuntimeError.h"
@@ -33,6 +37,17 @@ TEST(Application, EscapedErrorIsShownAndTheProgramGoesOn) {
 
   thrower.ends = true;
   EXPECT_THROW(app->notify(&thrower, &event), platform::ProgramEnded);
+}
+
+// The MDI parent (and so every window) shows the application's icon, and the About
+// window shows it as its picture.
+TEST(Application, WindowsCarryTheApplicationIcon) {
+  const QImage icon = core::ApplicationIcon().pixmap(32, 32).toImage();
+  ASSERT_FALSE(icon.isNull());
+  core::MDIVelorast mdi;
+  EXPECT_EQ(mdi.windowIcon().pixmap(32, 32).toImage(), icon);
+  core::frmAbout about;
+  EXPECT_EQ(about.Image1->pixmap().toImage(), core::ApplicationIcon().pixmap(48, 48).toImage());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "core/AppState.h"
 #include "core/DatabaseSchema.h"
@@ -46,9 +47,22 @@ TEST(DatabaseSchema, TablesHaveTheirColumnOrdersAndTheFontRows) {
                 .toString(),
             QStringLiteral("integer"));
 
-  for (const char* index : {"PersoaneCNP", "MasiniNrIdentificare"})
+  for (const char* index : {"PersoaneCNP", "MasiniNrIdentificare", "PersoaneCNPTrim", "MasiniNrIdentificareTrim"})
     EXPECT_EQ(db->Scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?"),
                          {QString::fromLatin1(index)}).toInt(), 1) << index;
+
+  // The key lookups of adding and modifying, which ignore outer blanks, use an index.
+  for (const char* lookup : {"SELECT * FROM Persoane WHERE TRIM(CNP) = ?",
+                             "SELECT NrIdentificare FROM Masini WHERE TRIM(NrIdentificare) = ?"}) {
+    sqlite3_stmt* plan = nullptr;
+    const QByteArray sql = QByteArray("EXPLAIN QUERY PLAN ") + lookup;
+    ASSERT_EQ(sqlite3_prepare_v2(db->Handle(), sql.constData(), -1, &plan, nullptr), SQLITE_OK);
+    QString detail;
+    while (sqlite3_step(plan) == SQLITE_ROW)
+      detail += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3)));
+    sqlite3_finalize(plan);
+    EXPECT_TRUE(detail.contains(QStringLiteral("USING INDEX"))) << lookup << ": " << detail.toStdString();
+  }
 
   // Five rows a key, in the order name, size, bold, italic, underline.
   for (const core::schema::FontRows& font : core::schema::DefaultFonts()) {

@@ -43,6 +43,17 @@ class HelpTest : public ::testing::Test {
     Forms::Unload<core::MDIVelorast>();
     core::AppPath.clear();
   }
+  // Prints the help window's text with the cursor as given (a selection or none) into a
+  // PDF file of that name, and returns the file's path.
+  QString PrintWithCursor(frmHelp* help, const QTextCursor& cursor, const QString& name) {
+    help->rtfHelp->setTextCursor(cursor);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(name);
+    printer.setOutputFileName(pdf);
+    help->SelPrint(printer);
+    return pdf;
+  }
   void WriteHelp(const QByteArray& content) {
     QFile f(dir_.filePath("help.rtf"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -103,17 +114,31 @@ TEST_F(HelpTest, PrintsTheSelectionOrTheWholeTextAsText) {
   frmHelp* help = Forms::Get<frmHelp>();
   for (bool selected : {false, true}) {
     QTextCursor cursor(help->rtfHelp->document());
-    if (selected) {
-      cursor = help->rtfHelp->document()->find("doilea");
-    }
-    help->rtfHelp->setTextCursor(cursor);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = dir_.filePath(selected ? "selectie.pdf" : "tot.pdf");
-    printer.setOutputFileName(pdf);
-    help->SelPrint(printer);
+    if (selected) cursor = help->rtfHelp->document()->find("doilea");
+    const QString pdf = PrintWithCursor(help, cursor, selected ? "selectie.pdf" : "tot.pdf");
     EXPECT_EQ(PrintedWords(pdf), selected ? "doilea" : "Primul paragraf Al doilea paragraf");
   }
+}
+
+// A selection prints with the document's tab stops, as the whole text does.
+TEST_F(HelpTest, SelectionPrintsWithTheDocumentsTabStops) {
+  WriteHelp("{\\rtf1\\deftab2880 Unu\\tab Doi\\par Trei}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  double tabbed[2] = {0, 0};
+  for (bool selected : {false, true}) {
+    QTextCursor cursor(help->rtfHelp->document());
+    if (selected) cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    const QString pdf = PrintWithCursor(help, cursor, selected ? "selectie.pdf" : "tot.pdf");
+    const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const testsupport::PdfWord* unu = pages[0].Find("Unu");
+    const testsupport::PdfWord* doi = pages[0].Find("Doi");
+    ASSERT_TRUE(unu && doi);
+    tabbed[selected] = doi->xMin - unu->xMin;
+    EXPECT_EQ(pages[0].Find("Trei") != nullptr, !selected);
+  }
+  EXPECT_NEAR(tabbed[0], 2 * 25.4, 1.0);  // 2880 twips: two inches
+  EXPECT_NEAR(tabbed[1], tabbed[0], 0.5);
 }
 
 TEST(HelpText, ShippedGuideReadsWholeInRomanian) {

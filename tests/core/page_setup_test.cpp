@@ -62,6 +62,9 @@ class PageSetupTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(PageSetupTest, FirstOpeningWithAnEmptyStore) {
+  settings::TopV = 7;
+  settings::CuloareFocus = "255";
+  settings::LoadSettings();  // as the start-up loads an empty store (the flags stay false)
   frmSetPage* d = Forms::Get<frmSetPage>();
   EXPECT_EQ(d->windowTitle(), "Setari");
   for (QLineEdit* box : Boxes(d)) EXPECT_EQ(box->text(), "0");

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QPlainTextEdit>
+#include "platform/MultiLineTextBox.h"
 #include <gtest/gtest.h>
 
 #include "core/AppState.h"

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include "platform/MultiLineTextBox.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -97,6 +97,20 @@ TEST_F(MainWindow, LoadsWithCaptionsPanesRecordSetsAndListColumns) {
   EXPECT_FALSE(w->picParent4->isVisible());
   for (QWidget* pane : {w->picParent1, w->picParent3, w->picParent4})
     EXPECT_EQ(pane->pos(), QPoint(TwipsToPixels(39), TwipsToPixels(390)));
+  // The controls whose place in their pane is given, in twips.
+  for (const auto& [control, left, top] : {std::tuple<QWidget*, int, int>{w->Image3, 8010, 30},
+                                           {w->Label72, 8010, 60},
+                                           {w->txtSpecificatii, 8070, 690},
+                                           {w->fra3, 8100, 3180},
+                                           {w->cmdClear3, 540, 0},
+                                           {w->fra1, 8220, 30},
+                                           {w->fra2, 8220, 6510},
+                                           {w->Label136, 0, 90},
+                                           {w->Label102, 0, 5640},
+                                           {w->picTop, 0, 0},
+                                           {w->picLeftMic, 0, 570},
+                                           {w->chkPrintComplet, 2880, 120}})
+    EXPECT_EQ(control->pos(), QPoint(TwipsToPixels(left), TwipsToPixels(top))) << control->objectName().toStdString();
   EXPECT_EQ(w->Label36->text(), "M\r\no\r\nt\r\no\r\nr\r\nu\r\nl");
   EXPECT_EQ(w->ScrollStep1, 500);
   EXPECT_EQ(w->ScrollStep3, 500);
@@ -217,6 +231,41 @@ TEST_F(MainWindow, EnterMovesTheFocusLikeTabOnceTheKeyHandlerHasReturned) {
     QApplication::processEvents();
     EXPECT_EQ(Focused(), s.to) << s.from->objectName().toStdString();
   }
+}
+
+// Enter, box after box, walks the whole given order of each pane, and each box it
+// reaches is scrolled into its pane's view.
+TEST_F(MainWindow, EnterWalksEveryDataBoxInTheGivenOrder) {
+  frmVelorast* w = Show(1280, 500);  // both panes scroll on the way
+  QList<QWidget*> fisaFata, fisaVerso;
+  for (int i = 0; i <= 4; ++i) fisaFata << w->txtCamp[i];
+  for (int i : {44, 5, 6, 42, 7, 43, 8, 10, 9}) fisaFata << w->txtCamp[i];
+  for (int i = 11; i <= 41; ++i) fisaFata << w->txtCamp[i];
+  fisaFata << w->txtSpecificatii;
+  fisaVerso << w->txtVerso[0] << w->txtVerso[39];
+  for (int i = 1; i <= 38; ++i) fisaVerso << w->txtVerso[i];
+
+  auto walk = [&](const QList<QWidget*>& order) {
+    QStringList seen{Focused()->objectName()};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+      PressEnter(Focused());
+      QApplication::processEvents();
+      seen << Focused()->objectName();
+      QWidget* pane = Focused()->parentWidget()->parentWidget();  // picInput, then picParent
+      if (Focused() != w->txtSpecificatii) {
+        EXPECT_TRUE(pane->rect().contains(QRect(Focused()->mapTo(pane, QPoint()), Focused()->size())))
+            << Focused()->objectName().toStdString() << " out of view";
+      }
+    }
+    QStringList expected;
+    for (QWidget* box : order) expected << box->objectName();
+    EXPECT_EQ(seen, expected);
+  };
+  w->txtCamp[0]->setFocus();
+  walk(fisaFata);
+  w->tabVelorast->setCurrentIndex(1);  // the focus goes into the price in figures
+  QApplication::processEvents();
+  walk(fisaVerso);
 }
 
 TEST_F(MainWindow, FisaVersoPutsTheFocusIntoThePriceWithItsTextSelected) {
@@ -368,12 +417,13 @@ TEST_F(MainWindow, DocumentsReadTheBoxesByIndexAndByFieldName) {
   frmVelorast* w = Show();
   w->txtVerso[4]->setText("1850331460012");
   w->txtCamp[5]->setText("UU1LSDAAH38765432");
-  w->txtSpecificatii->setPlainText("GPL\r\ncarlig");
+  w->txtSpecificatii->SetText("GPL\r\ncarlig");
   const core::CaseBoxes& boxes = *w;
   EXPECT_EQ(boxes.txtVerso(4), "1850331460012");
   EXPECT_EQ(boxes.Text(u"CumparatorCNP"), "1850331460012");
   EXPECT_EQ(boxes.Text(core::Box("NrIdentificare")), "UU1LSDAAH38765432");
-  EXPECT_EQ(boxes.txtSpecificatii(), w->txtSpecificatii->toPlainText());
+  EXPECT_EQ(boxes.txtSpecificatii(), "GPL\r\ncarlig") << "the line break as it was set";
+  EXPECT_EQ(boxes.Text(u"Specificatii"), "GPL\r\ncarlig");
   for (int i = 0; i < core::kCampCount; ++i)
     EXPECT_EQ(w->txtCamp[i]->objectName(), QStringLiteral("txtCamp(%1)").arg(i));
   for (int i = 0; i < core::kVersoCount; ++i)

@@ -1,7 +1,7 @@
 // Vehicles on the main window: the search by identification number, the selection into
 // the vehicle boxes, add, modify and clear.
 
-#include <QPlainTextEdit>
+#include "platform/MultiLineTextBox.h"
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -86,7 +86,7 @@ TEST_F(Vehicles, AClickOrAnArrowLoadsEveryBoxAndNullsEmptyThem) {
   for (int i = 1; i <= 45; ++i) expected << QStringLiteral("m%1").arg(i);
   expected[5] = "WVWZZZ1JZXW000001";
   EXPECT_EQ(Boxes(w), expected);
-  EXPECT_EQ(w->txtSpecificatii->toPlainText(), "ABS\nclimatizare");
+  EXPECT_EQ(w->txtSpecificatii->Text(), "ABS\r\nclimatizare") << "the stored line break";
 
   w->lvwMasini->setFocus();
   PressAndRelease(w->lvwMasini, Qt::Key_Down);
@@ -152,7 +152,7 @@ TEST_F(Vehicles, AddStoresEveryBoxAsTypedAndModifyWritesThemAllBack) {
   for (int i = 0; i < 45; ++i) w->txtCamp[i]->setText(QStringLiteral("n%1").arg(i + 1));
   w->txtCamp[5]->setText("D'OR123 ");
   w->txtCamp[40]->clear();
-  w->txtSpecificatii->setPlainText("line 1\nline 2");
+  w->txtSpecificatii->setPlainText("line 1\nline 2");  // two lines typed
   MessageBoxScript boxes;
   w->cmdSave3->click();
   EXPECT_TRUE(boxes.Shown().isEmpty());
@@ -163,7 +163,7 @@ TEST_F(Vehicles, AddStoresEveryBoxAsTypedAndModifyWritesThemAllBack) {
   EXPECT_EQ(row.value(columns[45]), "n45");
   EXPECT_EQ(row.value(columns[41]), "");
   EXPECT_FALSE(row.value(columns[41]).isNull());
-  EXPECT_EQ(row.value("Specificatii"), "line 1\nline 2");
+  EXPECT_EQ(row.value("Specificatii"), "line 1\r\nline 2") << "lines joined by CR LF";
   EXPECT_EQ(w->lvwMasini->Count(), 0) << "the list is not refreshed";
 
   w->txtCamp[5]->setText("D'OR123");
@@ -190,6 +190,15 @@ TEST_F(Vehicles, AddStoresEveryBoxAsTypedAndModifyWritesThemAllBack) {
   ClickRow(w->lvwMasini, 1);
   EXPECT_EQ(w->txtCamp[0]->text(), "N1");
   EXPECT_EQ(w->txtCamp[1]->text(), "n2");
+}
+
+TEST_F(Vehicles, AVehicleLoadedAndWrittenBackKeepsTheLineBreaksOfItsSpecifications) {
+  frmVelorast* w = Search("WVWZZZ1JZXW000001");
+  ClickRow(w->lvwMasini, 1);
+  MessageBoxScript boxes;
+  w->cmdEdit3->click();
+  EXPECT_TRUE(boxes.Shown().isEmpty());
+  EXPECT_EQ(StoredRow("Masini", "NrIdentificare", "WVWZZZ1JZXW000001").value("Specificatii"), "ABS\r\nclimatizare");
 }
 
 TEST_F(Vehicles, ClearEmptiesTheVehicleBoxesAndKeepsTheList) {

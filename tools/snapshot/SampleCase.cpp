@@ -1,6 +1,6 @@
 #include "SampleCase.h"
 
-#include <QPlainTextEdit>
+#include "platform/MultiLineTextBox.h"
 #include <stdexcept>
 
 #include "core/CaseBoxTable.h"
@@ -97,7 +97,7 @@ void FillSampleCase(frmVelorast& window) {
     switch (box->array) {
       case core::BoxArray::txtCamp: window.txtCamp.at(box->index)->setText(text); break;
       case core::BoxArray::txtVerso: window.txtVerso.at(box->index)->setText(text); break;
-      case core::BoxArray::txtSpecificatii: window.txtSpecificatii->setPlainText(text); break;
+      case core::BoxArray::txtSpecificatii: window.txtSpecificatii->SetText(text); break;
     }
   }
 }
