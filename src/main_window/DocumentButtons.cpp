@@ -12,6 +12,7 @@
 #include "platform/PictureButton.h"
 #include "platform/Program.h"
 #include "report_grid/ReportGridView.h"
+#include "sheet_back/modFisaVerso.h"
 #include "sheet_front/LayoutSkeleton.h"
 #include "sheet_front/modFisaFata.h"
 
@@ -28,9 +29,9 @@ const Documents kDocuments = {
     .LayoutFisaFataComplet = sheet_front::LayoutFisaFataComplet,
     .LayoutFisaFata = sheet_front::LayoutFisaFata,
     .SetPrintFisaFata = sheet_front::SetPrintFisaFata,
-    .LayoutFisaVersoComplet = nullptr,
-    .LayoutFisaVerso = nullptr,
-    .SetPrintFisaVerso = nullptr,
+    .LayoutFisaVersoComplet = sheet_back::LayoutFisaVersoComplet,
+    .LayoutFisaVerso = sheet_back::LayoutFisaVerso,
+    .SetPrintFisaVerso = sheet_back::SetPrintFisaVerso,
     .LayoutCV = nullptr,
     .LayoutCertifRadiere = nullptr,
     .LayoutCVCertifRadiere = nullptr,

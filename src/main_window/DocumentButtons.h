@@ -29,7 +29,8 @@ inline constexpr DocumentFlags kFlagsUntouched{Flag::kKeep, Flag::kKeep, Flag::k
 // Lays a grid document into the grid, filled from the boxes.
 using GridLayout = void (*)(report_grid::ReportGrid& grid, const core::CaseBoxes& boxes);
 // Marks the printable cells of a sheet: all of them (complete) or only its data cells.
-using PrintMarking = void (*)(report_grid::ReportGrid& grid, bool complete);
+// False: the marking failed and has told the clerk so; nothing may be printed.
+using PrintMarking = bool (*)(report_grid::ReportGrid& grid, bool complete);
 // Opens a document form: created and loaded (sized and filled) on its first use, moved to
 // the top left of the MDI area and focused. Its unloading shows the main window again.
 using FormLauncher = void (*)(frmVelorast& window);

@@ -19,7 +19,7 @@ using main_window::kDocuments;
 void frmVelorast::cmdPrint_Click() {
   try {
     if (!HasDocument) return;
-    PreparePrint();
+    if (!PreparePrint()) return;
     Grid->PrintGrid();
   } catch (const platform::ProgramEnded&) {
     throw;
@@ -36,19 +36,20 @@ void frmVelorast::cmdPrint_Click() {
 void frmVelorast::cmdPrintPreview_Click() {
   core::Guarded([this] {
     if (!HasDocument) return;
-    PreparePrint();
+    if (!PreparePrint()) return;
     Grid->PrintPreview(100);
   });
 }
 
-void frmVelorast::PreparePrint() {
+bool frmVelorast::PreparePrint() {
   ChoosePrinter();
   if (IsFisa) {
     const bool complete = PrintsComplete();
     if (main_window::PrintMarking mark = IsFisaFata ? kDocuments.SetPrintFisaFata : kDocuments.SetPrintFisaVerso)
-      mark(Grid->Model(), complete);
+      if (!mark(Grid->Model(), complete)) return false;
   }
   SetupPaginaGrid();
+  return true;
 }
 
 // The sheet printer for a registration sheet, the documents printer otherwise, compared

@@ -246,8 +246,9 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void cmdPrint_Click();
   void cmdPrintPreview_Click();
   // What Print and Preview do before printing: the printer, a sheet's printable cells,
-  // the page (SetupPaginaGrid).
-  void PreparePrint();
+  // the page (SetupPaginaGrid). False: a sheet's marking failed and was reported; there
+  // is then no page set-up, and nothing may be printed or previewed.
+  bool PreparePrint();
   void SetupPaginaGrid();
 
  protected:

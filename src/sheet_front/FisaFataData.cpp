@@ -1,9 +1,7 @@
 // The data cells of the registration sheet front: what the fill writes into them, the
 // sheet font they take, and what prints.
 
-#include <cmath>
-
-#include "core/Fonts.h"
+#include "sheet_front/SheetCells.h"
 #include "sheet_front/modFisaFata.h"
 
 using report_grid::ReportGrid;
@@ -80,22 +78,11 @@ void FillFisaFata(ReportGrid& grid, const core::CaseBoxes& boxes) {
   }
 }
 
-void SetFontFisaFata(ReportGrid& grid, int row, int col) {
-  using core::fonts::CreatedOnFirstUse;
-  using core::fonts::FontFisa;
-  grid.Cell(row, col).Font().SetName(CreatedOnFirstUse(FontFisa).family());
-  // A font size is kept to four decimal places.
-  grid.Cell(row, col).Font().SetSize(std::round(CreatedOnFirstUse(FontFisa).pointSizeF() * 10000.0) / 10000.0);
-  grid.Cell(row, col).Font().SetBold(CreatedOnFirstUse(FontFisa).bold());
-}
+void SetFontFisaFata(ReportGrid& grid, int row, int col) { GiveFontFisa(grid, row, col); }
 
-void SetPrintFisaFata(ReportGrid& grid, bool complete) {
-  if (complete) {
-    grid.Range(1, 1, grid.Rows() - 1, grid.Cols() - 1).SetPrintable(true);
-    return;
-  }
-  grid.Range(1, 1, grid.Rows() - 1, grid.Cols() - 1).SetPrintable(false);
-  for (const DataCell& d : kFisaFataDataCells) grid.Cell(d.row, d.col).SetPrintable(true);
+bool SetPrintFisaFata(ReportGrid& grid, bool complete) {
+  MarkPrintable(grid, complete, kFisaFataDataCells);
+  return true;
 }
 
 }  // namespace sheet_front

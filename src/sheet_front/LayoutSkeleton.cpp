@@ -7,7 +7,7 @@ using report_grid::ReportGrid;
 namespace sheet_front {
 namespace {
 
-int Resolved(int coordinate, int count) { return coordinate == kLast ? count - 1 : coordinate; }
+int Resolved(int coordinate, int count) { return coordinate <= kLast ? count + coordinate : coordinate; }
 
 [[noreturn]] void WrongCount(const char* what, int given, int wanted) {
   throw platform::RuntimeError(platform::kErrInvalidArgument,

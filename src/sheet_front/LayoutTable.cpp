@@ -1,6 +1,7 @@
 #include "sheet_front/LayoutTable.h"
 
 #include <QString>
+#include <cmath>
 
 using report_grid::CellRect;
 using report_grid::ReportGrid;
@@ -9,31 +10,47 @@ namespace sheet_front {
 namespace {
 
 CellRect Resolved(const ReportGrid& grid, CellRect r) {
-  auto row = [&](int v) { return v == kLast ? grid.Rows() - 1 : v; };
-  auto col = [&](int v) { return v == kLast ? grid.Cols() - 1 : v; };
+  auto row = [&](int v) { return v <= kLast ? grid.Rows() + v : v; };
+  auto col = [&](int v) { return v <= kLast ? grid.Cols() + v : v; };
   return {row(r.row1), col(r.col1), row(r.row2), col(r.col2)};
 }
 
+double SizeOf(ReportGrid& grid, const FontSet& font) {
+  return font.aboveDefault ? FourDecimals(grid.DefaultFont().Size()) + font.size : font.size;
+}
+
+template <class SetBorder>
+void SetOwnLines(const OwnLines& lines, SetBorder&& setBorder) {
+  if (lines.style == 0) return;
+  for (int edge : {lines.first, lines.second})
+    if (edge >= 0) setBorder(edge, lines.style);
+}
+
 void LayOnCell(ReportGrid& grid, const CellRect& r, const Area& a) {
-  if (a.text) grid.Cell(r.row1, r.col1).SetText(QString::fromUtf8(a.text));
+  auto cell = [&] { return grid.Cell(r.row1, r.col1); };
+  if (a.text) cell().SetText(QString::fromUtf8(a.text));
   if (a.place.shape == Shape::kMerged) grid.Range(r.row1, r.col1, r.row2, r.col2).Merge();
-  if (a.locked) grid.Cell(r.row1, r.col1).SetLocked(true);
-  if (a.alignment) grid.Cell(r.row1, r.col1).SetAlignment(a.alignment);
-  if (a.wrap) grid.Cell(r.row1, r.col1).SetWrapText(true);
-  if (a.font.size > 0) grid.Cell(r.row1, r.col1).Font().SetSize(a.font.size);
-  if (a.font.bold) grid.Cell(r.row1, r.col1).Font().SetBold(true);
+  if (a.locked != kOpen) cell().SetLocked(a.locked == kLocked);
+  if (a.alignment) cell().SetAlignment(a.alignment);
+  if (a.wrap) cell().SetWrapText(true);
+  if (a.font.size > 0) cell().Font().SetSize(SizeOf(grid, a.font));
+  if (a.font.bold) cell().Font().SetBold(true);
+  SetOwnLines(a.lines, [&](int edge, int style) { cell().SetBorder(edge, style); });
 }
 
 void LayOnRange(ReportGrid& grid, const CellRect& r, const Area& a) {
   auto range = [&] { return grid.Range(r.row1, r.col1, r.row2, r.col2); };
-  if (a.locked) range().SetLocked(true);
+  if (a.locked != kOpen) range().SetLocked(a.locked == kLocked);
   if (a.alignment) range().SetAlignment(a.alignment);
   if (a.wrap) range().SetWrapText(true);
-  if (a.font.size > 0) range().SetFontSize(a.font.size);
+  if (a.font.size > 0) range().SetFontSize(SizeOf(grid, a.font));
   if (a.font.bold) range().SetFontBold(true);
+  SetOwnLines(a.lines, [&](int edge, int style) { range().SetBorder(edge, style); });
 }
 
 }  // namespace
+
+double FourDecimals(double points) { return std::round(points * 10000.0) / 10000.0; }
 
 void LayAreas(ReportGrid& grid, std::span<const Area> areas) {
   for (const Area& a : areas) {

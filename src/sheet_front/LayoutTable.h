@@ -8,9 +8,11 @@
 //     // cell or range        text                     lock     align  wrap    font
 //     {Merged(1, 1, 1, 28),   "FISA DE VELORASTULARE", kLocked, 10,    kNoWrap, {18, true}},
 //     {Merged(4, 4, 4, 14),   kNoText,                 kOpen,   10},   // a value area
+//     {At(4, 1), "2", kOpen, 10, kNoWrap, kDefaultPlus1, Lines2(kEdgeRight, kEdgeBottom, kLineThin)},
 //   };
 //   LayAreas(grid, kTitle);
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -27,7 +29,7 @@ enum class Shape {
 };
 
 // A cell or rectangle of the document. A coordinate of kLast is read from the grid when
-// the row is laid (Rows - 1, Cols - 1).
+// the row is laid (Rows - 1, Cols - 1), and so is FromLast(n) (Rows - 1 - n, Cols - 1 - n).
 struct Place {
   report_grid::CellRect rect;
   Shape shape;
@@ -37,9 +39,16 @@ constexpr Place At(int row, int col) { return {{row, col, row, col}, Shape::kCel
 constexpr Place Merged(int row1, int col1, int row2, int col2) { return {{row1, col1, row2, col2}, Shape::kMerged}; }
 constexpr Place Span(int row1, int col1, int row2, int col2) { return {{row1, col1, row2, col2}, Shape::kRange}; }
 
+constexpr int FromLast(int n) { return kLast - n; }
+
 inline constexpr const char* kNoText = nullptr;
-inline constexpr bool kLocked = true;
-inline constexpr bool kOpen = false;  // no lock set: the grid's default
+
+// What a row does to Locked.
+enum class Lock : std::int8_t { kNotSet, kSetLocked, kSetUnlocked };
+inline constexpr Lock kLocked = Lock::kSetLocked;
+inline constexpr Lock kOpen = Lock::kNotSet;  // no lock set: the grid's default, or what a range lock left
+inline constexpr Lock kUnlocked = Lock::kSetUnlocked;  // Locked := False, reopening a cell after a range lock
+
 inline constexpr bool kWrap = true;
 inline constexpr bool kNoWrap = false;
 
@@ -47,19 +56,40 @@ inline constexpr bool kNoWrap = false;
 struct FontSet {
   double size = 0;    // 0: not set
   bool bold = false;  // true: bold set on; false: not set
+  // True: the size set is `size` points above the grid's default font size, as read back
+  // from the grid when the row is laid (to four decimal places, so a fraction stays).
+  bool aboveDefault = false;
 };
 
+inline constexpr FontSet kDefaultPlus1{1, false, true};
+inline constexpr FontSet kDefaultPlus1Bold{1, true, true};
+
+// The lines a row sets on its own cell (Cell.Border on its anchor) or on its rectangle
+// (Range.Border on a kRange row): up to two edges, in order, of one style.
+struct OwnLines {
+  int style = 0;  // 0: none set
+  int first = -1;
+  int second = -1;
+};
+
+constexpr OwnLines Line(int edge, int style) { return {style, edge, -1}; }
+constexpr OwnLines Lines2(int first, int second, int style) { return {style, first, second}; }
+
 // One row of a cells table. Set in this order: text (kCell and kMerged only), merge,
-// lock, alignment, wrap, font size, bold. What is kNoText, kOpen, 0, kNoWrap or not bold
-// is not set.
+// lock, alignment, wrap, font size, bold, lines. What is kNoText, kOpen, 0, kNoWrap, not
+// bold or without lines is not set.
 struct Area {
   Place place;
   const char* text = kNoText;
-  bool locked = kOpen;
+  Lock locked = kOpen;
   int alignment = 0;
   bool wrap = kNoWrap;
   FontSet font = {};
+  OwnLines lines = {};
 };
+
+// A font size kept to four decimal places, as the grid's font sizes are computed.
+double FourDecimals(double points);
 
 // Lines: every edge of `edges`, in that order, on every place of `places`, in that order
 // (Cell.Border on a cell, Range.Border on a rectangle).

@@ -88,7 +88,7 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   w->cmdFisaFata->click();
   const report_grid::CellState before = Grid().State(4, 4);
   core::settings::ContractInGrid = true;
-  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
+  for (auto button : {&frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
                       &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdFisaComplet,
                       &frmVelorast::cmdVelorastulare, &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
     (w->*button)->click();

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "SheetFixtures.h"
+#include "support/SheetFixtures.h"
 #include "core/Fonts.h"
 #include "platform/RuntimeError.h"
 #include "sheet_front/modFisaFata.h"

@@ -9,7 +9,7 @@
 #include <set>
 #include <tuple>
 
-#include "SheetFixtures.h"
+#include "support/SheetFixtures.h"
 #include "core/Fonts.h"
 #include "sheet_front/modFisaFata.h"
 

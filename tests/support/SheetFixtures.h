@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the sheet tests: case boxes that a test fills by index, and a grid written
+// Shared by the tests of the grid documents: case boxes that a test fills by index, and a grid written
 // out line by line, to compare two grids as a document shows them.
 
 #include <QString>

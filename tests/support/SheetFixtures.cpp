@@ -1,4 +1,4 @@
-#include "SheetFixtures.h"
+#include "support/SheetFixtures.h"
 
 using report_grid::CellState;
 using report_grid::ReportGrid;
