@@ -17,8 +17,10 @@
 #include "platform/Forms.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
+#include "report_grid/Printing.h"
 #include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
+#include "support/PdfText.h"
 
 // HasDocument / IsFisa / IsFisaFata.
 struct Flags {
@@ -73,6 +75,16 @@ class ListariPane : public testing::Test {
   }
 
   report_grid::ReportGrid& Grid() { return w->Grid->Model(); }
+
+  // The grid's document as Print prepares it (printer, printable cells, page), printed
+  // into the PDF file `path` and read back: its one page.
+  testsupport::PdfPage PrintedPage(const QString& path) {
+    EXPECT_TRUE(w->PreparePrint());
+    report_grid::PrintGridToPdf(Grid(), path);
+    const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(path);
+    EXPECT_EQ(pages.size(), 1);
+    return pages.value(0);
+  }
 
   Flags FlagsNow() const { return {w->HasDocument, w->IsFisa, w->IsFisaFata}; }
 

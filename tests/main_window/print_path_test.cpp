@@ -209,12 +209,7 @@ TEST_F(ListariPane, DataOnlyFrontLandsWhereTheOffsetsPutIt) {
     core::settings::Top = top;
     core::settings::Left = left;
     w->cmdFisaFata->click();
-    w->PreparePrint();
-    const QString path = dir.filePath(QStringLiteral("front-%1-%2.pdf").arg(top).arg(left));
-    report_grid::PrintGridToPdf(Grid(), path);
-    const QList<PdfPage> pages = testsupport::ReadPdfPages(path);
-    EXPECT_EQ(pages.size(), 1);
-    return pages.value(0);
+    return PrintedPage(dir.filePath(QStringLiteral("front-%1-%2.pdf").arg(top).arg(left)));
   };
   const PdfPage origin = printWith(0, 0);
   EXPECT_NEAR(origin.sizeMm.width(), 148, 0.5);  // A5

@@ -23,6 +23,8 @@ using report_grid::kEdgeRight;
 using report_grid::kEdgeTop;
 using report_grid::ReportGrid;
 using sheettest::Boxes;
+using sheettest::MergedAreas;
+using sheettest::RectSet;
 
 namespace {
 
@@ -35,23 +37,6 @@ void Lay(ReportGrid& g, Variant v, const Boxes& boxes = Boxes()) {
     LayoutFisaVersoComplet(g, boxes);
   else
     LayoutFisaVerso(g, boxes);
-}
-
-struct RectLess {
-  bool operator()(const CellRect& a, const CellRect& b) const {
-    return std::tie(a.row1, a.col1, a.row2, a.col2) < std::tie(b.row1, b.col1, b.row2, b.col2);
-  }
-};
-using RectSet = std::set<CellRect, RectLess>;
-
-RectSet MergedAreas(const ReportGrid& g) {
-  RectSet areas;
-  for (int r = 1; r < g.Rows(); ++r)
-    for (int c = 1; c < g.Cols(); ++c) {
-      const CellRect a = g.AreaOf(r, c);
-      if (a.row1 == r && a.col1 == c && (a.row2 != r || a.col2 != c)) areas.insert(a);
-    }
-  return areas;
 }
 
 // Every merged area of the sheet, the same in both variants.

@@ -13,27 +13,10 @@
 using namespace sheet_front;
 using report_grid::ReportGrid;
 using sheettest::Boxes;
+using sheettest::Font;
+using sheettest::SheetFont;
 
 namespace {
-
-// Sets FontFisa for the length of a test.
-class SheetFont {
- public:
-  explicit SheetFont(const QFont& font) : saved_(core::fonts::FontFisa) { core::fonts::FontFisa = font; }
-  ~SheetFont() { core::fonts::FontFisa = saved_; }
-
- private:
-  QFont saved_;
-};
-
-QFont Font(const QString& family, double size, bool bold, bool italic = false, bool underline = false) {
-  QFont f(family);
-  f.setPointSizeF(size);
-  f.setBold(bold);
-  f.setItalic(italic);
-  f.setUnderline(underline);
-  return f;
-}
 
 using Layout = void (*)(ReportGrid&, const core::CaseBoxes&);
 const std::pair<const char*, Layout> kLayouts[] = {{"complete", LayoutFisaFataComplet},

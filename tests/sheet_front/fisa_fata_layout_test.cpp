@@ -17,6 +17,8 @@ using namespace sheet_front;
 using report_grid::CellRect;
 using report_grid::ReportGrid;
 using sheettest::Boxes;
+using sheettest::MergedAreas;
+using sheettest::RectSet;
 
 namespace {
 
@@ -31,23 +33,6 @@ void Lay(ReportGrid& g, Variant v, const Boxes& boxes = Boxes()) {
 }
 
 const char* Name(Variant v) { return v == kComplete ? "complete" : "data-only"; }
-
-struct RectLess {
-  bool operator()(const CellRect& a, const CellRect& b) const {
-    return std::tie(a.row1, a.col1, a.row2, a.col2) < std::tie(b.row1, b.col1, b.row2, b.col2);
-  }
-};
-using RectSet = std::set<CellRect, RectLess>;
-
-RectSet MergedAreas(const ReportGrid& g) {
-  RectSet areas;
-  for (int r = 1; r < g.Rows(); ++r)
-    for (int c = 1; c < g.Cols(); ++c) {
-      const CellRect a = g.AreaOf(r, c);
-      if (a.row1 == r && a.col1 == c && (a.row2 != r || a.col2 != c)) areas.insert(a);
-    }
-  return areas;
-}
 
 // The merged areas of the sheet, written row by row as column spans ("from-to"), both
 // halves of box A on one line; areas over several rows are listed apart.

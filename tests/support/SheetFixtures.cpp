@@ -1,5 +1,7 @@
 #include "support/SheetFixtures.h"
 
+#include "core/Fonts.h"
+
 using report_grid::CellState;
 using report_grid::ReportGrid;
 
@@ -34,6 +36,28 @@ QString FirstDifference(const QStringList& a, const QStringList& b) {
     if (a[i] != b[i]) return QStringLiteral("%1\n  vs\n%2").arg(a[i], b[i]);
   if (a.size() != b.size()) return QStringLiteral("%1 lines vs %2").arg(a.size()).arg(b.size());
   return {};
+}
+
+RectSet MergedAreas(const ReportGrid& g) {
+  RectSet areas;
+  for (int r = 1; r < g.Rows(); ++r)
+    for (int c = 1; c < g.Cols(); ++c) {
+      const report_grid::CellRect a = g.AreaOf(r, c);
+      if (a.row1 == r && a.col1 == c && (a.row2 != r || a.col2 != c)) areas.insert(a);
+    }
+  return areas;
+}
+
+SheetFont::SheetFont(const QFont& font) : saved_(core::fonts::FontFisa) { core::fonts::FontFisa = font; }
+SheetFont::~SheetFont() { core::fonts::FontFisa = saved_; }
+
+QFont Font(const QString& family, double size, bool bold, bool italic, bool underline) {
+  QFont f(family);
+  f.setPointSizeF(size);
+  f.setBold(bold);
+  f.setItalic(italic);
+  f.setUnderline(underline);
+  return f;
 }
 
 }  // namespace sheettest

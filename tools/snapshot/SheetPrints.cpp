@@ -31,14 +31,18 @@ bool SavePicture(const QDir& folder, const QString& name) {
   return true;
 }
 
-// Lays the front with the box ticked or not, prepares the print as Print does, and
-// prints the page into NAME.pdf.
-bool PrintFront(frmVelorast& window, const QDir& folder, const QString& name, bool complete) {
+// Lays a side of the sheet with the box ticked or not, prepares the print as Print does,
+// and prints the page into NAME.pdf.
+bool PrintSheet(frmVelorast& window, const QDir& folder, const QString& name, bool complete,
+                void (frmVelorast::*button)()) {
   window.chkPrintComplet->setCheckState(complete ? Qt::Checked : Qt::Unchecked);
-  window.cmdFisaFata_Click();
+  (window.*button)();
   const QString path = folder.filePath(name + QStringLiteral(".pdf"));
   try {
-    window.PreparePrint();
+    if (!window.PreparePrint()) {
+      std::fprintf(stderr, "%s: the printable cells could not be marked\n", qPrintable(path));
+      return false;
+    }
     report_grid::PrintGridToPdf(window.Grid->Model(), path);
   } catch (const platform::RuntimeError& e) {
     std::fprintf(stderr, "%s: %d %s\n", qPrintable(path), e.Number(), qPrintable(e.Description()));
@@ -52,7 +56,7 @@ bool PrintFront(frmVelorast& window, const QDir& folder, const QString& name, bo
 
 bool WriteSheetFrontPrints(frmVelorast& window, const QDir& folder) {
   window.tabVelorast->setCurrentIndex(2);
-  bool ok = PrintFront(window, folder, QStringLiteral("fisa-fata-complet"), true);
+  bool ok = PrintSheet(window, folder, QStringLiteral("fisa-fata-complet"), true, &frmVelorast::cmdFisaFata_Click);
 
   const QString pane = folder.filePath(QStringLiteral("pane-listari-fisa-fata.png"));
   if (window.grab().save(pane)) {
@@ -64,7 +68,16 @@ bool WriteSheetFrontPrints(frmVelorast& window, const QDir& folder) {
 
   core::settings::Top = 10;
   core::settings::Left = 5;
-  ok = PrintFront(window, folder, QStringLiteral("fisa-fata-date"), false) && ok;
+  ok = PrintSheet(window, folder, QStringLiteral("fisa-fata-date"), false, &frmVelorast::cmdFisaFata_Click) && ok;
+  return ok;
+}
+
+bool WriteSheetBackPrints(frmVelorast& window, const QDir& folder) {
+  window.tabVelorast->setCurrentIndex(2);
+  bool ok = PrintSheet(window, folder, QStringLiteral("fisa-verso-complet"), true, &frmVelorast::cmdFisaVerso_Click);
+  core::settings::TopV = 10;
+  core::settings::LeftV = 5;
+  ok = PrintSheet(window, folder, QStringLiteral("fisa-verso-date"), false, &frmVelorast::cmdFisaVerso_Click) && ok;
   return ok;
 }
 
