@@ -50,6 +50,7 @@ struct Piece {
   CellRect area;
   QRectF rect;  // device pixels
   EdgeState edges[4];
+  bool sized = false;  // has a width and a height
   bool shows = false;  // has a size, and on paper is printable
 };
 
@@ -86,8 +87,8 @@ class Painter {
         piece.area = grid_.AreaOf(r, c);
         piece.rect = ToDevice(geo_.AreaRect(piece.area));
         for (int e = 0; e < 4; ++e) piece.edges[e] = grid_.EffectiveEdge(r, c, e);
-        piece.shows = piece.rect.width() > 0 && piece.rect.height() > 0 &&
-                      (target_ == RenderTarget::kScreen || s.printable);
+        piece.sized = piece.rect.width() > 0 && piece.rect.height() > 0;
+        piece.shows = piece.sized && (target_ == RenderTarget::kScreen || s.printable);
         const int index = static_cast<int>(pieces_.size());
         pieces_.push_back(piece);
         for (int rr = piece.area.row1; rr <= piece.area.row2; ++rr)
@@ -169,11 +170,13 @@ class Painter {
   }
 
   // The line on the boundary between two pieces: the later of the two settings that
-  // face each other, among pieces that show.
+  // face each other. It comes out when either piece shows, whichever of the two holds the
+  // setting, so that a printable cell prints with every line around it.
   int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB) const {
+    if (!(a && a->shows) && !(b && b->shows)) return kLineNone;
     EdgeState best;
-    if (a && a->shows && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
-    if (b && b->shows && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
+    if (a && a->sized && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
+    if (b && b->sized && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
     return best.style;
   }
 
