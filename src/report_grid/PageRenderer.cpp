@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace report_grid {
@@ -38,7 +39,65 @@ QFont QFontOf(const FontState& f) {
   font.setBold(f.bold);
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
+  // The outlines as designed, not fitted to a screen's pixels: the same widths at every
+  // resolution.
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
+}
+
+namespace {
+
+// The resolution every cell text is laid out at, whatever it is drawn on: the screen,
+// the preview and the paper break the lines of a text at the same places.
+constexpr double kLayoutDpi = 1200;
+
+const QPaintDevice* LayoutDevice() {
+  static const QImage device = [] {
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
+    return image;
+  }();
+  return &device;
+}
+
+}  // namespace
+
+void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
+                  const QString& text, double devicePixelsPerUnit) {
+  QString lines = text;
+  lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+  lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
+  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+  // Layout pixels per device pixel: the rectangle in the layout's own pixels.
+  const double scale = (devicePixelsPerUnit * kUnitsPerInch) / kLayoutDpi;
+  const QSizeF room(rect.width() / scale, rect.height() / scale);
+  QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+  option.setUseDesignMetrics(true);
+  // A word wider than the cell breaks inside itself, so that the whole text shows.
+  option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(LayoutDevice()));
+  layout.setTextOption(option);
+  layout.beginLayout();
+  double height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room.width());
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+
+  double top = 0;
+  if (alignment & Qt::AlignBottom) top = room.height() - height;
+  else if (!(alignment & Qt::AlignTop)) top = (room.height() - height) / 2;
+
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);  // the text stays in its cell
+  painter.translate(rect.topLeft());
+  painter.scale(scale, scale);
+  layout.draw(&painter, QPointF(0, top));
+  painter.restore();
 }
 
 // ---- Painting -----------------------------------------------------------------------
@@ -131,14 +190,8 @@ class Painter {
       return;
     }
     if (s.text.isEmpty() || inner.width() <= 0) return;
-    QString text = s.text;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    p_.setFont(FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)));
     p_.setPen(Qt::black);
-    int flags = static_cast<int>(align);
-    if (s.wrap) flags |= Qt::TextWordWrap;
-    p_.drawText(inner, flags, text);  // clipped to the cell
+    DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_);
   }
 
   void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {
