@@ -4,7 +4,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "SheetFixtures.h"
+#include "support/SheetFixtures.h"
 #include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "SheetFixtures.h"
+#include "support/SheetFixtures.h"
 #include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"
