@@ -9,6 +9,7 @@
 #include "grid_documents/modCertifRadiere.h"
 #include "grid_documents/modEvidenta.h"
 #include "platform/RuntimeError.h"
+#include "sheet_front/modFisaFata.h"
 
 using namespace grid_documents;
 using lettertest::Boxes;
@@ -80,6 +81,18 @@ TEST_F(Clearing, EachLetterAfterALargerAndASmallerDocumentIsAsOnANewGrid) {
       d.layout(grid, boxes);
       EXPECT_EQ(sheettest::FirstDifference(sheettest::Describe(grid), expected), "") << "after " << before.name;
     }
+  }
+}
+
+TEST_F(Clearing, TheSheetFrontAfterEachLetterIsAsOnANewGrid) {
+  const Boxes boxes = Boxes::Named();
+  ReportGrid fresh;
+  sheet_front::LayoutFisaFataComplet(fresh, boxes);
+  const QStringList expected = sheettest::Describe(fresh);
+  for (const Document& d : kLetters) {
+    d.layout(grid, boxes);
+    sheet_front::LayoutFisaFataComplet(grid, boxes);
+    EXPECT_EQ(sheettest::FirstDifference(sheettest::Describe(grid), expected), "") << "after the " << d.name;
   }
 }
 
