@@ -56,8 +56,22 @@ const FontOnlyCell kClerkCellsUnderContract[] = {{12, 9}, {12, 15}, {13, 6}, {13
 
 // ---- Cells ------------------------------------------------------------------------
 
+// The rest of an address on one line from `col` on: number, block, staircase and flat,
+// each a label with a one-cell entry, then "sector/judet" over two columns and its entry
+// up to `lastCol`.
+void AddAddressLine(std::vector<Area>& areas, int row, int col, int lastCol) {
+  const char* labels[] = {"nr.", "bl.", "sc.", "ap."};
+  for (const char* label : labels) {
+    areas.push_back(Label(At(row, col), label));
+    areas.push_back(Entry(At(row, col + 1)));
+    col += 2;
+  }
+  areas.push_back(Label(Merged(row, col, row, col + 1), "sector/judet"));
+  areas.push_back(Entry(Merged(row, col + 2, row, lastCol)));
+}
+
 std::vector<Area> CertificateRows(const CertificateForm& f) {
-  return {
+  std::vector<Area> areas = {
       Label(Merged(1, 1, 1, 6), "Inspectoratul de Politie al Judetului"),
       Entry(Merged(1, 7, 1, 9)),  // the county
       Label(Merged(2, 1, 2, 6), "-Serviciul de circulatie-"),
@@ -90,16 +104,9 @@ std::vector<Area> CertificateRows(const CertificateForm& f) {
       Entry(Merged(7, 13, 7, 15)),
       Label(At(7, 16), "str."),
       Entry(Merged(7, 17, 7, 21)),
-      Label(At(8, 1), "nr."),
-      Entry(At(8, 2)),
-      Label(At(8, 3), "bl."),
-      Entry(At(8, 4)),
-      Label(At(8, 5), "sc."),
-      Entry(At(8, 6)),
-      Label(At(8, 7), "ap."),
-      Entry(At(8, 8)),
-      Label(Merged(8, 9, 8, 10), "sector/judet"),
-      Entry(Merged(8, 11, 8, 14)),
+  };
+  AddAddressLine(areas, 8, 1, 14);
+  areas.insert(areas.end(), {
       Label(Merged(8, 15, 8, 21), "a fost radiat din evidentele noastre"),
 
       Label(Merged(10, 1, f.reasonsLabelLastRow, 3), "Motivul radierii", 10),
@@ -110,33 +117,17 @@ std::vector<Area> CertificateRows(const CertificateForm& f) {
       Entry(Merged(10, 16, 10, 21)),
       Label(At(11, 5), f.buyerStreetLabel),
       Entry(Merged(11, 6, 11, 9)),
-      Label(At(11, 10), "nr."),
-      Entry(At(11, 11)),
-      Label(At(11, 12), "bl."),
-      Entry(At(11, 13)),
-      Label(At(11, 14), "sc."),
-      Entry(At(11, 15)),
-      Label(At(11, 16), "ap."),
-      Entry(At(11, 17)),
-      Label(Merged(11, 18, 11, 19), "sector/judet"),
-      Entry(Merged(11, 20, 11, 21)),
-
+  });
+  AddAddressLine(areas, 11, 10, 21);
+  areas.insert(areas.end(), {
       TickBox(At(12, 4)),  // changed residence or seat
       Label(Merged(12, 5, 12, 8), "Schimbat domiciliu/sediu"),
       Entry(Merged(12, 9, 12, 13)),
       Label(At(12, 14), "str."),
       Entry(Merged(12, 15, 12, 21)),
-      Label(At(13, 5), "nr."),
-      Entry(At(13, 6)),
-      Label(At(13, 7), "bl."),
-      Entry(At(13, 8)),
-      Label(At(13, 9), "sc."),
-      Entry(At(13, 10)),
-      Label(At(13, 11), "ap."),
-      Entry(At(13, 12)),
-      Label(Merged(13, 13, 13, 14), "sector/judet"),
-      Entry(Merged(13, 15, 13, 18)),
-  };
+  });
+  AddAddressLine(areas, 13, 5, 18);
+  return areas;
 }
 
 const Area kLastReasons[] = {
