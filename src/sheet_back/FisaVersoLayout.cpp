@@ -72,11 +72,10 @@ std::array<int, 49> Heights(Variant v) {
 
 // ---- Kinds of cells ---------------------------------------------------------------
 
-constexpr OwnLines kRightBottomThin = Lines2(kEdgeRight, kEdgeBottom, kLineThin);
-constexpr OwnLines kLeftBottomThin = Lines2(kEdgeLeft, kEdgeBottom, kLineThin);
-constexpr OwnLines kLeftThin = Line(kEdgeLeft, kLineThin);
-constexpr OwnLines kFillInLine = Line(kEdgeBottom, kLineThin);
-constexpr OwnLines kAuthorityLine = Line(kEdgeBottom, kLineDotted);  // style 3
+constexpr Mark kRightBottomThin = Lines2(kEdgeRight, kEdgeBottom, kLineThin);
+constexpr Mark kLeftBottomThin = Lines2(kEdgeLeft, kEdgeBottom, kLineThin);
+constexpr Mark kLeftThin = Line(kEdgeLeft, kLineThin);
+constexpr Mark kAuthorityLine = Line(kEdgeBottom, kLineDotted);  // style 3
 constexpr FontSet kNoteFont{6};
 
 // A rubric's number: one point above the default font, centred, thin lines right and
@@ -89,7 +88,7 @@ constexpr Area BoxLetter(int row, int col, const char* letter) {
   return {At(row, col), letter, kOpen, 10, kNoWrap, kDefaultPlus1Bold, kLeftBottomThin};
 }
 // Lines set on a cell that a later row merges.
-constexpr Area LinesOn(int row, int col, OwnLines lines) {
+constexpr Area LinesOn(int row, int col, Mark lines) {
   return {At(row, col), kNoText, kOpen, 0, kNoWrap, {}, lines};
 }
 
@@ -213,27 +212,27 @@ const Area kObservations[] = {
     Rubric(21, 1, "9"),
     {Merged(21, 2, 21, 12),  "Observatii"},
     {Merged(22, 2, 22, 3),   "VAMA"},
-    {Merged(22, 4, 22, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(22, 4, 22, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(23, 2, 23, 3),   "T.O."},
-    {Merged(23, 4, 23, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(23, 4, 23, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(24, 2, 24, 3),   "T.A."},
-    {Merged(24, 4, 24, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(24, 4, 24, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(25, 2, 25, 3),   "T.C."},
-    {Merged(25, 4, 25, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(25, 4, 25, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(26, 2, 26, 3),   "T.P."},
-    {Merged(26, 4, 26, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(26, 4, 26, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(27, 2, 27, 3),   "V.T.C."},
-    {Merged(27, 4, 27, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(27, 4, 27, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(28, 2, 28, 5),   "ACT. PROPR."},
-    {Merged(28, 6, 28, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(28, 6, 28, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(29, 2, 29, 5),   core::kRegistrationTypeCaption},
-    {Merged(29, 6, 29, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   kFillInLine},
+    {Merged(29, 6, 29, 12),  kNoText,                    kOpen, 0,     kNoWrap, {},   Mark::kFillInLine},
     {Merged(21, 14, 21, 20)},
     {At(21, 14),             "S. CUMPARATOR",            kOpen, 11},
-    LinesOn(22, 14, kFillInLine),
+    LinesOn(22, 14, Mark::kFillInLine),
     {Merged(22, 14, 22, 20)},
     {Merged(27, 14, 27, 20), "S. VANZATOR"},             // the grid's default alignment
-    LinesOn(28, 14, kFillInLine),
+    LinesOn(28, 14, Mark::kFillInLine),
     {Merged(28, 14, 28, 20)},
     {At(21, 21),             "ASIG.",                    kOpen, 10},
     {Merged(21, 21, 22, 28)},

@@ -9,8 +9,8 @@ using report_grid::ReportGrid;
 namespace sheet_front {
 namespace {
 
-CellRect Resolved(const ReportGrid& grid, CellRect r) {
-  auto row = [&](int v) { return v <= kLast ? grid.Rows() + v : v; };
+CellRect Resolved(const ReportGrid& grid, CellRect r, int rowOffset) {
+  auto row = [&](int v) { return v <= kLast ? grid.Rows() + v : v + rowOffset; };
   auto col = [&](int v) { return v <= kLast ? grid.Cols() + v : v; };
   return {row(r.row1), col(r.col1), row(r.row2), col(r.col2)};
 }
@@ -20,10 +20,10 @@ double SizeOf(ReportGrid& grid, const FontSet& font) {
 }
 
 template <class SetBorder>
-void SetOwnLines(const OwnLines& lines, SetBorder&& setBorder) {
-  if (lines.style == 0) return;
-  for (int edge : {lines.first, lines.second})
-    if (edge >= 0) setBorder(edge, lines.style);
+void SetMarkLines(const Mark& mark, SetBorder&& setBorder) {
+  if (mark.style == 0) return;
+  for (int edge : mark.edges)
+    if (edge >= 0) setBorder(edge, mark.style);
 }
 
 void LayOnCell(ReportGrid& grid, const CellRect& r, const Area& a) {
@@ -35,7 +35,8 @@ void LayOnCell(ReportGrid& grid, const CellRect& r, const Area& a) {
   if (a.wrap) cell().SetWrapText(true);
   if (a.font.size > 0) cell().Font().SetSize(SizeOf(grid, a.font));
   if (a.font.bold) cell().Font().SetBold(true);
-  SetOwnLines(a.lines, [&](int edge, int style) { cell().SetBorder(edge, style); });
+  if (a.mark.tickBox) cell().SetCellType(report_grid::kCellTickBox);
+  SetMarkLines(a.mark, [&](int edge, int style) { cell().SetBorder(edge, style); });
 }
 
 void LayOnRange(ReportGrid& grid, const CellRect& r, const Area& a) {
@@ -45,16 +46,16 @@ void LayOnRange(ReportGrid& grid, const CellRect& r, const Area& a) {
   if (a.wrap) range().SetWrapText(true);
   if (a.font.size > 0) range().SetFontSize(SizeOf(grid, a.font));
   if (a.font.bold) range().SetFontBold(true);
-  SetOwnLines(a.lines, [&](int edge, int style) { range().SetBorder(edge, style); });
+  SetMarkLines(a.mark, [&](int edge, int style) { range().SetBorder(edge, style); });
 }
 
 }  // namespace
 
 double FourDecimals(double points) { return std::round(points * 10000.0) / 10000.0; }
 
-void LayAreas(ReportGrid& grid, std::span<const Area> areas) {
+void LayAreas(ReportGrid& grid, std::span<const Area> areas, int rowOffset) {
   for (const Area& a : areas) {
-    const CellRect r = Resolved(grid, a.place.rect);
+    const CellRect r = Resolved(grid, a.place.rect, rowOffset);
     if (a.place.shape == Shape::kRange)
       LayOnRange(grid, r, a);
     else
@@ -62,10 +63,10 @@ void LayAreas(ReportGrid& grid, std::span<const Area> areas) {
   }
 }
 
-void DrawLines(ReportGrid& grid, std::span<const Lines> lines) {
+void DrawLines(ReportGrid& grid, std::span<const Lines> lines, int rowOffset) {
   for (const Lines& l : lines)
     for (const Place& p : l.places) {
-      const CellRect r = Resolved(grid, p.rect);
+      const CellRect r = Resolved(grid, p.rect, rowOffset);
       for (int edge : l.edges) {
         if (p.shape == Shape::kCell)
           grid.Cell(r.row1, r.col1).SetBorder(edge, l.style);

@@ -9,6 +9,7 @@
 //     {Merged(1, 1, 1, 28),   "FISA DE VELORASTULARE", kLocked, 10,    kNoWrap, {18, true}},
 //     {Merged(4, 4, 4, 14),   kNoText,                 kOpen,   10},   // a value area
 //     {At(4, 1), "2", kOpen, 10, kNoWrap, kDefaultPlus1, Lines2(kEdgeRight, kEdgeBottom, kLineThin)},
+//     {At(5, 18), kNoText, kOpen, 0, kNoWrap, {}, Mark::kTickBox},
 //   };
 //   LayAreas(grid, kTitle);
 
@@ -64,20 +65,32 @@ struct FontSet {
 inline constexpr FontSet kDefaultPlus1{1, false, true};
 inline constexpr FontSet kDefaultPlus1Bold{1, true, true};
 
-// The lines a row sets on its own cell (Cell.Border on its anchor) or on its rectangle
-// (Range.Border on a kRange row): up to two edges, in order, of one style.
-struct OwnLines {
-  int style = 0;  // 0: none set
-  int first = -1;
-  int second = -1;
+// What a row makes of its cell besides text and formats: lines on its own edges
+// (Cell.Border on the anchor of a kCell or kMerged row, Range.Border on a kRange row), up
+// to four edges in order, of one style; and for a cell, a tick box (CellType 2).
+struct Mark {
+  int style = 0;  // 0: no lines
+  int edges[4] = {-1, -1, -1, -1};
+  bool tickBox = false;
+
+  static const Mark kNone;
+  static const Mark kFillInLine;  // a thin bottom edge: under a merged area, its whole width
+  static const Mark kTickBox;     // a tick box with a thin edge on each side: left, top, right, bottom
 };
 
-constexpr OwnLines Line(int edge, int style) { return {style, edge, -1}; }
-constexpr OwnLines Lines2(int first, int second, int style) { return {style, first, second}; }
+constexpr Mark Line(int edge, int style) { return {style, {edge, -1, -1, -1}}; }
+constexpr Mark Lines2(int first, int second, int style) { return {style, {first, second, -1, -1}}; }
+
+inline constexpr Mark Mark::kNone{};
+inline constexpr Mark Mark::kFillInLine = Line(report_grid::kEdgeBottom, report_grid::kLineThin);
+inline constexpr Mark Mark::kTickBox{report_grid::kLineThin,
+                                     {report_grid::kEdgeLeft, report_grid::kEdgeTop, report_grid::kEdgeRight,
+                                      report_grid::kEdgeBottom},
+                                     true};
 
 // One row of a cells table. Set in this order: text (kCell and kMerged only), merge,
-// lock, alignment, wrap, font size, bold, lines. What is kNoText, kOpen, 0, kNoWrap, not
-// bold or without lines is not set.
+// lock, alignment, wrap, font size, bold, mark (tick box, then lines). What is kNoText,
+// kOpen, 0, kNoWrap, not bold or Mark::kNone is not set.
 struct Area {
   Place place;
   const char* text = kNoText;
@@ -85,7 +98,7 @@ struct Area {
   int alignment = 0;
   bool wrap = kNoWrap;
   FontSet font = {};
-  OwnLines lines = {};
+  Mark mark = Mark::kNone;
 };
 
 // A font size kept to four decimal places, as the grid's font sizes are computed.
@@ -99,7 +112,9 @@ struct Lines {
   int style;
 };
 
-void LayAreas(report_grid::ReportGrid& grid, std::span<const Area> areas);
-void DrawLines(report_grid::ReportGrid& grid, std::span<const Lines> lines);
+// `rowOffset` moves every row of the tables down by that many rows (kLast stays the
+// last row), so that one table can lay a section wherever a document puts it.
+void LayAreas(report_grid::ReportGrid& grid, std::span<const Area> areas, int rowOffset = 0);
+void DrawLines(report_grid::ReportGrid& grid, std::span<const Lines> lines, int rowOffset = 0);
 
 }  // namespace sheet_front

@@ -1,35 +1,16 @@
 #include "SheetPrints.h"
 
+#include "PagePicture.h"
+
 #include <QCheckBox>
-#include <QProcess>
 #include <QTabWidget>
 #include <cstdio>
 
 #include "core/Settings.h"
 #include "main_window/frmVelorast.h"
-#include "platform/RuntimeError.h"
-#include "report_grid/Printing.h"
-#include "report_grid/ReportGridView.h"
 
 namespace snapshot {
 namespace {
-
-constexpr int kPictureDpi = 150;
-
-// The page of the PDF as NAME.png beside it.
-bool SavePicture(const QDir& folder, const QString& name) {
-  QProcess pdftoppm;
-  pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                                              QStringLiteral("-r"), QString::number(kPictureDpi),
-                                              folder.filePath(name + QStringLiteral(".pdf")),
-                                              folder.filePath(name)});
-  if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit || pdftoppm.exitCode() != 0) {
-    std::fprintf(stderr, "pdftoppm could not make %s.png\n", qPrintable(folder.filePath(name)));
-    return false;
-  }
-  std::printf("%s\n", qPrintable(folder.filePath(name + QStringLiteral(".png"))));
-  return true;
-}
 
 // Lays a side of the sheet with the box ticked or not, prepares the print as Print does,
 // and prints the page into NAME.pdf.
@@ -37,19 +18,7 @@ bool PrintSheet(frmVelorast& window, const QDir& folder, const QString& name, bo
                 void (frmVelorast::*button)()) {
   window.chkPrintComplet->setCheckState(complete ? Qt::Checked : Qt::Unchecked);
   (window.*button)();
-  const QString path = folder.filePath(name + QStringLiteral(".pdf"));
-  try {
-    if (!window.PreparePrint()) {
-      std::fprintf(stderr, "%s: the printable cells could not be marked\n", qPrintable(path));
-      return false;
-    }
-    report_grid::PrintGridToPdf(window.Grid->Model(), path);
-  } catch (const platform::RuntimeError& e) {
-    std::fprintf(stderr, "%s: %d %s\n", qPrintable(path), e.Number(), qPrintable(e.Description()));
-    return false;
-  }
-  std::printf("%s\n", qPrintable(path));
-  return SavePicture(folder, name);
+  return PrintAsPrintDoes(window, folder, name);
 }
 
 }  // namespace
