@@ -125,15 +125,18 @@ BoundSql WithLikeRanges(const QString& fragment, const QVariantList& params,
     const QRegularExpressionMatch m = it.next();
     const int start = int(m.capturedStart(0)), end = int(m.capturedEnd(0));
     const QString column = fragment.mid(start, m.capturedLength(1));
+    const int param = int(masked.left(end).count(QLatin1Char('?'))) - 1;
+    if (param >= params.size()) continue;
+    const QVariant& pattern = params[param];
+    if (pattern.typeId() != QMetaType::QString) continue;
+    // Refused before the query runs: whether the engine would ever read the pattern
+    // depends on the rows (none are compared when the range holds none).
+    if (!LikePatternValid(pattern.toString())) RaiseInvalidPattern();
     if (!EndsWithConnective(masked.left(start)) || !StartsWithConnective(masked.mid(end))) continue;
     QString bare = column;
     const int dot = int(masked.mid(start, m.capturedLength(1)).lastIndexOf(QLatin1Char('.')));
     if (dot >= 0) bare = column.mid(dot + 1);
     if (!textColumns.contains(BareName(bare).toLower())) continue;
-    const int param = int(masked.left(end).count(QLatin1Char('?'))) - 1;
-    if (param >= params.size()) continue;
-    const QVariant& pattern = params[param];
-    if (pattern.typeId() != QMetaType::QString) continue;
     const QString prefix = LikeExactPrefix(pattern.toString());
     if (prefix.isEmpty() || prefix.back().unicode() >= 0xD7FF) continue;
     ranges.append({start, end, column, param});

@@ -162,6 +162,21 @@ bool Recordset::EOF() const {
 
 int Recordset::RecordCount() const { return impl_->live; }
 
+std::vector<qint64> Recordset::RowIds() const {
+  const Impl& d = *impl_;
+  if (d.live == d.Size()) return d.rowids;
+  std::vector<qint64> out;
+  out.reserve(size_t(d.live));
+  for (int i = 0; i < d.Size(); ++i)
+    if (!d.deleted[size_t(i)]) out.push_back(d.rowids[size_t(i)]);
+  return out;
+}
+
+qint64 Recordset::RowId() const {
+  impl_->RequireCurrent();
+  return impl_->rowids[size_t(impl_->cur)];
+}
+
 void Recordset::MoveFirst() {
   if (impl_->live == 0) NoCurrentRecord();
   impl_->mode = Impl::Mode::None;

@@ -20,8 +20,7 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
             QStringLiteral("Fisierul nu este o baza de date recunoscuta sau este deteriorat."));
     default: break;
   }
-  if (message.contains(QLatin1String(kInvalidLikePatternMessage)))
-    Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid."));
+  if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
     if (message.startsWith(QLatin1String("no such table")))
       Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
@@ -31,6 +30,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
     Raise(kDbWriteFailed, QStringLiteral("Scrierea in baza de date a esuat (%1).").arg(message));
   Raise(kDbWriteFailed, QStringLiteral("Citirea din baza de date a esuat (%1).").arg(message));
 }
+
+void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
 
 QString QuoteName(const QString& name) {
   QString inner = name;
