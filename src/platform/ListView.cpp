@@ -66,14 +66,21 @@ bool ListItem::isSelected() const {
   return list && list->selectionModel()->isSelected(index_);
 }
 
-ListView::ListView(QWidget* parent) : QTreeView(parent), model_(new Model(this)) {
-  setRootIsDecorated(false);
-  setItemsExpandable(false);
-  setUniformRowHeights(true);
-  setAllColumnsShowFocus(true);
+ListView::ListView(QWidget* parent) : QTableView(parent), model_(new Model(this)) {
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);  // Tab leaves the list for the next control
+  setShowGrid(false);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
   setModel(model_);
-  header()->setStretchLastSection(false);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 ListView::~ListView() = default;
@@ -133,13 +140,24 @@ void ListView::EnsureVisibleAndSelect(const ListItem& item) {
 
 QRect ListView::ItemRect(const ListItem& item) const { return visualRect(item.index_); }
 
+QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex current = currentIndex();
+  switch (action) {
+    case MoveHome: return Count() ? model_->index(0, 0) : QModelIndex();
+    case MoveEnd: return Count() ? model_->index(Count() - 1, 0) : QModelIndex();
+    case MoveLeft:
+    case MoveRight: return current;
+    default: return QTableView::moveCursor(action, modifiers);
+  }
+}
+
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
-  QTreeView::mouseReleaseEvent(event);
+  QTableView::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton) emit Click();
 }
 
 void ListView::keyReleaseEvent(QKeyEvent* event) {
-  QTreeView::keyReleaseEvent(event);
+  QTableView::keyReleaseEvent(event);
   if (!event->isAutoRepeat()) emit KeyUp(KeyCode(event->key()), event->modifiers());
 }
 

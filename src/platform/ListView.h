@@ -10,12 +10,13 @@
 //   of a position where no row stands raises error 35600.
 // - The rows come from a ListRows, which gives a row's texts only when the list asks
 //   for them (when the row is painted, or its texts are read through an item): a list
-//   of a million rows costs what its rows on screen cost.
+//   of a million rows costs what its rows on screen cost. (A table view without grid
+//   or row headers: rows of one height cost nothing to lay out, however many.)
 
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QStringList>
-#include <QTreeView>
+#include <QTableView>
 #include <memory>
 
 namespace platform {
@@ -65,7 +66,7 @@ class ListItem {
   QPersistentModelIndex index_;
 };
 
-class ListView : public QTreeView {
+class ListView : public QTableView {
   Q_OBJECT
  public:
   explicit ListView(QWidget* parent = nullptr);
@@ -106,6 +107,9 @@ class ListView : public QTreeView {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // The keys move from row to row, as in a list: Home and End to the first and the
+  // last row, the left and right arrows to nowhere.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
   class Model;

@@ -63,6 +63,14 @@ bool StartsWithConnective(const QString& maskedAfter) {
   return re.match(maskedAfter).hasMatch();
 }
 
+// Whether the pattern is its exact prefix followed by stars only.
+bool OnlyStarsAfter(const QString& pattern, const QString& prefix) {
+  if (pattern.size() == prefix.size()) return false;
+  for (qsizetype i = prefix.size(); i < pattern.size(); ++i)
+    if (pattern[i] != QLatin1Char('*')) return false;
+  return true;
+}
+
 }  // namespace
 
 QString BareName(const QString& name) {
@@ -156,11 +164,21 @@ BoundSql WithLikeRanges(const QString& fragment, const QVariantList& params,
       out.params << prefix << upper;
       const int pattern = ++number;
       const int low = int(out.params.size()) - 1, high = int(out.params.size());
-      out.sql += QStringLiteral("(%1 LIKE ?%2 AND %1 >= ?%3 AND %1 < ?%4)")
-                     .arg(r.column)
-                     .arg(pattern)
-                     .arg(low)
-                     .arg(high);
+      if (OnlyStarsAfter(params[r.param].toString(), prefix)) {
+        // "prefix*": the range alone selects the same rows, and no row is compared by
+        // the pattern (its value stays bound to its number, unused).
+        out.sql += QStringLiteral("(?%2 IS NOT NULL AND %1 >= ?%3 AND %1 < ?%4)")
+                       .arg(r.column)
+                       .arg(pattern)
+                       .arg(low)
+                       .arg(high);
+      } else {
+        out.sql += QStringLiteral("(%1 LIKE ?%2 AND %1 >= ?%3 AND %1 < ?%4)")
+                       .arg(r.column)
+                       .arg(pattern)
+                       .arg(low)
+                       .arg(high);
+      }
       i = r.end - 1;
       continue;
     }

@@ -1,5 +1,6 @@
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -49,6 +50,7 @@ struct Recordset::Impl {
   QString bareTable;  // without quotes
   QSet<QString> textColumns;
   BoundSql keyset;    // "SELECT rowid FROM table ..." with its values
+  bool sortRowids = false;  // the set is in the order of its row ids
 
   QStringList fieldNames;
   QStringList tableColumns;  // per field: the table column it shows, empty when computed
@@ -78,6 +80,7 @@ struct Recordset::Impl {
     rowids.clear();
     while (query.Step()) rowids.push_back(query.Int64(0));
     query.Reset();
+    if (sortRowids && !std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
     deleted.assign(rowids.size(), 0);
     live = Size();
     cur = rowids.empty() ? -1 : 0;
@@ -145,8 +148,11 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVa
   impl->textColumns = TextColumns(db_, impl->bareTable);
 
   BoundSql rest = db_detail::WithLikeRanges(parts.rest, params, impl->textColumns);
-  // Without an order of its own the set keeps the order in which rows were added.
-  if (!db_detail::HasOrderOrLimit(parts.rest)) rest.sql += QStringLiteral(" ORDER BY rowid");
+  // Without an order of its own the set keeps the order in which rows were added. The
+  // whole table is read in that order as it stands; the rows of a condition are sorted
+  // here, so that the engine may walk whichever index serves the condition best.
+  if (parts.rest.trimmed().isEmpty()) rest.sql += QStringLiteral(" ORDER BY rowid");
+  else impl->sortRowids = !db_detail::HasOrderOrLimit(parts.rest);
   impl->keyset = {QStringLiteral("SELECT rowid FROM %1 %2").arg(parts.table, rest.sql), rest.params};
   impl->RunKeyset();
   return std::unique_ptr<Recordset>(new Recordset(std::move(impl)));
