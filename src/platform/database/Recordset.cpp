@@ -216,14 +216,25 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   while (query.Step()) found.insert(query.Int64(0));
   query.Reset();
   impl_->mode = Impl::Mode::None;
-  for (int i = 0; i < impl_->Size(); ++i) {
-    if (!impl_->deleted[size_t(i)] && found.count(impl_->rowids[size_t(i)])) {
-      impl_->cur = i;
-      noMatch_ = false;
-      return;
+  Impl& d = *impl_;
+  int first = -1;
+  if (found.size() <= 4) {
+    // A key's few rows: each looked for in the set, which may hold a million.
+    for (const qint64 rowid : found) {
+      const auto end = first < 0 ? d.rowids.end() : d.rowids.begin() + first;
+      for (auto it = std::find(d.rowids.begin(), end, rowid); it != end; it = std::find(it + 1, end, rowid)) {
+        if (!d.deleted[size_t(it - d.rowids.begin())]) {
+          first = int(it - d.rowids.begin());
+          break;
+        }
+      }
     }
+  } else {
+    for (int i = 0; i < d.Size() && first < 0; ++i)
+      if (!d.deleted[size_t(i)] && found.count(d.rowids[size_t(i)])) first = i;
   }
-  noMatch_ = true;
+  noMatch_ = first < 0;
+  if (!noMatch_) d.cur = first;
 }
 
 void Recordset::AddNew() {
