@@ -7,6 +7,7 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmAnexa.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -50,7 +51,7 @@ const Documents kDocuments = {
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,
     .frmPierdere = nullptr,
-    .frmAnexa = nullptr,
+    .frmAnexa = document_forms::ShowAnexa,
 };
 
 }  // namespace main_window
