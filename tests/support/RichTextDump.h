@@ -12,17 +12,19 @@
 
 namespace testsupport {
 
-inline QString DescribeCharFormat(const QTextCharFormat& f) {
+// The format as it shows: what it leaves unset comes from the document's font.
+inline QString DescribeCharFormat(const QTextCharFormat& f, const QFont& base) {
+  const QFont shown = f.font().resolve(base);
   const QStringList families = f.fontFamilies().toStringList();
   const QString colour = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush
                              ? f.foreground().color().name()
                              : QStringLiteral("auto");
   return QStringLiteral("%1 %2pt%3%4%5 %6")
       .arg(families.value(0, QStringLiteral("-")))
-      .arg(f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : 0)
-      .arg(f.fontWeight() > QFont::Medium ? QStringLiteral(" b") : QString())
-      .arg(f.fontItalic() ? QStringLiteral(" i") : QString())
-      .arg(f.fontUnderline() ? QStringLiteral(" u") : QString())
+      .arg(shown.pointSizeF())
+      .arg(shown.weight() > QFont::Medium ? QStringLiteral(" b") : QString())
+      .arg(shown.italic() ? QStringLiteral(" i") : QString())
+      .arg(shown.underline() ? QStringLiteral(" u") : QString())
       .arg(colour);
 }
 
@@ -38,14 +40,14 @@ inline QString DescribeRichText(const QTextDocument& doc) {
                  .arg(std::lround(p.leftMargin() * 15))
                  .arg(std::lround(p.rightMargin() * 15))
                  .arg(std::lround(p.textIndent() * 15))
-                 .arg(DescribeCharFormat(b.charFormat()));
+                 .arg(DescribeCharFormat(b.charFormat(), doc.defaultFont()));
     QString format, text;
     const auto flush = [&] {
       if (!text.isEmpty()) lines << QStringLiteral("  [%1] %2").arg(format, text);
       text.clear();
     };
     for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QString f = DescribeCharFormat(it.fragment().charFormat());
+      const QString f = DescribeCharFormat(it.fragment().charFormat(), doc.defaultFont());
       if (f != format) flush();
       format = f;
       text += it.fragment().text();
