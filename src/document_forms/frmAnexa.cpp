@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlockFormat>
@@ -134,6 +135,12 @@ void frmAnexa::Form_Load() {
 void frmAnexa::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   Form_Resize();
+}
+
+void frmAnexa::keyPressEvent(QKeyEvent* event) {
+  // Only the close box closes the editor: Esc would throw the annex away unasked.
+  if (event->key() == Qt::Key_Escape) return event->accept();
+  QDialog::keyPressEvent(event);
 }
 
 void frmAnexa::Form_Resize() {

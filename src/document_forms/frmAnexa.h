@@ -62,6 +62,7 @@ class frmAnexa : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Form_Load();

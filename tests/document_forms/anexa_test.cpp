@@ -139,6 +139,9 @@ TEST_F(Anexa, OpensOnTheHeadingWithItsToolbarAndMenu) {
 
 TEST_F(Anexa, ReopeningShowsTheHeadingOnly) {
   w->rtfAnunt->textCursor().insertText("ceva scris");
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(w->rtfAnunt, &escape);
+  EXPECT_TRUE(w->isVisible()) << "Esc throws nothing away";
   w->close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(Forms::IsLoaded<frmAnexa>()) << "closing unloads it";
