@@ -1,7 +1,8 @@
 // velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
 // sample case; the registration sheet front laid from it and printed into PDF files,
-// complete and data-only, and the letters, with a picture of each page.
+// complete and data-only, and the letters, with a picture of each page; the contract
+// annex editor and its printed text.
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "AnexaPrints.h"
 #include "GridDocumentPrints.h"
 #include "SampleCase.h"
 #include "SheetPrints.h"
@@ -80,5 +82,6 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
   }
+  ok = snapshot::WriteAnexaPrints(out) && ok;
   return ok ? 0 : 1;
 }
