@@ -7,6 +7,7 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmAnexa.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
@@ -55,7 +56,7 @@ const Documents kDocuments = {
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,
     .frmPierdere = nullptr,
-    .frmAnexa = nullptr,
+    .frmAnexa = document_forms::ShowAnexa,
 };
 
 }  // namespace main_window
