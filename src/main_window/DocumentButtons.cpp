@@ -7,7 +7,10 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmProvizorie.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -39,14 +42,14 @@ const Documents kDocuments = {
     .frmFisa2 = nullptr,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
-    .frmProvizorie = nullptr,
+    .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = nullptr,
-    .frmDeclTranscriere = nullptr,
+    .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
-    .frmCertifVelorast = nullptr,
+    .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = nullptr,
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,

@@ -5,7 +5,10 @@
 #include <cstdio>
 
 #include "core/MDIVelorast.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmProvizorie.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 
@@ -48,6 +51,9 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmCertifVelorast", Shoot<document_forms::frmCertifVelorast>},
+    {"frmProvizorie", Shoot<document_forms::frmProvizorie>},
+    {"frmDeclTranscriere", Shoot<document_forms::frmDeclTranscriere>},
 };
 
 }  // namespace
