@@ -8,6 +8,10 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmAnexa.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
+#include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmProvizorie.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
@@ -43,15 +47,15 @@ const Documents kDocuments = {
     .LayoutEvidenta = grid_documents::LayoutEvidenta,
     .frmFisa2 = nullptr,
     .frmCVRad = nullptr,
-    .frmDeclVelorast = nullptr,
-    .frmProvizorie = nullptr,
+    .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
+    .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = nullptr,
-    .frmDeclTranscriere = nullptr,
+    .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
-    .frmCertifVelorast = nullptr,
+    .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = nullptr,
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,

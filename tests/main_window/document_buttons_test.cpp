@@ -4,9 +4,14 @@
 
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 
 #include "ListariFixture.h"
 #include "document_forms/frmAnexa.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
+#include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmProvizorie.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
@@ -69,6 +74,39 @@ TEST_F(ListariPane, EachButtonSetsTheFlagsOfItsDocument) {
   }
 }
 
+// A form button hides the main window and opens its form filled from the boxes; the
+// form's closing brings the main window back.
+TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
+  struct Case {
+    platform::CommandButton* frmVelorast::*button;
+    std::function<document_forms::DocumentForm*()> loaded;
+    int buyerBox;
+  };
+  const Case cases[] = {
+      {&frmVelorast::cmdVelorastulare, [] { return platform::Forms::IfLoaded<document_forms::frmDeclVelorast>(); }, 0},
+      {&frmVelorast::cmdCertifVelorast, [] { return platform::Forms::IfLoaded<document_forms::frmCertifVelorast>(); }, 0},
+      {&frmVelorast::cmdAnexaAP1, [] { return platform::Forms::IfLoaded<document_forms::frmProvizorie>(); }, 1},
+      {&frmVelorast::cmdTranscriere, [] { return platform::Forms::IfLoaded<document_forms::frmDeclTranscriere>(); }, 0},
+  };
+  for (const Case& c : cases) {
+    w->txtVerso[1]->setText(QStringLiteral("POPESCU ION"));
+    (w->*c.button)->click();
+    QApplication::processEvents();
+    const QString name = (w->*c.button)->objectName();
+    EXPECT_FALSE(w->isVisible()) << name.toStdString();
+    document_forms::DocumentForm* form = c.loaded();
+    ASSERT_NE(form, nullptr) << name.toStdString();
+    EXPECT_FALSE(form->isHidden());
+    EXPECT_EQ(form->Text(c.buyerBox), QStringLiteral("POPESCU ION")) << name.toStdString();
+    EXPECT_DOUBLE_EQ(form->Left(), 10);
+    EXPECT_DOUBLE_EQ(form->Top(), 0);
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->isVisible()) << name.toStdString();
+    EXPECT_EQ(c.loaded(), nullptr);
+  }
+}
+
 TEST_F(ListariPane, FisaFataLaysTheCompleteSheetOnlyWhenTheBoxIsTicked) {
   FillVehicle();
   struct Case {
@@ -100,7 +138,7 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   const report_grid::CellState before = Grid().State(4, 4);
   core::settings::ContractInGrid = false;  // the contract and certificate as a form, still to come
   for (auto button : {&frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdFisaComplet,
-                      &frmVelorast::cmdVelorastulare, &frmVelorast::cmdPierdere}) {
+                      &frmVelorast::cmdPierdere}) {
     (w->*button)->click();
     EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();
     EXPECT_EQ(Grid().Rows(), 37);

@@ -1,8 +1,9 @@
 // velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
 // sample case; the registration sheet, front and back, laid from it and printed into PDF
-// files, complete and data-only, and the letters, with a picture of each page; the
-// contract annex editor and its printed text.
+// files, complete and data-only, and the letters, with a picture of each page; each
+// document form opened from the sample case, as shown and as printed; the contract annex
+// editor and its printed text.
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include "AnexaPrints.h"
 #include "GridDocumentPrints.h"
+#include "FormPrints.h"
 #include "SampleCase.h"
 #include "SheetPrints.h"
 #include "core/AppState.h"
@@ -83,6 +85,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
   }
+  ok = snapshot::WriteFormPrints(out) && ok;
   ok = snapshot::WriteAnexaPrints(out) && ok;
   return ok ? 0 : 1;
 }
