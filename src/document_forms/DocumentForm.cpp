@@ -121,6 +121,7 @@ void DocumentForm::LayOut() {
           widget = box;
         } else {
           auto* memo = new platform::FormMemoBox(this);
+          memo->SetEnterMovesOn(page_.boxFocus != BoxFocus::kNone);  // Enter is the Tab key
           connect(memo, &platform::FormMemoBox::GotFocus, this, [this, index] { txt_GotFocus(index); });
           connect(memo, &platform::FormMemoBox::KeyDown, this,
                   [this, index](int key, Qt::KeyboardModifiers shift) { txt_KeyDown(index, key, shift); });

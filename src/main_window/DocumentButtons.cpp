@@ -8,6 +8,9 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -36,14 +39,14 @@ const Documents kDocuments = {
     .LayoutCertifRadiere = nullptr,
     .LayoutCVCertifRadiere = nullptr,
     .LayoutEvidenta = nullptr,
-    .frmFisa2 = nullptr,
+    .frmFisa2 = document_forms::Launch<document_forms::frmFisa2>,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = nullptr,
     .frmCerRadiere = nullptr,
     .frmDeclTranscriere = nullptr,
-    .frmImpuneF = nullptr,
-    .frmImpuneV = nullptr,
+    .frmImpuneF = document_forms::Launch<document_forms::frmImpuneF>,
+    .frmImpuneV = document_forms::Launch<document_forms::frmImpuneV>,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
     .frmCertifVelorast = nullptr,

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "NamedBoxes.h"
+#include "FormFixture.h"
 #include "core/SheetPersonText.h"
 #include "document_forms/frmFisa2Fill.h"
 
 namespace {
 
 using document_forms::BoxTexts;
-using formtest::NamedBoxes;
+using testsupport::TypedCase;
 
 TEST(Fisa2Fill, EveryVehicleBoxTakesItsItem) {
   const struct { int box; const char* field; } copies[] = {
@@ -32,10 +32,9 @@ TEST(Fisa2Fill, EveryVehicleBoxTakesItsItem) {
       {55, "Culoarea"},           {56, "PrimaVelorastulare"}, {58, "Specificatii"},
       {2, "CumparatorTata"},      {3, "CumparatorMama"},      {5, "CumparatorLocNasterii"},
   };
-  NamedBoxes boxes;
-  for (const auto& c : copies) boxes.Set(c.field, QString::fromLatin1(c.field));
-  boxes.Set("NrOmologare", "B 13445");
-  boxes.Set("AnFabricatie", "2008");
+  TypedCase boxes;
+  for (const auto& c : copies) boxes.Type(QString::fromLatin1(c.field), QString::fromLatin1(c.field));
+  boxes.Type({{"NrOmologare", "B 13445"}, {"AnFabricatie", "2008"}});
   const BoxTexts texts = document_forms::FillFisa2(boxes);
   for (const auto& c : copies) {
     ASSERT_TRUE(texts.count(c.box)) << c.box;
@@ -47,12 +46,13 @@ TEST(Fisa2Fill, EveryVehicleBoxTakesItsItem) {
 }
 
 TEST(Fisa2Fill, EachPartyIsComposedFromItsOwnBoxes) {
-  NamedBoxes boxes{{"CumparatorNume", "POPESCU ION"}, {"CumparatorNrBI", "123456"},
+  TypedCase boxes;
+  boxes.Type({{"CumparatorNume", "POPESCU ION"}, {"CumparatorNrBI", "123456"},
                    {"CumparatorCodFiscal", " "},      {"CumparatorDataNasterii", "31.03.85"},
                    {"CumparatorRegCom", ""},          {"CumparatorCNP", "1850331460012"},
                    {"CumparatorStrada", "LUNGA"},     {"CumparatorLocalitate", "ARAD"},
                    {"VanzatorNume", ""},              {"VanzatorSerieBI", "AR"},
-                   {"VanzatorDataNasterii", "15.08.72"}, {"VanzatorNumar", "7"}};
+                   {"VanzatorDataNasterii", "15.08.72"}, {"VanzatorNumar", "7"}});
   const BoxTexts texts = document_forms::FillFisa2(boxes);
   EXPECT_EQ(texts.at(1), "POPESCU ION    123456");
   EXPECT_EQ(texts.at(4), "CUI:  ");  // a blank fiscal code counts as filled
@@ -71,7 +71,7 @@ TEST(Fisa2Fill, EachPartyIsComposedFromItsOwnBoxes) {
 }
 
 TEST(Fisa2Fill, AnEmptyCaseLeavesEveryBoxEmptyButTheApprovalLine) {
-  const BoxTexts texts = document_forms::FillFisa2(NamedBoxes{});
+  const BoxTexts texts = document_forms::FillFisa2(TypedCase{});
   for (const auto& [box, text] : texts) EXPECT_EQ(text, box == 17 ? "   " : "") << box;
   EXPECT_FALSE(texts.count(6));
   EXPECT_FALSE(texts.count(11));

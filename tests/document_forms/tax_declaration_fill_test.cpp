@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "NamedBoxes.h"
+#include "FormFixture.h"
 #include "document_forms/TaxDeclaration.h"
 
 namespace {
 
 using document_forms::BoxTexts;
-using formtest::NamedBoxes;
+using testsupport::TypedCase;
 
 TEST(TaxDeclaration, CategoryWord) {
   struct Case { const char* categoria; const char* word; } cases[] = {
@@ -56,20 +56,22 @@ TEST(TaxDeclaration, FrontGroupByCategoryAndCapacity) {
         << c.categoria << " / " << c.cilindree.left(20).toStdString();
 }
 
-NamedBoxes Buyer() {
-  return {{"CumparatorNume", "POPESCU ION"}, {"CumparatorSerieBI", "RT"},
+TypedCase Buyer() {
+  TypedCase boxes;
+  boxes.Type({{"CumparatorNume", "POPESCU ION"}, {"CumparatorSerieBI", "RT"},
           {"CumparatorNrBI", "123456"},      {"CumparatorCNP", "1850331460012"},
           {"CumparatorRegCom", "J40/1/2001"}, {"CumparatorLocalitate", "BUCURESTI"},
           {"CumparatorStrada", "VICTORIEI"},  {"CumparatorNumar", "12"},
           {"CumparatorBloc", "A3"},           {"CumparatorScara", "2"},
           {"CumparatorApartament", "45"},     {"CumparatorJudet", "SECTOR 1"},
-          {"CumparatorCodPostal", "010061"},  {"CumparatorTelefoane", "021 312"}};
+          {"CumparatorCodPostal", "010061"},  {"CumparatorTelefoane", "021 312"}});
+  return boxes;
 }
 
 TEST(TaxDeclaration, FrontFillsTheNaturalPersonBlock) {
   for (const char* fiscalCode : {"", "   "}) {  // blanks only: still a natural person
-    NamedBoxes boxes = Buyer();
-    boxes.Set("CumparatorCodFiscal", QString::fromLatin1(fiscalCode));
+    TypedCase boxes = Buyer();
+    boxes.Type(QStringLiteral("CumparatorCodFiscal"), QString::fromLatin1(fiscalCode));
     const document_forms::ImpuneFTexts f = document_forms::FillImpuneF(boxes);
     const BoxTexts expected = {{0, "POPESCU ION"}, {1, "1850331460012"}, {2, "RT"},       {3, "123456"},
                                {4, "SECTOR 1"},    {5, "BUCURESTI"},     {8, "VICTORIEI"}, {9, "12"},
@@ -83,8 +85,8 @@ TEST(TaxDeclaration, FrontFillsTheNaturalPersonBlock) {
 }
 
 TEST(TaxDeclaration, FrontFillsTheLegalPersonBlock) {
-  NamedBoxes boxes = Buyer();
-  boxes.Set("CumparatorCodFiscal", " R 123 ");
+  TypedCase boxes = Buyer();
+  boxes.Type(QStringLiteral("CumparatorCodFiscal"), QStringLiteral(" R 123 "));
   const document_forms::ImpuneFTexts f = document_forms::FillImpuneF(boxes);
   // The fiscal code with its blanks; the CNP, the identity card and the postal code
   // appear nowhere.
@@ -123,8 +125,9 @@ TEST(TaxDeclaration, FrontWritesTheFirstRowOfTheGroup) {
       {"AUTOUTILITARA N1", "1390", "M", "T", "V", {}},
   };
   for (const Case& c : cases) {
-    const NamedBoxes boxes{{"Categoria", c.categoria}, {"Cilindree", c.cilindree}, {"Marca", c.marca},
-                           {"Tipul", c.tipul},         {"NrIdentificare", c.vin}, {"MotorSerie", "C123456"}};
+    TypedCase boxes;
+    boxes.Type({{"Categoria", c.categoria}, {"Cilindree", c.cilindree}, {"Marca", c.marca},
+                {"Tipul", c.tipul},         {"NrIdentificare", c.vin}, {"MotorSerie", "C123456"}});
     EXPECT_EQ(VehicleBoxes(document_forms::FillImpuneF(boxes).boxes), c.row) << c.categoria << " " << c.cilindree;
   }
 }
@@ -148,9 +151,10 @@ TEST(TaxDeclaration, BackWritesTheFirstRowOfTheCategory) {
       {"", {}},
   };
   for (const Case& c : cases) {
-    const NamedBoxes boxes{{"Categoria", c.categoria}, {"Marca", "MAN"},         {"Tipul", "TGL"},
-                           {"NrIdentificare", "WMA12345678765432"}, {"MotorSerie", "E99"},
-                           {"Cilindree", "4580"},   {"MasaTotalaMax", "18000"}};
+    TypedCase boxes;
+    boxes.Type({{"Categoria", c.categoria}, {"Marca", "MAN"},         {"Tipul", "TGL"},
+                {"NrIdentificare", "WMA12345678765432"}, {"MotorSerie", "E99"},
+                {"Cilindree", "4580"},   {"MasaTotalaMax", "18000"}});
     EXPECT_EQ(document_forms::FillImpuneV(boxes), c.row) << c.categoria;
   }
 }

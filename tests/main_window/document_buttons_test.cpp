@@ -7,6 +7,8 @@
 
 #include "ListariFixture.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmImpuneF.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
 
@@ -70,6 +72,8 @@ TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
   };
   const Case cases[] = {
       {&frmVelorast::cmdVelorastulare, [] { return platform::Forms::IfLoaded<document_forms::frmDeclVelorast>(); }, 0},
+      {&frmVelorast::cmdFisaComplet, [] { return platform::Forms::IfLoaded<document_forms::frmFisa2>(); }, 1},
+      {&frmVelorast::cmdPJF, [] { return platform::Forms::IfLoaded<document_forms::frmImpuneF>(); }, 0},
   };
   for (const Case& c : cases) {
     w->txtVerso[1]->setText(QStringLiteral("POPESCU ION"));
@@ -121,8 +125,8 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   const report_grid::CellState before = Grid().State(4, 4);
   core::settings::ContractInGrid = true;
   for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
-                      &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdFisaComplet,
-                      &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
+                      &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdPierdere,
+                      &frmVelorast::cmdAnexa}) {
     (w->*button)->click();
     EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();
     EXPECT_EQ(Grid().Rows(), 37);
