@@ -5,7 +5,7 @@
 namespace document_forms {
 
 void CopyBoxes(const core::CaseBoxes& boxes, std::span<const BoxCopy> copies, BoxTexts& out) {
-  for (const BoxCopy& copy : copies) out[copy.box] = boxes.Text(copy.source);
+  for (const BoxCopy& copy : copies) out[copy.box] = boxes.Text(copy.from);
 }
 
 }  // namespace document_forms

@@ -1,6 +1,7 @@
 #pragma once
-// What a form's fill writes, apart from its window: box texts by index in the form's box
-// array, most of them copied from the main window's case boxes by a table.
+// Fills that copy main-window boxes as a table. A form copies straight into its boxes
+// (DocumentForm::CopyFromCase); a fill written apart from its window, to be tested
+// without one, collects box texts by index first.
 //
 //   constexpr BoxCopy kVehicle[] = {{13, core::Box("Categoria")}, {14, core::Box("Caroseria")}};
 //   CopyBoxes(boxes, kVehicle, out);   // out[13], out[14] from txtCamp(0), txtCamp(1)
@@ -19,10 +20,11 @@ namespace document_forms {
 
 using BoxTexts = std::map<int, QString>;
 
-// Box `box` of the form takes the text of the case box `source`, unchanged.
+// One box of a fill copied from a main-window box: box `box` takes the text of `from`,
+// unchanged.
 struct BoxCopy {
   int box;
-  core::BoxRef source;
+  core::BoxRef from;
 };
 
 // Writes every copy, in the table's order.

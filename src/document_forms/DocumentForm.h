@@ -57,10 +57,12 @@
 #include <QString>
 #include <QWidget>
 #include <map>
+#include <span>
 #include <utility>
 #include <vector>
 
 #include "core/CaseBoxes.h"
+#include "document_forms/BoxCopies.h"
 #include "document_forms/PageTable.h"
 #include "platform/Forms.h"
 #include "platform/PageControls.h"
@@ -174,6 +176,9 @@ class DocumentForm : public QWidget {
   // The case data of the main window, and today's date "dd-mm-yyyy".
   static const core::CaseBoxes& Case();
   static QString Today();
+  // Copies main-window boxes into this form's, in the order given, texts unchanged:
+  //   constexpr BoxCopy kCopies[] = {{1, core::Box("CumparatorNume")}, ...};
+  void CopyFromCase(std::span<const BoxCopy> copies);
 
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

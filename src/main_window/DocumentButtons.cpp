@@ -7,10 +7,13 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
+#include "document_forms/frmProvizorie.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -42,14 +45,14 @@ const Documents kDocuments = {
     .frmFisa2 = document_forms::Launch<document_forms::frmFisa2>,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
-    .frmProvizorie = nullptr,
+    .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = nullptr,
-    .frmDeclTranscriere = nullptr,
+    .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = document_forms::Launch<document_forms::frmImpuneF>,
     .frmImpuneV = document_forms::Launch<document_forms::frmImpuneV>,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
-    .frmCertifVelorast = nullptr,
+    .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = nullptr,
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,

@@ -6,9 +6,12 @@
 #include <functional>
 
 #include "ListariFixture.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
+#include "document_forms/frmProvizorie.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
 
@@ -72,6 +75,9 @@ TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
   };
   const Case cases[] = {
       {&frmVelorast::cmdVelorastulare, [] { return platform::Forms::IfLoaded<document_forms::frmDeclVelorast>(); }, 0},
+      {&frmVelorast::cmdCertifVelorast, [] { return platform::Forms::IfLoaded<document_forms::frmCertifVelorast>(); }, 0},
+      {&frmVelorast::cmdAnexaAP1, [] { return platform::Forms::IfLoaded<document_forms::frmProvizorie>(); }, 1},
+      {&frmVelorast::cmdTranscriere, [] { return platform::Forms::IfLoaded<document_forms::frmDeclTranscriere>(); }, 0},
       {&frmVelorast::cmdFisaComplet, [] { return platform::Forms::IfLoaded<document_forms::frmFisa2>(); }, 1},
       {&frmVelorast::cmdPJF, [] { return platform::Forms::IfLoaded<document_forms::frmImpuneF>(); }, 0},
   };

@@ -7,14 +7,17 @@
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
 #include "core/MDIVelorast.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
+#include "document_forms/frmProvizorie.h"
 #include "main_window/frmVelorast.h"
-#include "platform/TextBox.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
+#include "platform/TextBox.h"
 
 namespace snapshot {
 namespace {
@@ -66,6 +69,9 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmCertifVelorast", Shoot<document_forms::frmCertifVelorast>},
+    {"frmProvizorie", Shoot<document_forms::frmProvizorie>},
+    {"frmDeclTranscriere", Shoot<document_forms::frmDeclTranscriere>},
     {"frmFisa2", Shoot<document_forms::frmFisa2>},
     {"frmImpuneF", Shoot<document_forms::frmImpuneF>},
     {"frmImpuneV", ShootImpuneV},
