@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/LeadingNumber.h"
+#include "core/NumberReader.h"
 #include "platform/SettingsStore.h"
 
 namespace core::settings {
@@ -19,7 +19,8 @@ void LoadFlag(const char* key, bool& value) {
 }  // namespace
 
 RoundedNumber NumberRule(const QString& text) {
-  const double number = LeadingNumber(text, NumberSyntax::kExponentOrRadix);
+  const double number = ReadLeadingNumber(WithoutBlanks(text)).value;
+
   RoundedNumber out;
   out.value = std::isfinite(number) ? std::nearbyint(number) : number;  // halves to even
   out.fits16 = std::isfinite(out.value) && out.value >= -32768 && out.value <= 32767;

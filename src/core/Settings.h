@@ -33,13 +33,13 @@ inline const QString kApplication = QStringLiteral("Velorast");
 inline const QString kSection = QStringLiteral("Par");
 
 // Reads every entry of section "Par" into the values above: the printer names and the
-// colour and the telephone unchanged, the offsets by NumberRule (0 when the rounded value does not fit),
-// the flags by FlagRule.
+// colour and the telephone unchanged, the offsets by NumberRule (0 when the rounded value
+// does not fit), the flags by FlagRule.
 void LoadSettings();
 
-// A stored text read as a number: its leading number (core/LeadingNumber.h) with an
-// exponent or a radix prefix allowed, rounded to a whole number, a half to the even
-// neighbour.
+// A stored text read as a number: blanks, tabs and line feeds dropped wherever they
+// stand, then its leading number (core/NumberReader.h) with an exponent or a radix
+// prefix allowed, rounded to a whole number, a half to the even neighbour.
 struct RoundedNumber {
   double value = 0;     // the rounded whole number
   bool fits16 = true;   // whether it lies in -32768..32767

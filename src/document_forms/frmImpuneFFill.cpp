@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/CaseBoxes.h"
-#include "core/LeadingNumber.h"
+#include "core/NumberReader.h"
 #include "document_forms/TaxDeclaration.h"
 
 namespace document_forms {
@@ -47,7 +47,8 @@ constexpr Band kBands[] = {{0, 1600}, {1601, 2000}, {2001, 2600}, {2601, 3000}, 
 }  // namespace
 
 int CapacityGroup(const QString& cilindree) {
-  const double c = core::LeadingNumber(cilindree, core::NumberSyntax::kPlainDecimal);
+  const double c =
+      core::ReadLeadingNumber(core::WithoutBlanks(cilindree), core::NumberSyntax::kPlainDecimal).value;
   for (int group = 1; group <= 5; ++group)
     if (kBands[group - 1].from <= c && c <= kBands[group - 1].to) return group;
   return 0;

@@ -14,6 +14,10 @@
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
 #include "document_forms/frmProvizorie.h"
+#include "grid_documents/modCV.h"
+#include "grid_documents/modCVCertifRadiere.h"
+#include "grid_documents/modCertifRadiere.h"
+#include "grid_documents/modEvidenta.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -38,10 +42,10 @@ const Documents kDocuments = {
     .LayoutFisaVersoComplet = nullptr,
     .LayoutFisaVerso = nullptr,
     .SetPrintFisaVerso = nullptr,
-    .LayoutCV = nullptr,
-    .LayoutCertifRadiere = nullptr,
-    .LayoutCVCertifRadiere = nullptr,
-    .LayoutEvidenta = nullptr,
+    .LayoutCV = grid_documents::LayoutCV,
+    .LayoutCertifRadiere = grid_documents::LayoutCertifRadiere,
+    .LayoutCVCertifRadiere = grid_documents::LayoutCVCertifRadiere,
+    .LayoutEvidenta = grid_documents::LayoutEvidenta,
     .frmFisa2 = document_forms::Launch<document_forms::frmFisa2>,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,

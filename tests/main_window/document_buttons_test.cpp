@@ -129,9 +129,8 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   FillVehicle();
   w->cmdFisaFata->click();
   const report_grid::CellState before = Grid().State(4, 4);
-  core::settings::ContractInGrid = true;
-  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
-                      &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdPierdere,
+  core::settings::ContractInGrid = false;  // the contract and certificate as a form, still to come
+  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdPierdere,
                       &frmVelorast::cmdAnexa}) {
     (w->*button)->click();
     EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();

@@ -1,4 +1,5 @@
-// The leading number of a text, in both of its syntaxes.
+// The number reader: the leading number of a text, in both of its syntaxes, read as the
+// settings and the tax declaration read it (blanks dropped first).
 
 #include <gtest/gtest.h>
 
@@ -6,14 +7,17 @@
 #include <cmath>
 #include <string>
 
-#include "core/LeadingNumber.h"
+#include "core/NumberReader.h"
 
 namespace {
 
-using core::LeadingNumber;
 using core::NumberSyntax;
 
-TEST(LeadingNumber, PlainDecimalStopsAtWhatCannotContinueIt) {
+double LeadingNumber(const QString& text, NumberSyntax syntax) {
+  return core::ReadLeadingNumber(core::WithoutBlanks(text), syntax).value;
+}
+
+TEST(NumberReader, PlainDecimalStopsAtWhatCannotContinueIt) {
   struct Case { const char* text; double value; } cases[] = {
       {"", 0},           {"cm3", 0},       {"1390", 1390},     {"1600.5", 1600.5},
       {"1 998 cm3", 1998}, {" \t1\n6 0 0", 1600}, {"2.000", 2},  {"2,000", 2},
@@ -31,7 +35,7 @@ TEST(LeadingNumber, PlainDecimalStopsAtWhatCannotContinueIt) {
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(LeadingNumber, ExponentOrRadixReadsThemToo) {
+TEST(NumberReader, ExponentOrRadixReadsThemToo) {
   struct Case { const char* text; double value; } cases[] = {
       {"1E3", 1000}, {"1d2", 100},  {"2.5E-1", 0.25}, {"3E", 3},   {"3E+", 3},
       {"&H1F", 31},  {"&hff", 255}, {"&O17", 15},     {"&O19", 1}, {"&", 0},
@@ -42,7 +46,7 @@ TEST(LeadingNumber, ExponentOrRadixReadsThemToo) {
 
 // Texts far beyond a double's range give a value on the right side of every bound the
 // forms compare with, and nothing overflows or throws.
-TEST(LeadingNumber, HugeAndTinyTextsSaturate) {
+TEST(NumberReader, HugeAndTinyTextsSaturate) {
   const QString thousandDigits = QString(1000, QLatin1Char('9'));
   for (NumberSyntax syntax : {NumberSyntax::kPlainDecimal, NumberSyntax::kExponentOrRadix}) {
     EXPECT_GT(LeadingNumber(thousandDigits, syntax), 10000);
