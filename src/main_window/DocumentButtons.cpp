@@ -7,6 +7,7 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmAnexa.h"
 #include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
@@ -61,7 +62,7 @@ const Documents kDocuments = {
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,
     .frmPierdere = nullptr,
-    .frmAnexa = nullptr,
+    .frmAnexa = document_forms::ShowAnexa,
 };
 
 }  // namespace main_window
