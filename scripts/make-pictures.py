@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the four button pictures of the program (ok, cancel, exit, print) as small
-GIF files into img/, and the 16 x 16 pictures of the annex editor's toolbar into
-src/document_forms/pictures/ (built into the program). Run it again only to change
-them; the GIFs are kept in the repository."""
+"""Draws the pictures of the program: the four button pictures (ok, cancel, exit,
+print) as small GIF files and the coat of arms of the tax declaration's header
+(stema.bmp, 153 x 211 pixels, black and white) into img/, and the 16 x 16 pictures of
+the annex editor's toolbar into src/document_forms/pictures/ (built into the program).
+Run it again only to change them; the pictures are kept in the repository."""
 import math
 import os
 import struct
@@ -20,13 +21,14 @@ PALETTE = [
 ]
 
 
-def canvas():
-    return [[0] * SIZE for _ in range(SIZE)]
+def canvas(width=SIZE, height=SIZE):
+    return [[0] * width for _ in range(height)]
 
 
 def disk(img, cx, cy, r, colour):
-    for y in range(SIZE):
-        for x in range(SIZE):
+    height, width = len(img), len(img[0])
+    for y in range(max(0, int(cy - r) - 1), min(height, int(cy + r) + 2)):
+        for x in range(max(0, int(cx - r) - 1), min(width, int(cx + r) + 2)):
             if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r:
                 img[y][x] = colour
 
@@ -79,6 +81,86 @@ def print_():
     rect(img, 6, 16, 17, 21, 5)          # paper coming out
     img[11][18] = 2
     return img
+
+
+def stema():
+    """A coat of arms of our own: a mural crown over a shield that holds a castle of
+    three towers standing on waves. 1 is black, 0 white."""
+    w, h = 153, 211
+    img = canvas(w, h)
+
+    def fill(x0, y0, x1, y1, colour=1):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                img[y][x] = colour
+
+    # The crown: a band with five merlons and a gate in each of its three towers.
+    fill(24, 34, 128, 46)
+    for i in range(5):
+        x = 24 + i * 22
+        fill(x, 14, x + 15, 33)
+        fill(x + 2, 8, x + 4, 13)
+        fill(x + 11, 8, x + 13, 13)
+    for x in (46, 68, 90):
+        fill(x + 5, 22, x + 10, 33, 0)
+    for x in range(28, 126, 8):
+        fill(x, 38, x + 3, 42, 0)
+
+    # The shield: straight sides down to y 140, then two arcs meeting in a point.
+    def inside(x, y, inset):
+        top, left, right, bottom = 54 + inset, 10 + inset, 142 - inset, 204 - inset
+        if y < top or x < left or x > right:
+            return False
+        if y <= 140:
+            return True
+        # Below 140 the sides curve in towards the point at the bottom centre.
+        t = (y - 140) / (bottom - 140)
+        if t > 1:
+            return False
+        half = (right - left) / 2 * math.sqrt(max(0.0, 1 - t * t))
+        return abs(x - 76) <= half
+
+    for y in range(h):
+        for x in range(w):
+            if inside(x, y, 0) and not inside(x, y, 4):
+                img[y][x] = 1
+            elif inside(x, y, 8) and not inside(x, y, 9):
+                img[y][x] = 1
+
+    # The castle: a wall with a gate, three towers with battlements and windows.
+    fill(34, 112, 118, 150)
+    fill(66, 124, 86, 150, 0)
+    disk(img, 76.5, 125, 10, 0)
+    for x0, top in ((30, 84), (62, 74), (98, 84)):
+        width = 24 if x0 != 62 else 28
+        fill(x0, top, x0 + width, 112)
+        for k in range(0, width, 8):
+            fill(x0 + k, top - 8, x0 + k + 4, top - 1)
+        fill(x0 + width // 2 - 2, top + 10, x0 + width // 2 + 2, top + 22, 0)
+    # The waves under it.
+    for base in (160, 172):
+        points = [(22 + i * 2, base + 3 * math.sin(i * 2 * math.pi / 18)) for i in range(55)]
+        line(img, points, 1.6, 1)
+    return img
+
+
+def bmp(img):
+    """A black-and-white BMP: two palette entries, rows bottom up, each padded to four
+    bytes."""
+    height, width = len(img), len(img[0])
+    stride = (width + 31) // 32 * 4
+    pixels = bytearray()
+    for row in reversed(img):
+        bits = bytearray(stride)
+        for x, p in enumerate(row):
+            if not p:  # palette entry 1 is white
+                bits[x // 8] |= 0x80 >> (x % 8)
+        pixels += bits
+    offset = 14 + 40 + 8
+    data = b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset)
+    data += struct.pack("<IiiHHIIiiII", 40, width, height, 1, 1, 0, len(pixels), 3780, 3780, 2, 2)
+    data += bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    return data + bytes(pixels)
 
 
 def lzw(pixels, min_size):
@@ -346,6 +428,8 @@ def main():
     for name, draw in (("ok", ok), ("cancel", cancel), ("exit", exit_), ("print", print_)):
         with open(os.path.join(folder, name + ".gif"), "wb") as f:
             f.write(gif(draw()))
+    with open(os.path.join(folder, "stema.bmp"), "wb") as f:
+        f.write(bmp(stema()))
     folder = os.path.join(here, "..", "src", "document_forms", "pictures")
     os.makedirs(folder, exist_ok=True)
     for name, drawing in TOOLBAR.items():

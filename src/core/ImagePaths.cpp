@@ -9,7 +9,8 @@ namespace core::images {
 void LoadImagePaths() {
   struct Picture { const char* file; QString* path; };
   const Picture pictures[] = {
-      {"cancel.gif", &ImgCancel}, {"exit.gif", &ImgExit}, {"ok.gif", &ImgOk}, {"print.gif", &ImgPrint}};
+      {"cancel.gif", &ImgCancel}, {"exit.gif", &ImgExit}, {"ok.gif", &ImgOk}, {"print.gif", &ImgPrint},
+      {"stema.bmp", &ImgStema}};
   for (const Picture& p : pictures) {
     const QString path = AppPath + QStringLiteral("/img/") + QLatin1String(p.file);
     *p.path = FileExists(path) ? path : QString();

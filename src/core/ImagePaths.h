@@ -1,6 +1,7 @@
 #pragma once
-// Full paths of the button pictures found under the program folder's img/ at start-up;
-// empty when the file was not there.
+// Full paths of the pictures found under the program folder's img/ at start-up: the
+// button pictures and the coat of arms of the tax declaration; empty when the file was
+// not there.
 
 #include <QString>
 
@@ -10,6 +11,7 @@ inline QString ImgOk;
 inline QString ImgCancel;
 inline QString ImgExit;
 inline QString ImgPrint;
+inline QString ImgStema;  // stema.bmp, 153 x 211 pixels, black and white
 
 // For each picture whose file under AppPath/img/ can be opened for reading, its full
 // path; the others stay empty. Called once at start-up.

@@ -31,10 +31,11 @@ locale_t CLocale() {
 
 }  // namespace
 
-LeadingNumber ReadLeadingNumber(QStringView text) {
+LeadingNumber ReadLeadingNumber(QStringView text, NumberSyntax syntax) {
   LeadingNumber out;
+  const bool extended = syntax == NumberSyntax::kExponentOrRadix;
   // "&H" and "&O": a whole number in base 16 or 8.
-  if (text.size() >= 2 && text[0] == QLatin1Char('&') && (Is(text, 1, 'h') || Is(text, 1, 'o'))) {
+  if (extended && text.size() >= 2 && text[0] == QLatin1Char('&') && (Is(text, 1, 'h') || Is(text, 1, 'o'))) {
     const int base = Is(text, 1, 'h') ? 16 : 8;
     qsizetype i = 2;
     for (int d; i < text.size() && (d = DigitValue(text[i], base)) >= 0; ++i) out.value = out.value * base + d;
@@ -55,7 +56,7 @@ LeadingNumber ReadLeadingNumber(QStringView text) {
   if (!digits) return out;  // a sign or a point alone is no number
   qsizetype end = i;
   // The exponent counts only with at least one digit.
-  if (Is(text, i, 'e') || Is(text, i, 'd')) {
+  if (extended && (Is(text, i, 'e') || Is(text, i, 'd'))) {
     qsizetype j = i + 1;
     if (j < text.size() && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-'))) ++j;
     if (IsDecimalDigit(text, j)) {
@@ -72,6 +73,14 @@ LeadingNumber ReadLeadingNumber(QStringView text) {
   out.found = true;
   out.length = end;
   return out;
+}
+
+QString WithoutBlanks(const QString& text) {
+  QString kept;
+  kept.reserve(text.size());
+  for (QChar c : text)
+    if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')) kept += c;
+  return kept;
 }
 
 bool ReadWholeNumber(const QString& text, double& value) {

@@ -19,11 +19,7 @@ void LoadFlag(const char* key, bool& value) {
 }  // namespace
 
 RoundedNumber NumberRule(const QString& text) {
-  QString kept;
-  kept.reserve(text.size());
-  for (QChar c : text)
-    if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')) kept += c;
-  const double number = ReadLeadingNumber(kept).value;
+  const double number = ReadLeadingNumber(WithoutBlanks(text)).value;
 
   RoundedNumber out;
   out.value = std::isfinite(number) ? std::nearbyint(number) : number;  // halves to even
@@ -58,6 +54,7 @@ void LoadSettings() {
   LoadFlag("ContractInGrid", ContractInGrid);
   LoadFlag("UsesBD", UsesBD);
   CuloareFocus = platform::GetSetting(kApplication, kSection, QStringLiteral("CuloareFocus"));
+  TelefonImpozite = platform::GetSetting(kApplication, kSection, QStringLiteral("TelefonImpozite"));
 }
 
 }  // namespace core::settings

@@ -24,21 +24,22 @@ inline qint16 TopFPV = 0, LeftFPV = 0;
 inline bool ContractInGrid = false;
 inline bool UsesBD = false;
 inline QString CuloareFocus;  // empty, or red + 256 * green + 65536 * blue as decimal text
+// The local tax office's telephone number with its extension, as the header of the tax
+// declaration prints it after "tel./fax"; empty until an office sets it.
+inline QString TelefonImpozite;
 
 // The application and section of these entries in the settings store.
 inline const QString kApplication = QStringLiteral("Velorast");
 inline const QString kSection = QStringLiteral("Par");
 
 // Reads every entry of section "Par" into the values above: the printer names and the
-// colour unchanged, the offsets by NumberRule (0 when the rounded value does not fit),
-// the flags by FlagRule.
+// colour and the telephone unchanged, the offsets by NumberRule (0 when the rounded value
+// does not fit), the flags by FlagRule.
 void LoadSettings();
 
-// A stored text read as a number: blanks, tabs and line feeds are dropped wherever they
-// stand; the longest leading number is taken (a sign, digits, one decimal point, an
-// exponent with "E" or "D"; or "&H" / "&O" and hexadecimal / octal digits), the rest is
-// ignored; no number gives 0. The point is the decimal separator whatever the locale.
-// The value is rounded to a whole number, a half to the even neighbour.
+// A stored text read as a number: blanks, tabs and line feeds dropped wherever they
+// stand, then its leading number (core/NumberReader.h) with an exponent or a radix
+// prefix allowed, rounded to a whole number, a half to the even neighbour.
 struct RoundedNumber {
   double value = 0;     // the rounded whole number
   bool fits16 = true;   // whether it lies in -32768..32767

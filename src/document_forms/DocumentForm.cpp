@@ -124,6 +124,7 @@ void DocumentForm::LayOut() {
           widget = box;
         } else {
           auto* memo = new platform::FormMemoBox(this);
+          memo->SetEnterMovesOn(page_.boxFocus != BoxFocus::kNone);  // Enter is the Tab key
           connect(memo, &platform::FormMemoBox::GotFocus, this, [this, index] { txt_GotFocus(index); });
           connect(memo, &platform::FormMemoBox::KeyDown, this,
                   [this, index](int key, Qt::KeyboardModifiers shift) { txt_KeyDown(index, key, shift); });
@@ -383,7 +384,7 @@ void DocumentForm::ShiftControls(double leftMm, double topMm) {
 void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
   for (platform::PageControl* control : controls_) {
     const QWidget* widget = control->Widget();
-    if (widget->isHidden() || qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget))
+    if (widget->isHidden() || (qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget)))
       continue;
     control->PaintOnPaper(painter, scale);
   }

@@ -62,6 +62,7 @@
 #include <vector>
 
 #include "core/CaseBoxes.h"
+#include "document_forms/BoxCopies.h"
 #include "document_forms/PageTable.h"
 #include "platform/Forms.h"
 #include "platform/PageControls.h"
@@ -88,12 +89,6 @@ double KeepInViewTop(double windowTop, double controlTop, double height, double 
 // The message shown when a print fails with `number`, `description` and `source`.
 QString PrintFailureMessage(int number, const QString& description, const QString& source);
 inline const QString kPrinterNotConnected = QStringLiteral("E posibil ca imprimanta sa nu fie conectata la calculator");
-
-// One box of a fill copied from a main-window box: box `box` takes the text of `from`.
-struct BoxCopy {
-  int box;
-  core::BoxRef from;
-};
 
 class DocumentForm : public QWidget {
   Q_OBJECT

@@ -11,6 +11,9 @@
 #include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
 #include "document_forms/frmProvizorie.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
@@ -45,14 +48,14 @@ const Documents kDocuments = {
     .LayoutCertifRadiere = grid_documents::LayoutCertifRadiere,
     .LayoutCVCertifRadiere = grid_documents::LayoutCVCertifRadiere,
     .LayoutEvidenta = grid_documents::LayoutEvidenta,
-    .frmFisa2 = nullptr,
+    .frmFisa2 = document_forms::Launch<document_forms::frmFisa2>,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = nullptr,
     .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
-    .frmImpuneF = nullptr,
-    .frmImpuneV = nullptr,
+    .frmImpuneF = document_forms::Launch<document_forms::frmImpuneF>,
+    .frmImpuneV = document_forms::Launch<document_forms::frmImpuneV>,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
     .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,

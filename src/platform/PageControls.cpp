@@ -251,6 +251,10 @@ void FormMemoBox::focusInEvent(QFocusEvent* event) {
 
 void FormMemoBox::keyPressEvent(QKeyEvent* event) {
   emit KeyDown(KeyCode(event->key()), event->modifiers());
+  if (enterMovesOn_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    event->accept();
+    return;
+  }
   MultiLineTextBox::keyPressEvent(event);
 }
 

@@ -179,6 +179,9 @@ class FormMemoBox : public MultiLineTextBox, public PageControl {
   QWidget* Widget() override { return this; }
   void SelectToLineEnd();
   void PaintOnPaper(QPainter& painter, double scale) const override;
+  // On, Enter goes only to KeyDown (whose handler moves the focus on) and puts no line
+  // break into the box.
+  void SetEnterMovesOn(bool on) { enterMovesOn_ = on; }
 
  signals:
   void GotFocus();
@@ -187,6 +190,9 @@ class FormMemoBox : public MultiLineTextBox, public PageControl {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool enterMovesOn_ = false;
 };
 
 // A check box drawn as the forms' check boxes are: a square, ticked or not, and its

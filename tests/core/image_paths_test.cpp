@@ -18,19 +18,20 @@ namespace {
 TEST(ImagePaths, ShippedPicturesAreFoundAndLoad) {
   core::AppPath = QCoreApplication::applicationDirPath();
   img::LoadImagePaths();
-  for (const QString* path : {&img::ImgOk, &img::ImgCancel, &img::ImgExit, &img::ImgPrint}) {
+  for (const QString* path : {&img::ImgOk, &img::ImgCancel, &img::ImgExit, &img::ImgPrint, &img::ImgStema}) {
     ASSERT_FALSE(path->isEmpty());
     EXPECT_FALSE(QPixmap(*path).isNull()) << path->toStdString();
   }
   EXPECT_EQ(img::ImgPrint, core::AppPath + "/img/print.gif");
+  EXPECT_EQ(QPixmap(img::ImgStema).size(), QSize(153, 211));
 }
 
 TEST(ImagePaths, AbsentOrUnreadablePicturesStayEmpty) {
   QTemporaryDir program;
   core::AppPath = program.path();
-  img::ImgOk = img::ImgCancel = img::ImgExit = img::ImgPrint = QStringLiteral("old");
+  img::ImgOk = img::ImgCancel = img::ImgExit = img::ImgPrint = img::ImgStema = QStringLiteral("old");
   img::LoadImagePaths();  // no img folder at all
-  for (const QString* path : {&img::ImgOk, &img::ImgCancel, &img::ImgExit, &img::ImgPrint})
+  for (const QString* path : {&img::ImgOk, &img::ImgCancel, &img::ImgExit, &img::ImgPrint, &img::ImgStema})
     EXPECT_TRUE(path->isEmpty());
 
   QDir(program.path()).mkdir(QStringLiteral("img"));

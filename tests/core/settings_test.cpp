@@ -55,7 +55,7 @@ TEST(Settings, NumberRuleAndFlagRule) {
 }
 
 void Reset() {
-  s::Acte = s::Fisa = s::CuloareFocus = QStringLiteral("old");
+  s::Acte = s::Fisa = s::CuloareFocus = s::TelefonImpozite = QStringLiteral("old");
   for (qint16* v : {&s::Top, &s::Left, &s::TopV, &s::LeftV, &s::TopCVRad, &s::LeftCVRad, &s::TopPF,
                     &s::LeftPF, &s::TopPJF, &s::LeftPJF, &s::TopPJV, &s::LeftPJV, &s::TopFPF,
                     &s::LeftFPF, &s::TopFPV, &s::LeftFPV})
@@ -70,6 +70,7 @@ TEST(Settings, FirstRunLoadsEmptyZeroAndFalse) {
   EXPECT_EQ(s::Acte, QString());
   EXPECT_EQ(s::Fisa, QString());
   EXPECT_EQ(s::CuloareFocus, QString());
+  EXPECT_EQ(s::TelefonImpozite, QString());
   EXPECT_EQ(s::Top, 0);
   EXPECT_EQ(s::LeftFPV, 0);
   EXPECT_FALSE(s::ContractInGrid);
@@ -89,6 +90,7 @@ TEST(Settings, EveryEntryLoadsIntoItsValue) {
   platform::SaveSetting("Velorast", "Par", "ContractInGrid", "True");
   platform::SaveSetting("Velorast", "Par", "UsesBD", "True");
   platform::SaveSetting("Velorast", "Par", "CuloareFocus", "255");
+  platform::SaveSetting("Velorast", "Par", "TelefonImpozite", "0244 123 456 int. 12");
   s::LoadSettings();
   const qint16 values[] = {s::Top,   s::Left,   s::TopV,   s::LeftV,   s::TopCVRad, s::LeftCVRad,
                            s::TopPF, s::LeftPF, s::TopPJF, s::LeftPJF, s::TopPJV,   s::LeftPJV,
@@ -99,6 +101,7 @@ TEST(Settings, EveryEntryLoadsIntoItsValue) {
   EXPECT_TRUE(s::ContractInGrid);
   EXPECT_TRUE(s::UsesBD);
   EXPECT_EQ(s::CuloareFocus, "255");
+  EXPECT_EQ(s::TelefonImpozite, "0244 123 456 int. 12");
 
   // A text from outside the program that no value can hold.
   platform::SaveSetting("Velorast", "Par", "Top", "70000");

@@ -4,13 +4,20 @@
 #include <QMdiSubWindow>
 #include <cstdio>
 
+#include "core/AppState.h"
+#include "core/ImagePaths.h"
 #include "core/MDIVelorast.h"
 #include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
 #include "document_forms/frmProvizorie.h"
+#include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
+#include "platform/TextBox.h"
 
 namespace snapshot {
 namespace {
@@ -43,6 +50,17 @@ bool Shoot(const QDir& folder, const char* name) {
   return ok;
 }
 
+// The back of the tax declaration places no passenger car: it is shot with the sample
+// vehicle typed as a goods vehicle, so that its first row shows.
+bool ShootImpuneV(const QDir& folder, const char* name) {
+  platform::TextBox* categoria = platform::Forms::Get<frmVelorast>()->txtCamp.at(0);
+  const QString sample = categoria->text();
+  categoria->setText(QStringLiteral("AUTOUTILITARA N1"));
+  const bool ok = Shoot<document_forms::frmImpuneV>(folder, name);
+  categoria->setText(sample);
+  return ok;
+}
+
 struct FormShot {
   const char* name;
   bool (*shoot)(const QDir&, const char*);
@@ -54,11 +72,17 @@ const FormShot kForms[] = {
     {"frmCertifVelorast", Shoot<document_forms::frmCertifVelorast>},
     {"frmProvizorie", Shoot<document_forms::frmProvizorie>},
     {"frmDeclTranscriere", Shoot<document_forms::frmDeclTranscriere>},
+    {"frmFisa2", Shoot<document_forms::frmFisa2>},
+    {"frmImpuneF", Shoot<document_forms::frmImpuneF>},
+    {"frmImpuneV", ShootImpuneV},
 };
 
 }  // namespace
 
 bool WriteFormPrints(const QDir& folder) {
+  // The pictures of the program folder (the tax declaration's coat of arms).
+  core::AppPath = QCoreApplication::applicationDirPath();
+  core::images::LoadImagePaths();
   // A client area tall enough for the whole page and its frame.
   core::MDIVelorast* mdi = platform::Forms::Get<core::MDIVelorast>();
   mdi->resize(1200, 1300);

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "AnexaPrints.h"
-#include "GridDocumentPrints.h"
 #include "FormPrints.h"
+#include "GridDocumentPrints.h"
 #include "SampleCase.h"
 #include "SheetPrints.h"
 #include "core/AppState.h"
@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
   ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
   ok = snapshot::WriteSheetBackPrints(*window, out) && ok;
   ok = snapshot::WriteGridDocumentPrints(*window, out) && ok;
+  ok = snapshot::WriteFormPrints(out) && ok;
 
   // The persons and vehicles lists after a search of every record, a row of each chosen.
   window->cmdCauta_Click();
@@ -85,7 +86,6 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
   }
-  ok = snapshot::WriteFormPrints(out) && ok;
   ok = snapshot::WriteAnexaPrints(out) && ok;
   return ok ? 0 : 1;
 }

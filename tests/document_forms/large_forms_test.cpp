@@ -1,0 +1,264 @@
+// The large forms as windows: the tax declaration's two landscape faces and the one-page
+// registration sheet, opened from a typed case, walked with Tab and Enter, and printed.
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "FormFixture.h"
+#include "FormPrintTest.h"
+#include "core/AppState.h"
+#include "core/Fonts.h"
+#include "core/ImagePaths.h"
+#include "core/Settings.h"
+#include "core/SheetPersonText.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
+
+namespace {
+
+using document_forms::frmFisa2;
+using document_forms::frmImpuneF;
+using document_forms::frmImpuneV;
+using testsupport::FormFixture;
+
+class LargeForms : public FormFixture {
+ protected:
+  void TearDown() override {
+    CloseForm<frmImpuneF>();
+    CloseForm<frmImpuneV>();
+    CloseForm<frmFisa2>();
+    FormFixture::TearDown();
+  }
+
+  // The widget that has the focus after Tab is pressed in `widget`.
+  static QWidget* TabFrom(QWidget* widget) {
+    widget->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    PressKey(widget, Qt::Key_Tab);
+    QApplication::processEvents();
+    return QApplication::focusWidget();
+  }
+};
+
+template <class T>
+T* Named(const document_forms::DocumentForm& form, const char* name, int index = -1) {
+  return form.Find<T>(QString::fromLatin1(name), index);
+}
+
+TEST_F(LargeForms, FrontOpensLandscapeFilledAndInItsLayoutFonts) {
+  core::fonts::FontDrav.setFamily(QStringLiteral("Courier New"));  // no box may take it
+  core::settings::TelefonImpozite = QStringLiteral("0244 100 200 int. 7");
+  case_.Type({{"CumparatorNume", "POPESCU ION"}, {"CumparatorCodFiscal", "  "}, {"CumparatorCNP", "1850331460012"},
+              {"Categoria", "AUTOTURISM M1"}, {"Cilindree", "1390"}, {"Marca", "DACIA"}, {"Tipul", "LOGAN"},
+              {"NrIdentificare", "UU1LSDAAH38765432"}, {"MotorSerie", "C123"}});
+  frmImpuneF* form = OpenForm<frmImpuneF>();
+  EXPECT_EQ(form->size(), QSize(platform::TwipsToPixels(16840), platform::TwipsToPixels(11907)));
+  EXPECT_EQ(form->windowTitle(), "Impunere fata");
+  EXPECT_EQ(form->BoxCount(), 133);
+  EXPECT_EQ(form->Text(0), "POPESCU ION");
+  EXPECT_EQ(form->Text(1), "1850331460012");
+  EXPECT_EQ(form->Text(114), "");
+  EXPECT_EQ(form->Text(17), "DACIA LOGAN");
+  EXPECT_EQ(form->Text(19), "765432");
+  EXPECT_EQ(form->Text(21), "1390");
+  EXPECT_EQ(Named<platform::FormLabel>(*form, "lblPers")->Caption(), " PERSOANE FIZICE");
+  EXPECT_EQ(Named<platform::FormLabel>(*form, "lblIBAN")->Caption(), "RO93TREZ2162116020201XXX");
+  EXPECT_EQ(Named<platform::FormLabel>(*form, "lblTelefon")->Caption(), "0244 100 200 int. 7");
+
+  // The layout's fonts: the page's own, and the totals' own.
+  EXPECT_EQ(form->BoxWidget(17)->font().family(), "MS Sans Serif");
+  EXPECT_DOUBLE_EQ(form->BoxWidget(17)->font().pointSizeF(), 8.25);
+  const QFont total = form->BoxWidget(73)->font();
+  EXPECT_EQ(total.family(), "Arial");
+  EXPECT_TRUE(total.bold());
+  EXPECT_DOUBLE_EQ(form->BoxWidget(63)->font().pointSizeF(), 6.75);
+  core::fonts::FontDrav = QFont();
+  core::settings::TelefonImpozite.clear();
+}
+
+TEST_F(LargeForms, FrontCoatOfArmsIsThePictureOrAPlainFrame) {
+  core::AppPath = QCoreApplication::applicationDirPath();
+  core::images::LoadImagePaths();
+  ASSERT_FALSE(core::images::ImgStema.isEmpty());
+  frmImpuneF* form = OpenForm<frmImpuneF>();
+  EXPECT_EQ(Named<platform::FormImage>(*form, "imgStema")->Picture().size(), QSize(153, 211));
+  EXPECT_TRUE(Named<platform::FormShape>(*form, "shpStema")->isHidden());
+  CloseForm<frmImpuneF>();
+
+  core::images::ImgStema = QStringLiteral("/nowhere/stema.bmp");
+  form = OpenForm<frmImpuneF>();
+  EXPECT_TRUE(Named<platform::FormImage>(*form, "imgStema")->Picture().isNull());
+  EXPECT_FALSE(Named<platform::FormShape>(*form, "shpStema")->isHidden());
+  core::images::ImgStema.clear();
+}
+
+// Tab runs the reading order and never reaches the closing block under the bottom edge.
+TEST_F(LargeForms, FrontTabOrderLeavesOutTheBoxesBelowTheSheet) {
+  frmImpuneF* form = OpenForm<frmImpuneF>();
+  EXPECT_EQ(QApplication::focusWidget(), form->BoxWidget(0));
+  EXPECT_EQ(TabFrom(form->BoxWidget(16)), form->BoxWidget(114));
+  EXPECT_EQ(TabFrom(form->BoxWidget(121)), form->BoxWidget(128));
+  EXPECT_EQ(TabFrom(form->BoxWidget(132)), form->BoxWidget(17));
+  EXPECT_EQ(TabFrom(form->BoxWidget(62)), form->BoxWidget(64));
+  EXPECT_EQ(TabFrom(form->BoxWidget(113)), form->cmdPrint(0));
+  EXPECT_EQ(TabFrom(form->cmdExit(1)), form->BoxWidget(63));
+  for (int index : {74, 75}) EXPECT_FALSE(form->BoxWidget(index)->focusPolicy() & Qt::TabFocus) << index;
+  // From the last box, Tab goes round to the first without landing below the sheet.
+  QWidget* next = TabFrom(form->BoxWidget(73));
+  EXPECT_NE(next, form->BoxWidget(74));
+  EXPECT_NE(next, form->BoxWidget(75));
+}
+
+TEST_F(LargeForms, BackHasItsGapsSingleButtonsAndNoBoxHandling) {
+  case_.Type({{"Categoria", "SEMIREMORCA O4"}, {"Marca", "SCHMITZ"}, {"Tipul", "S01"},
+              {"NrIdentificare", "WSM00000003123456"}, {"MasaTotalaMax", "39000"}, {"Cilindree", "1"}});
+  frmImpuneV* form = OpenForm<frmImpuneV>();
+  EXPECT_EQ(form->size(), QSize(platform::TwipsToPixels(16840), platform::TwipsToPixels(11907)));
+  EXPECT_EQ(form->windowTitle(), "Impunere verso");
+  EXPECT_EQ(form->BoxCount(), 69);
+  for (int gap : {45, 50, 55, 60}) EXPECT_EQ(form->Box(gap), nullptr) << gap;
+  EXPECT_EQ(form->Text(59), "SCHMITZ S01");
+  EXPECT_EQ(form->Text(57), "123456");
+  EXPECT_EQ(form->Text(56), "39000");
+  EXPECT_EQ(form->cmdPrint(0), nullptr);
+  ASSERT_NE(form->cmdPrint(), nullptr);
+  ASSERT_NE(form->cmdExit(), nullptr);
+
+  // A box that takes the focus selects nothing and Enter stays in it.
+  QWidget* box = form->BoxWidget(59);
+  box->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_FALSE(static_cast<platform::FormTextBox*>(box)->hasSelectedText());
+  PressKey(box, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), box);
+  // Table 1 by index, then table 2 row by row, then the buttons.
+  EXPECT_EQ(TabFrom(form->BoxWidget(44)), form->BoxWidget(59));
+  EXPECT_EQ(TabFrom(form->BoxWidget(56)), form->BoxWidget(54));
+  EXPECT_EQ(TabFrom(form->BoxWidget(61)), form->cmdPrint());
+
+  // Either button brings the page's top back.
+  form->SetTop(-900);
+  form->cmdExit()->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(form->Top(), 0);
+}
+
+TEST_F(LargeForms, SheetComposesBothPartiesAsTheSheetBackDoes) {
+  case_.Type({{"CumparatorNume", "POPESCU ION"}, {"CumparatorSerieBI", "RT"}, {"CumparatorNrBI", "123456"},
+              {"CumparatorCodFiscal", " "}, {"CumparatorCNP", "1850331460012"}, {"CumparatorLocalitate", "ARAD"},
+              {"VanzatorNume", "SC ALFA SRL"}, {"VanzatorRegCom", "J02/1/2001"}, {"VanzatorStrada", ""},
+              {"VanzatorNumar", "7"}, {"NrVelorastulare", "AR 01 ABC"}, {"NrOmologare", "B 1"},
+              {"AnFabricatie", "2008"}, {"Specificatii", "linia 1\r\nlinia 2"}});
+  frmFisa2* form = OpenForm<frmFisa2>();
+  EXPECT_EQ(form->size(), QSize(platform::TwipsToPixels(11907), platform::TwipsToPixels(16840)));
+  EXPECT_EQ(form->BoxCount(), 59);
+  for (core::SheetParty party : {core::SheetParty::Buyer, core::SheetParty::Seller}) {
+    const core::SheetPersonTexts texts = core::ComposeSheetPerson(case_, party);
+    const bool buyer = party == core::SheetParty::Buyer;
+    EXPECT_EQ(form->Text(buyer ? 1 : 9), texts.nameWithIdCard);
+    EXPECT_EQ(form->Text(buyer ? 4 : 10), texts.birthDateOrFiscalCode);
+    EXPECT_EQ(form->Text(buyer ? 6 : 11), texts.registerOrCnp.value_or(QString()));
+    EXPECT_EQ(form->Text(buyer ? 7 : 12), texts.address);
+  }
+  EXPECT_EQ(form->Text(1), "POPESCU ION\r\nRT    123456");
+  EXPECT_EQ(form->Text(4), "CUI:  ");
+  EXPECT_EQ(form->Text(6), "CNP: 1850331460012");
+  EXPECT_EQ(form->Text(7), "loc ARAD");
+  EXPECT_EQ(form->Text(12), "nr 7");  // nothing of the buyer's address
+  EXPECT_EQ(form->Text(8), "AR 01 ABC");
+  EXPECT_EQ(form->Text(17), "B 1   2008");
+  EXPECT_EQ(form->Text(58), "linia 1\r\nlinia 2");
+  EXPECT_EQ(Named<platform::FormLabel>(*form, "lblTipVelorastulare")->Caption(), core::kRegistrationTypeCaption);
+}
+
+TEST_F(LargeForms, SheetWithAnEmptyCaseLeavesOnlyThreeBlanks) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  QStringList expected(59, QString());
+  expected[17] = QStringLiteral("   ");
+  EXPECT_EQ(Texts(*form), expected);
+}
+
+// The five boxes of several lines, each in its own font (FontDrav's face, the layout's
+// size); Enter moves on from them as from the others and puts no line break into them.
+TEST_F(LargeForms, SheetMultiLineBoxesTakeEnterAsTab) {
+  core::fonts::FontDrav.setFamily(QStringLiteral("Times New Roman"));
+  case_.Type({{"CumparatorNume", "POPESCU ION"}});
+  frmFisa2* form = OpenForm<frmFisa2>();
+  const struct { int box; double points; } memos[] = {{1, 9}, {7, 8.25}, {9, 9}, {12, 8.25}, {58, 8.25}};
+  for (const auto& memo : memos) {
+    auto* widget = qobject_cast<platform::FormMemoBox*>(form->BoxWidget(memo.box));
+    ASSERT_NE(widget, nullptr) << memo.box;
+    EXPECT_EQ(widget->font().family(), "Times New Roman") << memo.box;
+    EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), memo.points) << memo.box;
+  }
+  EXPECT_DOUBLE_EQ(form->BoxWidget(51)->font().pointSizeF(), 9.75);
+  EXPECT_EQ(qobject_cast<platform::FormMemoBox*>(form->BoxWidget(2)), nullptr);
+  core::fonts::FontDrav = QFont();
+
+  QWidget* name = form->BoxWidget(1);
+  name->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  PressKey(name, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), form->BoxWidget(2));
+  EXPECT_EQ(form->Text(1), "POPESCU ION");
+  QWidget* modifications = form->BoxWidget(58);
+  modifications->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  PressKey(modifications, Qt::Key_Enter);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), form->cmdPrint(1));
+  EXPECT_EQ(form->Text(58), "");
+}
+
+// The bottom pair brings itself into view by the boxes' rule; the top pair goes back to
+// the page's top.
+TEST_F(LargeForms, SheetBottomButtonsKeepThemselvesInView) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  form->SetTop(0);
+  form->cmdPrint(1)->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  // c = 15990 > 6000 - 405 - 700: Top = 0 - (15990 - 6000) - 405 - 700.
+  EXPECT_EQ(form->Top(), -(15990 - kClientHeight) - 405 - 700);
+  form->cmdExit(0)->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(form->Top(), 0);
+}
+
+TEST_F(LargeForms, FrontPrintsOneLandscapePageWithItsLabelsInPlace) {
+  testsupport::ExpectFormPrintsAtItsPlaces<frmImpuneF>(
+      *this, {{"ROMANIA", 13080, 1170}, {"Serviciul", 11910, 1830}, {"Sectiunea", 4470, 4770},
+              {"TOTAL", 3420, 11580}, {"Contribuabilul/imputernicit", 750, 1140}});
+}
+
+TEST_F(LargeForms, BackPrintsOneLandscapePageWithItsLabelsInPlace) {
+  testsupport::ExpectFormPrintsAtItsPlaces<frmImpuneV>(
+      *this, {{"Tractoare", 570, 1620}, {"Subsemnatul,", 3090, 7650}, {"Act", 540, 10710},
+              {"Masa", 7470, 4380}});
+}
+
+TEST_F(LargeForms, SheetPrintsOnePortraitPageWithItsLabelsInPlace) {
+  testsupport::ExpectFormPrintsAtItsPlaces<frmFisa2>(
+      *this, {{"2.Detinatorul:", 1320, 1110}, {"VAMA", 1380, 4560}, {"DATE", 4980, 10110},
+              {"Categoria", 1020, 10440}, {"Modificari", 720, 14970}, {"Act", 720, 16140}});
+}
+
+// What lies under the bottom edge of a landscape page never reaches the paper.
+TEST_F(LargeForms, FrontClosingBlockStaysOffThePaper) {
+  frmImpuneF* form = OpenForm<frmImpuneF>();
+  form->SetText(74, QStringLiteral("MARCA74"));
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("front.pdf"));
+  form->PrintToPdf(pdf);
+  const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_NE(pages[0].Find(QStringLiteral("TOTAL")), nullptr);
+  for (const char* word : {"DIRECTOR,", "NOTA:", "L.S.", "MARCA74"})
+    EXPECT_EQ(pages[0].Find(QString::fromLatin1(word)), nullptr) << word;
+}
+
+}  // namespace
