@@ -101,11 +101,11 @@ void CheckBox::Paint(QPainter& p, const QRectF& place, double px) const {
 
   if (value_) {
     QPainterPath tick;
-    tick.moveTo(o + QPointF(3.5, 6.5) * px);
-    tick.lineTo(o + QPointF(5.5, 8.5) * px);
-    tick.lineTo(o + QPointF(9.5, 4.5) * px);
+    tick.moveTo(o + QPointF(3.0, 6.5) * px);
+    tick.lineTo(o + QPointF(5.5, 9.0) * px);
+    tick.lineTo(o + QPointF(10.0, 4.0) * px);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(Qt::black, 1.8 * px, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(Qt::black, 2.0 * px, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tick);
   }
