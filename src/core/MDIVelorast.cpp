@@ -42,6 +42,9 @@ MDIVelorast::MDIVelorast() : workspace_(new QMdiArea(this)) {
   setObjectName(QStringLiteral("MDIVelorast"));
   setWindowTitle(QStringLiteral("Velorastulare autovehicule"));
   workspace_->setBackground(QApplication::palette().brush(QPalette::Dark));
+  // The area never scrolls: a page window taller than the area scrolls by its own Top.
+  workspace_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  workspace_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setCentralWidget(workspace_);
   menuBar()->setNativeMenuBar(false);
   connect(workspace_, &QMdiArea::subWindowActivated, this, &MDIVelorast::ShowMenusOf);

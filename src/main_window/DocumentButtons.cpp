@@ -7,6 +7,7 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmDeclVelorast.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -37,7 +38,7 @@ const Documents kDocuments = {
     .LayoutEvidenta = nullptr,
     .frmFisa2 = nullptr,
     .frmCVRad = nullptr,
-    .frmDeclVelorast = nullptr,
+    .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = nullptr,
     .frmCerRadiere = nullptr,
     .frmDeclTranscriere = nullptr,

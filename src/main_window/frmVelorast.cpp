@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "core/CaseWindow.h"
 #include "core/AppState.h"
 #include "core/ErrorGuard.h"
 #include "core/FocusColour.h"
@@ -59,9 +60,13 @@ frmVelorast::frmVelorast(QWidget* parent) : QWidget(parent) {
   CreateWindowControls();
   ConnectHandlers();
   Form_Load();
+  // The document forms read the case from here and show this window when they close.
+  core::RegisterCaseWindow(this, this);
 }
 
-frmVelorast::~frmVelorast() = default;
+frmVelorast::~frmVelorast() {
+  if (core::CaseWindow() == this) core::RegisterCaseWindow(nullptr, nullptr);
+}
 
 frmVelorast* frmVelorast::Load() {
   try {

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "platform/PaperCodes.h"
 #include "platform/Printers.h"
 #include "platform/RuntimeError.h"
 #include "report_grid/PageRenderer.h"
@@ -33,15 +34,7 @@ void PaintOn(QPrinter& printer, const ReportGrid& grid) {
 
 }  // namespace
 
-QPageSize PageSizeOf(int paperCode) {
-  switch (paperCode) {
-    case kPaperLetter: return QPageSize(QPageSize::Letter);
-    case kPaperLegal: return QPageSize(QPageSize::Legal);
-    case kPaperA3: return QPageSize(QPageSize::A3);
-    case kPaperA5: return QPageSize(QPageSize::A5);
-    default: return QPageSize(QPageSize::A4);
-  }
-}
+QPageSize PageSizeOf(int paperCode) { return platform::PageSizeOf(paperCode); }
 
 void SetUpPrinter(QPrinter& printer, const PageSettings& page) {
   printer.setFullPage(true);

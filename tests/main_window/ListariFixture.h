@@ -3,6 +3,7 @@
 // a fixture database, the settings that the path reads restored after each test, no
 // dialog shown, and the sheet font a known one.
 
+#include <QMdiArea>
 #include <QApplication>
 #include <QCheckBox>
 #include "platform/MultiLineTextBox.h"
@@ -47,6 +48,9 @@ class ListariPane : public testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
+    // The document forms a button opened close first, as the clerk would close them.
+    if (auto* mdi = platform::Forms::IfLoaded<core::MDIVelorast>()) mdi->Workspace()->closeAllSubWindows();
+    QApplication::processEvents();
     platform::Forms::Unload<frmVelorast>();
     core::BazaDate.reset();
     core::fonts::FontFisa = savedFont_;

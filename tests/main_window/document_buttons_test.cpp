@@ -3,8 +3,10 @@
 // a layout shown without losing the case.
 
 #include <gtest/gtest.h>
+#include <functional>
 
 #include "ListariFixture.h"
+#include "document_forms/frmDeclVelorast.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
 
@@ -58,6 +60,36 @@ TEST_F(ListariPane, EachButtonSetsTheFlagsOfItsDocument) {
   }
 }
 
+// A form button hides the main window and opens its form filled from the boxes; the
+// form's closing brings the main window back.
+TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
+  struct Case {
+    platform::CommandButton* frmVelorast::*button;
+    std::function<document_forms::DocumentForm*()> loaded;
+    int buyerBox;
+  };
+  const Case cases[] = {
+      {&frmVelorast::cmdVelorastulare, [] { return platform::Forms::IfLoaded<document_forms::frmDeclVelorast>(); }, 0},
+  };
+  for (const Case& c : cases) {
+    w->txtVerso[1]->setText(QStringLiteral("POPESCU ION"));
+    (w->*c.button)->click();
+    QApplication::processEvents();
+    const QString name = (w->*c.button)->objectName();
+    EXPECT_FALSE(w->isVisible()) << name.toStdString();
+    document_forms::DocumentForm* form = c.loaded();
+    ASSERT_NE(form, nullptr) << name.toStdString();
+    EXPECT_FALSE(form->isHidden());
+    EXPECT_EQ(form->Text(c.buyerBox), QStringLiteral("POPESCU ION")) << name.toStdString();
+    EXPECT_DOUBLE_EQ(form->Left(), 10);
+    EXPECT_DOUBLE_EQ(form->Top(), 0);
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->isVisible()) << name.toStdString();
+    EXPECT_EQ(c.loaded(), nullptr);
+  }
+}
+
 TEST_F(ListariPane, FisaFataLaysTheCompleteSheetOnlyWhenTheBoxIsTicked) {
   FillVehicle();
   struct Case {
@@ -90,7 +122,7 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   core::settings::ContractInGrid = true;
   for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
                       &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdFisaComplet,
-                      &frmVelorast::cmdVelorastulare, &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
+                      &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
     (w->*button)->click();
     EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();
     EXPECT_EQ(Grid().Rows(), 37);

@@ -1,0 +1,414 @@
+#include "document_forms/DocumentForm.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QTimer>
+#include <cmath>
+
+#include "core/CaseWindow.h"
+#include "core/Fonts.h"
+#include "core/MDIVelorast.h"
+#include "document_forms/PagePrinting.h"
+#include "platform/Clock.h"
+#include "platform/FormPrinter.h"
+#include "platform/KeyCodes.h"
+#include "platform/Keystrokes.h"
+#include "platform/Twips.h"
+
+namespace document_forms {
+namespace {
+
+// KeepInView's margins, in twips.
+constexpr double kBottomMargin = 700;
+constexpr double kTopLimit = 100;
+constexpr double kTopMargin = 450;
+
+QFont FontOf(const Font& font, const Font& pageFont) {
+  const Font& f = font.face ? font : pageFont;
+  QFont out{QString::fromLatin1(f.face)};
+  out.setPointSizeF(f.size > 0 ? f.size : 8.25);
+  out.setBold(f.bold);
+  out.setItalic(f.italic);
+  out.setUnderline(f.underline);
+  return out;
+}
+
+// A row of full stops about as wide as `width` twips in `font`.
+QString DotsFor(double width, const QFont& font) {
+  const double dot = QFontMetricsF(font).horizontalAdvance(QLatin1Char('.')) * platform::kTwipsPerPixel;
+  const int count = dot > 0 ? std::max(1, static_cast<int>(width / dot)) : 1;
+  return QString(count, QLatin1Char('.'));
+}
+
+bool IsFocusReturn(const QFocusEvent* event) {
+  return event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
+}
+
+core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
+
+}  // namespace
+
+double KeepInViewTop(double windowTop, double controlTop, double height, double scaleHeight) {
+  // The control's top edge in the client area, to whole twips, halves to the even one.
+  const double c = std::nearbyint(controlTop + windowTop);
+  if (c > scaleHeight - height - kBottomMargin) return windowTop - (c - scaleHeight) - height - kBottomMargin;
+  if (c < kTopLimit) return windowTop - c + kTopMargin;
+  return windowTop;
+}
+
+QString PrintFailureMessage(int number, const QString& description, const QString& source) {
+  if (number == platform::kErrCannotPrintPage) return kPrinterNotConnected;
+  return QStringLiteral("%1 %2 %3").arg(number).arg(description, source);
+}
+
+DocumentForm::DocumentForm(const Page& page) : page_(page) {
+  setWindowTitle(QString::fromUtf8(page_.caption));
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setFont(FontOf(page_.pageFont, page_.pageFont));
+  LayOut();
+  SetTabOrder();
+}
+
+DocumentForm::~DocumentForm() = default;
+
+// ---- The page laid out from its table
+
+void DocumentForm::LayOut() {
+  const QFont pageFont = font();
+  for (const Item& item : page_.items) {
+    const QFont itemFont = FontOf(item.font, page_.pageFont);
+    const QRectF place(item.left, item.top, item.width, item.height);
+    platform::PageControl* control = nullptr;
+    switch (item.kind) {
+      case Kind::kLabel: {
+        auto* label = new platform::FormLabel(this, QString::fromUtf8(item.text ? item.text : ""), itemFont, item.align);
+        label->SetWordWrap(item.wrap);
+        control = label;
+        break;
+      }
+      case Kind::kDots:
+        control = new platform::FormLabel(this, DotsFor(item.width, pageFont), pageFont);
+        break;
+      case Kind::kLine: {
+        auto* line = new platform::FormLine(this, item.left, item.top, item.width, item.height, item.border, item.dotted);
+        controls_.push_back(line);
+        if (item.name) byName_[{QString::fromLatin1(item.name), item.index}] = line;
+        continue;  // a line places itself from its ends
+      }
+      case Kind::kShape:
+        control = new platform::FormShape(this, item.shape, item.border, item.filled);
+        break;
+      case Kind::kImage:
+        control = new platform::FormImage(this);
+        break;
+      case Kind::kBox:
+      case Kind::kMemo: {
+        const int index = item.index;
+        QWidget* widget = nullptr;
+        if (item.kind == Kind::kBox) {
+          auto* box = new platform::FormTextBox(this, item.align);
+          connect(box, &platform::TextBox::GotFocus, this, [this, index] { txt_GotFocus(index); });
+          connect(box, &platform::TextBox::KeyDown, this,
+                  [this, index](int key, Qt::KeyboardModifiers shift) { txt_KeyDown(index, key, shift); });
+          control = box;
+          widget = box;
+        } else {
+          auto* memo = new platform::FormMemoBox(this);
+          connect(memo, &platform::FormMemoBox::GotFocus, this, [this, index] { txt_GotFocus(index); });
+          connect(memo, &platform::FormMemoBox::KeyDown, this,
+                  [this, index](int key, Qt::KeyboardModifiers shift) { txt_KeyDown(index, key, shift); });
+          control = memo;
+          widget = memo;
+        }
+        widget->setFont(itemFont);
+        if (index >= static_cast<int>(boxes_.size())) boxes_.resize(index + 1, nullptr);
+        boxes_[index] = control;
+        byName_[{QString::fromLatin1(page_.boxArray), index}] = control;
+        break;
+      }
+      case Kind::kCheck:
+        control = new platform::FormCheckBox(this, QString::fromUtf8(item.text ? item.text : ""), itemFont);
+        break;
+      case Kind::kCombo: {
+        auto* combo = new platform::FormComboBox(this);
+        combo->setFont(itemFont);
+        control = combo;
+        break;
+      }
+      case Kind::kButton: {
+        auto* button = new platform::FormButton(this, QString::fromUtf8(item.text ? item.text : ""));
+        button->installEventFilter(this);
+        const QString name = QString::fromLatin1(item.name ? item.name : "");
+        const int index = item.index;
+        if (name == QLatin1String("cmdPrint"))
+          connect(button, &QAbstractButton::clicked, this, [this, index] { cmdPrint_Click(index); });
+        else if (name == QLatin1String("cmdExit"))
+          connect(button, &QAbstractButton::clicked, this, [this, index] { cmdExit_Click(index); });
+        control = button;
+        break;
+      }
+    }
+    QWidget* widget = control->Widget();
+    if (item.kind == Kind::kLabel || item.kind == Kind::kDots || item.kind == Kind::kShape ||
+        item.kind == Kind::kImage)
+      widget->setFocusPolicy(Qt::NoFocus);
+    control->SetTwips(place);
+    controls_.push_back(control);
+    if (item.name) byName_[{QString::fromLatin1(item.name), item.index}] = control;
+  }
+}
+
+void DocumentForm::SetTabOrder() {
+  std::vector<QWidget*> order;
+  auto add = [&](platform::PageControl* control) {
+    if (control) order.push_back(control->Widget());
+  };
+  if (!page_.tabOrder.empty()) {
+    for (const TabStop& stop : page_.tabOrder) add(Control(QString::fromLatin1(stop.name), stop.index));
+  } else {
+    for (platform::PageControl* box : boxes_) add(box);
+    for (int index : {0, 1, -1}) {
+      add(cmdPrint(index));
+      add(cmdExit(index));
+    }
+  }
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+platform::PageControl* DocumentForm::Control(const QString& name, int index) const {
+  const auto it = byName_.find({name, index});
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+platform::PageControl* DocumentForm::Box(int index) const {
+  return index >= 0 && index < BoxCount() ? boxes_[index] : nullptr;
+}
+
+QWidget* DocumentForm::BoxWidget(int index) const {
+  platform::PageControl* box = Box(index);
+  return box ? box->Widget() : nullptr;
+}
+
+QString DocumentForm::Text(int index) const {
+  QWidget* widget = BoxWidget(index);
+  if (auto* box = qobject_cast<platform::FormTextBox*>(widget)) return box->Text();
+  if (auto* memo = qobject_cast<platform::FormMemoBox*>(widget)) return memo->Text();
+  return {};
+}
+
+void DocumentForm::SetText(int index, const QString& text) {
+  QWidget* widget = BoxWidget(index);
+  if (auto* box = qobject_cast<platform::FormTextBox*>(widget)) box->SetText(text);
+  else if (auto* memo = qobject_cast<platform::FormMemoBox*>(widget)) memo->SetText(text);
+}
+
+int DocumentForm::IndexOfBox(const QWidget* widget) const {
+  for (int i = 0; i < BoxCount(); ++i)
+    if (boxes_[i] && boxes_[i]->Widget() == widget) return i;
+  return -1;
+}
+
+QSize DocumentForm::PagePixels() const {
+  const bool landscape = page_.orientation == platform::kLandscape;
+  return {platform::TwipsToPixels(landscape ? kA4LongTwips : kA4ShortTwips),
+          platform::TwipsToPixels(landscape ? kA4ShortTwips : kA4LongTwips)};
+}
+
+// ---- Loading, opening, unloading
+
+void DocumentForm::Form_Load() {
+  setFixedSize(PagePixels());  // height, then width, as one: the A4 page
+  LoadExtras();
+  if (page_.boxesTakeFontDrav) {
+    const QString face = core::fonts::CreatedOnFirstUse(core::fonts::FontDrav).family();
+    for (platform::PageControl* box : boxes_) {
+      if (!box) continue;
+      QFont f = box->Widget()->font();
+      f.setFamily(face);
+      box->Widget()->setFont(f);
+    }
+  }
+  FillFields();
+
+  // A child of the MDI parent, shown once loaded, its frame around the page.
+  QMdiSubWindow* frame = Mdi()->AddChild(this);
+  frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  frame->setOption(QMdiSubWindow::RubberBandMove, false);
+  show();
+  frame->show();
+  frame->adjustSize();
+  const QSize shortBy = PagePixels() - size();
+  if (!shortBy.isNull()) frame->resize(frame->size() + shortBy);
+  frame->setFixedSize(frame->size());
+  left_ = platform::PixelsToTwips(frame->x());
+  top_ = platform::PixelsToTwips(frame->y());
+}
+
+QMdiSubWindow* DocumentForm::Frame() const { return Mdi()->ChildFrame(this); }
+
+double DocumentForm::Left() const {
+  QMdiSubWindow* frame = Frame();
+  if (!frame) return left_;
+  return frame->x() == platform::TwipsToPixels(left_) ? left_ : platform::PixelsToTwips(frame->x());
+}
+
+double DocumentForm::Top() const {
+  QMdiSubWindow* frame = Frame();
+  if (!frame) return top_;
+  return frame->y() == platform::TwipsToPixels(top_) ? top_ : platform::PixelsToTwips(frame->y());
+}
+
+void DocumentForm::Move(double left, double top) {
+  left_ = left;
+  top_ = top;
+  if (QMdiSubWindow* frame = Frame()) frame->move(platform::TwipsToPixels(left), platform::TwipsToPixels(top));
+}
+
+void DocumentForm::SetTop(double twips) { Move(Left(), twips); }
+
+double DocumentForm::ScaleHeight() { return Mdi()->ScaleHeight(); }
+
+void DocumentForm::OpenAtTopLeft() {
+  Move(kOpenLeft, kOpenTop);
+  if (QMdiSubWindow* frame = Frame()) {
+    frame->show();
+    Mdi()->Workspace()->setActiveSubWindow(frame);
+  }
+  show();
+  // The focus goes to the first control of the tab order.
+  QWidget* first = nullptr;
+  if (!page_.tabOrder.empty()) {
+    if (platform::PageControl* c = Control(QString::fromLatin1(page_.tabOrder.front().name), page_.tabOrder.front().index))
+      first = c->Widget();
+  }
+  for (int i = 0; !first && i < BoxCount(); ++i) first = BoxWidget(i);
+  if (first) first->setFocus(Qt::OtherFocusReason);
+  else setFocus(Qt::OtherFocusReason);
+}
+
+void DocumentForm::cmdExit_Click(int /*index*/) { close(); }
+
+void DocumentForm::closeEvent(QCloseEvent* event) {
+  bool cancel = false;
+  Form_Unload(cancel);
+  if (cancel) event->ignore();
+  else event->accept();
+}
+
+void DocumentForm::Form_Unload(bool& /*cancel*/) { ShowOpener(); }
+
+void DocumentForm::ShowOpener() { core::ShowCaseWindow(); }
+
+const core::CaseBoxes& DocumentForm::Case() { return core::CaseWindowBoxes(); }
+
+QString DocumentForm::Today() { return platform::FormatDdMmYyyy(platform::Today()); }
+
+// ---- Focus and scrolling
+
+void DocumentForm::KeepInView(const platform::PageControl& control) {
+  const double top = Top();
+  const double wanted = KeepInViewTop(top, control.Top(), control.Height(), ScaleHeight());
+  if (wanted != top) SetTop(wanted);
+}
+
+void DocumentForm::txt_GotFocus(int index) {
+  if (printing_ || page_.boxFocus == BoxFocus::kNone) return;
+  platform::PageControl* box = Box(index);
+  if (!box) return;
+  if (index != 0 || page_.boxFocus == BoxFocus::kSelectAll) {
+    // Home, then Shift+End, queued: they act after this handler, on the box if it still
+    // has the focus.
+    QWidget* widget = box->Widget();
+    QTimer::singleShot(0, widget, [widget] {
+      if (!widget->hasFocus()) return;
+      if (auto* line = qobject_cast<platform::FormTextBox*>(widget)) line->SelectToLineEnd();
+      else if (auto* memo = qobject_cast<platform::FormMemoBox*>(widget)) memo->SelectToLineEnd();
+    });
+  }
+  KeepInView(*box);
+}
+
+void DocumentForm::txt_KeyDown(int /*index*/, int keyCode, Qt::KeyboardModifiers /*shift*/) {
+  if (printing_ || page_.boxFocus == BoxFocus::kNone) return;
+  if (keyCode == platform::vbKeyReturn) platform::SendTab();
+}
+
+void DocumentForm::cmdPrint_GotFocus(int index) { ButtonGotFocus(cmdPrint(index), index); }
+void DocumentForm::cmdExit_GotFocus(int index) { ButtonGotFocus(cmdExit(index), index); }
+
+void DocumentForm::ButtonGotFocus(platform::PageControl* button, int index) {
+  if (printing_ || !button) return;
+  if (index <= 0) SetTop(0);  // the top pair, or a single button: the page's top back at the top
+  else if (page_.bottomButtonsKeepInView) KeepInView(*button);
+}
+
+bool DocumentForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && !IsFocusReturn(static_cast<QFocusEvent*>(event))) {
+    for (const auto& [key, control] : byName_) {
+      if (control->Widget() != watched) continue;
+      if (key.first == QLatin1String("cmdPrint")) cmdPrint_GotFocus(key.second);
+      else if (key.first == QLatin1String("cmdExit")) cmdExit_GotFocus(key.second);
+      break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---- Shifting and printing
+
+void DocumentForm::ShiftControls(double leftMm, double topMm) {
+  for (platform::PageControl* control : controls_) {
+    if (control->IsLine()) continue;
+    control->MoveBy(leftMm * platform::kTwipsPerMm, 0);
+    control->MoveBy(0, topMm * platform::kTwipsPerMm);
+  }
+}
+
+void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
+  for (platform::PageControl* control : controls_) {
+    const QWidget* widget = control->Widget();
+    if (widget->isHidden() || qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget))
+      continue;
+    control->PaintOnPaper(painter, scale);
+  }
+}
+
+void DocumentForm::PrintToPdf(const QString& path) const {
+  platform::PrintPageToPdf(path, platform::kPaperA4, page_.orientation,
+                           [this](QPainter& painter, double scale) { PaintOnPaper(painter, scale); });
+}
+
+void DocumentForm::cmdPrint_Click(int /*index*/) {
+  if (printing_) return;
+  printing_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{printing_};
+  std::vector<QWidget*> buttons;
+  for (platform::PageControl* control : controls_)
+    if (auto* button = qobject_cast<platform::FormButton*>(control->Widget())) buttons.push_back(button);
+  PrintRun run;
+  run.hideButtons = [&] {
+    for (QWidget* button : buttons) button->hide();
+    BeforePrint();
+  };
+  run.showButtons = [&] {
+    AfterPrint();
+    for (QWidget* button : buttons) button->show();
+  };
+  run.paint = [this](QPainter& painter, double scale) { PaintOnPaper(painter, scale); };
+  run.orientation = page_.orientation;
+  run.setsPaper = page_.print == PrintProcedure::kStandard;
+  RunPrint(platform::CurrentFormPrinter(), run);
+}
+
+}  // namespace document_forms

@@ -1,0 +1,359 @@
+#include "platform/PageControls.h"
+
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/KeyCodes.h"
+#include "platform/Twips.h"
+
+namespace platform {
+namespace {
+
+constexpr double kScreenScale = 1.0 / kTwipsPerPixel;
+constexpr double kCheckSquarePixels = 13;  // the side of a check box's square
+constexpr double kCheckGapPixels = 4;      // between the square and the caption
+
+int Flags(TextAlign align) {
+  switch (align) {
+    case TextAlign::kCentre: return Qt::AlignHCenter;
+    case TextAlign::kRight: return Qt::AlignRight;
+    case TextAlign::kLeft: break;
+  }
+  return Qt::AlignLeft;
+}
+
+QRectF Scaled(const QRectF& twips, double scale) {
+  return QRectF(twips.left() * scale, twips.top() * scale, twips.width() * scale, twips.height() * scale);
+}
+
+// A pen `pixels` screen pixels wide at this scale.
+QPen PenOf(int pixels, double scale, Qt::PenStyle style = Qt::SolidLine) {
+  QPen pen(Qt::black, std::max(1, pixels) * kTwipsPerPixel * scale, style, Qt::FlatCap);
+  return pen;
+}
+
+// The page widget's pixels for a rectangle in twips: each edge to its nearest pixel.
+QRect PixelsOf(const QRectF& twips) {
+  const int left = TwipsToPixels(twips.left());
+  const int top = TwipsToPixels(twips.top());
+  return QRect(left, top, std::max(0, TwipsToPixels(twips.right()) - left),
+               std::max(0, TwipsToPixels(twips.bottom()) - top));
+}
+
+}  // namespace
+
+// ---- PageControl
+
+void PageControl::SetTwips(const QRectF& twips) {
+  twips_ = Fitted(twips);
+  Widget()->setGeometry(PixelsOf(twips_));
+}
+
+void PageControl::MoveBy(double dxTwips, double dyTwips) {
+  SetTwips(twips_.translated(dxTwips, dyTwips));
+}
+
+PageControl* PageControl::Of(QWidget* widget) { return dynamic_cast<PageControl*>(widget); }
+
+void PageControl::PaintOnScreen(QWidget* widget) const {
+  QPainter painter(widget);
+  painter.translate(-widget->x(), -widget->y());
+  PaintOnPaper(painter, kScreenScale);
+}
+
+// ---- FormLabel
+
+FormLabel::FormLabel(QWidget* page, QString caption, const QFont& font, TextAlign align)
+    : QWidget(page), caption_(std::move(caption)), align_(align) {
+  setFont(font);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FormLabel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  if (autoWidth_) SetTwips(QRectF(Left(), Top(), 0, Height()));
+  update();
+}
+
+void FormLabel::SetForeColor(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
+double FormLabel::TextWidthTwips(const QString& caption, const QFont& font) {
+  return std::ceil(QFontMetricsF(font).horizontalAdvance(caption)) * kTwipsPerPixel;
+}
+
+QRectF FormLabel::Fitted(const QRectF& twips) {
+  // AutoSize: a label given no width is as wide as its caption, with a pixel to spare.
+  if (twips.width() > 0 && !autoWidth_) return twips;
+  autoWidth_ = true;
+  QRectF r = twips;
+  r.setWidth(TextWidthTwips(caption_, font()) + kTwipsPerPixel);
+  return r;
+}
+
+void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
+  painter.save();
+  painter.setFont(font());
+  painter.setPen(colour_);
+  const int wrap = wrap_ ? Qt::TextWordWrap : Qt::TextDontClip;
+  painter.drawText(Scaled(Twips(), scale), Flags(align_) | Qt::AlignTop | wrap, caption_);
+  painter.restore();
+}
+
+void FormLabel::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
+
+// ---- FormLine
+
+FormLine::FormLine(QWidget* page, double x1, double y1, double x2, double y2, int width, bool dotted)
+    : QWidget(page), ends_(x1, y1, x2, y2), width_(width), dotted_(dotted) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  // The widget covers the line with room for its thickness.
+  const double pad = (width_ + 1) * kTwipsPerPixel;
+  SetTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
+               .adjusted(-pad, -pad, pad, pad));
+}
+
+void FormLine::PaintOnPaper(QPainter& painter, double scale) const {
+  painter.save();
+  painter.setPen(PenOf(width_, scale, dotted_ ? Qt::DotLine : Qt::SolidLine));
+  painter.drawLine(QLineF(ends_.p1() * scale, ends_.p2() * scale));
+  painter.restore();
+}
+
+void FormLine::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
+
+// ---- FormShape
+
+FormShape::FormShape(QWidget* page, Kind kind, int borderWidth, bool filled)
+    : QWidget(page), kind_(kind), border_(borderWidth), filled_(filled) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FormShape::PaintOnPaper(QPainter& painter, double scale) const {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, kind_ != Kind::kRectangle);
+  if (border_ > 0) painter.setPen(PenOf(border_, scale));
+  else painter.setPen(Qt::NoPen);
+  painter.setBrush(filled_ ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+  // The border lies inside the shape's place.
+  const double inset = border_ > 0 ? border_ * kTwipsPerPixel * scale / 2 : 0;
+  const QRectF r = Scaled(Twips(), scale).adjusted(inset, inset, -inset, -inset);
+  switch (kind_) {
+    case Kind::kRectangle: painter.drawRect(r); break;
+    case Kind::kRounded: painter.drawRoundedRect(r, 15, 15, Qt::RelativeSize); break;
+    case Kind::kOval: painter.drawEllipse(r); break;
+  }
+  painter.restore();
+}
+
+void FormShape::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
+
+// ---- FormImage
+
+FormImage::FormImage(QWidget* page) : QWidget(page) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+void FormImage::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+bool FormImage::LoadPicture(const QString& path) {
+  QPixmap loaded;
+  const bool ok = loaded.load(path);
+  SetPicture(ok ? loaded : QPixmap());
+  return ok;
+}
+
+void FormImage::PaintOnPaper(QPainter& painter, double scale) const {
+  if (picture_.isNull()) return;
+  painter.drawPixmap(Scaled(Twips(), scale), picture_, QRectF(picture_.rect()));
+}
+
+void FormImage::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
+
+// ---- FormTextBox
+
+FormTextBox::FormTextBox(QWidget* page, TextAlign align) : TextBox(page) {
+  setFrame(false);
+  setAlignment(Qt::Alignment(Flags(align)) | Qt::AlignVCenter);
+}
+
+void FormTextBox::SelectToLineEnd() {
+  home(false);
+  end(true);
+}
+
+void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
+  if (text().isEmpty()) return;
+  painter.save();
+  const QRectF box = Scaled(Twips(), scale);
+  painter.setClipRect(box, Qt::IntersectClip);
+  painter.setFont(font());
+  painter.setPen(Qt::black);
+  const double margin = kTextMargin * kTwipsPerPixel * scale;
+  painter.drawText(box.adjusted(margin, 0, -margin, 0),
+                   static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
+  painter.restore();
+}
+
+// ---- FormMemoBox
+
+FormMemoBox::FormMemoBox(QWidget* page) : MultiLineTextBox(page) {
+  setFrameShape(QFrame::NoFrame);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabChangesFocus(true);
+  document()->setDocumentMargin(FormTextBox::kTextMargin);
+  QPalette p = palette();
+  p.setColor(QPalette::Base, Qt::white);
+  setPalette(p);
+}
+
+void FormMemoBox::SelectToLineEnd() {
+  QTextCursor cursor = textCursor();
+  cursor.movePosition(QTextCursor::StartOfLine);
+  cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
+  const QString shown = toPlainText();
+  if (shown.isEmpty()) return;
+  painter.save();
+  const QRectF box = Scaled(Twips(), scale);
+  painter.setClipRect(box, Qt::IntersectClip);
+  painter.setFont(font());
+  painter.setPen(Qt::black);
+  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
+  painter.drawText(box.adjusted(margin, margin, -margin, -margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   shown);
+  painter.restore();
+}
+
+void FormMemoBox::focusInEvent(QFocusEvent* event) {
+  MultiLineTextBox::focusInEvent(event);
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit GotFocus();
+}
+
+void FormMemoBox::keyPressEvent(QKeyEvent* event) {
+  emit KeyDown(KeyCode(event->key()), event->modifiers());
+  MultiLineTextBox::keyPressEvent(event);
+}
+
+// ---- FormCheckBox
+
+FormCheckBox::FormCheckBox(QWidget* page, const QString& caption, const QFont& font) : QCheckBox(caption, page) {
+  setFont(font);
+}
+
+void FormCheckBox::SetSpecialEffect(int effect) {
+  effect_ = effect;
+  update();
+}
+
+void FormCheckBox::Paint(QPainter& painter, double scale, bool onScreen) const {
+  painter.save();
+  const QRectF place = Scaled(Twips(), scale);
+  const double px = kTwipsPerPixel * scale;
+  const double side = kCheckSquarePixels * px;
+  const QRectF square(place.left(), place.center().y() - side / 2, side, side);
+  painter.setBrush(Qt::white);
+  if (effect_ == kSunken) {
+    // Two shades on the upper and left edges, light on the lower and right.
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(square);
+    painter.setPen(PenOf(1, scale));
+    painter.setPen(QPen(QColor(128, 128, 128), px, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(square.topLeft(), square.topRight()));
+    painter.drawLine(QLineF(square.topLeft(), square.bottomLeft()));
+    painter.setPen(QPen(QColor(64, 64, 64), px, Qt::SolidLine, Qt::FlatCap));
+    const QRectF inner = square.adjusted(px, px, -px, -px);
+    painter.drawLine(QLineF(inner.topLeft(), inner.topRight()));
+    painter.drawLine(QLineF(inner.topLeft(), inner.bottomLeft()));
+    painter.setPen(QPen(QColor(212, 208, 200), px, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(square.bottomLeft(), square.bottomRight()));
+    painter.drawLine(QLineF(square.topRight(), square.bottomRight()));
+  } else {
+    painter.setPen(QPen(Qt::black, px, Qt::SolidLine, Qt::SquareCap));
+    painter.drawRect(square.adjusted(px / 2, px / 2, -px / 2, -px / 2));
+  }
+  if (isChecked()) {
+    QPen tick(Qt::black, 2 * px, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(tick);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF t = square.adjusted(3 * px, 3 * px, -3 * px, -3 * px);
+    const QPointF points[] = {{t.left(), t.top() + t.height() * 0.5},
+                              {t.left() + t.width() * 0.4, t.bottom()},
+                              {t.right(), t.top()}};
+    painter.drawPolyline(points, 3);
+  }
+  if (!text().isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(Qt::black);
+    const QRectF caption = place.adjusted(side + kCheckGapPixels * px, 0, 0, 0);
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text());
+    if (onScreen && hasFocus()) {
+      QPen dotted(Qt::black, 0, Qt::DotLine);
+      painter.setPen(dotted);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(painter.boundingRect(caption, Qt::AlignLeft | Qt::AlignVCenter, text()));
+    }
+  } else if (onScreen && hasFocus()) {
+    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square.adjusted(-px, -px, px, px));
+  }
+  painter.restore();
+}
+
+void FormCheckBox::PaintOnPaper(QPainter& painter, double scale) const { Paint(painter, scale, false); }
+
+void FormCheckBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.translate(-x(), -y());
+  Paint(painter, kScreenScale, true);
+}
+
+bool FormCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+void FormCheckBox::focusInEvent(QFocusEvent* event) {
+  QCheckBox::focusInEvent(event);
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit GotFocus();
+}
+
+void FormCheckBox::focusOutEvent(QFocusEvent* event) {
+  QCheckBox::focusOutEvent(event);
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit LostFocus();
+}
+
+// ---- FormComboBox
+
+FormComboBox::FormComboBox(QWidget* page) : QComboBox(page) {}
+
+void FormComboBox::PaintOnPaper(QPainter& painter, double scale) const {
+  if (currentText().isEmpty()) return;
+  painter.save();
+  painter.setFont(font());
+  painter.setPen(Qt::black);
+  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
+  painter.drawText(Scaled(Twips(), scale).adjusted(margin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                   currentText());
+  painter.restore();
+}
+
+// ---- FormButton
+
+FormButton::FormButton(QWidget* page, const QString& caption) : CommandButton(caption, page) {}
+
+}  // namespace platform

@@ -1,0 +1,242 @@
+#pragma once
+// The controls of a page window (a window that is itself a printed page): labels, lines,
+// shapes, pictures, borderless text boxes, check boxes, combo boxes and buttons, each
+// placed in twips within the page. Every control paints itself through one function,
+// PaintOnPaper, on the screen (at 15 twips a pixel) and on paper (at the printer's
+// resolution) alike, so that the paper shows what the screen shows: text as text, lines
+// as lines. On paper a text box prints its text in its font, without frame, caret or
+// selection, and a button prints nothing.
+//
+//   auto* label = new platform::FormLabel(page, "Subsemnatul", font);
+//   label->SetTwips(QRectF(2100, 5415, 0, 300));   // width 0: as wide as its text
+//   label->PaintOnPaper(painter, printerDpi / 1440.0);
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QPixmap>
+#include <QRectF>
+#include <QWidget>
+
+#include "platform/CommandButton.h"
+#include "platform/MultiLineTextBox.h"
+#include "platform/TextBox.h"
+
+class QPainter;
+
+namespace platform {
+
+// What every page control shares: its place in the page in twips (Left, Top, Width,
+// Height, real numbers as the program computes them), and its painting.
+class PageControl {
+ public:
+  virtual ~PageControl() = default;
+
+  virtual QWidget* Widget() = 0;
+  const QWidget* Widget() const { return const_cast<PageControl*>(this)->Widget(); }
+
+  const QRectF& Twips() const { return twips_; }
+  double Left() const { return twips_.left(); }
+  double Top() const { return twips_.top(); }
+  double Width() const { return twips_.width(); }
+  double Height() const { return twips_.height(); }
+  // Places the control; the widget goes to the nearest pixels (15 twips a pixel).
+  void SetTwips(const QRectF& twips);
+  void MoveBy(double dxTwips, double dyTwips);
+
+  // A line keeps its place when the page's controls are shifted.
+  virtual bool IsLine() const { return false; }
+
+  // Paints the control as it prints, at `scale` device units a twip, the page's top left
+  // corner at the painter's origin.
+  virtual void PaintOnPaper(QPainter& painter, double scale) const = 0;
+
+  // The page control of a widget, or nullptr.
+  static PageControl* Of(QWidget* widget);
+
+ protected:
+  // Paints the control on its own widget through PaintOnPaper.
+  void PaintOnScreen(QWidget* widget) const;
+  // The place the control takes when asked for `twips` (a label without a width fits
+  // its caption).
+  virtual QRectF Fitted(const QRectF& twips) { return twips; }
+
+ private:
+  QRectF twips_;
+};
+
+// Horizontal alignment of a label's or a box's text.
+enum class TextAlign { kLeft, kCentre, kRight };
+
+// A label: one caption in one font, transparent, its text from the top left corner (or
+// centred or right-aligned). A width of 0 makes it as wide as its text (AutoSize).
+class FormLabel : public QWidget, public PageControl {
+  Q_OBJECT
+ public:
+  FormLabel(QWidget* page, QString caption, const QFont& font, TextAlign align = TextAlign::kLeft);
+  QWidget* Widget() override { return this; }
+  const QString& Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  void SetForeColor(const QColor& colour);
+  void SetWordWrap(bool on) { wrap_ = on; update(); }
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+  // The width in twips that the caption needs in `font`.
+  static double TextWidthTwips(const QString& caption, const QFont& font);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  QRectF Fitted(const QRectF& twips) override;
+
+ private:
+  QString caption_;
+  TextAlign align_;
+  QColor colour_ = Qt::black;
+  bool wrap_ = false;
+  bool autoWidth_ = false;
+};
+
+// A straight line from (x1, y1) to (x2, y2) in twips, `width` pixels thick (1 a thin
+// rule), solid or dotted.
+class FormLine : public QWidget, public PageControl {
+  Q_OBJECT
+ public:
+  FormLine(QWidget* page, double x1, double y1, double x2, double y2, int width = 1, bool dotted = false);
+  QWidget* Widget() override { return this; }
+  bool IsLine() const override { return true; }
+  QLineF Ends() const { return ends_; }
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QLineF ends_;
+  int width_;
+  bool dotted_;
+};
+
+// A shape: a rectangle, a rounded rectangle or an oval, its border `borderWidth` pixels
+// thick (0: none), filled black or left empty.
+class FormShape : public QWidget, public PageControl {
+  Q_OBJECT
+ public:
+  enum class Kind { kRectangle, kRounded, kOval };
+  FormShape(QWidget* page, Kind kind, int borderWidth = 1, bool filled = false);
+  QWidget* Widget() override { return this; }
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  Kind kind_;
+  int border_;
+  bool filled_;
+};
+
+// A picture stretched over its place (a scanned background); it prints as a picture.
+class FormImage : public QWidget, public PageControl {
+  Q_OBJECT
+ public:
+  explicit FormImage(QWidget* page);
+  QWidget* Widget() override { return this; }
+  const QPixmap& Picture() const { return picture_; }
+  void SetPicture(const QPixmap& picture);
+  // Loads the picture from a file; false (and no picture) when it cannot be read.
+  bool LoadPicture(const QString& path);
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QPixmap picture_;
+};
+
+// A borderless, single-line text box on a ruled line of the page; white unless told.
+class FormTextBox : public TextBox, public PageControl {
+  Q_OBJECT
+ public:
+  explicit FormTextBox(QWidget* page, TextAlign align = TextAlign::kLeft);
+  QWidget* Widget() override { return this; }
+  QString Text() const { return text(); }
+  void SetText(const QString& text) { setText(text); }
+  // Home, then Shift+End: the text from its beginning to the end of its line.
+  void SelectToLineEnd();
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+  // The gap between a box's edge and its text, in pixels, as the box shows it.
+  static constexpr int kTextMargin = 2;
+};
+
+// A borderless text box of several lines (CR LF kept, as MultiLineTextBox); it wraps
+// at its width and prints its lines within its place.
+class FormMemoBox : public MultiLineTextBox, public PageControl {
+  Q_OBJECT
+ public:
+  explicit FormMemoBox(QWidget* page);
+  QWidget* Widget() override { return this; }
+  void SelectToLineEnd();
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+ signals:
+  void GotFocus();
+  void KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A check box drawn as the forms' check boxes are: a square, ticked or not, and its
+// caption to the right. SpecialEffect 0 gives a flat square, 2 a sunken one. Value is
+// its state (0 unticked, 1 ticked).
+class FormCheckBox : public QCheckBox, public PageControl {
+  Q_OBJECT
+ public:
+  FormCheckBox(QWidget* page, const QString& caption, const QFont& font);
+  QWidget* Widget() override { return this; }
+  int Value() const { return isChecked() ? 1 : 0; }
+  void SetValue(int value) { setChecked(value != 0); }
+  int SpecialEffect() const { return effect_; }
+  void SetSpecialEffect(int effect);
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+
+  static constexpr int kFlat = 0;
+  static constexpr int kSunken = 2;
+
+ signals:
+  void GotFocus();
+  void LostFocus();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  bool hitButton(const QPoint& pos) const override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void Paint(QPainter& painter, double scale, bool onScreen) const;
+  int effect_ = kSunken;
+};
+
+// A drop-down list of fixed entries; on paper its chosen entry.
+class FormComboBox : public QComboBox, public PageControl {
+  Q_OBJECT
+ public:
+  explicit FormComboBox(QWidget* page);
+  QWidget* Widget() override { return this; }
+  void PaintOnPaper(QPainter& painter, double scale) const override;
+};
+
+// A command button of the page; buttons never reach the paper.
+class FormButton : public CommandButton, public PageControl {
+  Q_OBJECT
+ public:
+  FormButton(QWidget* page, const QString& caption);
+  QWidget* Widget() override { return this; }
+  void PaintOnPaper(QPainter&, double) const override {}
+};
+
+}  // namespace platform
