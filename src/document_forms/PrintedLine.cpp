@@ -1,5 +1,12 @@
 #include "document_forms/PrintedLine.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "document_forms/DocumentForm.h"
+#include "platform/PageControls.h"
+#include "platform/Twips.h"
+
 namespace document_forms {
 
 void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces) {
@@ -13,7 +20,11 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
         items.push_back(Label(p.left, top, p.text, f));
         cursor = p.left;
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
-        items.push_back(Label(cursor, top, p.text, f, next->left - cursor, kLabelHeight, TextAlign::kRight));
+        // Ending at the box; reaching further left than the gap when its text needs it.
+        const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
+                              platform::kTwipsPerPixel;
+        const double from = std::min(cursor, next->left - needed);
+        items.push_back(Label(from, top, p.text, f, next->left - from, kLabelHeight, TextAlign::kRight));
       } else {
         items.push_back(Label(cursor, top, p.text, f));
       }
@@ -34,5 +45,14 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
     cursor = p.left + p.width;
   }
 }
+
+void AddBoxStops(std::vector<TabStop>& tabs, int first, int last) {
+  for (int i = first; i <= last; ++i) tabs.push_back({"txt", i});
+}
+
+BuiltPage::BuiltPage(const char* caption, std::vector<Item> rows, std::vector<TabStop> stops, Font pageFont)
+    : items(std::move(rows)),
+      tabs(std::move(stops)),
+      page{.caption = caption, .items = items, .tabOrder = tabs, .pageFont = pageFont} {}
 
 }  // namespace document_forms

@@ -1,7 +1,8 @@
 #pragma once
 // A printed line of a form page written as it reads: captions, boxes and fill-in lines
 // left to right, laid into page-table rows. A caption stands directly before the box or
-// fill-in line that follows it (it ends where that begins); a caption that no box or
+// fill-in line that follows it (it ends where that begins, its label reaching as far left
+// as its text needs); a caption that no box or
 // line follows begins where the piece before it ends, the first at the line's left; a
 // caption given a left of its own begins there.
 //
@@ -56,5 +57,27 @@ constexpr Piece Blank(double left, double width) {
 
 // Appends the rows of one printed line whose captions stand at `top` in `font`.
 void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces);
+
+// Tab stops: boxes `first` to `last` of the box array, in index order.
+void AddBoxStops(std::vector<TabStop>& tabs, int first, int last);
+// The two pairs of buttons in the tab order, either pair first.
+inline constexpr TabStop kTopPairFirst[] = {{"cmdPrint", 0}, {"cmdExit", 0}, {"cmdPrint", 1}, {"cmdExit", 1}};
+inline constexpr TabStop kBottomPairFirst[] = {{"cmdPrint", 1}, {"cmdExit", 1}, {"cmdPrint", 0}, {"cmdExit", 0}};
+
+// A page whose rows are made when it is first used (its captions measured in their
+// fonts), kept for the life of the program:
+//   const Page& ThePage() {
+//     static const BuiltPage built("Cerere de radiere", PageItems(), TabOrder(), kPageFont);
+//     return built.page;
+//   }
+struct BuiltPage {
+  BuiltPage(const char* caption, std::vector<Item> rows, std::vector<TabStop> stops, Font pageFont);
+  BuiltPage(const BuiltPage&) = delete;
+  BuiltPage& operator=(const BuiltPage&) = delete;
+
+  const std::vector<Item> items;
+  const std::vector<TabStop> tabs;
+  const Page page;
+};
 
 }  // namespace document_forms

@@ -78,22 +78,18 @@ std::vector<Item> PageItems() {
 // date last: the first focus goes to txt(1).
 std::vector<TabStop> TabOrder() {
   std::vector<TabStop> tabs;
-  for (int i = 1; i <= 14; ++i) tabs.push_back({"txt", i});
+  AddBoxStops(tabs, 1, 14);
   for (int i = 0; i < frmCerRadiere::kCheckCount; ++i) tabs.push_back({"chk", i});
-  tabs.insert(tabs.end(), {{"txt", 15}, {"cmdPrint", 0}, {"cmdExit", 0}, {"cmdPrint", 1}, {"cmdExit", 1}, {"txt", 0}});
+  AddBoxStops(tabs, 15, 15);
+  tabs.insert(tabs.end(), std::begin(kTopPairFirst), std::end(kTopPairFirst));
+  AddBoxStops(tabs, 0, 0);
   return tabs;
 }
 
 const Page& ThePage() {
-  static const std::vector<Item> items = PageItems();
-  static const std::vector<TabStop> tabs = TabOrder();
-  static const Page page{
-      .caption = "Cerere de radiere",
-      .items = items,
-      .tabOrder = tabs,
-      .pageFont = request::kPageFont,
-  };
-  return page;
+  static const BuiltPage built("Cerere de radiere",
+                               PageItems(), TabOrder(), request::kPageFont);
+  return built.page;
 }
 
 constexpr BoxCopy kHolderAndVehicle[] = {

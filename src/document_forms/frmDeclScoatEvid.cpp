@@ -108,7 +108,7 @@ std::vector<Item> PageItems() {
                Say("prin care solicitati scoaterea din evidenta a mijlocului de")});
   line(12600, {Say("transport marca"), Blank(2700, 1700), Say(",cu seria motor"), Blank(5760, 1500),
                Say("seria sasiu*)"), Blank(8460, 1250), Say(",cap. cil."), Blank(10380, 500), Say("cmc")});
-  line(12870, {Say("capacitatea **)"), Blank(2700, 1000), Say("tone,dobandit la"), Blank(5130, 1200),
+  line(12870, {Say("capacitatea **)"), Blank(2580, 900), Say("tone,dobandit la"), Blank(4740, 1000),
                Say("si a actelor anexate, va aducem la cunostinta faptul ca aceasta a")});
   line(13140, {Say("fost operata. Nr. matricol"), Blank(3780, 1300), Say(", nr. rol"), Blank(5760, 1300),
                Say("au rezultat scaderi de debit astfel"), Blank(10080, 840)});
@@ -124,22 +124,17 @@ std::vector<Item> PageItems() {
 
 // The taxpayer block first: the first focus goes to txt(29).
 std::vector<TabStop> TabOrder() {
-  std::vector<TabStop> tabs{{"txt", 29}, {"txt", 30}, {"txt", 31}};
-  for (int i = 0; i <= 28; ++i) tabs.push_back({"txt", i});
-  tabs.insert(tabs.end(), {{"cmdPrint", 1}, {"cmdExit", 1}, {"cmdPrint", 0}, {"cmdExit", 0}});
+  std::vector<TabStop> tabs;
+  AddBoxStops(tabs, 29, 31);
+  AddBoxStops(tabs, 0, 28);
+  tabs.insert(tabs.end(), std::begin(kBottomPairFirst), std::end(kBottomPairFirst));
   return tabs;
 }
 
 const Page& ThePage() {
-  static const std::vector<Item> items = PageItems();
-  static const std::vector<TabStop> tabs = TabOrder();
-  static const Page page{
-      .caption = "Declaratia pentru scoaterea din evidenta a mijloacelor de transport",
-      .items = items,
-      .tabOrder = tabs,
-      .pageFont = request::kPageFont,
-  };
-  return page;
+  static const BuiltPage built("Declaratia pentru scoaterea din evidenta a mijloacelor de transport",
+                               PageItems(), TabOrder(), request::kPageFont);
+  return built.page;
 }
 
 constexpr BoxCopy kDeclarant[] = {

@@ -56,22 +56,16 @@ std::vector<Item> PageItems() {
 // to be sold are reached after them.
 std::vector<TabStop> TabOrder() {
   std::vector<TabStop> tabs;
-  for (int i = 0; i <= 12; ++i) tabs.push_back({"txt", i});
-  tabs.insert(tabs.end(), {{"cmdPrint", 0}, {"cmdExit", 0}, {"cmdPrint", 1}, {"cmdExit", 1},
-                           {"txt", 13}, {"txt", 16}, {"txt", 14}, {"txt", 15}});
+  AddBoxStops(tabs, 0, 12);
+  tabs.insert(tabs.end(), std::begin(kTopPairFirst), std::end(kTopPairFirst));
+  tabs.insert(tabs.end(), {{"txt", 13}, {"txt", 16}, {"txt", 14}, {"txt", 15}});
   return tabs;
 }
 
 const Page& ThePage() {
-  static const std::vector<Item> items = PageItems();
-  static const std::vector<TabStop> tabs = TabOrder();
-  static const Page page{
-      .caption = "Cerere pentru eliberarea certificatului de atestare fiscala persoane fizice ",
-      .items = items,
-      .tabOrder = tabs,
-      .pageFont = request::kPageFont,
-  };
-  return page;
+  static const BuiltPage built("Cerere pentru eliberarea certificatului de atestare fiscala persoane fizice ",
+                               PageItems(), TabOrder(), request::kPageFont);
+  return built.page;
 }
 
 constexpr BoxCopy kPerson[] = {

@@ -76,21 +76,15 @@ std::vector<Item> PageItems() {
 
 std::vector<TabStop> TabOrder() {
   std::vector<TabStop> tabs;
-  for (int i = 0; i <= 36; ++i) tabs.push_back({"txt", i});
-  tabs.insert(tabs.end(), {{"cmdPrint", 1}, {"cmdExit", 1}, {"cmdPrint", 0}, {"cmdExit", 0}});
+  AddBoxStops(tabs, 0, 36);
+  tabs.insert(tabs.end(), std::begin(kBottomPairFirst), std::end(kBottomPairFirst));
   return tabs;
 }
 
 const Page& ThePage() {
-  static const std::vector<Item> items = PageItems();
-  static const std::vector<TabStop> tabs = TabOrder();
-  static const Page page{
-      .caption = "Cerere pentru eliberarea certificatului de atestare fiscala persoane juridice ",
-      .items = items,
-      .tabOrder = tabs,
-      .pageFont = request::kPageFont,
-  };
-  return page;
+  static const BuiltPage built("Cerere pentru eliberarea certificatului de atestare fiscala persoane juridice ",
+                               PageItems(), TabOrder(), request::kPageFont);
+  return built.page;
 }
 
 // The firm is the seller; its postal code stays out.

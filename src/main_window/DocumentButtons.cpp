@@ -7,7 +7,11 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -40,16 +44,16 @@ const Documents kDocuments = {
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = nullptr,
-    .frmCerRadiere = nullptr,
+    .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
     .frmDeclTranscriere = nullptr,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
     .frmCertifVelorast = nullptr,
-    .frmDeclScoatEvid = nullptr,
-    .frmFiscalPJ = nullptr,
-    .frmFiscalPF = nullptr,
+    .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
+    .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
+    .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
     .frmPierdere = nullptr,
     .frmAnexa = nullptr,
 };

@@ -90,8 +90,8 @@ TEST_F(DeclScoatEvid, CaptionsStandDirectlyBeforeTheirBoxes) {
 
 TEST_F(DeclScoatEvid, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {
   testsupport::ExpectFormPrintsAtItsPlaces<frmDeclScoatEvid>(
-      *this, {{"pentru", 3420, 1590}, {"Se", 8130, 120}, {"conform", 1290, 9870}, {"Judetul", 1290, 6270},
-              {"L.", 1800, 10470}, {"DATA", 1290, 5070}});
+      *this, {{"pentru", 3420, 1590}, {"Se", 8130, 120}, {"conform", 1290, 9870}, {"*)", 1290, 5460},
+              {"L.", 1800, 10470}});
 }
 
 }  // namespace

@@ -5,7 +5,11 @@
 #include <cstdio>
 
 #include "core/MDIVelorast.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 
@@ -14,10 +18,8 @@ namespace {
 
 using document_forms::DocumentForm;
 
-// Opens a form as its launcher does, writes its two files, and closes it.
-template <class F>
-bool Shoot(const QDir& folder, const char* name) {
-  DocumentForm* form = document_forms::Open<F>();
+// Writes the two files of an open form, and closes it.
+bool Shoot(const QDir& folder, const char* name, DocumentForm* form) {
   QApplication::processEvents();
   bool ok = true;
   const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
@@ -40,6 +42,20 @@ bool Shoot(const QDir& folder, const char* name) {
   return ok;
 }
 
+// Opens a form as its launcher does and shoots it.
+template <class F>
+bool Shoot(const QDir& folder, const char* name) {
+  return Shoot(folder, name, document_forms::Open<F>());
+}
+
+// The deregistration request with two reasons ticked (their documents follow them).
+bool ShootCerRadiere(const QDir& folder, const char* name) {
+  auto* form = document_forms::Open<document_forms::frmCerRadiere>();
+  form->chk(0)->SetValue(true);
+  form->chk(1)->SetValue(true);
+  return Shoot(folder, name, form);
+}
+
 struct FormShot {
   const char* name;
   bool (*shoot)(const QDir&, const char*);
@@ -48,6 +64,10 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmFiscalPJ", Shoot<document_forms::frmFiscalPJ>},
+    {"frmFiscalPF", Shoot<document_forms::frmFiscalPF>},
+    {"frmDeclScoatEvid", Shoot<document_forms::frmDeclScoatEvid>},
+    {"frmCerRadiere", ShootCerRadiere},
 };
 
 }  // namespace
