@@ -8,10 +8,17 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFiscalPF.h"
 #include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmProvizorie.h"
+#include "grid_documents/modCV.h"
+#include "grid_documents/modCVCertifRadiere.h"
+#include "grid_documents/modCertifRadiere.h"
+#include "grid_documents/modEvidenta.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -36,21 +43,21 @@ const Documents kDocuments = {
     .LayoutFisaVersoComplet = nullptr,
     .LayoutFisaVerso = nullptr,
     .SetPrintFisaVerso = nullptr,
-    .LayoutCV = nullptr,
-    .LayoutCertifRadiere = nullptr,
-    .LayoutCVCertifRadiere = nullptr,
-    .LayoutEvidenta = nullptr,
+    .LayoutCV = grid_documents::LayoutCV,
+    .LayoutCertifRadiere = grid_documents::LayoutCertifRadiere,
+    .LayoutCVCertifRadiere = grid_documents::LayoutCVCertifRadiere,
+    .LayoutEvidenta = grid_documents::LayoutEvidenta,
     .frmFisa2 = nullptr,
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
-    .frmProvizorie = nullptr,
+    .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
-    .frmDeclTranscriere = nullptr,
+    .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
-    .frmCertifVelorast = nullptr,
+    .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
     .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
     .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,

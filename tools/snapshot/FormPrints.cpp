@@ -6,10 +6,13 @@
 
 #include "core/MDIVelorast.h"
 #include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFiscalPF.h"
 #include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmProvizorie.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 
@@ -64,6 +67,9 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmCertifVelorast", Shoot<document_forms::frmCertifVelorast>},
+    {"frmProvizorie", Shoot<document_forms::frmProvizorie>},
+    {"frmDeclTranscriere", Shoot<document_forms::frmDeclTranscriere>},
     {"frmFiscalPJ", Shoot<document_forms::frmFiscalPJ>},
     {"frmFiscalPF", Shoot<document_forms::frmFiscalPF>},
     {"frmDeclScoatEvid", Shoot<document_forms::frmDeclScoatEvid>},

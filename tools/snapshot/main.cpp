@@ -1,8 +1,8 @@
 // velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
 // sample case; the registration sheet front laid from it and printed into PDF files,
-// complete and data-only, with a picture of each page; each document form opened from
-// the sample case, as shown and as printed.
+// complete and data-only, and the letters, with a picture of each page; each document
+// form opened from the sample case, as shown and as printed.
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "GridDocumentPrints.h"
 #include "FormPrints.h"
 #include "SampleCase.h"
 #include "SheetPrints.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     ok = Save(*window, out, QString::fromLatin1(names[tab])) && ok;
   }
   ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
+  ok = snapshot::WriteGridDocumentPrints(*window, out) && ok;
   ok = snapshot::WriteFormPrints(out) && ok;
   return ok ? 0 : 1;
 }

@@ -120,7 +120,8 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     QFile file(path);
     if (file.exists())
       Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja.").arg(path));
-    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
+    // Readable by its owner only: it holds every person's CNP and address.
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner))
       Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat.").arg(path));
   }
   Connection c;
