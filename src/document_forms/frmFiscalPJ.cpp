@@ -1,6 +1,5 @@
 #include "document_forms/frmFiscalPJ.h"
 
-#include "document_forms/CaseCopy.h"
 #include "document_forms/PrintedLine.h"
 #include "document_forms/RequestParts.h"
 
@@ -100,7 +99,7 @@ constexpr BoxCopy kSeller[] = {
 frmFiscalPJ::frmFiscalPJ() : DocumentForm(ThePage()) { Form_Load(); }
 
 void frmFiscalPJ::FillFields() {
-  CopyBoxes(*this, Case(), kSeller);
+  CopyFromCase(kSeller);
   SetText(36, Today());
 }
 
