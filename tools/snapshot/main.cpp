@@ -20,6 +20,8 @@
 #include "core/Settings.h"
 #include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
 
 namespace {
 
@@ -68,6 +70,18 @@ int main(int argc, char** argv) {
   }
   ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
   ok = snapshot::WriteGridDocumentPrints(*window, out) && ok;
+
+  // The persons and vehicles lists after a search of every record, a row of each chosen.
+  window->cmdCauta_Click();
+  window->cmdCauta2_Click();
+  window->lvwResult->EnsureVisibleAndSelect(window->lvwResult->Item(2));
+  window->lvwMasini->EnsureVisibleAndSelect(window->lvwMasini->Item(2));
+  const char* searched[] = {"pane-fisa-fata-cautare.png", "pane-fisa-verso-cautare.png"};
+  for (int tab = 0; tab < 2; ++tab) {
+    window->tabVelorast->setCurrentIndex(tab);
+    QApplication::processEvents();
+    ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
+  }
   ok = snapshot::WriteFormPrints(out) && ok;
   return ok ? 0 : 1;
 }

@@ -53,8 +53,7 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
     default: break;
   }
   RaiseIfReadOnly(db, rc, phase);
-  if (message.contains(QLatin1String(kInvalidLikePatternMessage)))
-    Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid."));
+  if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
     if (message.startsWith(QLatin1String("no such table")))
       Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
@@ -64,6 +63,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
     Raise(kDbWriteFailed, QStringLiteral("Scrierea in baza de date a esuat (%1).").arg(message));
   Raise(kDbWriteFailed, QStringLiteral("Citirea din baza de date a esuat (%1).").arg(message));
 }
+
+void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
 
 QString QuoteName(const QString& name) {
   QString inner = name;
