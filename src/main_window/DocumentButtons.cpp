@@ -7,6 +7,7 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmAnexa.h"
 #include "document_forms/frmCerRadiere.h"
 #include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
@@ -62,7 +63,7 @@ const Documents kDocuments = {
     .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
     .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
     .frmPierdere = nullptr,
-    .frmAnexa = nullptr,
+    .frmAnexa = document_forms::ShowAnexa,
 };
 
 }  // namespace main_window
