@@ -8,12 +8,16 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmAnexa.h"
+#include "document_forms/frmCerRadiere.h"
 #include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmProvizorie.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
@@ -52,16 +56,16 @@ const Documents kDocuments = {
     .frmCVRad = nullptr,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
-    .frmCerRadiere = nullptr,
+    .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
     .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = document_forms::Launch<document_forms::frmImpuneF>,
     .frmImpuneV = document_forms::Launch<document_forms::frmImpuneV>,
     .frmFisaPermis = nullptr,
     .frmFisaPermisV = nullptr,
     .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
-    .frmDeclScoatEvid = nullptr,
-    .frmFiscalPJ = nullptr,
-    .frmFiscalPF = nullptr,
+    .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
+    .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
+    .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
     .frmPierdere = nullptr,
     .frmAnexa = document_forms::ShowAnexa,
 };

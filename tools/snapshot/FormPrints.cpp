@@ -7,12 +7,16 @@
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
 #include "core/MDIVelorast.h"
+#include "document_forms/frmCerRadiere.h"
 #include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmProvizorie.h"
 #include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
@@ -24,10 +28,8 @@ namespace {
 
 using document_forms::DocumentForm;
 
-// Opens a form as its launcher does, writes its two files, and closes it.
-template <class F>
-bool Shoot(const QDir& folder, const char* name) {
-  DocumentForm* form = document_forms::Open<F>();
+// Writes the two files of an open form, and closes it.
+bool Shoot(const QDir& folder, const char* name, DocumentForm* form) {
   QApplication::processEvents();
   bool ok = true;
   const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
@@ -50,6 +52,12 @@ bool Shoot(const QDir& folder, const char* name) {
   return ok;
 }
 
+// Opens a form as its launcher does and shoots it.
+template <class F>
+bool Shoot(const QDir& folder, const char* name) {
+  return Shoot(folder, name, document_forms::Open<F>());
+}
+
 // The back of the tax declaration places no passenger car: it is shot with the sample
 // vehicle typed as a goods vehicle, so that its first row shows.
 bool ShootImpuneV(const QDir& folder, const char* name) {
@@ -59,6 +67,14 @@ bool ShootImpuneV(const QDir& folder, const char* name) {
   const bool ok = Shoot<document_forms::frmImpuneV>(folder, name);
   categoria->setText(sample);
   return ok;
+}
+
+// The deregistration request with two reasons ticked (their documents follow them).
+bool ShootCerRadiere(const QDir& folder, const char* name) {
+  auto* form = document_forms::Open<document_forms::frmCerRadiere>();
+  form->chk(0)->SetValue(true);
+  form->chk(1)->SetValue(true);
+  return Shoot(folder, name, form);
 }
 
 struct FormShot {
@@ -75,6 +91,10 @@ const FormShot kForms[] = {
     {"frmFisa2", Shoot<document_forms::frmFisa2>},
     {"frmImpuneF", Shoot<document_forms::frmImpuneF>},
     {"frmImpuneV", ShootImpuneV},
+    {"frmFiscalPJ", Shoot<document_forms::frmFiscalPJ>},
+    {"frmFiscalPF", Shoot<document_forms::frmFiscalPF>},
+    {"frmDeclScoatEvid", Shoot<document_forms::frmDeclScoatEvid>},
+    {"frmCerRadiere", ShootCerRadiere},
 };
 
 }  // namespace
