@@ -342,9 +342,11 @@ TEST(ReportGridPrinting, PrintsThroughCupsOnThePrinterMadeCurrent) {
     ASSERT_EQ(platform::CurrentPrinter().DeviceName(), queue);
     ReportGrid g;
     LayPlacedGrid(g, p);
+    // A word of this test's own: tests that run at the same time print on these queues too.
+    g.Cell(1, 1).SetText("PrinCoada");
     const QStringList before = testsupport::CapturedJobs(queues);
     PrintGrid(g);
-    const QString job = testsupport::WaitForNewJob(queues, queue, before, "DreaptaJos");
+    const QString job = testsupport::WaitForNewJob(queues, queue, before, "PrinCoada");
     ASSERT_FALSE(job.isEmpty()) << "no job reached the capture folder";
     ExpectPlaced(ReadSinglePage(job), p);
   }
@@ -386,8 +388,9 @@ TEST(ReportGridPrinting, AJobThePrintSystemRefusesIsAClearError) {
   // The next print on a queue that takes it goes through without an error.
   ASSERT_TRUE(platform::MakeCurrentPrinter(queues.acte));
   const QStringList before = testsupport::CapturedJobs(queues);
+  g.Cell(1, 1).SetText("DupaRefuz");  // a word of this test's own
   EXPECT_NO_THROW(PrintGrid(g));
-  EXPECT_FALSE(testsupport::WaitForNewJob(queues, queues.acte, before, "DreaptaJos").isEmpty());
+  EXPECT_FALSE(testsupport::WaitForNewJob(queues, queues.acte, before, "DupaRefuz").isEmpty());
   platform::ResetCurrentPrinter();
 }
 
