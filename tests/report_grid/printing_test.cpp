@@ -343,7 +343,7 @@ TEST(ReportGridPrinting, PrintsThroughCupsOnThePrinterMadeCurrent) {
     ReportGrid g;
     LayPlacedGrid(g, p);
     // A word of this test's own: tests that run at the same time print on these queues too.
-    g.Cell(1, 1).SetText("PrinCoada");
+    g.Cell(8, 8).SetText("PrinCoada");
     const QStringList before = testsupport::CapturedJobs(queues);
     PrintGrid(g);
     const QString job = testsupport::WaitForNewJob(queues, queue, before, "PrinCoada");
@@ -388,7 +388,7 @@ TEST(ReportGridPrinting, AJobThePrintSystemRefusesIsAClearError) {
   // The next print on a queue that takes it goes through without an error.
   ASSERT_TRUE(platform::MakeCurrentPrinter(queues.acte));
   const QStringList before = testsupport::CapturedJobs(queues);
-  g.Cell(1, 1).SetText("DupaRefuz");  // a word of this test's own
+  g.Cell(8, 8).SetText("DupaRefuz");  // a word of this test's own
   EXPECT_NO_THROW(PrintGrid(g));
   EXPECT_FALSE(testsupport::WaitForNewJob(queues, queues.acte, before, "DupaRefuz").isEmpty());
   platform::ResetCurrentPrinter();
