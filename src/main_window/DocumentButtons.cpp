@@ -7,7 +7,11 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmCVRad.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisaPermis.h"
+#include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmPierdere.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -37,20 +41,20 @@ const Documents kDocuments = {
     .LayoutCVCertifRadiere = nullptr,
     .LayoutEvidenta = nullptr,
     .frmFisa2 = nullptr,
-    .frmCVRad = nullptr,
+    .frmCVRad = document_forms::Launch<document_forms::frmCVRad>,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = nullptr,
     .frmCerRadiere = nullptr,
     .frmDeclTranscriere = nullptr,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
-    .frmFisaPermis = nullptr,
-    .frmFisaPermisV = nullptr,
+    .frmFisaPermis = document_forms::Launch<document_forms::frmFisaPermis>,
+    .frmFisaPermisV = document_forms::Launch<document_forms::frmFisaPermisV>,
     .frmCertifVelorast = nullptr,
     .frmDeclScoatEvid = nullptr,
     .frmFiscalPJ = nullptr,
     .frmFiscalPF = nullptr,
-    .frmPierdere = nullptr,
+    .frmPierdere = document_forms::LaunchPierdere,
     .frmAnexa = nullptr,
 };
 

@@ -4,8 +4,15 @@
 #include <QMdiSubWindow>
 #include <cstdio>
 
+#include "core/AppState.h"
 #include "core/MDIVelorast.h"
+#include "core/Settings.h"
+#include "document_forms/frmCVRad.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisaPermis.h"
+#include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmPierdere.h"
+#include "platform/PageControls.h"
 #include "platform/Forms.h"
 #include "platform/RuntimeError.h"
 
@@ -14,10 +21,8 @@ namespace {
 
 using document_forms::DocumentForm;
 
-// Opens a form as its launcher does, writes its two files, and closes it.
-template <class F>
-bool Shoot(const QDir& folder, const char* name) {
-  DocumentForm* form = document_forms::Open<F>();
+// Writes the two files of a form that is open.
+bool Save(DocumentForm* form, const QDir& folder, const char* name) {
   QApplication::processEvents();
   bool ok = true;
   const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
@@ -35,7 +40,51 @@ bool Shoot(const QDir& folder, const char* name) {
     std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
     ok = false;
   }
+  return ok;
+}
+
+// Opens a form as its launcher does, writes its two files, and closes it.
+template <class F>
+bool Shoot(const QDir& folder, const char* name) {
+  DocumentForm* form = document_forms::Open<F>();
+  const bool ok = Save(form, folder, name);
   form->close();
+  QApplication::processEvents();
+  return ok;
+}
+
+// The contract on the official paper, over the picture of the paper from the program
+// folder, printed with the offsets 10 mm down and 5 mm right.
+bool ShootCVRad(const QDir& folder, const char* name) {
+  const QString appPath = core::AppPath;
+  if (appPath.isEmpty()) core::AppPath = QCoreApplication::applicationDirPath();
+  core::settings::TopCVRad = 10;
+  core::settings::LeftCVRad = 5;
+  const bool ok = Shoot<document_forms::frmCVRad>(folder, name);
+  core::settings::TopCVRad = core::settings::LeftCVRad = 0;
+  core::AppPath = appPath;
+  return ok;
+}
+
+// The holder's record as a clerk fills it in, and the loss declaration opened from it.
+bool ShootFisaPermis(const QDir& folder, const char* name) {
+  using document_forms::frmFisaPermis;
+  frmFisaPermis* record = document_forms::Open<frmFisaPermis>();
+  const char* typed[] = {"POPESCU", "ION", "GHEORGHE", "MARIA", "M", "", "1985, 03, 31", "PRAHOVA", "PLOIESTI",
+                         "ROMANIA", "SECTOR 1", "BUCURESTI", "VICTORIEI", "12", "A3", "2", "45", "1850331460012",
+                         "CI, RT, 123456", "ROMANA", "INGINER", "SOFER", "MINISTERUL TRANSPORTURILOR",
+                         "SC CONSTRUCT SA", "021 312 45 67", "021 222 33 44"};
+  for (int i = 0; i < 26; ++i) record->SetText(i, QString::fromLatin1(typed[i]));
+  for (int i : {0, 6}) record->chkF(i)->SetValue(1);
+  bool ok = Save(record, folder, name);
+  record->cmdPierdere_Click(0);
+  document_forms::frmPierdere* declaration = platform::Forms::IfLoaded<document_forms::frmPierdere>();
+  declaration->SetText(33, QStringLiteral("01-03-2026"));
+  declaration->SetText(36, QStringLiteral("B"));
+  ok = Save(declaration, folder, "frmPierdere") && ok;
+  declaration->close();
+  QApplication::processEvents();
+  record->close();
   QApplication::processEvents();
   return ok;
 }
@@ -48,6 +97,9 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmCVRad", ShootCVRad},
+    {"frmFisaPermis", ShootFisaPermis},  // and frmPierdere, opened from it
+    {"frmFisaPermisV", Shoot<document_forms::frmFisaPermisV>},
 };
 
 }  // namespace
