@@ -4,16 +4,9 @@
 #include <QKeyEvent>
 #include <QPalette>
 
+#include "platform/FocusEvents.h"
+
 namespace platform {
-namespace {
-
-// The focus leaves for a popup menu or another window and comes back to the same box:
-// for the program the box never lost it.
-bool StaysInBox(Qt::FocusReason reason) {
-  return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
-}
-
-}  // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { SetBackColor(Qt::white); }
 
@@ -33,12 +26,12 @@ void TextBox::focusInEvent(QFocusEvent* event) {
                      reason == Qt::ShortcutFocusReason;
   QFocusEvent neutral(event->type(), byKey ? Qt::OtherFocusReason : reason);
   QLineEdit::focusInEvent(&neutral);
-  if (!StaysInBox(event->reason())) emit GotFocus();
+  if (!FocusStaysInControl(event->reason())) emit GotFocus();
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (!StaysInBox(event->reason())) emit LostFocus();
+  if (!FocusStaysInControl(event->reason())) emit LostFocus();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
