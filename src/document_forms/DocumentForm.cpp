@@ -1,6 +1,5 @@
 #include "document_forms/DocumentForm.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QMdiArea>
@@ -27,16 +26,6 @@ constexpr double kBottomMargin = 700;
 constexpr double kTopLimit = 100;
 constexpr double kTopMargin = 450;
 
-QFont FontOf(const Font& font, const Font& pageFont) {
-  const Font& f = font.face ? font : pageFont;
-  QFont out{QString::fromLatin1(f.face)};
-  out.setPointSizeF(f.size > 0 ? f.size : 8.25);
-  out.setBold(f.bold);
-  out.setItalic(f.italic);
-  out.setUnderline(f.underline);
-  return out;
-}
-
 // A row of full stops about as wide as `width` twips in `font`.
 QString DotsFor(double width, const QFont& font) {
   const double dot = QFontMetricsF(font).horizontalAdvance(QLatin1Char('.')) * platform::kTwipsPerPixel;
@@ -51,6 +40,16 @@ bool IsFocusReturn(const QFocusEvent* event) {
 core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
 
 }  // namespace
+
+QFont FontOf(const Font& font, const Font& pageFont) {
+  const Font& f = font.face ? font : pageFont;
+  QFont out{QString::fromLatin1(f.face)};
+  out.setPointSizeF(f.size > 0 ? f.size : 8.25);
+  out.setBold(f.bold);
+  out.setItalic(f.italic);
+  out.setUnderline(f.underline);
+  return out;
+}
 
 double KeepInViewTop(double windowTop, double controlTop, double height, double scaleHeight) {
   // The control's top edge in the client area, to whole twips, halves to the even one.
@@ -375,8 +374,7 @@ void DocumentForm::ShiftControls(double leftMm, double topMm) {
 void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
   for (platform::PageControl* control : controls_) {
     const QWidget* widget = control->Widget();
-    if (widget->isHidden() || qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget))
-      continue;
+    if (widget->isHidden() || qobject_cast<const platform::FormButton*>(widget)) continue;
     control->PaintOnPaper(painter, scale);
   }
 }

@@ -54,6 +54,7 @@
 // (txt_GotFocus, cmdPrint_GotFocus, ...) calling the skeleton's own, and ShowOpener (who
 // is shown when the form unloads). ShiftControls(leftMm, topMm) moves all but the lines.
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <map>
@@ -83,6 +84,9 @@ inline constexpr double kOpenTop = 0;
 // `scaleHeight` the height of the MDI client area. Returns `windowTop` when the control
 // is in view already.
 double KeepInViewTop(double windowTop, double controlTop, double height, double scaleHeight);
+
+// The font of a page-table row: its own, or the page's when it names no face.
+QFont FontOf(const Font& font, const Font& pageFont);
 
 // The message shown when a print fails with `number`, `description` and `source`.
 QString PrintFailureMessage(int number, const QString& description, const QString& source);

@@ -8,7 +8,11 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmCVRad.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmFisaPermis.h"
 #include "document_forms/frmFisaPermisV.h"
 #include "document_forms/frmPierdere.h"
@@ -44,16 +48,16 @@ const Documents kDocuments = {
     .frmCVRad = document_forms::Launch<document_forms::frmCVRad>,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = nullptr,
-    .frmCerRadiere = nullptr,
+    .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
     .frmDeclTranscriere = nullptr,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = document_forms::Launch<document_forms::frmFisaPermis>,
     .frmFisaPermisV = document_forms::Launch<document_forms::frmFisaPermisV>,
     .frmCertifVelorast = nullptr,
-    .frmDeclScoatEvid = nullptr,
-    .frmFiscalPJ = nullptr,
-    .frmFiscalPF = nullptr,
+    .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
+    .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
+    .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
     .frmPierdere = document_forms::LaunchPierdere,
     .frmAnexa = nullptr,
 };

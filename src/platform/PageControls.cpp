@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTextCursor>
@@ -19,8 +21,6 @@ namespace platform {
 namespace {
 
 constexpr double kScreenScale = 1.0 / kTwipsPerPixel;
-constexpr double kCheckSquarePixels = 13;  // the side of a check box's square
-constexpr double kCheckGapPixels = 4;      // between the square and the caption
 
 int Flags(TextAlign align) {
   switch (align) {
@@ -112,6 +112,16 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
 }
 
 void FormLabel::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
+
+void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit Click();
+  QWidget::mouseReleaseEvent(event);
+}
+
+void FormLabel::connectNotify(const QMetaMethod& signal) {
+  if (signal == QMetaMethod::fromSignal(&FormLabel::Click)) setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  QWidget::connectNotify(signal);
+}
 
 // ---- FormLine
 
@@ -253,88 +263,12 @@ void FormMemoBox::keyPressEvent(QKeyEvent* event) {
 
 // ---- FormCheckBox
 
-FormCheckBox::FormCheckBox(QWidget* page, const QString& caption, const QFont& font) : QCheckBox(caption, page) {
+FormCheckBox::FormCheckBox(QWidget* page, const QString& caption, const QFont& font) : CheckBox(caption, page) {
   setFont(font);
 }
 
-void FormCheckBox::SetSpecialEffect(int effect) {
-  effect_ = effect;
-  update();
-}
-
-void FormCheckBox::Paint(QPainter& painter, double scale, bool onScreen) const {
-  painter.save();
-  const QRectF place = Scaled(Twips(), scale);
-  const double px = kTwipsPerPixel * scale;
-  const double side = kCheckSquarePixels * px;
-  const QRectF square(place.left(), place.center().y() - side / 2, side, side);
-  painter.setBrush(Qt::white);
-  if (effect_ == kSunken) {
-    // Two shades on the upper and left edges, light on the lower and right.
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(square);
-    painter.setPen(PenOf(1, scale));
-    painter.setPen(QPen(QColor(128, 128, 128), px, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QLineF(square.topLeft(), square.topRight()));
-    painter.drawLine(QLineF(square.topLeft(), square.bottomLeft()));
-    painter.setPen(QPen(QColor(64, 64, 64), px, Qt::SolidLine, Qt::FlatCap));
-    const QRectF inner = square.adjusted(px, px, -px, -px);
-    painter.drawLine(QLineF(inner.topLeft(), inner.topRight()));
-    painter.drawLine(QLineF(inner.topLeft(), inner.bottomLeft()));
-    painter.setPen(QPen(QColor(212, 208, 200), px, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QLineF(square.bottomLeft(), square.bottomRight()));
-    painter.drawLine(QLineF(square.topRight(), square.bottomRight()));
-  } else {
-    painter.setPen(QPen(Qt::black, px, Qt::SolidLine, Qt::SquareCap));
-    painter.drawRect(square.adjusted(px / 2, px / 2, -px / 2, -px / 2));
-  }
-  if (isChecked()) {
-    QPen tick(Qt::black, 2 * px, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(tick);
-    painter.setBrush(Qt::NoBrush);
-    const QRectF t = square.adjusted(3 * px, 3 * px, -3 * px, -3 * px);
-    const QPointF points[] = {{t.left(), t.top() + t.height() * 0.5},
-                              {t.left() + t.width() * 0.4, t.bottom()},
-                              {t.right(), t.top()}};
-    painter.drawPolyline(points, 3);
-  }
-  if (!text().isEmpty()) {
-    painter.setFont(font());
-    painter.setPen(Qt::black);
-    const QRectF caption = place.adjusted(side + kCheckGapPixels * px, 0, 0, 0);
-    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text());
-    if (onScreen && hasFocus()) {
-      QPen dotted(Qt::black, 0, Qt::DotLine);
-      painter.setPen(dotted);
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRect(painter.boundingRect(caption, Qt::AlignLeft | Qt::AlignVCenter, text()));
-    }
-  } else if (onScreen && hasFocus()) {
-    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square.adjusted(-px, -px, px, px));
-  }
-  painter.restore();
-}
-
-void FormCheckBox::PaintOnPaper(QPainter& painter, double scale) const { Paint(painter, scale, false); }
-
-void FormCheckBox::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.translate(-x(), -y());
-  Paint(painter, kScreenScale, true);
-}
-
-bool FormCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
-
-void FormCheckBox::focusInEvent(QFocusEvent* event) {
-  QCheckBox::focusInEvent(event);
-  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit GotFocus();
-}
-
-void FormCheckBox::focusOutEvent(QFocusEvent* event) {
-  QCheckBox::focusOutEvent(event);
-  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit LostFocus();
+void FormCheckBox::PaintOnPaper(QPainter& painter, double scale) const {
+  Paint(painter, Scaled(Twips(), scale), kTwipsPerPixel * scale);
 }
 
 // ---- FormComboBox

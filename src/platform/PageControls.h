@@ -11,13 +11,13 @@
 //   label->SetTwips(QRectF(2100, 5415, 0, 300));   // width 0: as wide as its text
 //   label->PaintOnPaper(painter, printerDpi / 1440.0);
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QPixmap>
 #include <QRectF>
 #include <QWidget>
 
+#include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
 #include "platform/MultiLineTextBox.h"
 #include "platform/TextBox.h"
@@ -84,8 +84,15 @@ class FormLabel : public QWidget, public PageControl {
   // The width in twips that the caption needs in `font`.
   static double TextWidthTwips(const QString& caption, const QFont& font);
 
+ signals:
+  // A click of the mouse on the label. A label lets the mouse through to what lies
+  // under it until something connects to its Click.
+  void Click();
+
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void connectNotify(const QMetaMethod& signal) override;
   QRectF Fitted(const QRectF& twips) override;
 
  private:
@@ -189,36 +196,14 @@ class FormMemoBox : public MultiLineTextBox, public PageControl {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A check box drawn as the forms' check boxes are: a square, ticked or not, and its
-// caption to the right. SpecialEffect 0 gives a flat square, 2 a sunken one. Value is
-// its state (0 unticked, 1 ticked).
-class FormCheckBox : public QCheckBox, public PageControl {
+// A check box of the page (CheckBox: Value, SpecialEffect 0 flat or 2 sunken, Click,
+// GotFocus, LostFocus); it prints as it shows, without the focus frame.
+class FormCheckBox : public CheckBox, public PageControl {
   Q_OBJECT
  public:
   FormCheckBox(QWidget* page, const QString& caption, const QFont& font);
   QWidget* Widget() override { return this; }
-  int Value() const { return isChecked() ? 1 : 0; }
-  void SetValue(int value) { setChecked(value != 0); }
-  int SpecialEffect() const { return effect_; }
-  void SetSpecialEffect(int effect);
   void PaintOnPaper(QPainter& painter, double scale) const override;
-
-  static constexpr int kFlat = 0;
-  static constexpr int kSunken = 2;
-
- signals:
-  void GotFocus();
-  void LostFocus();
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  bool hitButton(const QPoint& pos) const override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-
- private:
-  void Paint(QPainter& painter, double scale, bool onScreen) const;
-  int effect_ = kSunken;
 };
 
 // A drop-down list of fixed entries; on paper its chosen entry.

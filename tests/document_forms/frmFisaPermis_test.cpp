@@ -37,11 +37,11 @@ TEST_F(FisaPermis, OpensEmptyWithTodaysDateAndReopensSoAfterTyping) {
     EXPECT_EQ(form->BoxCount(), 27);
     for (int i = 0; i < 26; ++i) EXPECT_EQ(form->Text(i), QString()) << "opening " << opening << ", box " << i;
     EXPECT_EQ(form->Text(26), QStringLiteral("07-03-2026"));
-    for (int i = 0; i < frmFisaPermis::kCheckCount; ++i) EXPECT_EQ(form->chkF(i)->Value(), 0) << i;
+    for (int i = 0; i < frmFisaPermis::kCheckCount; ++i) EXPECT_EQ(form->chkF(i)->Value(), false) << i;
     if (opening == 0) EXPECT_TRUE(form->BoxWidget(0)->hasFocus());
     form->SetText(0, QStringLiteral("POPESCU"));
     form->SetText(26, QStringLiteral("01-01-2000"));
-    form->chkF(3)->SetValue(1);
+    form->chkF(3)->SetValue(true);
     CloseForm<frmFisaPermis>();
     EXPECT_TRUE(mainWindow_.isVisible());
   }
@@ -52,7 +52,7 @@ TEST_F(FisaPermis, TheCheckBoxesHaveTheirCaptionsAndFaces) {
   const std::pair<int, const char*> captions[] = {
       {0, "Poarta ochelari de corectie"}, {1, "adaptat infirmitatii"}, {2, "cu ambreaj automatic"},
       {6, "Eliberare prima categorie"},   {12, "Duplicat:"},           {14, "Deteriorare"}};
-  for (const auto& [index, caption] : captions) EXPECT_EQ(form->chkF(index)->text(), QString::fromLatin1(caption));
+  for (const auto& [index, caption] : captions) EXPECT_EQ(form->chkF(index)->Caption(), QString::fromLatin1(caption));
   for (int i = 0; i < frmFisaPermis::kCheckCount; ++i) {
     const QFont font = form->chkF(i)->font();
     EXPECT_EQ(font.family(), QString::fromLatin1(i == 1 || i == 2 ? "Times New Roman" : "TimesRomanR")) << i;

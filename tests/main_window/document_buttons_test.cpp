@@ -6,7 +6,11 @@
 #include <functional>
 
 #include "ListariFixture.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
 
@@ -87,6 +91,38 @@ TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w->isVisible()) << name.toStdString();
     EXPECT_EQ(c.loaded(), nullptr);
+  }
+}
+
+// The fiscal and police forms open from their buttons over the hidden main window,
+// filled from the seller; closing them brings the main window back.
+TEST_F(ListariPane, TheFiscalAndPoliceFormButtonsOpenTheirFormsFromTheSeller) {
+  struct Case {
+    platform::CommandButton* frmVelorast::*button;
+    std::function<document_forms::DocumentForm*()> loaded;
+    int sellerBox;  // the form's box of VanzatorNume
+  };
+  const Case cases[] = {
+      {&frmVelorast::cmdFiscalPJ, [] { return platform::Forms::IfLoaded<document_forms::frmFiscalPJ>(); }, 0},
+      {&frmVelorast::cmdFiscalPF, [] { return platform::Forms::IfLoaded<document_forms::frmFiscalPF>(); }, 0},
+      {&frmVelorast::cmdScoatereEvidenta,
+       [] { return platform::Forms::IfLoaded<document_forms::frmDeclScoatEvid>(); }, 0},
+      {&frmVelorast::cmdCerereRadiere, [] { return platform::Forms::IfLoaded<document_forms::frmCerRadiere>(); }, 1},
+  };
+  for (const Case& c : cases) {
+    w->txtVerso[23]->setText(QStringLiteral("IONESCU ANA"));
+    (w->*c.button)->click();
+    QApplication::processEvents();
+    const std::string name = (w->*c.button)->objectName().toStdString();
+    EXPECT_FALSE(w->isVisible()) << name;
+    document_forms::DocumentForm* form = c.loaded();
+    ASSERT_NE(form, nullptr) << name;
+    EXPECT_EQ(form->Text(c.sellerBox), QStringLiteral("IONESCU ANA")) << name;
+    EXPECT_DOUBLE_EQ(form->Left(), 10) << name;
+    EXPECT_DOUBLE_EQ(form->Top(), 0) << name;
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->isVisible()) << name;
   }
 }
 

@@ -8,12 +8,16 @@
 #include "core/MDIVelorast.h"
 #include "core/Settings.h"
 #include "document_forms/frmCVRad.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmDeclScoatEvid.h"
 #include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmFisaPermis.h"
 #include "document_forms/frmFisaPermisV.h"
 #include "document_forms/frmPierdere.h"
-#include "platform/PageControls.h"
 #include "platform/Forms.h"
+#include "platform/PageControls.h"
 #include "platform/RuntimeError.h"
 
 namespace snapshot {
@@ -21,46 +25,73 @@ namespace {
 
 using document_forms::DocumentForm;
 
-// Writes the two files of a form that is open.
-bool Save(DocumentForm* form, const QDir& folder, const char* name) {
+// The window of an open form, as <name>.png.
+bool SaveWindow(DocumentForm* form, const QDir& folder, const char* name) {
   QApplication::processEvents();
-  bool ok = true;
   const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-  if (form->Frame()->grab().save(png)) {
-    std::printf("%s\n", qPrintable(png));
-  } else {
+  if (!form->Frame()->grab().save(png)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
-    ok = false;
+    return false;
   }
+  std::printf("%s\n", qPrintable(png));
+  return true;
+}
+
+// The page of an open form, printed into <name>.pdf.
+bool SavePage(DocumentForm* form, const QDir& folder, const char* name) {
   const QString pdf = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf"));
   try {
     form->PrintToPdf(pdf);
     std::printf("%s\n", qPrintable(pdf));
+    return true;
   } catch (const platform::RuntimeError& error) {
     std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
-    ok = false;
+    return false;
   }
-  return ok;
 }
 
-// Opens a form as its launcher does, writes its two files, and closes it.
-template <class F>
-bool Shoot(const QDir& folder, const char* name) {
-  DocumentForm* form = document_forms::Open<F>();
-  const bool ok = Save(form, folder, name);
+void Close(DocumentForm* form) {
   form->close();
   QApplication::processEvents();
-  return ok;
 }
 
-// The contract on the official paper, over the picture of the paper from the program
-// folder, printed with the offsets 10 mm down and 5 mm right.
+// Writes the two files of an open form, and closes it.
+bool Shoot(const QDir& folder, const char* name, DocumentForm* form) {
+  const bool window = SaveWindow(form, folder, name);
+  const bool page = SavePage(form, folder, name);
+  Close(form);
+  return window && page;
+}
+
+// Opens a form as its launcher does and shoots it.
+template <class F>
+bool Shoot(const QDir& folder, const char* name) {
+  return Shoot(folder, name, document_forms::Open<F>());
+}
+
+// The deregistration request with two reasons ticked (their documents follow them).
+bool ShootCerRadiere(const QDir& folder, const char* name) {
+  auto* form = document_forms::Open<document_forms::frmCerRadiere>();
+  form->chk(0)->SetValue(true);
+  form->chk(1)->SetValue(true);
+  return Shoot(folder, name, form);
+}
+
+// The contract on the official paper: the window over the picture of the paper from the
+// program folder, as designed, and the page printed with the offsets 10 mm down and
+// 5 mm right.
 bool ShootCVRad(const QDir& folder, const char* name) {
+  using document_forms::frmCVRad;
   const QString appPath = core::AppPath;
   if (appPath.isEmpty()) core::AppPath = QCoreApplication::applicationDirPath();
+  DocumentForm* form = document_forms::Open<frmCVRad>();
+  bool ok = SaveWindow(form, folder, name);
+  Close(form);
   core::settings::TopCVRad = 10;
   core::settings::LeftCVRad = 5;
-  const bool ok = Shoot<document_forms::frmCVRad>(folder, name);
+  form = document_forms::Open<frmCVRad>();
+  ok = SavePage(form, folder, name) && ok;
+  Close(form);
   core::settings::TopCVRad = core::settings::LeftCVRad = 0;
   core::AppPath = appPath;
   return ok;
@@ -75,17 +106,14 @@ bool ShootFisaPermis(const QDir& folder, const char* name) {
                          "CI, RT, 123456", "ROMANA", "INGINER", "SOFER", "MINISTERUL TRANSPORTURILOR",
                          "SC CONSTRUCT SA", "021 312 45 67", "021 222 33 44"};
   for (int i = 0; i < 26; ++i) record->SetText(i, QString::fromLatin1(typed[i]));
-  for (int i : {0, 6}) record->chkF(i)->SetValue(1);
-  bool ok = Save(record, folder, name);
-  record->cmdPierdere_Click(0);
-  document_forms::frmPierdere* declaration = platform::Forms::IfLoaded<document_forms::frmPierdere>();
+  for (int i : {0, 6}) record->chkF(i)->SetValue(true);
+  bool ok = SaveWindow(record, folder, name);
+  ok = SavePage(record, folder, name) && ok;
+  document_forms::frmPierdere* declaration = document_forms::OpenPierdere(document_forms::frmPierdere::Opener::kFisaPermis);
   declaration->SetText(33, QStringLiteral("01-03-2026"));
   declaration->SetText(36, QStringLiteral("B"));
-  ok = Save(declaration, folder, "frmPierdere") && ok;
-  declaration->close();
-  QApplication::processEvents();
-  record->close();
-  QApplication::processEvents();
+  ok = Shoot(folder, "frmPierdere", declaration) && ok;
+  Close(record);
   return ok;
 }
 
@@ -97,6 +125,10 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmFiscalPJ", Shoot<document_forms::frmFiscalPJ>},
+    {"frmFiscalPF", Shoot<document_forms::frmFiscalPF>},
+    {"frmDeclScoatEvid", Shoot<document_forms::frmDeclScoatEvid>},
+    {"frmCerRadiere", ShootCerRadiere},
     {"frmCVRad", ShootCVRad},
     {"frmFisaPermis", ShootFisaPermis},  // and frmPierdere, opened from it
     {"frmFisaPermisV", Shoot<document_forms::frmFisaPermisV>},

@@ -1,0 +1,58 @@
+#include "document_forms/PrintedLine.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "document_forms/DocumentForm.h"
+#include "platform/PageControls.h"
+#include "platform/Twips.h"
+
+namespace document_forms {
+
+void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces) {
+  double cursor = left;
+  for (auto it = pieces.begin(); it != pieces.end(); ++it) {
+    const Piece& p = *it;
+    if (p.kind == Piece::Kind::kCaption) {
+      const Font f = p.font.face ? p.font : font;
+      const auto next = it + 1;
+      if (p.left >= 0) {
+        items.push_back(Label(p.left, top, p.text, f));
+        cursor = p.left;
+      } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
+        // Ending at the box; reaching further left than the gap when its text needs it.
+        const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
+                              platform::kTwipsPerPixel;
+        const double from = std::min(cursor, next->left - needed);
+        items.push_back(Label(from, top, p.text, f, next->left - from, kLabelHeight, TextAlign::kRight));
+      } else {
+        items.push_back(Label(cursor, top, p.text, f));
+      }
+      continue;
+    }
+    const double boxTop = p.top >= 0 ? p.top : top;
+    if (p.kind == Piece::Kind::kField) {
+      // What the box stands on comes first, so that the box lies above it.
+      if (p.under == Piece::Under::kRule) {
+        items.push_back(Rule(boxTop + p.height + 15, p.left, p.left + p.width));
+      } else if (p.under == Piece::Under::kDots) {
+        items.push_back(Dots(p.left, boxTop + 150, p.width));
+      }
+      items.push_back(Box(p.index, p.left, boxTop, p.width, p.height));
+    } else {
+      items.push_back(Rule(boxTop + kBoxHeight + 15, p.left, p.left + p.width));
+    }
+    cursor = p.left + p.width;
+  }
+}
+
+void AddBoxStops(std::vector<TabStop>& tabs, int first, int last) {
+  for (int i = first; i <= last; ++i) tabs.push_back({"txt", i});
+}
+
+BuiltPage::BuiltPage(const char* caption, std::vector<Item> rows, std::vector<TabStop> stops, Font pageFont)
+    : items(std::move(rows)),
+      tabs(std::move(stops)),
+      page{.caption = caption, .items = items, .tabOrder = tabs, .pageFont = pageFont} {}
+
+}  // namespace document_forms
