@@ -8,18 +8,8 @@ build=${VELORAST_BUILD_DIR:-$root/build}
 bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh" -DVELORAST_TESTS=OFF -DVELORAST_BENCHMARKS=OFF
 
-# First run: a new database with sample persons and vehicles, and its folder stored
-# in the settings, so that the program opens it without asking.
-data=${XDG_DATA_HOME:-$HOME/.local/share}/Velorast
-config=${XDG_CONFIG_HOME:-$HOME/.config}/Velorast.ini
-if [ ! -f "$data/evidenta2000.mdb" ] && ! grep -qs '^CaBD=' "$config"; then
-  mkdir -p "$data"
-  "$build/bin/velorast-createdb" "$data" --sample
-  mkdir -p "$(dirname "$config")"
-  quoted=${data//\\/\\\\}
-  quoted=${quoted//\"/\\\"}
-  printf '[CaleBD]\nCaBD="%s"\n' "$quoted" >> "$config"
-fi
+# First run: a new database with sample data, its folder stored in the settings.
+bash "$root/scripts/first-run.sh" "$build/bin"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the program on a virtual display (xvfb-run)."

@@ -15,7 +15,56 @@ QString TextColumns(const QStringList& names) {
   return out.join(QStringLiteral(", "));
 }
 
+// The indexes, each made only where it is missing: a search by CNP or number prefix
+// walks the column's index; add and modify look a key up by its KeyExpression.
+QString IndexStatements() {
+  struct Index {
+    const char* name;
+    const char* table;
+    const char* column;
+    bool key;
+  };
+  static const Index indexes[] = {
+      {"PersoaneCNP", "Persoane", "CNP", false},
+      {"MasiniNrIdentificare", "Masini", "NrIdentificare", false},
+      {"PersoaneCNPCheie", "Persoane", "CNP", true},
+      {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", true},
+  };
+  QString sql;
+  for (const Index& index : indexes) {
+    const QString column = QString::fromLatin1(index.column);
+    sql += QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3);")
+               .arg(QLatin1String(index.name), QLatin1String(index.table), index.key ? KeyExpression(column) : column);
+  }
+  return sql;
+}
+
 }  // namespace
+
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0, last = text.size();
+  while (first < last && text[first] == QLatin1Char(' ')) ++first;
+  while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+  return text.mid(first, last - first);
+}
+
+QString KeyOf(const QString& text) {
+  QString key = TrimBlanks(text);
+  for (QChar& c : key)
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
+  return key;
+}
+
+// The engine's TRIM takes off blanks only, and its upper() changes a to z only.
+QString KeyExpression(const QString& column) { return QStringLiteral("upper(TRIM(%1))").arg(column); }
+
+void AddMissingIndexes(platform::Database& db) {
+  try {
+    db.Execute(IndexStatements());
+  } catch (const platform::RuntimeError&) {
+    // A read-only file or folder: the look-ups work without the index.
+  }
+}
 
 const QStringList& PersoaneColumns() {
   static const QStringList columns{
@@ -62,12 +111,8 @@ void CreateTables(platform::Database& db) {
     db.Execute(QStringLiteral(
         "CREATE TABLE Campuri (IdCamp INTEGER PRIMARY KEY, Nume TEXT, Valoare TEXT);"
         "CREATE TABLE Useri (UserID INTEGER PRIMARY KEY, Nick TEXT, Parola TEXT, "
-        "Privilegiu INTEGER);"
-        "CREATE INDEX PersoaneCNP ON Persoane (CNP);"
-        "CREATE INDEX MasiniNrIdentificare ON Masini (NrIdentificare);"
-        // Adding and modifying look a key up without its outer blanks.
-        "CREATE INDEX PersoaneCNPTrim ON Persoane (TRIM(CNP));"
-        "CREATE INDEX MasiniNrIdentificareTrim ON Masini (TRIM(NrIdentificare));"));
+        "Privilegiu INTEGER);"));
+    db.Execute(IndexStatements());
     for (const FontRows& font : DefaultFonts())
       for (const QString& value : {font.name, font.size, font.bold, font.italic, font.underline})
         db.Execute(QStringLiteral("INSERT INTO Campuri (Nume, Valoare) VALUES (?, ?)"),

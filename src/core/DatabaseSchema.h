@@ -33,6 +33,19 @@ const QList<FontRows>& DefaultFonts();
 // rows (the five rows of each key one after another, in insertion order).
 void CreateTables(platform::Database& db);
 
+// A key (a CNP, an identification number) as the clerk means it, one rule in C++ and in
+// SQL alike: blanks trimmed at both ends (a tab or another white space stays part of
+// the key, as the stored text keeps it) and the letters a to z compared as A to Z.
+// Letters with diacritics keep their case: keys are digits and Latin letters, and the
+// rule stays one that the engine computes by itself, without anything of ours loaded.
+QString TrimBlanks(const QString& text);
+QString KeyOf(const QString& text);          // the typed key's form that is compared
+QString KeyExpression(const QString& column);  // the same for a stored column, in SQL
+
+// Adds the indexes that a database made by an earlier version lacks. A file that cannot
+// be written keeps what it has (its look-ups are then not served by an index).
+void AddMissingIndexes(platform::Database& db);
+
 // Adds a few dozen persons (natural and legal) and vehicles.
 void InsertSampleData(platform::Database& db);
 

@@ -1,9 +1,7 @@
 #include "core/Fonts.h"
 
-#include <QLocale>
-#include <cmath>
-
 #include "core/AppState.h"
+#include "core/NumberReader.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/database/Database.h"
@@ -20,9 +18,8 @@ QString Text(const QVariant& value) {
 }
 
 double Number(const QVariant& value) {
-  bool ok = false;
-  const double n = QLocale::c().toDouble(Text(value), &ok);
-  if (!ok || !std::isfinite(n)) throw BadValue{};
+  double n = 0;
+  if (!ReadWholeNumber(Text(value), n)) throw BadValue{};
   return n;
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/AppState.h"
+#include "core/DatabaseSchema.h"
 #include "core/ErrorGuard.h"
 #include "core/FontSubstitutions.h"
 #include "core/Fonts.h"
@@ -24,8 +25,10 @@ const QString kFolderKey = QStringLiteral("CaBD");
 // The database in the folder, or nullptr after telling the clerk why it did not open.
 std::shared_ptr<platform::Database> OpenIn(const QString& folder) {
   try {
-    return platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
-                                            QStringLiteral(";PWD=") + kDatabasePassword);
+    auto database = platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
+                                                     QStringLiteral(";PWD=") + kDatabasePassword);
+    schema::AddMissingIndexes(*database);
+    return database;
   } catch (const platform::RuntimeError& error) {
     ReportUncaught(error);
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include "core/ImagePaths.h"
@@ -17,17 +18,29 @@ using platform::TwipsRect;
 
 namespace {
 
+// Set on a list while its edit field holds what the clerk typed rather than a chosen entry.
+const char* const kTyped = "typedNotChosen";
+
 QComboBox* PrinterList(QWidget* parent, double top) {
   auto* list = new QComboBox(parent);
   list->setGeometry(TwipsRect(1860, top, 3255, 315));
   list->setEditable(true);  // a list with an edit field; typing adds nothing to the list
   list->setInsertPolicy(QComboBox::NoInsert);
+  list->setCompleter(nullptr);  // typing never chooses an entry by itself
+  // Typing into the edit field leaves the list without a chosen entry, even when the
+  // text typed is a printer's name; choosing an entry from the list chooses it again.
+  QObject::connect(list->lineEdit(), &QLineEdit::textEdited, list, [list] { list->setProperty(kTyped, true); });
+  QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] { list->setProperty(kTyped, false); });
+  QObject::connect(list, &QComboBox::activated, list, [list] { list->setProperty(kTyped, false); });
   return list;
 }
 
-// The entry of the list that the box shows, or -1 when its text is none of them.
+// The entry of the list that is chosen, or -1 when none is (nothing chosen, or the
+// clerk typed into the edit field afterwards).
 int SelectedEntry(const QComboBox* list) {
-  return list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (list->property(kTyped).toBool()) return -1;
+  const int index = list->currentIndex();
+  return index >= 0 && list->itemText(index) == list->currentText() ? index : -1;
 }
 
 // Adds every printer's device name and selects the last one named `stored` exactly.

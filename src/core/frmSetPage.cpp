@@ -1,5 +1,7 @@
 #include "core/frmSetPage.h"
 
+#include <QFontMetricsF>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -145,6 +147,17 @@ void frmSetPage::ShowSample(const QColor& colour) {
   lblFundal->setPalette(p);
 }
 
+// The colour's number in the sample, in a font small enough for the whole number to
+// fit the sample's width (a colour has up to eight digits).
+void frmSetPage::ShowSampleCaption(const QString& caption) {
+  QFont font = lblFundal->font();
+  const int room = lblFundal->contentsRect().width() - 2;
+  while (font.pointSizeF() > 4 && QFontMetricsF(font).horizontalAdvance(caption) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  lblFundal->setFont(font);
+  lblFundal->setText(caption);
+}
+
 void frmSetPage::cmdOK_Click() {
   // An offset that cannot be held is refused before anything changes.
   for (const Offset& o : Offsets()) {
@@ -181,7 +194,7 @@ void frmSetPage::drvBackground_Click() {
     cdgOpen.CancelError = true;
     cdgOpen.ShowColor();
     const int colour = cdgOpen.Color;
-    lblFundal->setText(QString::number(colour));
+    ShowSampleCaption(QString::number(colour));
     ShowSample(platform::ColorFromValue(colour));
     settings::CuloareFocus = QString::number(colour);
   } catch (const std::exception&) {

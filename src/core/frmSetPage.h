@@ -33,6 +33,7 @@ class frmSetPage : public SetupDialog {
 
  private:
   void Form_Load();
+  void ShowSampleCaption(const QString& caption);
   void ShowSample(const QColor& colour);
 };
 

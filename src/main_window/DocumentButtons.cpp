@@ -16,6 +16,10 @@
 #include "document_forms/frmFisaPermis.h"
 #include "document_forms/frmFisaPermisV.h"
 #include "document_forms/frmPierdere.h"
+#include "grid_documents/modCV.h"
+#include "grid_documents/modCVCertifRadiere.h"
+#include "grid_documents/modCertifRadiere.h"
+#include "grid_documents/modEvidenta.h"
 #include "main_window/frmVelorast.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureButton.h"
@@ -40,10 +44,10 @@ const Documents kDocuments = {
     .LayoutFisaVersoComplet = nullptr,
     .LayoutFisaVerso = nullptr,
     .SetPrintFisaVerso = nullptr,
-    .LayoutCV = nullptr,
-    .LayoutCertifRadiere = nullptr,
-    .LayoutCVCertifRadiere = nullptr,
-    .LayoutEvidenta = nullptr,
+    .LayoutCV = grid_documents::LayoutCV,
+    .LayoutCertifRadiere = grid_documents::LayoutCertifRadiere,
+    .LayoutCVCertifRadiere = grid_documents::LayoutCVCertifRadiere,
+    .LayoutEvidenta = grid_documents::LayoutEvidenta,
     .frmFisa2 = nullptr,
     .frmCVRad = document_forms::Launch<document_forms::frmCVRad>,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,

@@ -9,7 +9,7 @@ namespace main_window {
 
 // txtVerso(1..21) hold the columns 1 to 21 of Persoane, by position.
 BoxGroup BuyerGroup(const frmVelorast& w) {
-  BoxGroup group{.kind = &kPersoane, .keyBox = w.txtVerso[4]};
+  BoxGroup group{.kind = &kPersoane, .keyBox = w.txtVerso[4], .list = w.lvwResult};
   for (int i = 1; i <= 21; ++i) group.boxes.append({.column = i, .line = w.txtVerso[i]});
   group.required = {
       {w.txtVerso[1],
@@ -26,7 +26,7 @@ BoxGroup BuyerGroup(const frmVelorast& w) {
 BoxGroup SellerGroup(const frmVelorast& w) {
   static const char* const columns[] = {"Nume", "Serie",    "nr", "CNP", "DataNast", "j",     "R",  "AdresaLoc",
                                         "Str",  "AdresaNr", "Bl", "Sc",  "Ap",       "Judet", "Cod"};
-  BoxGroup group{.kind = &kPersoane, .keyBox = w.txtVerso[26]};
+  BoxGroup group{.kind = &kPersoane, .keyBox = w.txtVerso[26], .list = w.lvwResult};
   int box = 23;
   for (const char* column : columns) group.boxes.append({.column = QString::fromLatin1(column), .line = w.txtVerso[box++]});
   // The name's message is the add's also when modifying.
@@ -43,7 +43,7 @@ BoxGroup SellerGroup(const frmVelorast& w) {
 // txtCamp(0..44) hold the columns 1 to 45 of Masini, by position; txtSpecificatii the
 // column Specificatii.
 BoxGroup VehicleGroup(const frmVelorast& w) {
-  BoxGroup group{.kind = &kMasini, .keyBox = w.txtCamp[5]};
+  BoxGroup group{.kind = &kMasini, .keyBox = w.txtCamp[5], .list = w.lvwMasini};
   for (int i = 0; i < core::kCampCount; ++i) group.boxes.append({.column = i + 1, .line = w.txtCamp[i]});
   group.boxes.append({.column = QStringLiteral("Specificatii"), .text = w.txtSpecificatii});
   group.required = {

@@ -1,9 +1,12 @@
 #include "main_window/StoredRecords.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <vector>
 
 #include "core/AppState.h"
+#include "core/DatabaseSchema.h"
+#include "main_window/ListedRecords.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
 #include "platform/MultiLineTextBox.h"
@@ -14,7 +17,6 @@ namespace main_window {
 const RecordKind kPersoane{
     .table = QStringLiteral("Persoane"),
     .keyColumn = QStringLiteral("CNP"),
-    .lookupColumns = QStringLiteral("*"),
     .listColumns = {QStringLiteral("Nume"), QStringLiteral("Serie"), QStringLiteral("nr"), QStringLiteral("CNP")},
     .keyInList = 3,
     .listedKey = QStringLiteral("CNP-ul "),
@@ -27,7 +29,6 @@ const RecordKind kPersoane{
 const RecordKind kMasini{
     .table = QStringLiteral("Masini"),
     .keyColumn = QStringLiteral("NrIdentificare"),
-    .lookupColumns = QStringLiteral("NrIdentificare"),
     .listColumns = {QStringLiteral("NrIdentificare"), QStringLiteral("Categoria"), QStringLiteral("Marca"),
                     QStringLiteral("Tipul")},
     .keyInList = 0,
@@ -84,10 +85,13 @@ void SetText(const BoxColumn& box, const QString& text) {
 // A listed row's record: the key as the list shows it, which is the stored text.
 QString KeyCriterion(const RecordKind& kind) { return kind.keyColumn + QStringLiteral(" = ?"); }
 
-// The record of a key typed by the clerk, trimmed: a key stored with blanks around it
-// (the boxes are stored as typed) is the same key, so that it is neither added twice nor
-// missed by a modify.
-QString TypedKeyCriterion(const RecordKind& kind) { return QStringLiteral("TRIM(%1) = ?").arg(kind.keyColumn); }
+// The record of a key typed by the clerk, bound as core::schema::KeyOf gives it: a key
+// stored with blanks around it (the boxes are stored as typed) or in other case is the
+// same key, so that it is neither added twice nor missed by a modify. The key's index
+// serves it.
+QString TypedKeyCriterion(const RecordKind& kind) {
+  return core::schema::KeyExpression(kind.keyColumn) + QStringLiteral(" = ?");
+}
 
 }  // namespace
 
@@ -117,34 +121,29 @@ platform::Database& OpenDatabase() {
 
 void SearchRecords(const RecordKind& kind, const QString& column, const QString& criterion,
                    std::unique_ptr<platform::Recordset>& rs, platform::ListView& list) {
+  platform::Database& db = OpenDatabase();
   const QString all = QStringLiteral("SELECT * FROM ") + kind.table;
   std::unique_ptr<platform::Recordset> found =
-      criterion.isEmpty() ? OpenDatabase().OpenRecordset(all)
-                          : OpenDatabase().OpenRecordset(all + QStringLiteral(" WHERE %1 LIKE ?").arg(column), {criterion});
+      criterion.isEmpty() ? db.OpenRecordset(all)
+                          : db.OpenRecordset(all + QStringLiteral(" WHERE %1 LIKE ?").arg(column), {criterion});
 
-  std::vector<platform::Field> listed;
-  for (const QString& name : kind.listColumns) listed.push_back(found->Fields(name));
-  QList<QStringList> rows;
-  rows.reserve(found->RecordCount());
-  // One read transaction for all the rows: the file is locked and checked once, not
-  // once a row.
-  OpenDatabase().InTransaction([&] {
-    for (; !found->EOF(); found->MoveNext()) {
-      QStringList row;
-      for (const platform::Field& field : listed) row.append(field.Text());
-      rows.append(std::move(row));
-    }
-  });
-
+  // The rows that the list shows at once are read now; the others when they are shown.
+  const int shown = list.viewport()->height() / std::max(1, list.fontMetrics().height()) + 1;
+  auto rows = std::make_unique<ListedRecords>(db.shared_from_this(), kind, found->RowIds(), shown);
+  // Past the last record, where listing every record leaves the set.
+  if (!found->EOF()) {
+    found->MoveLast();
+    found->MoveNext();
+  }
   rs = std::move(found);
-  list.Fill(rows);
+  list.SetRows(std::move(rows));
 }
 
 bool FindSelected(const RecordKind& kind, platform::Recordset& rs, const platform::ListView& list) {
   if (list.Count() == 0) return false;
-  const QTreeWidgetItem* item = list.SelectedItem();
+  const platform::ListItem item = list.SelectedItem();
   if (!platform::ListView::Selected(item)) return false;
-  const QString key = item->text(kind.keyInList);
+  const QString key = item.text(kind.keyInList);
   rs.FindFirst(KeyCriterion(kind), {key});
   if (rs.NoMatch()) {
     platform::MsgBox(messages::ListedKeyNotFound(kind, key));
@@ -170,10 +169,10 @@ bool RequiredBoxBlank(const BoxGroup& group, bool adding) {
 
 // Whether the whole table holds a record with this key, whatever the search selected.
 bool Stored(const RecordKind& kind, const QString& key) {
-  const auto lookup = OpenDatabase().OpenRecordset(
-      QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(kind.lookupColumns, kind.table, TypedKeyCriterion(kind)),
-      {key});
-  return !(lookup->BOF() && lookup->EOF());
+  return OpenDatabase()
+      .Scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1 WHERE %2)").arg(kind.table, TypedKeyCriterion(kind)),
+              {core::schema::KeyOf(key)})
+      .toBool();
 }
 
 // The group's boxes into the record being added or edited, then Update; a write the
@@ -192,35 +191,55 @@ void StoreBoxes(const BoxGroup& group, platform::Recordset& rs) {
   }
 }
 
+// What add and modify found, told to the clerk once the transaction has ended (a
+// message box never holds the database).
+enum class Outcome { Written, AlreadyStored, NotStored, NotInSearchResult };
+
+void Tell(const BoxGroup& group, Outcome outcome, const QString& key) {
+  switch (outcome) {
+    case Outcome::Written: return;
+    case Outcome::AlreadyStored:
+      platform::MsgBox(messages::AlreadyStored(*group.kind, key));
+      group.keyBox->setFocus();
+      return;
+    case Outcome::NotStored:
+      platform::MsgBox(messages::NotStored(*group.kind, key));
+      group.keyBox->setFocus();
+      return;
+    case Outcome::NotInSearchResult:
+      platform::MsgBox(messages::NotInSearchResult(*group.kind, key));
+      return;
+  }
+}
+
 }  // namespace
 
 void AddRecord(const BoxGroup& group, platform::Recordset& rs) {
   if (RequiredBoxBlank(group, true)) return;
-  const QString key = group.keyBox->text().trimmed();
-  if (Stored(*group.kind, key)) {
-    platform::MsgBox(messages::AlreadyStored(*group.kind, key));
-    group.keyBox->setFocus();
-    return;
-  }
-  rs.AddNew();
-  StoreBoxes(group, rs);
+  const QString key = core::schema::TrimBlanks(group.keyBox->text());
+  const Outcome outcome = OpenDatabase().InWriteTransaction([&] {
+    if (Stored(*group.kind, key)) return Outcome::AlreadyStored;
+    rs.AddNew();
+    StoreBoxes(group, rs);
+    return Outcome::Written;
+  });
+  Tell(group, outcome, key);
 }
 
 void ModifyRecord(const BoxGroup& group, platform::Recordset& rs) {
   if (RequiredBoxBlank(group, false)) return;
-  const QString key = group.keyBox->text().trimmed();
-  if (!Stored(*group.kind, key)) {
-    platform::MsgBox(messages::NotStored(*group.kind, key));
-    group.keyBox->setFocus();
-    return;
-  }
-  rs.FindFirst(TypedKeyCriterion(*group.kind), {key});
-  if (rs.NoMatch()) {
-    platform::MsgBox(messages::NotInSearchResult(*group.kind, key));
-    return;
-  }
-  rs.Edit();
-  StoreBoxes(group, rs);
+  const QString key = core::schema::TrimBlanks(group.keyBox->text());
+  const Outcome outcome = OpenDatabase().InWriteTransaction([&] {
+    if (!Stored(*group.kind, key)) return Outcome::NotStored;
+    rs.FindFirst(TypedKeyCriterion(*group.kind), {core::schema::KeyOf(key)});
+    if (rs.NoMatch()) return Outcome::NotInSearchResult;
+    if (auto* listed = group.list ? dynamic_cast<ListedRecords*>(group.list->Rows()) : nullptr)
+      listed->Keep(rs.RowId());
+    rs.Edit();
+    StoreBoxes(group, rs);
+    return Outcome::Written;
+  });
+  Tell(group, outcome, key);
 }
 
 // ---- Delete
@@ -229,12 +248,12 @@ void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::L
                     const QList<QWidget*>& hiddenWhenEmpty) {
   try {
     if (list.Count() == 0) return;
-    QTreeWidgetItem* item = list.SelectedItem();
+    const platform::ListItem item = list.SelectedItem();
     if (!platform::ListView::Selected(item)) {
       platform::MsgBox(kind.selectFirst, platform::vbInformation);
       return;
     }
-    const QString key = item->text(kind.keyInList);
+    const QString key = item.text(kind.keyInList);
     if (platform::MsgBox(messages::DeleteQuestion(kind, key),
                          platform::vbYesNo + platform::vbQuestion + platform::vbDefaultButton2) != platform::vbYes)
       return;

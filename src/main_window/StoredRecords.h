@@ -32,7 +32,6 @@ namespace main_window {
 struct RecordKind {
   QString table;          // "Persoane"
   QString keyColumn;      // "CNP"
-  QString lookupColumns;  // the columns of the look-up set of add and modify
   std::array<QString, 4> listColumns;  // a list row's text, then its sub-items 1 to 3
   int keyInList = 0;                   // the list column that shows the key
   QString listedKey;      // "CNP-ul " <key> " nu exista in Baza de Date"
@@ -84,14 +83,17 @@ struct BoxGroup {
     QString onModify;
   };
   QList<Required> required = {};
+  // The list of the group's records, whose texts a modify leaves as they are.
+  platform::ListView* list = nullptr;
 };
 
 // The open database; error 91 when there is none.
 platform::Database& OpenDatabase();
 
 // Replaces rs by the records whose column is LIKE the criterion as typed (every record
-// of the table when the criterion is empty) and lists them in the set's order. When
-// anything fails, rs and the list stay as they were.
+// of the table when the criterion is empty) and lists them in the set's order, leaving
+// rs past its last record. The list reads a record's listed columns when it shows it.
+// When anything fails, rs and the list stay as they were.
 void SearchRecords(const RecordKind& kind, const QString& column, const QString& criterion,
                    std::unique_ptr<platform::Recordset>& rs, platform::ListView& list);
 
@@ -101,9 +103,12 @@ bool FindSelected(const RecordKind& kind, platform::Recordset& rs, const platfor
 
 // Add: the group's boxes as a new record of rs, unless a required box is blank or the
 // table already holds the key (each said to the clerk, the focus on the box concerned).
+// Keys compare as core::schema::KeyOf says. The look-up and the write are one write
+// transaction, so that two desks adding one key store it once.
 void AddRecord(const BoxGroup& group, platform::Recordset& rs);
 // Modify: the group's boxes over the record of rs with the same key, unless a required
-// box is blank, the table does not hold the key, or rs does not (each said to the clerk).
+// box is blank, the table does not hold the key, or rs does not (each said to the clerk);
+// in one write transaction as well.
 void ModifyRecord(const BoxGroup& group, platform::Recordset& rs);
 
 // Delete of the list's selected row, after the clerk's Yes; the row after it (or before

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 #include "core/CaseWindow.h"
 #include "core/AppState.h"
@@ -153,11 +152,10 @@ void frmVelorast::PositionPanes() {
 }
 
 void frmVelorast::SetupListColumns() {
-  auto addColumns = [](QTreeWidget* list, const QList<std::pair<QString, int>>& columns) {
-    QStringList headers;
-    for (const auto& column : columns) headers << column.first;
-    list->setHeaderLabels(headers);
-    for (int i = 0; i < columns.size(); ++i) list->setColumnWidth(i, platform::TwipsToPixels(columns[i].second));
+  auto addColumns = [](platform::ListView* list, const QList<std::pair<QString, int>>& twips) {
+    QList<std::pair<QString, int>> columns;
+    for (const auto& [header, width] : twips) columns.append({header, platform::TwipsToPixels(width)});
+    list->SetColumns(columns);
   };
   addColumns(lvwResult, {{QStringLiteral("Nume"), 1000},
                          {QStringLiteral("Ser"), 500},

@@ -26,7 +26,6 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
-class QTreeWidget;
 
 namespace platform {
 class CommandButton;

@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <map>
 
 #include "core/CaseBoxTable.h"

@@ -1,5 +1,6 @@
 #include "platform/ListView.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,56 +10,154 @@
 
 namespace platform {
 
-ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
-  setRootIsDecorated(false);
-  setUniformRowHeights(true);
-  setAllColumnsShowFocus(true);
+// The list's rows as a flat table for the view; a cell's text is asked of the rows
+// only when the view needs it.
+class ListView::Model : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() || !rows_ ? 0 : rows_->Count();
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : int(headers_.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !rows_ || !index.isValid()) return {};
+    return Text(index.row(), index.column());
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headers_.size()) return {};
+    return headers_[section];
+  }
+
+  QString Text(int row, int column) const { return rows_ ? rows_->Texts(row).value(column) : QString(); }
+
+  void SetHeaders(const QStringList& headers) {
+    beginResetModel();
+    headers_ = headers;
+    endResetModel();
+  }
+  void SetRows(std::unique_ptr<ListRows> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+  ListRows* Rows() const { return rows_.get(); }
+  void RemoveRow(int row) {
+    beginRemoveRows({}, row, row);
+    rows_->Remove(row);
+    endRemoveRows();
+  }
+
+ private:
+  QStringList headers_;
+  std::unique_ptr<ListRows> rows_;
+};
+
+QString ListItem::text(int column) const {
+  if (IsNull()) return QString();
+  return static_cast<const QAbstractItemModel*>(index_.model())->data(index_.sibling(index_.row(), column)).toString();
+}
+
+bool ListItem::isSelected() const {
+  if (IsNull()) return false;
+  const auto* list = qobject_cast<const ListView*>(index_.model()->parent());
+  return list && list->selectionModel()->isSelected(index_);
+}
+
+ListView::ListView(QWidget* parent) : QTableView(parent), model_(new Model(this)) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setColumnCount(0);
-  header()->setStretchLastSection(false);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);  // Tab leaves the list for the next control
+  setShowGrid(false);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setModel(model_);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-int ListView::Index(const QTreeWidgetItem* item) const {
-  return item ? indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) + 1 : 0;
+ListView::~ListView() = default;
+
+void ListView::SetColumns(const QList<std::pair<QString, int>>& columns) {
+  QStringList headers;
+  for (const auto& column : columns) headers << column.first;
+  model_->SetHeaders(headers);
+  for (int i = 0; i < columns.size(); ++i) setColumnWidth(i, columns[i].second);
 }
 
-QTreeWidgetItem* ListView::Item(int index) const {
+int ListView::ColumnCount() const { return model_->columnCount(); }
+
+QString ListView::HeaderText(int column) const {
+  return model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+int ListView::Count() const { return model_->rowCount(); }
+
+ListItem ListView::SelectedItem() const { return ListItem(currentIndex()); }
+
+int ListView::Index(const ListItem& item) const { return item.IsNull() ? 0 : item.index_.row() + 1; }
+
+ListItem ListView::Item(int index) const {
   if (index < 1 || index > Count())
     throw RuntimeError(kErrIndexOutOfBounds, QStringLiteral("Indexul este in afara limitelor"),
                        QStringLiteral("ListView"));
-  return topLevelItem(index - 1);
+  return ListItem(model_->index(index - 1, 0));
 }
 
-void ListView::Fill(const QList<QStringList>& rows) {
-  clear();
-  QList<QTreeWidgetItem*> items;
-  items.reserve(rows.size());
-  for (const QStringList& row : rows) items.append(new QTreeWidgetItem(row));
-  addTopLevelItems(items);
-}
+void ListView::SetRows(std::unique_ptr<ListRows> rows) { model_->SetRows(std::move(rows)); }
+
+void ListView::Fill(const QList<QStringList>& rows) { SetRows(std::make_unique<FixedListRows>(rows)); }
+
+ListRows* ListView::Rows() const { return model_->Rows(); }
 
 void ListView::Remove(int index) {
-  QTreeWidgetItem* item = Item(index);
+  const ListItem item = Item(index);
   // Without this the list would make a neighbour current (and selected) by itself.
-  setCurrentItem(nullptr);
-  clearSelection();
-  delete takeTopLevelItem(indexOfTopLevelItem(item));
-  setCurrentItem(nullptr);
+  SetCurrentItem({});
+  model_->RemoveRow(item.index_.row());
+  SetCurrentItem({});
 }
 
-void ListView::EnsureVisibleAndSelect(QTreeWidgetItem* item) {
-  scrollToItem(item);
-  setCurrentItem(item);
-  item->setSelected(true);
+void ListView::SetCurrentItem(const ListItem& item) {
+  if (item.IsNull()) {
+    selectionModel()->clear();
+    return;
+  }
+  setCurrentIndex(item.index_);
+}
+
+void ListView::EnsureVisibleAndSelect(const ListItem& item) {
+  scrollTo(item.index_);
+  selectionModel()->setCurrentIndex(item.index_, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QRect ListView::ItemRect(const ListItem& item) const { return visualRect(item.index_); }
+
+QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex current = currentIndex();
+  switch (action) {
+    case MoveHome: return Count() ? model_->index(0, 0) : QModelIndex();
+    case MoveEnd: return Count() ? model_->index(Count() - 1, 0) : QModelIndex();
+    case MoveLeft:
+    case MoveRight: return current;
+    default: return QTableView::moveCursor(action, modifiers);
+  }
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
-  QTreeWidget::mouseReleaseEvent(event);
+  QTableView::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton) emit Click();
 }
 
 void ListView::keyReleaseEvent(QKeyEvent* event) {
-  QTreeWidget::keyReleaseEvent(event);
+  QTableView::keyReleaseEvent(event);
   if (!event->isAutoRepeat()) emit KeyUp(KeyCode(event->key()), event->modifiers());
 }
 

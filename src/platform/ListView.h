@@ -5,37 +5,100 @@
 // - Click after any click of the left button in the list, on a row or on empty space;
 //   KeyUp when a key is released (not for the repeats of a key held down), after the
 //   list has moved its current row.
-// - SelectedItem is the current row, which may be missing (nullptr) or not selected;
-//   Selected tells which. Rows are counted from 1 (Index, Item, Remove); Item of a
-//   position where no row stands raises error 35600.
+// - SelectedItem is the current row, which may be missing (a null item) or not
+//   selected; Selected tells which. Rows are counted from 1 (Index, Item, Remove); Item
+//   of a position where no row stands raises error 35600.
+// - The rows come from a ListRows, which gives a row's texts only when the list asks
+//   for them (when the row is painted, or its texts are read through an item): a list
+//   of a million rows costs what its rows on screen cost. (A table view without grid
+//   or row headers: rows of one height cost nothing to lay out, however many.)
 
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTableView>
+#include <memory>
 
 namespace platform {
 
 inline constexpr int kErrIndexOutOfBounds = 35600;
 
-class ListView : public QTreeWidget {
+// The rows a list shows, counted from 0.
+class ListRows {
+ public:
+  virtual ~ListRows() = default;
+  virtual int Count() const = 0;
+  // The texts of a row: its text, then its sub-items.
+  virtual QStringList Texts(int row) = 0;
+  // Forgets the row; the rows after it move up by one.
+  virtual void Remove(int row) = 0;
+};
+
+// Rows given as texts, all held by the list.
+class FixedListRows : public ListRows {
+ public:
+  explicit FixedListRows(QList<QStringList> rows) : rows_(std::move(rows)) {}
+  int Count() const override { return int(rows_.size()); }
+  QStringList Texts(int row) override { return rows_[row]; }
+  void Remove(int row) override { rows_.removeAt(row); }
+
+ private:
+  QList<QStringList> rows_;
+};
+
+class ListView;
+
+// One row of a list, as the list's members hand it out; it follows its row when rows
+// before it are removed, and becomes null when its own row is.
+class ListItem {
+ public:
+  ListItem() = default;
+  bool IsNull() const { return !index_.isValid(); }
+  explicit operator bool() const { return !IsNull(); }
+  // Column 0 is the row's text, 1 and on its sub-items; "" for a null item.
+  QString text(int column) const;
+  bool isSelected() const;
+  bool operator==(const ListItem& other) const { return index_ == other.index_; }
+
+ private:
+  friend class ListView;
+  explicit ListItem(const QModelIndex& index) : index_(index) {}
+  QPersistentModelIndex index_;
+};
+
+class ListView : public QTableView {
   Q_OBJECT
  public:
   explicit ListView(QWidget* parent = nullptr);
+  ~ListView() override;
 
-  int Count() const { return topLevelItemCount(); }
-  QTreeWidgetItem* SelectedItem() const { return currentItem(); }
-  static bool Selected(const QTreeWidgetItem* item) { return item && item->isSelected(); }
-  int Index(const QTreeWidgetItem* item) const;  // 1-based; 0 for a row not in the list
+  // The column headers with their widths in pixels.
+  void SetColumns(const QList<std::pair<QString, int>>& columns);
+  int ColumnCount() const;
+  QString HeaderText(int column) const;
+
+  int Count() const;
+  ListItem SelectedItem() const;
+  static bool Selected(const ListItem& item) { return item.isSelected(); }
+  int Index(const ListItem& item) const;  // 1-based; 0 for a null item
 
   // The row at a position counted from 1; kErrIndexOutOfBounds when none stands there.
-  QTreeWidgetItem* Item(int index) const;
+  ListItem Item(int index) const;
 
-  // Removes all rows, then adds one row per entry: its text, then its sub-items.
+  // Replaces all rows; no row is current afterwards.
+  void SetRows(std::unique_ptr<ListRows> rows);
+  // The same with rows given as texts: one entry a row, its text then its sub-items.
   void Fill(const QList<QStringList>& rows);
+  ListRows* Rows() const;
   // Removes the row at a position counted from 1; afterwards no row is current.
   void Remove(int index);
+  // Makes the row current and selected, as a click does; a null item leaves no row
+  // current or selected.
+  void SetCurrentItem(const ListItem& item);
   // Scrolls the row into view, and makes it the current and the selected row.
-  void EnsureVisibleAndSelect(QTreeWidgetItem* item);
+  void EnsureVisibleAndSelect(const ListItem& item);
+  // Where the row stands in the viewport.
+  QRect ItemRect(const ListItem& item) const;
 
  signals:
   void Click();
@@ -44,6 +107,13 @@ class ListView : public QTreeWidget {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // The keys move from row to row, as in a list: Home and End to the first and the
+  // last row, the left and right arrows to nowhere.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+ private:
+  class Model;
+  Model* model_;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -31,6 +32,8 @@ void SaveSetting(const QString& application, const QString& section, const QStri
                  const QString& text) {
   const QString path = SettingsFilePath(application);
   QDir().mkpath(QFileInfo(path).path());
+  // A new file is readable by its owner only (it names the database folder).
+  if (!QFileInfo::exists(path)) QFile(path).open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
   QSettings store(path, QSettings::IniFormat);
   store.setValue(Entry(section, key), text);
   store.sync();

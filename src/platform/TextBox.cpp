@@ -8,7 +8,14 @@
 
 namespace platform {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { SetBackColor(Qt::white); }
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+  SetBackColor(Qt::white);
+  // A text the program sets into a box the clerk is not in shows from its start, as a
+  // Windows text box shows it (QLineEdit would put the caret, and so the view, at its end).
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (!hasFocus()) setCursorPosition(0);
+  });
+}
 
 QColor TextBox::BackColor() const { return palette().color(QPalette::Base); }
 

@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace report_grid {
@@ -38,7 +39,65 @@ QFont QFontOf(const FontState& f) {
   font.setBold(f.bold);
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
+  // The outlines as designed, not fitted to a screen's pixels: the same widths at every
+  // resolution.
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
+}
+
+namespace {
+
+// The resolution every cell text is laid out at, whatever it is drawn on: the screen,
+// the preview and the paper break the lines of a text at the same places.
+constexpr double kLayoutDpi = 1200;
+
+const QPaintDevice* LayoutDevice() {
+  static const QImage device = [] {
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
+    return image;
+  }();
+  return &device;
+}
+
+}  // namespace
+
+void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
+                  const QString& text, double devicePixelsPerUnit) {
+  QString lines = text;
+  lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+  lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
+  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+  // Layout pixels per device pixel: the rectangle in the layout's own pixels.
+  const double scale = (devicePixelsPerUnit * kUnitsPerInch) / kLayoutDpi;
+  const QSizeF room(rect.width() / scale, rect.height() / scale);
+  QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+  option.setUseDesignMetrics(true);
+  // A word wider than the cell breaks inside itself, so that the whole text shows.
+  option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(LayoutDevice()));
+  layout.setTextOption(option);
+  layout.beginLayout();
+  double height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room.width());
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+
+  double top = 0;
+  if (alignment & Qt::AlignBottom) top = room.height() - height;
+  else if (!(alignment & Qt::AlignTop)) top = (room.height() - height) / 2;
+
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);  // the text stays in its cell
+  painter.translate(rect.topLeft());
+  painter.scale(scale, scale);
+  layout.draw(&painter, QPointF(0, top));
+  painter.restore();
 }
 
 // ---- Painting -----------------------------------------------------------------------
@@ -50,6 +109,7 @@ struct Piece {
   CellRect area;
   QRectF rect;  // device pixels
   EdgeState edges[4];
+  bool sized = false;  // has a width and a height
   bool shows = false;  // has a size, and on paper is printable
 };
 
@@ -86,8 +146,8 @@ class Painter {
         piece.area = grid_.AreaOf(r, c);
         piece.rect = ToDevice(geo_.AreaRect(piece.area));
         for (int e = 0; e < 4; ++e) piece.edges[e] = grid_.EffectiveEdge(r, c, e);
-        piece.shows = piece.rect.width() > 0 && piece.rect.height() > 0 &&
-                      (target_ == RenderTarget::kScreen || s.printable);
+        piece.sized = piece.rect.width() > 0 && piece.rect.height() > 0;
+        piece.shows = piece.sized && (target_ == RenderTarget::kScreen || s.printable);
         const int index = static_cast<int>(pieces_.size());
         pieces_.push_back(piece);
         for (int rr = piece.area.row1; rr <= piece.area.row2; ++rr)
@@ -130,14 +190,8 @@ class Painter {
       return;
     }
     if (s.text.isEmpty() || inner.width() <= 0) return;
-    QString text = s.text;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    p_.setFont(FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)));
     p_.setPen(Qt::black);
-    int flags = static_cast<int>(align);
-    if (s.wrap) flags |= Qt::TextWordWrap;
-    p_.drawText(inner, flags, text);  // clipped to the cell
+    DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_);
   }
 
   void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {
@@ -169,11 +223,13 @@ class Painter {
   }
 
   // The line on the boundary between two pieces: the later of the two settings that
-  // face each other, among pieces that show.
+  // face each other. It comes out when either piece shows, whichever of the two holds the
+  // setting, so that a printable cell prints with every line around it.
   int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB) const {
+    if (!(a && a->shows) && !(b && b->shows)) return kLineNone;
     EdgeState best;
-    if (a && a->shows && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
-    if (b && b->shows && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
+    if (a && a->sized && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
+    if (b && b->sized && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
     return best.style;
   }
 

@@ -49,6 +49,14 @@ enum class RenderTarget {
 // The font a cell is drawn in: its face, size in points, bold, italic and underline.
 QFont QFontOf(const FontState& font);
 
+// Draws a cell's text in `rect` (device pixels), clipped to it: its line breaks (CR LF,
+// CR or LF) start new lines, and with `wrap` the text also wraps at the rectangle's width,
+// inside a word that is wider than the rectangle. The lines are laid out at one fixed
+// resolution with the font's design metrics, so they break at the same places on every
+// device; `devicePixelsPerUnit` is the device's scale (pixels a grid unit).
+void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
+                  const QString& text, double devicePixelsPerUnit);
+
 // Geometry of the drawing shared by every target.
 inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges
 inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box

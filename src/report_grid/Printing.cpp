@@ -1,6 +1,10 @@
 #include "report_grid/Printing.h"
 
 #include <QComboBox>
+#include <QGraphicsView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtMath>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
@@ -30,6 +34,21 @@ void PaintOn(QPrinter& printer, const ReportGrid& grid) {
   PaintPage(painter, grid);
   if (!painter.end() || printer.printerState() == QPrinter::Error)
     platform::RaisePrintFailed(printer.printerName());
+}
+
+// Large enough to show the page's whole width at 100 percent, with the window's frame,
+// tool bar and scroll bar around it, and as tall as the page or the screen allows.
+QSize PreviewWindowSize(const QPrinter& printer, const QWidget& window) {
+  const QSizeF paperMm = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+  const double dpiX = window.logicalDpiX(), dpiY = window.logicalDpiY();
+  const QSize page(qCeil(paperMm.width() / 25.4 * dpiX), qCeil(paperMm.height() / 25.4 * dpiY));
+  constexpr int kAroundWidth = 100, kAroundHeight = 140;  // frame, scroll bar, tool bar, page margins
+  QSize size(page.width() + kAroundWidth, page.height() + kAroundHeight);
+  if (const QScreen* screen = window.screen()) {
+    const QRect room = screen->availableGeometry();
+    size = size.boundedTo(QSize(room.width(), room.height() * 9 / 10));
+  }
+  return size;
 }
 
 }  // namespace
@@ -118,7 +137,13 @@ void PrintPreview(const ReportGrid& grid, int zoom, QWidget* parent) {
     } else if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
       view->setZoomFactor(zoom / 100.0);
     }
+    // The page is read from its top: the first rubrics in view, not its middle.
+    if (auto* pages = dialog.findChild<QGraphicsView*>()) {
+      for (QScrollBar* bar : {pages->verticalScrollBar(), pages->horizontalScrollBar()})
+        bar->setValue(bar->minimum());
+    }
   });
+  dialog.resize(PreviewWindowSize(printer, dialog));
   dialog.exec();
   if (failure) throw *failure;
 }

@@ -224,7 +224,8 @@ EdgeState ReportGrid::EffectiveEdge(int row, int col, int edge) const {
       bool reaches = single;
       if (!reaches) {
         switch (e.source) {
-          case EdgeSource::kRange: reaches = true; break;  // any cell of the area
+          case EdgeSource::kRange:    // any cell of the area
+          case EdgeSource::kCovered: reaches = true; break;
           case EdgeSource::kCell: reaches = (r == a.row1 && c == a.col1); break;  // the anchor
           case EdgeSource::kInner:  // only where the inner line is the area's own edge
             reaches = (edge == kEdgeLeft && c == a.col1) || (edge == kEdgeRight && c == a.col2) ||
@@ -331,7 +332,9 @@ void GridCell::SetBorder(int edge, int style) {
   grid_->CheckCell(row_, col_);
   CheckCellEdge(edge);
   CheckStyle(style);
-  grid_->SetEdge(row_, col_, edge, style, EdgeSource::kCell, grid_->NextStamp());
+  const CellState& s = grid_->At(row_, col_);
+  const bool covered = s.anchorRow >= 0 && (s.anchorRow != row_ || s.anchorCol != col_);
+  grid_->SetEdge(row_, col_, edge, style, covered ? EdgeSource::kCovered : EdgeSource::kCell, grid_->NextStamp());
   grid_->Touch();
 }
 

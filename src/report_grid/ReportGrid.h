@@ -78,9 +78,10 @@ struct FontState {
 // How a line came to be set on a cell's edge; it decides whether the line runs along a
 // merged area's edge (see ReportGrid::EffectiveEdge).
 enum class EdgeSource : std::uint8_t {
-  kCell,   // Cell.Border on this cell
-  kRange,  // an outer edge of Range.Border passing through this cell
-  kInner,  // the inner lines of Range.Border(5)
+  kCell,     // Cell.Border on this cell
+  kRange,    // an outer edge of Range.Border passing through this cell
+  kInner,    // the inner lines of Range.Border(5)
+  kCovered,  // Cell.Border on this cell while a merged area covered it (not its anchor)
 };
 
 struct EdgeState {
@@ -158,7 +159,9 @@ class GridFont {
 };
 
 // One cell. A format, text or lock set on a covered cell of a merged area is kept, but
-// the area shows and obeys its anchor (its top left cell).
+// the area shows and obeys its anchor (its top left cell). A line set on a covered cell
+// is the exception: it runs along the matching edge of the merged area, as a line of
+// Range.Border through that cell does.
 class GridCell {
  public:
   int Row() const { return row_; }

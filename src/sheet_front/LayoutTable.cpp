@@ -8,8 +8,8 @@ using report_grid::ReportGrid;
 namespace sheet_front {
 namespace {
 
-CellRect Resolved(const ReportGrid& grid, CellRect r) {
-  auto row = [&](int v) { return v == kLast ? grid.Rows() - 1 : v; };
+CellRect Resolved(const ReportGrid& grid, CellRect r, int rowOffset) {
+  auto row = [&](int v) { return v == kLast ? grid.Rows() - 1 : v + rowOffset; };
   auto col = [&](int v) { return v == kLast ? grid.Cols() - 1 : v; };
   return {row(r.row1), col(r.col1), row(r.row2), col(r.col2)};
 }
@@ -22,6 +22,15 @@ void LayOnCell(ReportGrid& grid, const CellRect& r, const Area& a) {
   if (a.wrap) grid.Cell(r.row1, r.col1).SetWrapText(true);
   if (a.font.size > 0) grid.Cell(r.row1, r.col1).Font().SetSize(a.font.size);
   if (a.font.bold) grid.Cell(r.row1, r.col1).Font().SetBold(true);
+  switch (a.mark) {
+    case Mark::kNone: break;
+    case Mark::kFillInLine: grid.Cell(r.row1, r.col1).SetBorder(report_grid::kEdgeBottom, report_grid::kLineThin); break;
+    case Mark::kTickBox:
+      grid.Cell(r.row1, r.col1).SetCellType(report_grid::kCellTickBox);
+      for (int edge : {report_grid::kEdgeLeft, report_grid::kEdgeTop, report_grid::kEdgeRight, report_grid::kEdgeBottom})
+        grid.Cell(r.row1, r.col1).SetBorder(edge, report_grid::kLineThin);
+      break;
+  }
 }
 
 void LayOnRange(ReportGrid& grid, const CellRect& r, const Area& a) {
@@ -35,9 +44,9 @@ void LayOnRange(ReportGrid& grid, const CellRect& r, const Area& a) {
 
 }  // namespace
 
-void LayAreas(ReportGrid& grid, std::span<const Area> areas) {
+void LayAreas(ReportGrid& grid, std::span<const Area> areas, int rowOffset) {
   for (const Area& a : areas) {
-    const CellRect r = Resolved(grid, a.place.rect);
+    const CellRect r = Resolved(grid, a.place.rect, rowOffset);
     if (a.place.shape == Shape::kRange)
       LayOnRange(grid, r, a);
     else
@@ -45,10 +54,10 @@ void LayAreas(ReportGrid& grid, std::span<const Area> areas) {
   }
 }
 
-void DrawLines(ReportGrid& grid, std::span<const Lines> lines) {
+void DrawLines(ReportGrid& grid, std::span<const Lines> lines, int rowOffset) {
   for (const Lines& l : lines)
     for (const Place& p : l.places) {
-      const CellRect r = Resolved(grid, p.rect);
+      const CellRect r = Resolved(grid, p.rect, rowOffset);
       for (int edge : l.edges) {
         if (p.shape == Shape::kCell)
           grid.Cell(r.row1, r.col1).SetBorder(edge, l.style);

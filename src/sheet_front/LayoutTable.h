@@ -49,9 +49,16 @@ struct FontSet {
   bool bold = false;  // true: bold set on; false: not set
 };
 
+// What a row makes of its cell besides text and formats (kCell and kMerged only).
+enum class Mark {
+  kNone,
+  kFillInLine,  // a thin bottom edge on the first cell: under a merged area, its whole width
+  kTickBox,     // a tick box (CellType 2) with a thin edge on each side: left, top, right, bottom
+};
+
 // One row of a cells table. Set in this order: text (kCell and kMerged only), merge,
-// lock, alignment, wrap, font size, bold. What is kNoText, kOpen, 0, kNoWrap or not bold
-// is not set.
+// lock, alignment, wrap, font size, bold, mark. What is kNoText, kOpen, 0, kNoWrap, not
+// bold or kNone is not set.
 struct Area {
   Place place;
   const char* text = kNoText;
@@ -59,6 +66,7 @@ struct Area {
   int alignment = 0;
   bool wrap = kNoWrap;
   FontSet font = {};
+  Mark mark = Mark::kNone;
 };
 
 // Lines: every edge of `edges`, in that order, on every place of `places`, in that order
@@ -69,7 +77,9 @@ struct Lines {
   int style;
 };
 
-void LayAreas(report_grid::ReportGrid& grid, std::span<const Area> areas);
-void DrawLines(report_grid::ReportGrid& grid, std::span<const Lines> lines);
+// `rowOffset` moves every row of the tables down by that many rows (kLast stays the
+// last row), so that one table can lay a section wherever a document puts it.
+void LayAreas(report_grid::ReportGrid& grid, std::span<const Area> areas, int rowOffset = 0);
+void DrawLines(report_grid::ReportGrid& grid, std::span<const Lines> lines, int rowOffset = 0);
 
 }  // namespace sheet_front

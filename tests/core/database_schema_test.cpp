@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -22,6 +23,36 @@ QStringList ColumnsOf(platform::Database& db, const QString& table) {
   QStringList out;
   for (int i = 0; i < rs->FieldCount(); ++i) out << rs->FieldName(i);
   return out;
+}
+
+// What the engine's planner makes of a query.
+QString QueryPlan(platform::Database& db, const QString& query) {
+  sqlite3_stmt* plan = nullptr;
+  const QByteArray sql = "EXPLAIN QUERY PLAN " + query.toUtf8();
+  EXPECT_EQ(sqlite3_prepare_v2(db.Handle(), sql.constData(), -1, &plan, nullptr), SQLITE_OK) << query.toStdString();
+  QString detail;
+  while (sqlite3_step(plan) == SQLITE_ROW)
+    detail += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3)));
+  sqlite3_finalize(plan);
+  return detail;
+}
+
+// The key look-ups of adding and modifying, and the search by a prefix of the key, each
+// walk an index.
+void ExpectKeyLookupsUseTheirIndexes(platform::Database& db) {
+  using core::schema::KeyExpression;
+  const struct {
+    QString query;
+    const char* index;
+  } lookups[] = {
+      {"SELECT 1 FROM Persoane WHERE " + KeyExpression("CNP") + " = ?", "PersoaneCNPCheie"},
+      {"SELECT 1 FROM Masini WHERE " + KeyExpression("NrIdentificare") + " = ?", "MasiniNrIdentificareCheie"},
+      {"SELECT rowid FROM Persoane WHERE CNP >= ? AND CNP < ?", "PersoaneCNP"},
+      {"SELECT rowid FROM Masini WHERE NrIdentificare = ?", "MasiniNrIdentificare"},
+  };
+  for (const auto& lookup : lookups)
+    EXPECT_TRUE(QueryPlan(db, lookup.query).contains(QLatin1String(lookup.index)))
+        << lookup.query.toStdString() << ": " << QueryPlan(db, lookup.query).toStdString();
 }
 
 TEST(DatabaseSchema, TablesHaveTheirColumnOrdersAndTheFontRows) {
@@ -47,22 +78,7 @@ TEST(DatabaseSchema, TablesHaveTheirColumnOrdersAndTheFontRows) {
                 .toString(),
             QStringLiteral("integer"));
 
-  for (const char* index : {"PersoaneCNP", "MasiniNrIdentificare", "PersoaneCNPTrim", "MasiniNrIdentificareTrim"})
-    EXPECT_EQ(db->Scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?"),
-                         {QString::fromLatin1(index)}).toInt(), 1) << index;
-
-  // The key lookups of adding and modifying, which ignore outer blanks, use an index.
-  for (const char* lookup : {"SELECT * FROM Persoane WHERE TRIM(CNP) = ?",
-                             "SELECT NrIdentificare FROM Masini WHERE TRIM(NrIdentificare) = ?"}) {
-    sqlite3_stmt* plan = nullptr;
-    const QByteArray sql = QByteArray("EXPLAIN QUERY PLAN ") + lookup;
-    ASSERT_EQ(sqlite3_prepare_v2(db->Handle(), sql.constData(), -1, &plan, nullptr), SQLITE_OK);
-    QString detail;
-    while (sqlite3_step(plan) == SQLITE_ROW)
-      detail += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3)));
-    sqlite3_finalize(plan);
-    EXPECT_TRUE(detail.contains(QStringLiteral("USING INDEX"))) << lookup << ": " << detail.toStdString();
-  }
+  ExpectKeyLookupsUseTheirIndexes(*db);
 
   // Five rows a key, in the order name, size, bold, italic, underline.
   for (const core::schema::FontRows& font : core::schema::DefaultFonts()) {
@@ -104,6 +120,89 @@ TEST(DatabaseSchema, SampleHoldsWellFormedPersonsAndVehicles) {
     EXPECT_TRUE(vehicles->Fields(QStringLiteral("PrimaVelorastulare")).Text().contains('/'));
   }
   EXPECT_EQ(numbers.size(), vehicles->RecordCount()) << "identification numbers are unique";
+}
+
+// The key of a person or a vehicle, as C++ makes it of a typed text and as SQL makes it
+// of a stored one: the same text, whatever the text.
+TEST(DatabaseSchema, AKeyIsTheSameInCAndInSql) {
+  FixtureDatabase fixture;
+  const QString keys[] = {
+      "WVWZZZ1JZXW000002", "wvwzzz1jzxw000002", "  1850331460012 ", "1850331460012\t", "\t1850331460012",
+      "Şerban-ţ ăâî ș", "şERBAN", "ÄÖÜ äöü", "", "   ", "a\u00a0", "mIxEd 12 ",
+  };
+  for (const QString& key : keys) {
+    EXPECT_EQ(fixture.Db().Scalar("SELECT " + core::schema::KeyExpression("?"), {key}).toString(), core::schema::KeyOf(key))
+        << key.toStdString();
+  }
+  EXPECT_EQ(core::schema::KeyOf(" wvw 1\t "), "WVW 1\t");
+  EXPECT_EQ(core::schema::KeyOf("şx"), "şX") << "a letter with diacritics keeps its case";
+  EXPECT_EQ(core::schema::TrimBlanks("  a b\t "), "a b\t");
+}
+
+// A database made by the earlier tool: its key look-ups trimmed blanks only, through
+// indexes of their own. Opened by the program, it gets the key indexes and keeps its
+// rows and its old indexes.
+TEST(DatabaseSchema, AnEarlierDatabaseGetsTheMissingIndexesAndKeepsItsRows) {
+  QTemporaryDir dir;
+  const QString path = QDir(dir.path()).filePath(core::kDatabaseFileName);
+  {
+    auto db = platform::Database::CreateDatabase(path, core::kDatabasePassword);
+    db->Execute(
+        "CREATE TABLE Persoane (IdPersoana INTEGER PRIMARY KEY, Nume TEXT, CNP TEXT);"
+        "CREATE TABLE Masini (IdMasina INTEGER PRIMARY KEY, NrIdentificare TEXT);"
+        "CREATE INDEX PersoaneCNP ON Persoane (CNP);"
+        "CREATE INDEX MasiniNrIdentificare ON Masini (NrIdentificare);"
+        "CREATE INDEX PersoaneCNPTrim ON Persoane (TRIM(CNP));"
+        "CREATE INDEX MasiniNrIdentificareTrim ON Masini (TRIM(NrIdentificare));"
+        "INSERT INTO Persoane (Nume, CNP) VALUES ('POPESCU ION', '1850331460012 ');"
+        "INSERT INTO Masini (NrIdentificare) VALUES ('wvwzzz1jzxw000002');");
+  }
+  const QString connect = QStringLiteral(";PWD=") + core::kDatabasePassword;
+  auto lookUp = [](platform::Database& db) {
+    EXPECT_EQ(db.Scalar("SELECT Nume FROM Persoane WHERE " + core::schema::KeyExpression("CNP") + " = ?",
+                        {core::schema::KeyOf("1850331460012")}).toString(), "POPESCU ION");
+    EXPECT_EQ(db.Scalar("SELECT count(*) FROM Masini WHERE " + core::schema::KeyExpression("NrIdentificare") + " = ?",
+                        {core::schema::KeyOf("WVWZZZ1JZXW000002")}).toInt(), 1);
+  };
+  auto indexes = [](platform::Database& db) {
+    return db.Scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index'").toInt();
+  };
+
+  // A file that cannot be written is left as it is, and its look-ups still work.
+  {
+    auto db = platform::Database::OpenDatabase(path, false, true, connect);
+    core::schema::AddMissingIndexes(*db);
+    EXPECT_EQ(indexes(*db), 4);
+    lookUp(*db);
+  }
+
+  auto db = platform::Database::OpenDatabase(path, false, false, connect);
+  core::schema::AddMissingIndexes(*db);
+  core::schema::AddMissingIndexes(*db);  // a second time changes nothing
+  ExpectKeyLookupsUseTheirIndexes(*db);
+  EXPECT_EQ(indexes(*db), 6);
+  lookUp(*db);
+}
+
+// The file is one that the standard shell of the database engine opens and checks with
+// nothing of this program loaded: no index or schema entry needs a function of ours.
+TEST(DatabaseSchema, TheEnginesOwnShellChecksTheFileWhole) {
+  const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
+  if (shell.isEmpty()) GTEST_SKIP() << "no sqlcipher shell on this machine";
+  FixtureDatabase fixture(FixtureDatabase::Sample);
+  fixture.AddPerson({{"Nume", "ŞERBAN ŢICU"}, {"CNP", " 1850331460012\t"}});
+  fixture.AddVehicle({{"NrIdentificare", "wvwzzz1jzxw000002 "}});
+  QProcess p;
+  p.start(shell, {fixture.Path()});
+  ASSERT_TRUE(p.waitForStarted());
+  p.write(QStringLiteral("PRAGMA key = '%1';\nPRAGMA cipher_page_size = 4096;\nPRAGMA kdf_iter = 64000;\n"
+                         "PRAGMA integrity_check;\nSELECT count(*) FROM Persoane WHERE upper(TRIM(CNP)) = '1850331460012\t';\n")
+              .arg(core::kDatabasePassword)
+              .toUtf8());
+  p.closeWriteChannel();
+  ASSERT_TRUE(p.waitForFinished(60000));
+  EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts), QStringList({"ok", "1"}))
+      << p.readAllStandardError().toStdString();
 }
 
 // The tool itself, as the first run of the program calls it.

@@ -19,6 +19,9 @@ TEST(FocusColour, ReadsRedPlus256GreenPlus65536Blue) {
       {"12ab", std::nullopt},
       {"-1", std::nullopt},
       {"16777216", std::nullopt},
+      {"&HFF", QColor(255, 0, 0)},
+      {"2.55E2", QColor(255, 0, 0)},
+      {"1e400", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(core::FocusColour(QString::fromLatin1(c.text)), c.colour) << c.text;
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 #include "core/MDIVelorast.h"
@@ -190,4 +191,14 @@ TEST_F(PageSetupTest, AColourPickedStaysForTheRunAfterCancel) {
 
   d->cmdOK->click();
   EXPECT_EQ(Stored("CuloareFocus"), "255");
+}
+
+// A colour of eight digits shows whole in the sample.
+TEST_F(PageSetupTest, TheSampleShowsTheWholeNumberOfTheColour) {
+  platform::CommonDialogScript dialogs;
+  dialogs.ChooseColor(QColor(170, 255, 255));  // 16777130
+  frmSetPage* d = Forms::Get<frmSetPage>();
+  d->drvBackground->click();
+  EXPECT_EQ(d->lblFundal->text(), "16777130");
+  EXPECT_LE(QFontMetricsF(d->lblFundal->font()).horizontalAdvance("16777130"), d->lblFundal->contentsRect().width());
 }

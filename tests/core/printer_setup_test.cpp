@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "core/Settings.h"
@@ -18,6 +21,16 @@ namespace settings = core::settings;
 namespace {
 
 const char* kInvalid = "Obligatoriu trebuie sa selectati o imprimanta valida";
+
+// Types into the list's edit field as the clerk does, key by key ("\b" is Backspace).
+void Type(QComboBox* list, const QString& text) {
+  for (QChar c : text) {
+    const bool back = c == QLatin1Char('\b');
+    QKeyEvent press(QEvent::KeyPress, back ? Qt::Key_Backspace : Qt::Key_unknown, Qt::NoModifier,
+                    back ? QString() : QString(c));
+    QCoreApplication::sendEvent(list->lineEdit(), &press);
+  }
+}
 
 class PrinterSetupTest : public ::testing::Test {
  protected:
@@ -78,6 +91,39 @@ TEST_F(PrinterSetupTest, StoredNamesPreselectExactlyAndOkNeedsBoth) {
   EXPECT_EQ(settings::Fisa, "sala1");
   EXPECT_EQ(Stored("Fisa"), "sala1");
   EXPECT_EQ(Stored("Acte"), "Birou");
+}
+
+// Only an entry chosen from the list counts: a name typed into the edit field does
+// not, not even the exact name of a printer of the list.
+TEST_F(PrinterSetupTest, ATypedNameIsNotAChosenEntry) {
+  platform::PrintersScript printers({"Sala1", "Birou"});
+  settings::Fisa = "Sala1";
+  settings::Acte = "Birou";
+  struct Case {
+    const char* what;
+    std::function<void(QComboBox*)> act;
+    bool stored;
+  } cases[] = {
+      {"typed the name of a printer", [](QComboBox* l) { Type(l, "Birou"); }, false},
+      {"typed another name", [](QComboBox* l) { Type(l, "Birou 2"); }, false},
+      {"typed over the preselected entry", [](QComboBox* l) { Type(l, "\b"); }, false},
+      {"typed, then chose an entry", [](QComboBox* l) { Type(l, "x"); l->setCurrentIndex(1); }, true},
+      {"chose an entry", [](QComboBox* l) { l->setCurrentIndex(1); }, true},
+      {"left the preselection", [](QComboBox*) {}, true},
+  };
+  for (const Case& c : cases) {
+    platform::SaveSetting("Velorast", "Par", "Fisa", "");
+    frmPrinterSetup* dialog = Forms::Get<frmPrinterSetup>();
+    dialog->cboPrintFisa->lineEdit()->clear();
+    dialog->cboPrintFisa->setCurrentIndex(0);
+    c.act(dialog->cboPrintFisa);
+    platform::MessageBoxScript boxes;
+    dialog->cmdOK->click();
+    EXPECT_EQ(boxes.Prompts(), c.stored ? QStringList() : QStringList{kInvalid}) << c.what;
+    EXPECT_EQ(!Stored("Fisa").isEmpty(), c.stored) << c.what;
+    Forms::Unload<frmPrinterSetup>();
+    settings::Fisa = "Sala1";
+  }
 }
 
 TEST_F(PrinterSetupTest, TheSamePrinterForBothOnTheMachinesQueues) {

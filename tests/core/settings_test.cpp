@@ -25,13 +25,20 @@ TEST(Settings, NumberRuleAndFlagRule) {
       {"-32768.5", -32768, true}, {"40000", 40000, false}, {"-40000", -40000, false},
       {"&HFFFF", 65535, false}, {"1E400", HUGE_VAL, false}, {"1E-400", 0, true},
       {"5ă3", 5, true},
+      // Any number of digits: far below the smallest double is 0, far above the largest
+      // is huge, wherever the digits stand.
+      {"0.DIGITS1", 0, true}, {"1ZEROSe-1", HUGE_VAL, false}, {"-1ZEROS", -HUGE_VAL, false},
+      {"1e99999999999999999999", HUGE_VAL, false}, {"1e-99999999999999999999", 0, true},
   };
   // The decimal point stays the point whatever the process's locale says.
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";
   std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
   for (const NumberCase& c : numbers) {
-    const s::RoundedNumber n = s::NumberRule(QString::fromUtf8(c.text));
+    QString text = QString::fromUtf8(c.text);
+    text.replace(QLatin1String("DIGITS"), QString(400, QLatin1Char('0')));
+    text.replace(QLatin1String("ZEROS"), QString(400, QLatin1Char('0')));
+    const s::RoundedNumber n = s::NumberRule(text);
     EXPECT_EQ(n.value, c.value) << c.text;
     EXPECT_EQ(n.fits16, c.fits) << c.text;
     EXPECT_EQ(n.Offset(), c.fits ? qint16(c.value) : 0) << c.text;

@@ -56,7 +56,7 @@ class RecordsWindow : public testing::Test {
   }
   // A click on the row at a position counted from 1.
   static void ClickRow(platform::ListView* list, int index) {
-    Click(list, list->visualItemRect(list->Item(index)).center());
+    Click(list, list->ItemRect(list->Item(index)).center());
   }
   // A click below the last row.
   static void ClickEmptySpace(platform::ListView* list) {
@@ -73,7 +73,7 @@ class RecordsWindow : public testing::Test {
   // One column of every list row: 0 the row's text, 1 to 3 its sub-items.
   static QStringList Listed(const platform::ListView* list, int column) {
     QStringList out;
-    for (int i = 1; i <= list->Count(); ++i) out << list->Item(i)->text(column);
+    for (int i = 1; i <= list->Count(); ++i) out << list->Item(i).text(column);
     return out;
   }
 

@@ -22,6 +22,7 @@ const Flags kStart{false, false, false};
 
 TEST_F(ListariPane, EachButtonSetsTheFlagsOfItsDocument) {
   EXPECT_EQ(FlagsNow(), kStart);
+  platform::MessageBoxScript messages;  // the contract's form tells that its paper's picture is missing here
   struct Step {
     const char* name;
     platform::CommandButton* frmVelorast::*button;
@@ -155,10 +156,7 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
   FillVehicle();
   w->cmdFisaFata->click();
   const report_grid::CellState before = Grid().State(4, 4);
-  core::settings::ContractInGrid = true;
-  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdCV, &frmVelorast::cmdCertifRadiere,
-                      &frmVelorast::cmdCVCertifRadiere, &frmVelorast::cmdEvidenta, &frmVelorast::cmdFisaComplet,
-                      &frmVelorast::cmdPierdere, &frmVelorast::cmdAnexa}) {
+  for (auto button : {&frmVelorast::cmdFisaVerso, &frmVelorast::cmdFisaComplet, &frmVelorast::cmdAnexa}) {
     (w->*button)->click();
     EXPECT_TRUE(w->isVisible()) << (w->*button)->objectName().toStdString();
     EXPECT_EQ(Grid().Rows(), 37);

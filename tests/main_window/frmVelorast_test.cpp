@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "core/AppState.h"
@@ -125,10 +124,10 @@ TEST_F(MainWindow, LoadsWithCaptionsPanesRecordSetsAndListColumns) {
     QString header;
     int twips;
   };
-  auto expectColumns = [](QTreeWidget* list, const QList<Column>& columns) {
-    ASSERT_EQ(list->columnCount(), columns.size()) << list->objectName().toStdString();
+  auto expectColumns = [](platform::ListView* list, const QList<Column>& columns) {
+    ASSERT_EQ(list->ColumnCount(), columns.size()) << list->objectName().toStdString();
     for (int i = 0; i < columns.size(); ++i) {
-      EXPECT_EQ(list->headerItem()->text(i), columns[i].header);
+      EXPECT_EQ(list->HeaderText(i), columns[i].header);
       EXPECT_EQ(list->columnWidth(i), TwipsToPixels(columns[i].twips));
     }
   };

@@ -162,10 +162,10 @@ TEST_F(Persons, AClickWithoutASelectedRowDoesNothing) {
 
   Search("*", true);
   ClickEmptySpace(w->lvwResult);
-  w->lvwResult->setCurrentItem(w->lvwResult->Item(2));
+  w->lvwResult->SetCurrentItem(w->lvwResult->Item(2));
   w->lvwResult->clearSelection();  // a current row that is not selected
   w->lvwResult_Click();
-  w->lvwResult->setCurrentItem(nullptr);
+  w->lvwResult->SetCurrentItem({});
   w->lvwResult_Click();
 
   EXPECT_EQ(Boxes(w, 1, 21), QStringList(21, QString()));
@@ -258,7 +258,7 @@ TEST_F(Persons, AddStoresTheBuyersColumnsAsTypedAndANameWithAnApostrophe) {
 
   Search("D'ARTAGNAN*", true);
   ASSERT_EQ(w->lvwResult->Count(), 1);
-  EXPECT_EQ(w->lvwResult->Item(1)->text(3), "199010146001 ");
+  EXPECT_EQ(w->lvwResult->Item(1).text(3), "199010146001 ");
 }
 
 TEST_F(Persons, ASellerIsStoredInFifteenColumnsAndLoadsAsABuyerWithoutTheOtherSix) {
@@ -367,4 +367,26 @@ TEST_F(Persons, DatabaseErrorsAreShownWithNumberAndDescriptionAndChangeNothing) 
   EXPECT_EQ(w->txtVerso[4]->text(), "1990101460011");
   EXPECT_EQ(w->txtVerso[23]->text(), "ALT");
   EXPECT_EQ(w->lvwResult->Count(), 4);
+}
+
+// A pattern that the wildcards do not form is refused before any row is read: the same
+// error whether the table is empty, full, or holds no row that the pattern's prefix
+// would reach.
+TEST_F(Persons, AnInvalidPatternIsError3075WhateverTheTableHolds) {
+  for (const bool empty : {false, true}) {
+    if (empty) fixture.Db().Execute("DELETE FROM Persoane");
+    for (const char* pattern : {"999[", "1850[", "[", "*[!1", "POP[A-"}) {
+      SCOPED_TRACE(std::string(pattern) + (empty ? " on an empty table" : " on a full table"));
+      frmVelorast* w = Search("*");
+      const int listed = w->lvwResult->Count();
+      MessageBoxScript boxes;
+      for (const bool byName : {false, true}) {
+        (byName ? w->optNume : w->optCNP)->setChecked(true);
+        w->txtCriteriu->setText(pattern);
+        w->cmdCauta->click();
+      }
+      EXPECT_EQ(boxes.Prompts(), QStringList(2, "3075 Sablonul de cautare nu este valid."));
+      EXPECT_EQ(w->lvwResult->Count(), listed);
+    }
+  }
 }

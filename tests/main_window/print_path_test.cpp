@@ -96,7 +96,9 @@ TEST_F(ListariPane, PageValuesOfEachKindOfDocument) {
     EXPECT_EQ(page.topMargin, r.top);
     EXPECT_EQ(page.bottomMargin, r.bottom);
     EXPECT_EQ(page.pageOption, r.pageOption);
-    EXPECT_EQ(Grid().RowHeight(36) == 0, r.lastRowHidden);
+    if (Grid().Rows() > 36) {
+      EXPECT_EQ(Grid().RowHeight(36) == 0, r.lastRowHidden);
+    }
   }
   ASSERT_EQ(preview.Shown().size(), 5);
   for (const auto& shown : preview.Shown()) EXPECT_EQ(shown.zoom, 100);
@@ -129,12 +131,15 @@ TEST_F(ListariPane, PrintableMarkingFollowsTheBoxAtPrintTime) {
   w->cmdFisaFata->click();  // laying it again shows the row
   EXPECT_EQ(Grid().RowHeight(36), 12);
 
-  // Another document prints whatever the grid holds, as it is marked.
+  // A letter laid after a front printed data-only prints whole: it marks nothing, and
+  // its layout leaves every cell printable.
   SetComplete(Qt::Unchecked);
   w->cmdPrintPreview->click();
+  EXPECT_TRUE(OnlyDataCellsPrint(Grid()));
   w->cmdCV->click();
   w->cmdPrintPreview->click();
-  EXPECT_TRUE(OnlyDataCellsPrint(Grid()));
+  EXPECT_EQ(Grid().Rows(), 32);
+  EXPECT_TRUE(AllPrint(Grid()));
   EXPECT_EQ(Grid().Page().paperSize, 9);
 }
 

@@ -59,10 +59,10 @@ class RecordDelete : public testsupport::RecordsWindow, public testing::WithPara
     (w->*K().txtCriterion)->setText(criterion);
     (w->*K().search)->click();
   }
-  void Select(int index) { List()->setCurrentItem(List()->Item(index)); }
+  void Select(int index) { List()->SetCurrentItem(List()->Item(index)); }
   QStringList ListedKeys() const { return Listed(List(), K().keyInList); }
   int SelectedIndex() const {
-    const QTreeWidgetItem* item = List()->SelectedItem();
+    const platform::ListItem item = List()->SelectedItem();
     return platform::ListView::Selected(item) ? List()->Index(item) : 0;
   }
   bool Stored(const QString& key) { return !StoredRow(K().table, K().keyColumn, key).isEmpty(); }

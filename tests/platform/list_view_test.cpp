@@ -18,7 +18,7 @@ struct Events {
 class ListViewTest : public testing::Test {
  protected:
   void SetUp() override {
-    list.setColumnCount(2);
+    list.SetColumns({{"A", 50}, {"B", 50}});
     list.Fill({{"a", "1"}, {"b", "2"}, {"c", "3"}});
     list.resize(200, 300);
     list.show();
@@ -37,9 +37,9 @@ class ListViewTest : public testing::Test {
 
 TEST_F(ListViewTest, RowsAreCountedFromOneAndAMissingRowIsError35600) {
   EXPECT_EQ(list.Count(), 3);
-  EXPECT_EQ(list.Item(3)->text(1), "3");
+  EXPECT_EQ(list.Item(3).text(1), "3");
   EXPECT_EQ(list.Index(list.Item(2)), 2);
-  EXPECT_EQ(list.SelectedItem(), nullptr);
+  EXPECT_TRUE(list.SelectedItem().IsNull());
   for (int missing : {0, 4}) {
     try {
       list.Item(missing);
@@ -55,12 +55,12 @@ TEST_F(ListViewTest, RemovingTheSelectedRowLeavesNoRowCurrentOrSelected) {
   EXPECT_TRUE(platform::ListView::Selected(list.SelectedItem()));
   list.Remove(2);
   EXPECT_EQ(list.Count(), 2);
-  EXPECT_EQ(list.SelectedItem(), nullptr);
-  EXPECT_TRUE(list.selectedItems().isEmpty());
+  EXPECT_TRUE(list.SelectedItem().IsNull());
+  EXPECT_FALSE(list.selectionModel()->hasSelection());
 }
 
 TEST_F(ListViewTest, EveryLeftClickIsAClickAndOnlyTheLastReleaseOfAHeldKeyIsAKeyUp) {
-  for (QPoint at : {list.visualItemRect(list.Item(1)).center(), QPoint(5, list.viewport()->height() - 3)}) {
+  for (QPoint at : {list.ItemRect(list.Item(1)).center(), QPoint(5, list.viewport()->height() - 3)}) {
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
       QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
                         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);

@@ -24,6 +24,19 @@ TEST(SettingsStore, AbsentEntriesReadAsTheEmptyText) {
   EXPECT_TRUE(QFileInfo::exists(folder.Path() + "/Velorast.ini"));
 }
 
+// The file names the database folder: it is made readable by its owner only (owner,
+// group and others bits), and stays
+// so when entries are written again.
+TEST(SettingsStore, TheFileIsReadableByItsOwnerOnly) {
+  testsupport::SettingsFolder folder;
+  const QString path = folder.Path() + "/Velorast.ini";
+  SaveSetting("Velorast", "CaleBD", "CaBD", "/date");
+  EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  SaveSetting("Velorast", "Par", "Top", "5");
+  EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
+}
+
 // Whatever text is saved reads back the same, however the INI format would take it.
 TEST(SettingsStore, OddTextsMakeTheRoundTrip) {
   testsupport::SettingsFolder folder;

@@ -161,6 +161,30 @@ TEST(ReportGridModel, MergedAreaShowsItsAnchor) {
   EXPECT_EQ(g.Cell(2, 2).Alignment(), 5);
 }
 
+TEST(ReportGridModel, FormatsAndLocksSetOnACoveredCellAreKeptWithoutEffect) {
+  ReportGrid g;
+  g.SetRows(5);
+  g.SetCols(5);
+  g.Range(1, 1, 2, 3).Merge();
+  g.Cell(1, 1).SetText("anchor");
+  g.Cell(2, 3).SetAlignment(15);
+  g.Cell(2, 3).SetLocked(true);
+  g.Cell(2, 3).SetWrapText(true);
+  g.Cell(2, 3).SetCellType(kCellTickBox);
+  g.Cell(2, 3).Font().SetSize(20);
+  g.Cell(2, 3).SetText("1");
+  const CellState& shown = g.ShownState(2, 3);
+  EXPECT_EQ(&shown, &g.State(1, 1));  // the anchor governs
+  EXPECT_EQ(shown.alignment, kDefaultAlignment);
+  EXPECT_FALSE(shown.locked);
+  EXPECT_FALSE(shown.wrap);
+  EXPECT_EQ(shown.cellType, kCellText);
+  EXPECT_DOUBLE_EQ(g.FontOf(1, 1).size, g.DefaultFont().Size());
+  EXPECT_EQ(g.Cell(2, 3).Alignment(), 15);  // kept
+  EXPECT_TRUE(g.Cell(2, 3).Locked());
+  EXPECT_DOUBLE_EQ(g.Cell(2, 3).Font().Size(), 20);
+}
+
 TEST(ReportGridModel, LinesReachAMergedAreasWholeEdge) {
   // Area (2, 2)-(4, 5) of a 7 x 8 grid; each case sets lines and expects the area's
   // bottom (edge 3) or right (edge 1) line.
@@ -176,8 +200,13 @@ TEST(ReportGridModel, LinesReachAMergedAreasWholeEdge) {
        [](ReportGrid& g) { g.Range(3, 1, 3, 7).SetBorder(3, 2); }, 3, 2},
       {"a range's right edge through a middle column", {},
        [](ReportGrid& g) { g.Range(1, 3, 6, 3).SetBorder(1, 3); }, 1, 3},
-      {"a covered cell's own line does not reach the area", {},
-       [](ReportGrid& g) { g.Cell(4, 5).SetBorder(3, 2); }, 3, 0},
+      {"a line set on a covered cell runs along the area's edge", {},
+       [](ReportGrid& g) { g.Cell(4, 5).SetBorder(3, 2); }, 3, 2},
+      {"... from a middle row too", {}, [](ReportGrid& g) { g.Cell(3, 4).SetBorder(3, 1); }, 3, 1},
+      {"... and from the last column's covered cells", {},
+       [](ReportGrid& g) { g.Cell(3, 5).SetBorder(1, 2); }, 1, 2},
+      {"a cell's own line set before a merge covered it stays its own", [](ReportGrid& g) { g.Cell(4, 5).SetBorder(3, 2); },
+       {}, 3, 0},
       {"the later setting wins: range after anchor", {},
        [](ReportGrid& g) { g.Cell(2, 2).SetBorder(3, 1); g.Range(4, 3, 4, 3).SetBorder(3, 2); }, 3, 2},
       {"the later setting wins: anchor after range", {},

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -173,19 +175,21 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
   EXPECT_FALSE(page.Find("ColoanaZero"));
 }
 
-TEST(ReportGridPrinting, ACellThatDoesNotPrintLeavesOutItsLines) {
+// On paper a line comes out when a printable cell lies along it, whichever of the two
+// cells holds the line; a line between two cells that do not print is left out.
+TEST(ReportGridPrinting, ALineComesOutWhenACellAlongItPrints) {
   ReportGrid g;
   LayLineGrid(g);
-  g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);     // printable
-  g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThick);     // not printable
-  g.Cell(1, 2).SetPrintable(false);
+  g.Range(1, 1, 3, 3).SetPrintable(false);
+  g.Cell(1, 1).SetPrintable(true);
+  g.Cell(2, 1).SetBorder(kEdgeTop, kLineThick);        // held by the cell under the printable one
+  g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThick);     // between two cells that do not print
   g.Range(3, 1, 3, 3).Merge();                         // area printed by its anchor
-  g.Cell(3, 1).SetPrintable(false);
   g.Range(3, 1, 3, 3).SetBorder(kEdgeTop, kLineThin);
   const QImage paper = RenderPageImage(g, 96);
   EXPECT_LT(DarkestOnRow(paper, 40, 5, 45), 100);    // under (1, 1)
   EXPECT_EQ(DarkestOnRow(paper, 40, 55, 95), 255);   // under (1, 2): left out
-  EXPECT_EQ(DarkestOnRow(paper, 80, 5, 145), 255);   // above the hidden area
+  EXPECT_EQ(DarkestOnRow(paper, 80, 5, 145), 255);   // above the area that does not print
   g.Cell(3, 1).SetPrintable(true);
   EXPECT_LT(DarkestOnRow(RenderPageImage(g, 96), 80, 5, 145), 100);
 }
@@ -269,6 +273,41 @@ TEST(ReportGridPrinting, ThePreviewWindowShowsThePageAtTheZoomAskedForAndSaysSo)
     EXPECT_EQ(seen->zoomBox, QStringLiteral("%1%").arg(zoom));  // the window's zoom box agrees
     EXPECT_FALSE(seen->fitting);
   }
+}
+
+// The preview opens wide enough for the page's whole width at 100 percent, with the
+// top of the page in view.
+TEST(ReportGridPrinting, ThePreviewOpensOnTheTopOfThePageAndItsWholeWidth) {
+  platform::PrintersScript noPrinters;
+  ReportGrid g;
+  LayPlacedGrid(g, kPlacedPages[0]);  // A4
+  struct Seen {
+    bool dialog = false;
+    double pageTop = 0, pageWidth = 0, shownTop = 0, shownWidth = 0;
+  };
+  auto seen = std::make_shared<Seen>();
+  QTimer::singleShot(300, [seen] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QPrintPreviewDialog*>(top);
+      if (!dialog || !dialog->isVisible()) continue;
+      seen->dialog = true;
+      if (auto* view = dialog->findChild<QGraphicsView*>()) {
+        QRectF pageRect;
+        for (QGraphicsItem* item : view->scene()->items())
+          if (item->boundingRect().width() > pageRect.width()) pageRect = item->sceneBoundingRect();
+        const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+        seen->pageTop = pageRect.top();
+        seen->pageWidth = pageRect.width();
+        seen->shownTop = shown.top();
+        seen->shownWidth = shown.width();
+      }
+      dialog->reject();
+    }
+  });
+  PrintPreview(g, 100);
+  ASSERT_TRUE(seen->dialog);
+  EXPECT_LE(seen->shownTop, seen->pageTop);           // the page's first row is in view
+  EXPECT_GE(seen->shownWidth, seen->pageWidth);       // and its whole width
 }
 
 TEST(ReportGridPrinting, APdfFileThatCannotBeWrittenIsAPrintError) {

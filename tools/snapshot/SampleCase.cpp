@@ -90,8 +90,10 @@ std::shared_ptr<platform::Database> OpenSampleDatabase(const QString& folder) {
   return core::schema::CreateProgramDatabase(folder, true);
 }
 
-void FillSampleCase(frmVelorast& window) {
-  for (const auto& [name, text] : SampleCase()) {
+void FillSampleCase(frmVelorast& window) { FillBoxes(window, SampleCase()); }
+
+void FillBoxes(frmVelorast& window, const QList<std::pair<QString, QString>>& boxes) {
+  for (const auto& [name, text] : boxes) {
     const std::optional<core::BoxRef> box = core::FindBox(name);
     if (!box) throw std::invalid_argument("no case box named " + name.toStdString());
     switch (box->array) {

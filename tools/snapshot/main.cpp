@@ -1,8 +1,8 @@
 // velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
 // sample case; the registration sheet front laid from it and printed into PDF files,
-// complete and data-only, with a picture of each page; each document form opened from
-// the sample case, as shown and as printed.
+// complete and data-only, and the letters, with a picture of each page; each document
+// form opened from the sample case, as shown and as printed.
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "FormPrints.h"
+#include "GridDocumentPrints.h"
 #include "SampleCase.h"
 #include "SheetPrints.h"
 #include "core/AppState.h"
@@ -19,6 +20,8 @@
 #include "core/Settings.h"
 #include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
 
 namespace {
 
@@ -66,6 +69,19 @@ int main(int argc, char** argv) {
     ok = Save(*window, out, QString::fromLatin1(names[tab])) && ok;
   }
   ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
+  ok = snapshot::WriteGridDocumentPrints(*window, out) && ok;
+
+  // The persons and vehicles lists after a search of every record, a row of each chosen.
+  window->cmdCauta_Click();
+  window->cmdCauta2_Click();
+  window->lvwResult->EnsureVisibleAndSelect(window->lvwResult->Item(2));
+  window->lvwMasini->EnsureVisibleAndSelect(window->lvwMasini->Item(2));
+  const char* searched[] = {"pane-fisa-fata-cautare.png", "pane-fisa-verso-cautare.png"};
+  for (int tab = 0; tab < 2; ++tab) {
+    window->tabVelorast->setCurrentIndex(tab);
+    QApplication::processEvents();
+    ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
+  }
   ok = snapshot::WriteFormPrints(out) && ok;
   return ok ? 0 : 1;
 }

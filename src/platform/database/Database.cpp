@@ -54,7 +54,7 @@ void ApplyKey(sqlite3* db, const QString& password) {
 
 void Prepare(sqlite3* db) {
   db_detail::RegisterLike(db);
-  sqlite3_busy_timeout(db, 3000);
+  sqlite3_busy_timeout(db, Database::kBusyTimeoutMs);
 }
 
 struct Connection {
@@ -120,7 +120,8 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     QFile file(path);
     if (file.exists())
       Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja.").arg(path));
-    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
+    // Readable by its owner only: it holds every person's CNP and address.
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner))
       Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat.").arg(path));
   }
   Connection c;
@@ -142,6 +143,8 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
+
+bool Database::AutoCommit() const { return sqlite3_get_autocommit(db_) != 0; }
 
 void Database::Execute(const QString& sql, const QVariantList& params) {
   const QByteArray text = sql.toUtf8();
@@ -176,6 +179,41 @@ QVariant Database::Scalar(const QString& sql, const QVariantList& params) {
   const QVariant value = stmt.Step() ? stmt.Value(0) : QVariant();
   stmt.Reset();
   return value;
+}
+
+// ---- RowReader
+
+RowReader::RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns)
+    : db_(std::move(db)), columns_(int(columns.size())) {
+  QStringList names;
+  for (const QString& column : columns) names << db_detail::QuoteName(column);
+  statement_ = std::make_unique<db_detail::Statement>(
+      db_->Handle(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1").arg(names.join(QLatin1String(", ")), table));
+}
+
+RowReader::~RowReader() = default;
+
+QList<QStringList> RowReader::Texts(const std::vector<qint64>& rowids) {
+  QList<QStringList> out;
+  out.reserve(qsizetype(rowids.size()));
+  auto readAll = [&] {
+    for (const qint64 rowid : rowids) {
+      QStringList texts;
+      statement_->Bind({rowid});
+      if (statement_->Step()) {
+        texts.reserve(columns_);
+        for (int i = 0; i < columns_; ++i) texts << statement_->Value(i).toString();
+      }
+      statement_->Reset();
+      out << std::move(texts);
+      ++rowsRead_;
+    }
+  };
+  // One read transaction for all the rows: the file is locked and checked once, not
+  // once a row. Inside a transaction of the caller's, the rows are read in that one.
+  if (db_->AutoCommit() && rowids.size() > 1) db_->InTransaction(readAll);
+  else readAll();
+  return out;
 }
 
 }  // namespace platform

@@ -20,6 +20,8 @@
 #include <QVariantList>
 #include <cstdio>
 #include <memory>
+#include <type_traits>
+#include <vector>
 
 // Recordset::EOF() keeps its given name; the C library's EOF macro (from <cstdio>,
 // included above so that no later include brings it back) would replace it.
@@ -81,24 +83,47 @@ class Database : public std::enable_shared_from_this<Database> {
   // Runs a query and returns the first column of its first row (Null when none).
   QVariant Scalar(const QString& sql, const QVariantList& params = {});
 
-  // Runs fn inside one transaction: committed when fn returns, rolled back when it throws.
+  // Runs fn inside one transaction: committed when fn returns, rolled back when it
+  // throws; gives what fn returns.
   template <class F>
-  void InTransaction(F&& fn) {
-    Execute(QStringLiteral("BEGIN"));
-    try {
-      fn();
-    } catch (...) {
-      Execute(QStringLiteral("ROLLBACK"));
-      throw;
-    }
-    Execute(QStringLiteral("COMMIT"));
-  }
+  auto InTransaction(F&& fn) { return Transaction(QStringLiteral("BEGIN"), std::forward<F>(fn)); }
+
+  // The same for a read that decides a write: the database is reserved for this
+  // connection from the start (BEGIN IMMEDIATE), so that no other connection writes
+  // between what fn reads and what it writes. A database that another connection is
+  // writing is waited for (kBusyTimeoutMs) before it is reported.
+  template <class F>
+  auto InWriteTransaction(F&& fn) { return Transaction(QStringLiteral("BEGIN IMMEDIATE"), std::forward<F>(fn)); }
+
+  // How long a statement waits for a database that another connection holds.
+  static constexpr int kBusyTimeoutMs = 5000;
+
+  // Whether no transaction is open on this connection.
+  bool AutoCommit() const;
 
   const QString& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }
 
  private:
   Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+
+  template <class F>
+  auto Transaction(const QString& begin, F&& fn) {
+    Execute(begin);
+    try {
+      if constexpr (std::is_void_v<decltype(fn())>) {
+        fn();
+        Execute(QStringLiteral("COMMIT"));
+      } else {
+        auto result = fn();
+        Execute(QStringLiteral("COMMIT"));
+        return result;
+      }
+    } catch (...) {
+      if (!AutoCommit()) Execute(QStringLiteral("ROLLBACK"));
+      throw;
+    }
+  }
   sqlite3* db_ = nullptr;
   QString path_;
 };
@@ -133,6 +158,10 @@ class Recordset {
   bool BOF() const;
   bool EOF() const;
   int RecordCount() const;  // rows not deleted
+  // The row ids of the rows not deleted, in the set's order; RowId that of the current
+  // row (kDbNoCurrentRecord without one).
+  std::vector<qint64> RowIds() const;
+  qint64 RowId() const;
 
   void MoveFirst();     // kDbNoCurrentRecord on an empty set
   void MoveNext();      // kDbNoCurrentRecord when already at EOF
@@ -167,6 +196,32 @@ class Recordset {
 
   std::unique_ptr<Impl> impl_;
   bool noMatch_ = false;
+};
+
+namespace db_detail {
+class Statement;
+}
+
+// Chosen columns of single rows of one table, found by row id with one statement
+// prepared once: what a list reads of the rows it shows.
+class RowReader {
+ public:
+  RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns);
+  ~RowReader();
+  RowReader(const RowReader&) = delete;
+  RowReader& operator=(const RowReader&) = delete;
+
+  // The columns' texts of each row (Null as the empty text), read in one read
+  // transaction; a row that is no longer in the table gives an empty list.
+  QList<QStringList> Texts(const std::vector<qint64>& rowids);
+  // How many rows have been read so far.
+  qint64 RowsRead() const { return rowsRead_; }
+
+ private:
+  std::shared_ptr<Database> db_;
+  std::unique_ptr<db_detail::Statement> statement_;
+  int columns_ = 0;
+  qint64 rowsRead_ = 0;
 };
 
 }  // namespace platform

@@ -202,6 +202,12 @@ void RegisterLike(sqlite3* db) {
                                LikeFunction, nullptr, nullptr, nullptr);
 }
 
+bool LikePatternValid(const QString& pattern) {
+  const QByteArray p = pattern.toUtf8();
+  const auto* pp = reinterpret_cast<const unsigned char*>(p.constData());
+  return Compile(pp, pp + p.size(), 0).valid;
+}
+
 bool LikeMatches(const QString& text, const QString& pattern) {
   const QByteArray t = text.toUtf8(), p = pattern.toUtf8();
   const auto* tp = reinterpret_cast<const unsigned char*>(t.constData());

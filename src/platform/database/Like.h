@@ -21,6 +21,9 @@ inline constexpr const char kInvalidLikePatternMessage[] = "invalid LIKE pattern
 // place of the engine's own; "x LIKE y" then follows the rules above.
 void RegisterLike(sqlite3* db);
 
+// Whether the pattern follows the rules above (every "[" closed).
+bool LikePatternValid(const QString& pattern);
+
 // Whether text matches pattern by the rules above (for callers outside SQL); an
 // invalid pattern matches nothing.
 bool LikeMatches(const QString& text, const QString& pattern);

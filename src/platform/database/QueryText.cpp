@@ -63,6 +63,14 @@ bool StartsWithConnective(const QString& maskedAfter) {
   return re.match(maskedAfter).hasMatch();
 }
 
+// Whether the pattern is its exact prefix followed by stars only.
+bool OnlyStarsAfter(const QString& pattern, const QString& prefix) {
+  if (pattern.size() == prefix.size()) return false;
+  for (qsizetype i = prefix.size(); i < pattern.size(); ++i)
+    if (pattern[i] != QLatin1Char('*')) return false;
+  return true;
+}
+
 }  // namespace
 
 QString BareName(const QString& name) {
@@ -125,15 +133,18 @@ BoundSql WithLikeRanges(const QString& fragment, const QVariantList& params,
     const QRegularExpressionMatch m = it.next();
     const int start = int(m.capturedStart(0)), end = int(m.capturedEnd(0));
     const QString column = fragment.mid(start, m.capturedLength(1));
+    const int param = int(masked.left(end).count(QLatin1Char('?'))) - 1;
+    if (param >= params.size()) continue;
+    const QVariant& pattern = params[param];
+    if (pattern.typeId() != QMetaType::QString) continue;
+    // Refused before the query runs: whether the engine would ever read the pattern
+    // depends on the rows (none are compared when the range holds none).
+    if (!LikePatternValid(pattern.toString())) RaiseInvalidPattern();
     if (!EndsWithConnective(masked.left(start)) || !StartsWithConnective(masked.mid(end))) continue;
     QString bare = column;
     const int dot = int(masked.mid(start, m.capturedLength(1)).lastIndexOf(QLatin1Char('.')));
     if (dot >= 0) bare = column.mid(dot + 1);
     if (!textColumns.contains(BareName(bare).toLower())) continue;
-    const int param = int(masked.left(end).count(QLatin1Char('?'))) - 1;
-    if (param >= params.size()) continue;
-    const QVariant& pattern = params[param];
-    if (pattern.typeId() != QMetaType::QString) continue;
     const QString prefix = LikeExactPrefix(pattern.toString());
     if (prefix.isEmpty() || prefix.back().unicode() >= 0xD7FF) continue;
     ranges.append({start, end, column, param});
@@ -153,11 +164,21 @@ BoundSql WithLikeRanges(const QString& fragment, const QVariantList& params,
       out.params << prefix << upper;
       const int pattern = ++number;
       const int low = int(out.params.size()) - 1, high = int(out.params.size());
-      out.sql += QStringLiteral("(%1 LIKE ?%2 AND %1 >= ?%3 AND %1 < ?%4)")
-                     .arg(r.column)
-                     .arg(pattern)
-                     .arg(low)
-                     .arg(high);
+      if (OnlyStarsAfter(params[r.param].toString(), prefix)) {
+        // "prefix*": the range alone selects the same rows, and no row is compared by
+        // the pattern (its value stays bound to its number, unused).
+        out.sql += QStringLiteral("(?%2 IS NOT NULL AND %1 >= ?%3 AND %1 < ?%4)")
+                       .arg(r.column)
+                       .arg(pattern)
+                       .arg(low)
+                       .arg(high);
+      } else {
+        out.sql += QStringLiteral("(%1 LIKE ?%2 AND %1 >= ?%3 AND %1 < ?%4)")
+                       .arg(r.column)
+                       .arg(pattern)
+                       .arg(low)
+                       .arg(high);
+      }
       i = r.end - 1;
       continue;
     }

@@ -1,5 +1,6 @@
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -49,6 +50,7 @@ struct Recordset::Impl {
   QString bareTable;  // without quotes
   QSet<QString> textColumns;
   BoundSql keyset;    // "SELECT rowid FROM table ..." with its values
+  bool sortRowids = false;  // the set is in the order of its row ids
 
   QStringList fieldNames;
   QStringList tableColumns;  // per field: the table column it shows, empty when computed
@@ -78,6 +80,7 @@ struct Recordset::Impl {
     rowids.clear();
     while (query.Step()) rowids.push_back(query.Int64(0));
     query.Reset();
+    if (sortRowids && !std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
     deleted.assign(rowids.size(), 0);
     live = Size();
     cur = rowids.empty() ? -1 : 0;
@@ -145,8 +148,11 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVa
   impl->textColumns = TextColumns(db_, impl->bareTable);
 
   BoundSql rest = db_detail::WithLikeRanges(parts.rest, params, impl->textColumns);
-  // Without an order of its own the set keeps the order in which rows were added.
-  if (!db_detail::HasOrderOrLimit(parts.rest)) rest.sql += QStringLiteral(" ORDER BY rowid");
+  // Without an order of its own the set keeps the order in which rows were added. The
+  // whole table is read in that order as it stands; the rows of a condition are sorted
+  // here, so that the engine may walk whichever index serves the condition best.
+  if (parts.rest.trimmed().isEmpty()) rest.sql += QStringLiteral(" ORDER BY rowid");
+  else impl->sortRowids = !db_detail::HasOrderOrLimit(parts.rest);
   impl->keyset = {QStringLiteral("SELECT rowid FROM %1 %2").arg(parts.table, rest.sql), rest.params};
   impl->RunKeyset();
   return std::unique_ptr<Recordset>(new Recordset(std::move(impl)));
@@ -161,6 +167,21 @@ bool Recordset::EOF() const {
 }
 
 int Recordset::RecordCount() const { return impl_->live; }
+
+std::vector<qint64> Recordset::RowIds() const {
+  const Impl& d = *impl_;
+  if (d.live == d.Size()) return d.rowids;
+  std::vector<qint64> out;
+  out.reserve(size_t(d.live));
+  for (int i = 0; i < d.Size(); ++i)
+    if (!d.deleted[size_t(i)]) out.push_back(d.rowids[size_t(i)]);
+  return out;
+}
+
+qint64 Recordset::RowId() const {
+  impl_->RequireCurrent();
+  return impl_->rowids[size_t(impl_->cur)];
+}
 
 void Recordset::MoveFirst() {
   if (impl_->live == 0) NoCurrentRecord();
@@ -195,14 +216,25 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   while (query.Step()) found.insert(query.Int64(0));
   query.Reset();
   impl_->mode = Impl::Mode::None;
-  for (int i = 0; i < impl_->Size(); ++i) {
-    if (!impl_->deleted[size_t(i)] && found.count(impl_->rowids[size_t(i)])) {
-      impl_->cur = i;
-      noMatch_ = false;
-      return;
+  Impl& d = *impl_;
+  int first = -1;
+  if (found.size() <= 4) {
+    // A key's few rows: each looked for in the set, which may hold a million.
+    for (const qint64 rowid : found) {
+      const auto end = first < 0 ? d.rowids.end() : d.rowids.begin() + first;
+      for (auto it = std::find(d.rowids.begin(), end, rowid); it != end; it = std::find(it + 1, end, rowid)) {
+        if (!d.deleted[size_t(it - d.rowids.begin())]) {
+          first = int(it - d.rowids.begin());
+          break;
+        }
+      }
     }
+  } else {
+    for (int i = 0; i < d.Size() && first < 0; ++i)
+      if (!d.deleted[size_t(i)] && found.count(d.rowids[size_t(i)])) first = i;
   }
-  noMatch_ = true;
+  noMatch_ = first < 0;
+  if (!noMatch_) d.cur = first;
 }
 
 void Recordset::AddNew() {

@@ -1,6 +1,10 @@
 #include "platform/database/Statement.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include "platform/database/Database.h"
 #include "platform/database/Like.h"
@@ -11,6 +15,34 @@ void Raise(int number, const QString& description) {
   throw RuntimeError(number, description, kDatabaseErrorSource);
 }
 
+namespace {
+
+bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
+
+// Why a write was refused, when the file or its folder may not be written: the file
+// itself read-only, or a folder in which the engine cannot make its journal file.
+void RaiseIfReadOnly(sqlite3* db, int rc, Phase phase) {
+  const int primary = rc & 0xff;
+  const bool refused = primary == SQLITE_READONLY || (primary == SQLITE_CANTOPEN && phase == Phase::Write);
+  if (!db || !refused) return;
+  const char* name = sqlite3_db_filename(db, "main");
+  if (!name || !*name) return;
+  const QFileInfo file(QFile::decodeName(name));
+  if (!Writable(file.filePath()))
+    Raise(kDbWriteFailed,
+          QStringLiteral("Baza de date nu poate fi modificata: fisierul \"%1\" este doar pentru citire. "
+                         "Cereti administratorului dreptul de scriere in el.")
+              .arg(QDir::toNativeSeparators(file.filePath())));
+  if (!Writable(file.path()))
+    Raise(kDbWriteFailed,
+          QStringLiteral("Baza de date nu poate fi modificata: dosarul \"%1\" este doar pentru citire, iar "
+                         "programul trebuie sa poata crea in el fisierele sale de lucru. Cereti "
+                         "administratorului dreptul de scriere in dosar.")
+              .arg(QDir::toNativeSeparators(file.path())));
+}
+
+}  // namespace
+
 void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   switch (rc & 0xff) {
@@ -20,8 +52,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
             QStringLiteral("Fisierul nu este o baza de date recunoscuta sau este deteriorat."));
     default: break;
   }
-  if (message.contains(QLatin1String(kInvalidLikePatternMessage)))
-    Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid."));
+  RaiseIfReadOnly(db, rc, phase);
+  if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
     if (message.startsWith(QLatin1String("no such table")))
       Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
@@ -31,6 +63,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
     Raise(kDbWriteFailed, QStringLiteral("Scrierea in baza de date a esuat (%1).").arg(message));
   Raise(kDbWriteFailed, QStringLiteral("Citirea din baza de date a esuat (%1).").arg(message));
 }
+
+void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
 
 QString QuoteName(const QString& name) {
   QString inner = name;

@@ -16,6 +16,8 @@ enum class Phase { Prepare, Read, Write };
 
 [[noreturn]] void Raise(int number, const QString& description);
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
+// A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
+[[noreturn]] void RaiseInvalidPattern();
 
 // "Name" with the quotes doubled, for table and column names put into SQL text.
 QString QuoteName(const QString& name);
