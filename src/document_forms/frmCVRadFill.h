@@ -8,14 +8,9 @@
 #include <QString>
 
 #include "core/CaseBoxes.h"
+#include "document_forms/BoxText.h"
 
 namespace document_forms {
-
-struct BoxText {
-  int box;
-  QString text;
-  friend bool operator==(const BoxText&, const BoxText&) = default;
-};
 
 // A party of the contract, seller or buyer, and the boxes of the paper that it fills.
 // The party is a firm when its trade-register box holds any text at all, blanks

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "document_forms/frmCVRadFill.h"
+#include "document_forms/BoxText.h"
 
 namespace document_forms {
 

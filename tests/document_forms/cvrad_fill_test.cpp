@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "BoxTexts.h"
 #include "FormFixture.h"
 #include "document_forms/frmCVRadFill.h"
 
@@ -14,16 +15,9 @@ using document_forms::CVRadFill;
 using document_forms::CVRadPartyFill;
 using testsupport::TypedCase;
 
-namespace {
+using testsupport::AsMap;
 
-std::map<int, QString> AsMap(const QList<BoxText>& texts) {
-  std::map<int, QString> out;
-  for (const BoxText& t : texts) {
-    EXPECT_FALSE(out.contains(t.box)) << "box " << t.box << " written twice";
-    out[t.box] = t.text;
-  }
-  return out;
-}
+namespace {
 
 TEST(CVRadDate, DayAndMonthAsPlainNumbersJoinedByBlankDashBlank) {
   const std::pair<QDate, const char*> cases[] = {

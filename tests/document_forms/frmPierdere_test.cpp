@@ -9,6 +9,7 @@
 
 #include <map>
 
+#include "BoxTexts.h"
 #include "FormFixture.h"
 #include "PaperPrinter.h"
 #include "document_forms/frmFisaPermis.h"
@@ -23,14 +24,10 @@ using document_forms::frmPierdere;
 using document_forms::PierdereFromRecord;
 using testsupport::PaperPrinter;
 
+using testsupport::AsMap;
+
 namespace {
 
-
-std::map<int, QString> AsMap(const QList<BoxText>& texts) {
-  std::map<int, QString> out;
-  for (const BoxText& t : texts) out[t.box] = t.text;
-  return out;
-}
 
 TEST(PierdereFromRecord, CopiesTheRecordsBoxesEachIntoItsOwn) {
   // Every record box holds its own index: "F0", "F1", ...
