@@ -2,14 +2,7 @@
 
 #include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QPrinter>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextEdit>
-#include <memory>
 
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
@@ -17,6 +10,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "platform/rtf/RtfReader.h"
 
@@ -45,7 +39,7 @@ frmHelp::frmHelp() {
   setWindowTitle(QStringLiteral("Informatii despre utilizarea aplicatiei"));
   resize(platform::TwipsToPixels(7290), platform::TwipsToPixels(6540));
 
-  rtfHelp = new QTextEdit(this);
+  rtfHelp = new platform::RichTextBox(this);
   rtfHelp->setObjectName("rtfHelp");
   rtfHelp->move(0, platform::TwipsToPixels(30));
   rtfHelp->setReadOnly(true);  // nothing typed here could be kept
@@ -111,38 +105,13 @@ void frmHelp::cmdPrint_Click() {
     return;
   try {
     platform::CommonDialog& cdgOpen = platform::Forms::Get<MDIVelorast>()->cdgOpen;
-    cdgOpen.CancelError = true;
-    cdgOpen.Flags = platform::cdlPDReturnDC;
-    if (rtfHelp->textCursor().hasSelection()) cdgOpen.Flags += platform::cdlPDSelection;
     cdgOpen.Orientation = platform::cdlPortrait;
-    cdgOpen.ShowPrinter();
-    // Only the chosen printer gets a job: nothing, not even an empty line, goes to the
-    // current printer, where it would come out as a blank page.
-    // A selection prints whenever there is one, whatever range the clerk chose.
-    SelPrint(cdgOpen.Printer());
+    rtfHelp->PrintThroughDialog(cdgOpen, platform::cdlPDReturnDC);
   } catch (const std::exception&) {
     // A cancelled dialog, no printer or a printer error: nothing is printed, nothing said.
   }
 }
 
-void frmHelp::SelPrint(QPrinter& printer) {
-  const QTextCursor selection = rtfHelp->textCursor();
-  std::unique_ptr<QTextDocument> page;
-  if (selection.hasSelection()) {
-    // The selection keeps the document's own font and tab stops, as a copy would.
-    page = std::make_unique<QTextDocument>();
-    page->setDefaultFont(rtfHelp->document()->defaultFont());
-    page->setDefaultTextOption(rtfHelp->document()->defaultTextOption());
-    QTextCursor(page.get()).insertFragment(selection.selection());
-  } else {
-    page.reset(rtfHelp->document()->clone());
-  }
-  // Laid out on pages of the printer's printable area, in the units the screen lays the
-  // text out in; a document paginated so is printed as it is, without page numbers.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-  page->setPageSize(printer.pageRect(QPrinter::Point).size() * (dpi / 72.0));
-  page->print(&printer);
-}
+void frmHelp::SelPrint(QPrinter& printer) { rtfHelp->SelPrint(printer); }
 
 }  // namespace core

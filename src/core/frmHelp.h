@@ -10,7 +10,10 @@
 
 class QFrame;
 class QPrinter;
-class QTextEdit;
+
+namespace platform {
+class RichTextBox;
+}
 
 namespace core {
 
@@ -26,7 +29,7 @@ class frmHelp : public QWidget {
   // formatting, as text.
   void SelPrint(QPrinter& printer);
 
-  QTextEdit* rtfHelp;
+  platform::RichTextBox* rtfHelp;
   QFrame* picJos;
   platform::PictureButton* cmdPrint;
   platform::PictureButton* cmdExit;

@@ -82,7 +82,10 @@ DocumentForm::~DocumentForm() = default;
 void DocumentForm::LayOut() {
   const QFont pageFont = font();
   for (const Item& item : page_.items) {
-    const QFont itemFont = FontOf(item.font, page_.pageFont);
+    const Font& ownDefault = item.kind == Kind::kLabel ? page_.labelFont
+                             : item.kind == Kind::kBox || item.kind == Kind::kMemo ? page_.boxFont
+                                                                                   : page_.pageFont;
+    const QFont itemFont = FontOf(item.font, ownDefault.face ? ownDefault : page_.pageFont);
     const QRectF place(item.left, item.top, item.width, item.height);
     platform::PageControl* control = nullptr;
     switch (item.kind) {
@@ -309,6 +312,11 @@ void DocumentForm::ShowOpener() { core::ShowCaseWindow(); }
 const core::CaseBoxes& DocumentForm::Case() { return core::CaseWindowBoxes(); }
 
 QString DocumentForm::Today() { return platform::FormatDdMmYyyy(platform::Today()); }
+
+void DocumentForm::CopyFromCase(std::span<const BoxCopy> copies) {
+  const core::CaseBoxes& boxes = Case();
+  for (const BoxCopy& copy : copies) SetText(copy.box, boxes.Text(copy.from));
+}
 
 // ---- Focus and scrolling
 

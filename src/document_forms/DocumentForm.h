@@ -58,6 +58,7 @@
 #include <QString>
 #include <QWidget>
 #include <map>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -91,6 +92,12 @@ QFont FontOf(const Font& font, const Font& pageFont);
 // The message shown when a print fails with `number`, `description` and `source`.
 QString PrintFailureMessage(int number, const QString& description, const QString& source);
 inline const QString kPrinterNotConnected = QStringLiteral("E posibil ca imprimanta sa nu fie conectata la calculator");
+
+// One box of a fill copied from a main-window box: box `box` takes the text of `from`.
+struct BoxCopy {
+  int box;
+  core::BoxRef from;
+};
 
 class DocumentForm : public QWidget {
   Q_OBJECT
@@ -179,6 +186,9 @@ class DocumentForm : public QWidget {
   // The case data of the main window, and today's date "dd-mm-yyyy".
   static const core::CaseBoxes& Case();
   static QString Today();
+  // Copies main-window boxes into this form's, in the order given, texts unchanged:
+  //   constexpr BoxCopy kCopies[] = {{1, core::Box("CumparatorNume")}, ...};
+  void CopyFromCase(std::span<const BoxCopy> copies);
 
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

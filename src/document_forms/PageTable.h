@@ -182,6 +182,13 @@ constexpr std::array<Item, (N + ...)> Concat(const std::array<Item, N>&... parts
   return out;
 }
 
+// Box `index` standing on a row of dots that starts `dotsBelow` under the box's top,
+// as wide as the box (the dots first, so that the box stands above them).
+constexpr std::array<Item, 2> DottedBox(int index, double left, double top, double width,
+                                        double height = kBoxHeight, double dotsBelow = 150) {
+  return {Dots(left, top + dotsBelow, width), Box(index, left, top, width, height)};
+}
+
 // A stop of the tab order: a control by name and index.
 struct TabStop {
   const char* name;
@@ -210,7 +217,9 @@ struct Page {
   // cmdExit(1) (or the single cmdPrint, cmdExit).
   std::span<const TabStop> tabOrder = {};
   const char* boxArray = "txt";   // the name of the box array: txt, txtPJ, txtF, txtCV
-  Font pageFont{"MS Sans Serif", 8.25};  // the page's font: labels and boxes without their own
+  Font pageFont{"MS Sans Serif", 8.25};  // the page's font: rows of dots, and what has no font below
+  Font labelFont{};               // labels without a font of their own (no face: the page's font)
+  Font boxFont{};                 // boxes without a font of their own (no face: the page's font)
   bool boxesTakeFontDrav = true;  // before FillFields every box takes FontDrav's face
   BoxFocus boxFocus = BoxFocus::kSelectButFirst;
   bool bottomButtonsKeepInView = false;  // the bottom pair (index 1) keeps itself in view

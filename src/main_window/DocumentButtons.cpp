@@ -7,15 +7,19 @@
 
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
+#include "document_forms/frmAnexa.h"
 #include "document_forms/frmCVRad.h"
 #include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
-#include "document_forms/frmFiscalPF.h"
-#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmFisaPermis.h"
 #include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmPierdere.h"
+#include "document_forms/frmProvizorie.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
@@ -51,19 +55,19 @@ const Documents kDocuments = {
     .frmFisa2 = nullptr,
     .frmCVRad = document_forms::Launch<document_forms::frmCVRad>,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
-    .frmProvizorie = nullptr,
+    .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
-    .frmDeclTranscriere = nullptr,
+    .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = nullptr,
     .frmImpuneV = nullptr,
     .frmFisaPermis = document_forms::Launch<document_forms::frmFisaPermis>,
     .frmFisaPermisV = document_forms::Launch<document_forms::frmFisaPermisV>,
-    .frmCertifVelorast = nullptr,
+    .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
     .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
     .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
     .frmPierdere = document_forms::LaunchPierdere,
-    .frmAnexa = nullptr,
+    .frmAnexa = document_forms::ShowAnexa,
 };
 
 }  // namespace main_window

@@ -54,8 +54,14 @@ void CommonDialog::ShowPrinter() {
     const auto outcome = script->Take({QStringLiteral("ShowPrinter"), CancelError, Flags, Color, Orientation});
     const auto* choice = std::get_if<CommonDialogScript::ChoosePrinter>(&outcome);
     if (!choice) return Cancelled();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(choice->pdfFile);
+    if (choice->printerName.isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(choice->pdfFile);
+    } else {
+      printer.setOutputFileName({});
+      printer.setOutputFormat(QPrinter::NativeFormat);
+      printer.setPrinterName(choice->printerName);
+    }
     printer.setPageOrientation(orientation(choice->orientation));
     printer.setPrintRange(choice->selection ? QPrinter::Selection : QPrinter::AllPages);
   } else {
@@ -64,6 +70,7 @@ void CommonDialog::ShowPrinter() {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     const bool selection = Flags & cdlPDSelection;
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     if (dialog.exec() != QDialog::Accepted) return Cancelled();
   }

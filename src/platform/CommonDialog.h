@@ -29,6 +29,7 @@ inline constexpr int kErrCancelSelected = 32755;  // the clerk cancelled the dia
 enum PrinterDialogFlags : int {
   cdlPDAllPages = 0,
   cdlPDSelection = 1,    // the print range is the selection (set on return when chosen)
+  cdlPDNoPageNums = 8,   // no page range to choose
   cdlPDReturnDC = 256,   // the chosen printer is made ready to print on
 };
 
@@ -70,9 +71,10 @@ class CommonDialog {
 class CommonDialogScript : public ActiveScript<CommonDialogScript> {
  public:
   struct ChoosePrinter {
-    QString pdfFile;         // print into this PDF file
+    QString pdfFile = {};     // print into this PDF file
     bool selection = false;  // the clerk chose the selection as the print range
     int orientation = cdlPortrait;
+    QString printerName = {};  // or, when given, on this printer of the system
   };
   struct Shown {
     QString dialog;  // "ShowColor" or "ShowPrinter"

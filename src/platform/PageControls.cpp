@@ -205,9 +205,11 @@ void FormTextBox::SelectToLineEnd() {
 }
 
 void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
+  // The box covers what lies under it, as it does on the screen.
+  const QRectF box = Scaled(Twips(), scale);
+  painter.fillRect(box, BackColor());
   if (text().isEmpty()) return;
   painter.save();
-  const QRectF box = Scaled(Twips(), scale);
   painter.setClipRect(box, Qt::IntersectClip);
   painter.setFont(font());
   painter.setPen(Qt::black);
@@ -238,10 +240,11 @@ void FormMemoBox::SelectToLineEnd() {
 }
 
 void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
+  const QRectF box = Scaled(Twips(), scale);
+  painter.fillRect(box, palette().color(QPalette::Base));
   const QString shown = toPlainText();
   if (shown.isEmpty()) return;
   painter.save();
-  const QRectF box = Scaled(Twips(), scale);
   painter.setClipRect(box, Qt::IntersectClip);
   painter.setFont(font());
   painter.setPen(Qt::black);

@@ -5,7 +5,7 @@
 // PaintOnPaper, on the screen (at 15 twips a pixel) and on paper (at the printer's
 // resolution) alike, so that the paper shows what the screen shows: text as text, lines
 // as lines. On paper a text box prints its text in its font, without frame, caret or
-// selection, and a button prints nothing.
+// selection (but over what lies under it, as on the screen), and a button prints nothing.
 //
 //   auto* label = new platform::FormLabel(page, "Subsemnatul", font);
 //   label->SetTwips(QRectF(2100, 5415, 0, 300));   // width 0: as wide as its text

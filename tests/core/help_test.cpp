@@ -16,6 +16,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "platform/rtf/RtfReader.h"
 #include "support/PdfText.h"

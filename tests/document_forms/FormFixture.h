@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -22,6 +23,7 @@
 #include "platform/Clock.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
+#include "platform/Keystrokes.h"
 #include "platform/Printers.h"
 #include "platform/Twips.h"
 #include "support/QtPrinters.h"
@@ -54,6 +56,14 @@ class TypedCase : public core::CaseBoxes {
  private:
   QHash<int, QString> camp_, verso_;
   QString specificatii_;
+};
+
+// One case of a member's fill: what is typed in the main window, and the boxes that must
+// hold a text then (every other box empty).
+struct FillCase {
+  const char* what;
+  std::initializer_list<std::pair<const char*, const char*>> typed;
+  std::initializer_list<std::pair<int, const char*>> expected;
 };
 
 class FormFixture : public ::testing::Test {
@@ -127,6 +137,20 @@ class FormFixture : public ::testing::Test {
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+  }
+
+  // Opens the member afresh for each case and compares all its boxes.
+  template <class F, std::size_t N>
+  void ExpectFills(const FillCase (&cases)[N]) {
+    for (const FillCase& c : cases) {
+      case_.Clear();
+      case_.Type(c.typed);
+      F* form = OpenForm<F>();
+      QStringList expected(form->BoxCount());
+      for (const auto& [index, text] : c.expected) expected[index] = QString::fromUtf8(text);
+      EXPECT_EQ(Texts(*form), expected) << c.what;
+      CloseForm<F>();
+    }
   }
 
   // The texts of boxes 0 .. count - 1.

@@ -21,12 +21,7 @@ class DeclVelorast : public testsupport::FormFixture {
 };
 
 TEST_F(DeclVelorast, FillsTheBuyerTheSellerTheVehicleAndTheDate) {
-  struct Case {
-    const char* what;
-    std::initializer_list<std::pair<const char*, const char*>> typed;
-    std::initializer_list<std::pair<int, const char*>> expected;  // every other box empty
-  };
-  const Case cases[] = {
+  const testsupport::FillCase cases[] = {
       {"every main-window box empty: a single blank for the seller's card, and the date", {},
        {{7, " "}, {18, "07-03-2026"}}},
       {"a natural buyer and seller",
@@ -51,15 +46,7 @@ TEST_F(DeclVelorast, FillsTheBuyerTheSellerTheVehicleAndTheDate) {
        {{7, "RO999"}, {18, "07-03-2026"}}},
       {"a seller with only a series", {{"VanzatorSerieBI", "RX"}}, {{7, "RX "}, {18, "07-03-2026"}}},
   };
-  for (const Case& c : cases) {
-    case_.Clear();
-    case_.Type(c.typed);
-    frmDeclVelorast* form = OpenForm<frmDeclVelorast>();
-    QStringList expected(19);
-    for (const auto& [index, text] : c.expected) expected[index] = QString::fromUtf8(text);
-    EXPECT_EQ(Texts(*form), expected) << c.what;
-    CloseForm<frmDeclVelorast>();
-  }
+  ExpectFills<frmDeclVelorast>(cases);
 }
 
 TEST_F(DeclVelorast, TheBoxesTakeOnlyTheFaceOfTheDocumentFont) {

@@ -317,3 +317,31 @@ TEST_F(Skeleton, APrintHidesTheButtonsAndTheFocusHandlersDoNotRunMeanwhile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Skeleton, WithoutAnyPrinterThePrintIsReportedOnceAndTheFormStaysAsItWas) {
+  platform::PrintersScript none{QStringList{}};
+  frmDeclVelorast* form = OpenForm<frmDeclVelorast>();
+  form->SetText(13, QStringLiteral("VASILE"));
+  form->cmdPrint(1)->click();
+  EXPECT_EQ(messages_.Prompts(), QStringList{document_forms::kPrinterNotConnected});
+  EXPECT_EQ(form->Text(13), QStringLiteral("VASILE"));
+  EXPECT_FALSE(form->cmdPrint(1)->isHidden());
+  EXPECT_FALSE(form->cmdExit(0)->isHidden());
+  // It can print again, and says so again.
+  form->cmdPrint(0)->click();
+  EXPECT_EQ(messages_.Prompts().size(), 2);
+}
+
+TEST_F(Skeleton, OpeningAFormThatIsOpenMovesItBackWithoutLoadingItAgain) {
+  frmDeclVelorast* form = OpenForm<frmDeclVelorast>();
+  form->SetText(13, QStringLiteral("VASILE"));
+  form->SetTop(-4000);
+  EXPECT_EQ(OpenForm<frmDeclVelorast>(), form);
+  EXPECT_EQ(form->Text(13), QStringLiteral("VASILE"));
+  EXPECT_DOUBLE_EQ(form->Top(), 0);
+  EXPECT_DOUBLE_EQ(form->Left(), 10);
+}
+
+}  // namespace

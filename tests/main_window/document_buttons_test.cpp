@@ -2,21 +2,34 @@
 // or data-only by the check box, buttons whose documents come later, and an error inside
 // a layout shown without losing the case.
 
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
 
 #include "ListariFixture.h"
+#include "document_forms/frmAnexa.h"
 #include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
 #include "document_forms/frmFiscalPF.h"
 #include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmProvizorie.h"
+#include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "report_grid/Printing.h"
 
 namespace {
 
 const Flags kStart{false, false, false};
+
+// Closes the annex editor, which its button shows modally, as soon as it runs.
+void CloseAnexaWhenShown() {
+  QTimer::singleShot(0, [] {
+    if (auto* anexa = platform::Forms::IfLoaded<document_forms::frmAnexa>()) anexa->close();
+  });
+}
 
 }  // namespace
 
@@ -50,6 +63,7 @@ TEST_F(ListariPane, EachButtonSetsTheFlagsOfItsDocument) {
   };
   for (const Step& s : steps) {
     core::settings::ContractInGrid = s.contractInGrid;
+    if (s.button == &frmVelorast::cmdAnexa) CloseAnexaWhenShown();
     (w->*s.button)->click();
     EXPECT_EQ(FlagsNow(), s.after) << s.name;
   }
@@ -75,6 +89,9 @@ TEST_F(ListariPane, FormButtonsOpenTheirFormsOverTheHiddenMainWindow) {
   };
   const Case cases[] = {
       {&frmVelorast::cmdVelorastulare, [] { return platform::Forms::IfLoaded<document_forms::frmDeclVelorast>(); }, 0},
+      {&frmVelorast::cmdCertifVelorast, [] { return platform::Forms::IfLoaded<document_forms::frmCertifVelorast>(); }, 0},
+      {&frmVelorast::cmdAnexaAP1, [] { return platform::Forms::IfLoaded<document_forms::frmProvizorie>(); }, 1},
+      {&frmVelorast::cmdTranscriere, [] { return platform::Forms::IfLoaded<document_forms::frmDeclTranscriere>(); }, 0},
   };
   for (const Case& c : cases) {
     w->txtVerso[1]->setText(QStringLiteral("POPESCU ION"));
@@ -162,6 +179,26 @@ TEST_F(ListariPane, ButtonsOfDocumentsStillToComeLeaveTheGridAndTheWindowAsTheyW
     EXPECT_EQ(Grid().Rows(), 37);
     EXPECT_EQ(Grid().State(4, 4).text, before.text);
   }
+}
+
+// The hidden button "Anexa la Contract" shows the annex editor modally over the main
+// window, which stays visible, and leaves the grid as it was.
+TEST_F(ListariPane, AnexaIsShownModallyOverTheVisibleMainWindow) {
+  FillVehicle();
+  w->cmdFisaFata->click();
+  const report_grid::CellState before = Grid().State(4, 4);
+  bool shownModally = false, mainVisible = false;
+  QTimer::singleShot(0, [&] {
+    auto* anexa = platform::Forms::IfLoaded<document_forms::frmAnexa>();
+    shownModally = anexa && anexa->isVisible() && anexa->isModal();
+    mainVisible = w->isVisible();
+    if (anexa) anexa->close();
+  });
+  w->cmdAnexa->click();
+  EXPECT_TRUE(shownModally);
+  EXPECT_TRUE(mainVisible);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(Grid().State(4, 4).text, before.text);
 }
 
 TEST_F(ListariPane, AnErrorInsideALayoutIsShownAndTheCaseIsKept) {

@@ -155,3 +155,54 @@ TEST(RtfReader, InsertReplacesTheSelection) {
   EXPECT_EQ(FormatOf(doc, "there").fontWeight(), QFont::Bold);
   EXPECT_EQ(cursor.position(), doc.toPlainText().size());
 }
+
+// RTF from the clipboard may come from any program: whatever it holds, the reader keeps
+// to its limits and a refused input changes nothing.
+TEST(RtfReader, ClipboardInputKeepsItsLimits) {
+  QTextDocument doc;
+  doc.setPlainText("Hello world");
+  struct Case { const char* name; QByteArray rtf; bool read; QString text; } cases[] = {
+      {"no RTF at all", "plain text", false, "Hello world"},
+      {"too large", "{\\rtf1 " + QByteArray(kMaxRtfBytes, 'x') + "}", false, "Hello world"},
+      {"deep nesting read flat", "{\\rtf1 " + QByteArray(100000, '{') + "a" + QByteArray(100000, '}') + "}", true,
+       "Hello a"},
+      {"a word longer than RTF allows is no word", "{\\rtf1 \\" + QByteArray(33, 'b') + " a\\par b}", true,
+       "Hello a\nb"},
+      {"huge numbers held", "{\\rtf1\\fs99999999999999 a\\u99999999999?b}", true, "Hello ab"},
+      {"unbalanced and cut off", "{\\rtf1 {{\\b a}", true, "Hello a"},
+      {"an empty document still takes the selection's place", "{\\rtf1}", true, "Hello "},
+      {"control characters by \\u show nothing", "{\\rtf1 a\\u10?\\u13?\\u7?b}", true, "Hello ab"},
+      {"a paragraph separator by \\u is a paragraph mark", "{\\rtf1 a\\u8233?b}", true, "Hello a\nb"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    doc.setPlainText("Hello world");
+    QTextCursor cursor = doc.find("world");
+    const ReadResult r = InsertRtf(c.rtf, cursor);
+    EXPECT_EQ(r.rtf, c.read);
+    EXPECT_EQ(Paragraphs(doc), c.text);
+    if (!c.read) {
+      EXPECT_EQ(cursor.selectedText(), "world") << "the selection stays";
+    }
+  }
+  QTextDocument whole;
+  whole.setPlainText("kept");
+  const ReadResult r = ReadRtf("{\\rtf1 " + QByteArray(kMaxRtfBytes, 'x') + "}", whole);
+  EXPECT_TRUE(r.tooLarge);
+}
+
+// Inserted text leaves the format of the paragraph it ends in alone; a whole document's
+// last paragraph takes the format in force at its end.
+TEST(RtfReader, TheLastParagraphsFormatBelongsToItsMark) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\qc Heading\\par\\pard\\qr}", doc);
+  EXPECT_EQ(BlockOf(doc, 1).alignment(), Qt::AlignRight) << "an empty last paragraph too";
+
+  QTextCursor cursor(&doc);
+  cursor.setPosition(3);
+  InsertRtf("{\\rtf1\\qr\\b x}", cursor);
+  EXPECT_EQ(Paragraphs(doc), "Heaxding\n");
+  EXPECT_EQ(BlockOf(doc, 0).alignment(), Qt::AlignHCenter);
+  InsertRtf("{\\rtf1\\qj y\\par}", cursor);
+  EXPECT_EQ(BlockOf(doc, 0).alignment(), Qt::AlignJustify) << "its own mark carries its format";
+}

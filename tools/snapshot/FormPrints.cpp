@@ -9,13 +9,16 @@
 #include "core/Settings.h"
 #include "document_forms/frmCVRad.h"
 #include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
 #include "document_forms/frmDeclVelorast.h"
-#include "document_forms/frmFiscalPF.h"
-#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmFisaPermis.h"
 #include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
 #include "document_forms/frmPierdere.h"
+#include "document_forms/frmProvizorie.h"
 #include "platform/Forms.h"
 #include "platform/PageControls.h"
 #include "platform/RuntimeError.h"
@@ -125,6 +128,9 @@ struct FormShot {
 // Every form built, under its own name.
 const FormShot kForms[] = {
     {"frmDeclVelorast", Shoot<document_forms::frmDeclVelorast>},
+    {"frmCertifVelorast", Shoot<document_forms::frmCertifVelorast>},
+    {"frmProvizorie", Shoot<document_forms::frmProvizorie>},
+    {"frmDeclTranscriere", Shoot<document_forms::frmDeclTranscriere>},
     {"frmFiscalPJ", Shoot<document_forms::frmFiscalPJ>},
     {"frmFiscalPF", Shoot<document_forms::frmFiscalPF>},
     {"frmDeclScoatEvid", Shoot<document_forms::frmDeclScoatEvid>},

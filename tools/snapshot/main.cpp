@@ -2,7 +2,8 @@
 // anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
 // sample case; the registration sheet front laid from it and printed into PDF files,
 // complete and data-only, and the letters, with a picture of each page; each document
-// form opened from the sample case, as shown and as printed.
+// form opened from the sample case, as shown and as printed; the contract annex editor
+// and its printed text.
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "AnexaPrints.h"
 #include "FormPrints.h"
 #include "GridDocumentPrints.h"
 #include "SampleCase.h"
@@ -83,5 +85,6 @@ int main(int argc, char** argv) {
     ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
   }
   ok = snapshot::WriteFormPrints(out) && ok;
+  ok = snapshot::WriteAnexaPrints(out) && ok;
   return ok ? 0 : 1;
 }

@@ -114,7 +114,9 @@ const std::unordered_map<std::string_view, Word>& Words() {
 
 class Reader {
  public:
-  explicit Reader(QTextCursor& cursor) : cursor_(cursor) {}
+  // `whole`: the input is the whole document, so that its last paragraph takes the
+  // format in force at the end even without a paragraph mark of its own.
+  Reader(QTextCursor& cursor, bool whole) : cursor_(cursor), whole_(whole) {}
 
   ReadResult Read(QByteArrayView input);
   int DefaultTabTwips() const { return defaultTabTwips_; }
@@ -129,6 +131,7 @@ class Reader {
   void TextBytes(QByteArrayView bytes);
   void Byte(unsigned char byte);
   void CommitFontName();
+  QString FontNameBytesText() const;
   void Unicode(int value);
 
   // Text of the body, gathered into runs of one format.
@@ -144,6 +147,7 @@ class Reader {
   bool SkipFallback();  // true when the token was a fallback character of \u
 
   QTextCursor& cursor_;
+  const bool whole_;
   std::vector<GroupState> stack_;
   int flatDepth_ = 0;  // groups opened beyond kMaxDepth, read as part of their parent
   bool ignorableNext_ = false;  // \* seen: an unknown destination that follows is skipped
@@ -156,13 +160,13 @@ class Reader {
   QHash<int, FontEntry> fonts_;
   static constexpr int kNoFont = std::numeric_limits<int>::min();  // an entry beyond kMaxFonts
   int fontEntry_ = 0;        // the entry that the font table's text names
-  QByteArray fontName_;      // bytes of that entry's name so far
+  QByteArray fontName_;      // bytes of that entry's name not yet decoded
+  QString fontNameText_;     // the name before them, decoded (a \\u in it decodes them)
   QList<QColor> colours_;
   int red_ = 0, green_ = 0, blue_ = 0;
   bool colourGiven_ = false;
 
   QString run_;
-  bool paragraphHasContent_ = false;
 };
 
 ReadResult Reader::Read(QByteArrayView input) {
@@ -170,10 +174,15 @@ ReadResult Reader::Read(QByteArrayView input) {
   qsizetype start = 0;
   while (start < input.size() && QChar::isSpace(uchar(input[start]))) ++start;
   if (!input.sliced(start).startsWith("{\\rtf")) return result;
+  if (input.size() > kMaxRtfBytes) {
+    result.tooLarge = true;
+    return result;
+  }
   result.rtf = true;
 
   Tokenizer tokens(input.sliced(start));
   cursor_.beginEditBlock();
+  cursor_.removeSelectedText();  // even a document without text takes the selection's place
   for (;;) {
     const Token t = tokens.Next();
     if (t.kind == Token::End) break;
@@ -243,7 +252,8 @@ void Reader::CloseGroup() {
   }
   if (stack_.size() == 1) Finish();
   // A font entry may end with its group instead of its ";".
-  if (State().destination == Destination::FontTable && !fontName_.isEmpty()) CommitFontName();
+  if (State().destination == Destination::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty()))
+    CommitFontName();
   stack_.pop_back();
 }
 
@@ -297,6 +307,7 @@ void Reader::ControlWord(const Token& t) {
       case Word::f:
         fontEntry_ = fonts_.contains(n) || fonts_.size() < kMaxFonts ? n : kNoFont;
         fontName_.clear();
+        fontNameText_.clear();
         break;
       case Word::fcharset:
         if (int cp = CodePageOfCharset(n); cp != 0 && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = cp;
@@ -304,6 +315,7 @@ void Reader::ControlWord(const Token& t) {
       case Word::cpg:
         if (IsSupportedCodePage(n) && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = n;
         break;
+      case Word::u: Unicode(n); break;  // a character of the font's name
       default: break;
     }
     return;
@@ -404,7 +416,7 @@ void Reader::TextBytes(QByteArrayView bytes) {
       for (char c : bytes) {
         if (c == ';')
           CommitFontName();
-        else if (fontName_.size() < kMaxFontNameLength) {
+        else if (fontName_.size() + fontNameText_.size() < kMaxFontNameLength) {
           fontName_.append(c);
         }
       }
@@ -415,23 +427,24 @@ void Reader::TextBytes(QByteArrayView bytes) {
   }
 }
 
+QString Reader::FontNameBytesText() const {
+  const auto entry = fonts_.constFind(fontEntry_);
+  const int cp = entry != fonts_.cend() && entry->codePage != 0 ? entry->codePage : documentCodePage_;
+  QString text;
+  for (char b : fontName_) text.append(CodePageToUnicode(cp, static_cast<unsigned char>(b)));
+  return text;
+}
+
 void Reader::CommitFontName() {
-  if (fontEntry_ == kNoFont) {
-    fontName_.clear();
-    return;
-  }
-  FontEntry& entry = fonts_[fontEntry_];
-  const int cp = entry.codePage != 0 ? entry.codePage : documentCodePage_;
-  QString name;
-  for (char b : fontName_) name.append(CodePageToUnicode(cp, static_cast<unsigned char>(b)));
-  entry.name = name.trimmed();
+  if (fontEntry_ != kNoFont) fonts_[fontEntry_].name = (fontNameText_ + FontNameBytesText()).trimmed();
   fontName_.clear();
+  fontNameText_.clear();
 }
 
 void Reader::Byte(unsigned char byte) {
   if (State().destination == Destination::FontTable) {
     const char c = static_cast<char>(byte);
-    if (c != ';' && fontName_.size() < kMaxFontNameLength) fontName_.append(c);
+    if (c != ';' && fontName_.size() + fontNameText_.size() < kMaxFontNameLength) fontName_.append(c);
     return;
   }
   if (State().destination != Destination::Body) return;
@@ -447,6 +460,18 @@ void Reader::Unicode(int value) {
   fallbackToSkip_ = State().uc;
   if (value < 0) value += 65536;  // written as a signed 16-bit number
   if (value <= 0 || value > 0x10FFFF) return;
+  if (State().destination == Destination::FontTable) {
+    if (fontEntry_ != kNoFont && fontName_.size() + fontNameText_.size() < kMaxFontNameLength) {
+      fontNameText_ += FontNameBytesText();
+      fontName_.clear();
+      fontNameText_ += QString::fromUcs4(reinterpret_cast<const char32_t*>(&value), 1);
+    }
+    return;
+  }
+  // Characters that would break the paragraph or stand for a frame of the document
+  // show nothing, as control bytes do; a paragraph separator is a paragraph mark.
+  if (value == QChar::ParagraphSeparator) return EndParagraph();
+  if ((value < 0x20 && value != '\t') || value == 0xFDD0 || value == 0xFDD1) return;
   if (QChar::isHighSurrogate(char32_t(value))) {
     if (highSurrogate_) Append(QChar(QChar::ReplacementCharacter));
     highSurrogate_ = static_cast<char16_t>(value);
@@ -473,7 +498,6 @@ void Reader::Append(char32_t codePoint) {
     }
     run_.append(QChar(QChar::highSurrogate(codePoint)));
     run_.append(QChar(QChar::lowSurrogate(codePoint)));
-    paragraphHasContent_ = true;
   } else {
     Append(QChar(char16_t(codePoint)));
   }
@@ -486,7 +510,6 @@ void Reader::Append(QChar c) {
     run_.append(QChar(QChar::ReplacementCharacter));
   }
   run_.append(c);
-  paragraphHasContent_ = true;
 }
 
 void Reader::Flush() {
@@ -497,9 +520,10 @@ void Reader::Flush() {
 
 void Reader::Finish() {
   Flush();
-  // The last paragraph, when it has no \par of its own, takes the format in force at the
-  // end; an inserted text that ends with \par leaves the paragraph after it alone.
-  if (paragraphHasContent_) {
+  // The last paragraph of a whole document takes the format in force at the end, with or
+  // without a \par of its own. Inserted text leaves the format of the paragraph it ends
+  // in alone: a paragraph's format belongs to its mark.
+  if (whole_) {
     cursor_.setBlockFormat(BlockFormat());
     cursor_.setBlockCharFormat(CharFormat());
   }
@@ -516,7 +540,6 @@ void Reader::EndParagraph() {
   // The new paragraph starts in the current character format, so that an empty one
   // has the height of its font.
   cursor_.insertBlock(BlockFormat(), CharFormat());
-  paragraphHasContent_ = false;
 }
 
 QTextCharFormat Reader::CharFormat() const {
@@ -551,14 +574,14 @@ QTextBlockFormat Reader::BlockFormat() const {
 
 ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
   if (cursor.isNull()) return {};
-  Reader reader(cursor);
+  Reader reader(cursor, false);
   return reader.Read(rtf);
 }
 
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
   document.clear();
   QTextCursor cursor(&document);
-  Reader reader(cursor);
+  Reader reader(cursor, true);
   const ReadResult result = reader.Read(rtf);
   QTextOption option = document.defaultTextOption();
   option.setTabStopDistance(TwipsToLayout(reader.DefaultTabTwips()));

@@ -7,10 +7,12 @@
 // characters. Destinations it does not show (pictures, style sheet, document
 // information, fields' instructions, anything marked \*) are skipped whole.
 //
-// Malformed input is read as far as it goes: a file cut off or with unbalanced braces
-// keeps what came before, huge numbers are held to sensible bounds, deep nesting is
-// read flat beyond a limit. Reading never fails otherwise and its time and memory grow
-// with the input's length alone.
+// Any program's RTF may come here (the clipboard brings it), so malformed input is read
+// as far as it goes: a file cut off or with unbalanced braces keeps what came before,
+// huge numbers are held to sensible bounds, control words longer than RTF allows are
+// ignored, deep nesting is read flat beyond a limit, and input beyond kMaxRtfBytes is
+// refused whole. Reading never fails otherwise and its time and memory grow with the
+// input's length alone.
 //
 // The formats it produces are those of RtfUnits.h.
 
@@ -21,8 +23,12 @@ class QTextDocument;
 
 namespace platform::rtf {
 
+// The largest input read; a larger one is refused, leaving the document as it was.
+inline constexpr qsizetype kMaxRtfBytes = 64 * 1024 * 1024;
+
 struct ReadResult {
-  bool rtf = false;       // the input began as an RTF document ("{\rtf")
+  bool rtf = false;       // the input began as an RTF document ("{\rtf") and was read
+  bool tooLarge = false;  // an RTF document refused for its size
   bool complete = false;  // its outer group was closed: nothing was cut off
 };
 
@@ -30,7 +36,9 @@ struct ReadResult {
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document);
 
 // Puts the RTF document in place of the cursor's selection (at the cursor when nothing
-// is selected); the cursor ends after the inserted text.
+// is selected); the cursor ends after the inserted text. Input that is no RTF document
+// leaves the selection as it is. The paragraph that the inserted text ends in keeps its
+// format unless the text ends with a paragraph mark.
 ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor);
 
 }  // namespace platform::rtf

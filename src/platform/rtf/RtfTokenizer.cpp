@@ -5,6 +5,8 @@
 namespace platform::rtf {
 namespace {
 
+constexpr qsizetype kMaxWordLength = 32;  // the longest control word RTF allows
+
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsPlain(char c) { return c != '\\' && c != '{' && c != '}' && c != '\r' && c != '\n'; }
@@ -71,6 +73,7 @@ Token Tokenizer::ReadControl() {
   while (pos_ < in_.size() && IsLetter(in_[pos_])) ++pos_;
   Token t{Token::ControlWord};
   t.text = in_.sliced(start, pos_ - start);
+  if (t.text.size() > kMaxWordLength) t.text = {};  // no such word: an unknown one
 
   const bool negative = pos_ + 1 < in_.size() && in_[pos_] == '-' && IsDigit(in_[pos_ + 1]);
   if (negative) ++pos_;

@@ -1,0 +1,162 @@
+#include "platform/RichTextBox.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <memory>
+
+#include "platform/CommonDialog.h"
+#include "platform/Printers.h"
+#include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfUnits.h"
+#include "platform/rtf/RtfWriter.h"
+
+namespace platform {
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+  setAcceptRichText(true);
+  connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::SelChange);
+  connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::SelChange);
+}
+
+QByteArray RichTextBox::TextRTF() const { return rtf::WriteRtf(*document()); }
+
+void RichTextBox::SetTextRTF(QByteArrayView rtf) {
+  if (!rtf::ReadRtf(rtf, *document()).rtf) document()->clear();
+  moveCursor(QTextCursor::Start);
+}
+
+QByteArray RichTextBox::SelRTF() const { return rtf::WriteRtf(textCursor()); }
+
+void RichTextBox::SetSelRTF(QByteArrayView rtf) {
+  QTextCursor cursor = textCursor();
+  if (rtf::InsertRtf(rtf, cursor).rtf) setTextCursor(cursor);
+}
+
+int RichTextBox::SelLength() const {
+  const QTextCursor c = textCursor();
+  return c.selectionEnd() - c.selectionStart();
+}
+
+SelectionFormat RichTextBox::SelFormat() const {
+  const QTextCursor cursor = textCursor();
+  const QFont base = document()->defaultFont();
+  QList<QFont> fonts;  // the effective font of every run the selection touches
+  if (!cursor.hasSelection()) {
+    fonts.append(currentCharFormat().font().resolve(base));
+  } else {
+    const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+    for (QTextBlock b = document()->findBlock(start); b.isValid() && b.position() < end; b = b.next()) {
+      for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.position() + f.length() > start && f.position() < end) fonts.append(f.charFormat().font().resolve(base));
+      }
+    }
+    if (fonts.isEmpty()) fonts.append(currentCharFormat().font().resolve(base));  // only paragraph marks
+  }
+  SelectionFormat s;
+  const auto family = [](const QFont& f) { return f.families().value(0, f.family()); };
+  s.fontName = family(fonts.first());
+  s.fontSize = fonts.first().pointSizeF();
+  s.bold = s.italic = s.underline = true;
+  for (const QFont& f : fonts) {
+    if (s.fontName && family(f) != *s.fontName) s.fontName.reset();
+    if (s.fontSize && f.pointSizeF() != *s.fontSize) s.fontSize.reset();
+    s.bold = s.bold && f.weight() > QFont::Medium;
+    s.italic = s.italic && f.italic();
+    s.underline = s.underline && f.underline();
+  }
+  // Left, centre, right or justified, whichever way the paragraph says it.
+  const auto alignment = [](const QTextBlock& b) { return rtf::ToQt(rtf::FromQt(b.blockFormat().alignment())); };
+  const QTextBlock first = document()->findBlock(cursor.selectionStart());
+  const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+  s.alignment = alignment(first);
+  for (QTextBlock b = first; b.isValid(); b = b.next()) {
+    if (alignment(b) != *s.alignment) {
+      s.alignment.reset();
+      break;
+    }
+    if (b == last) break;
+  }
+  return s;
+}
+
+void RichTextBox::SelPrint(QPrinter& printer) const {
+  const QTextCursor selection = textCursor();
+  std::unique_ptr<QTextDocument> page;
+  if (selection.hasSelection()) {
+    // The selection keeps the document's own font and tab stops, as a copy would.
+    page = std::make_unique<QTextDocument>();
+    page->setDefaultFont(document()->defaultFont());
+    page->setDefaultTextOption(document()->defaultTextOption());
+    QTextCursor(page.get()).insertFragment(selection.selection());
+  } else {
+    page.reset(document()->clone());
+  }
+  // Laid out on pages of the printer's printable area, in the units the screen lays the
+  // text out in; a document paginated so is printed as it is, without page numbers.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+  page->setPageSize(printer.pageRect(QPrinter::Point).size() * (dpi / 72.0));
+  page->print(&printer);
+  if (printer.outputFormat() == QPrinter::NativeFormat) CheckPrintAccepted(printer.printerName());
+}
+
+void RichTextBox::PrintThroughDialog(CommonDialog& dialog, int flags) const {
+  dialog.CancelError = true;
+  dialog.Flags = flags;
+  if (SelLength() != 0) dialog.Flags += cdlPDSelection;
+  dialog.ShowPrinter();
+  // Only the chosen printer gets a job: nothing, not even an empty line, goes to the
+  // current printer, where it would come out as a blank page. A selection prints
+  // whenever there is one, whatever range the clerk chose.
+  SelPrint(dialog.Printer());
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const {
+  QMimeData* data = QTextEdit::createMimeDataFromSelection();
+  data->setData(kRtfMimeType, SelRTF());
+  return data;
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
+  return source->hasFormat(kRtfMimeType) || QTextEdit::canInsertFromMimeData(source);
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source) {
+  if (source->hasFormat(kRtfMimeType)) {
+    QTextCursor cursor = textCursor();
+    if (rtf::InsertRtf(source->data(kRtfMimeType), cursor).rtf) {
+      setTextCursor(cursor);
+      ensureCursorVisible();
+      return;
+    }
+  }
+  QTextEdit::insertFromMimeData(source);
+}
+
+void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
+  QTextEdit::keyReleaseEvent(event);
+  emit KeyUp();
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+  QTextEdit::mousePressEvent(event);
+  emit MouseDown(event->button(), event->globalPosition().toPoint());
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+  QTextEdit::mouseReleaseEvent(event);
+  emit MouseUp();
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+#pragma once
+// The rich-text box: a multi-line box of formatted text whose content and selection are
+// read and written as RTF (TextRTF, SelRTF), that copies to and pastes from the
+// clipboard in the RTF format of other programs, and prints its selection or its whole
+// text with its formatting (SelPrint). It reports key and mouse releases, mouse presses
+// and every move of the selection, as the handlers of a window expect; it has no popup
+// menu of its own.
+//
+//   box->SetTextRTF("{\\rtf1\\qc\\b Title\\par}");
+//   box->PrintThroughDialog(dialog, cdlPDReturnDC);  // raises when cancelled
+
+#include <QByteArray>
+#include <QTextEdit>
+#include <optional>
+
+class QMimeData;
+class QPrinter;
+
+namespace platform {
+
+class CommonDialog;
+
+// The clipboard format of rich text.
+inline const QString kRtfMimeType = QStringLiteral("text/rtf");
+
+// The format of a selection (of the text typed next, when nothing is selected): a value
+// that differs within the selection is missing; bold, italic and underline are true
+// only when the whole selection has them.
+struct SelectionFormat {
+  std::optional<QString> fontName;
+  std::optional<double> fontSize;  // points
+  bool bold = false, italic = false, underline = false;
+  std::optional<Qt::Alignment> alignment;  // of the paragraphs the selection touches
+};
+
+class RichTextBox : public QTextEdit {
+  Q_OBJECT
+ public:
+  explicit RichTextBox(QWidget* parent = nullptr);
+
+  // The whole content; setting it replaces everything (text that is no RTF empties it).
+  QByteArray TextRTF() const;
+  void SetTextRTF(QByteArrayView rtf);
+  // The selection; setting it replaces the selection (text that is no RTF leaves it).
+  QByteArray SelRTF() const;
+  void SetSelRTF(QByteArrayView rtf);
+  int SelLength() const;
+  SelectionFormat SelFormat() const;
+
+  // Prints the selection, or the whole text when nothing is selected, with its
+  // formatting, laid out on the printer's page as on the screen.
+  void SelPrint(QPrinter& printer) const;
+  // Shows the print dialog with `flags` (and the selection as its range when there is
+  // one), then prints the selection or the whole text on the printer chosen there, and
+  // nowhere else. Raises the dialog's error when it is cancelled and error 482 when the
+  // printer refuses the job.
+  void PrintThroughDialog(CommonDialog& dialog, int flags) const;
+
+ signals:
+  void KeyUp();
+  void MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+  void MouseUp();
+  void SelChange();
+
+ protected:
+  QMimeData* createMimeDataFromSelection() const override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// Writes a QTextDocument as Rich Text Format, the inverse of RtfReader.h: paragraphs with
+// their alignment and indents, runs of text with their font face, size, bold, italic,
+// underline and colour, line breaks and tabs, and the default tab stops. Text goes out in
+// the program's code page (\ansicpg1250) where it has the character and as a Unicode
+// escape (\u with a "?" for older readers) where it has not, so that any text survives.
+// What the reader reads from what this writes is the document that was written.
+//
+//   QByteArray rtf = platform::rtf::WriteRtf(edit->document());
+//   QByteArray part = platform::rtf::WriteRtf(edit->textCursor());  // the selection
+
+#include <QByteArray>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace platform::rtf {
+
+// The whole document.
+QByteArray WriteRtf(const QTextDocument& document);
+
+// The cursor's selection as a document of its own, with the paragraph formats of the
+// paragraphs it touches; nothing selected gives a document without text.
+QByteArray WriteRtf(const QTextCursor& selection);
+
+}  // namespace platform::rtf

@@ -1,0 +1,401 @@
+#include "document_forms/frmAnexa.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "platform/CommonDialog.h"
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/Printers.h"
+#include "platform/RichTextBox.h"
+#include "platform/Toolbar.h"
+#include "platform/rtf/RtfReader.h"
+#include "support/PdfText.h"
+#include "support/PrintCapture.h"
+#include "support/QtPrinters.h"
+
+using document_forms::frmAnexa;
+using platform::Forms;
+
+namespace {
+
+class Anexa : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w = Forms::Get<frmAnexa>();
+    w->show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    Forms::Unload<frmAnexa>();
+    QApplication::clipboard()->clear();
+  }
+
+  // Selects the first occurrence of the text.
+  void Select(const QString& text) {
+    QTextCursor c = w->rtfAnunt->document()->find(text);
+    ASSERT_FALSE(c.isNull()) << text.toStdString();
+    w->rtfAnunt->setTextCursor(c);
+  }
+  void SelectRange(int from, int to) {
+    QTextCursor c(w->rtfAnunt->document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    w->rtfAnunt->setTextCursor(c);
+  }
+  // The format of the character at the position.
+  QTextCharFormat FormatAt(int position) {
+    QTextCursor c(w->rtfAnunt->document());
+    c.setPosition(position + 1);
+    return c.charFormat();
+  }
+  void ReleaseKey() {
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(w->rtfAnunt, &release);
+  }
+  void Mouse(QEvent::Type type, Qt::MouseButton button) {
+    QWidget* viewport = w->rtfAnunt->viewport();
+    const QPointF at(10, 10);
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  }
+  bool CutCopyEnabled() {
+    const bool toolbar = w->tlbAnunt->Button(frmAnexa::kCut)->isEnabled();
+    EXPECT_EQ(w->tlbAnunt->Button(frmAnexa::kCopy)->isEnabled(), toolbar);
+    EXPECT_EQ(w->mnuTai->isEnabled(), toolbar);
+    EXPECT_EQ(w->mnuCop->isEnabled(), toolbar);
+    return toolbar;
+  }
+  bool PasteEnabled() {
+    EXPECT_EQ(w->mnuLip->isEnabled(), w->tlbAnunt->Button(frmAnexa::kPaste)->isEnabled());
+    return w->mnuLip->isEnabled();
+  }
+  QString Text() { return w->rtfAnunt->toPlainText(); }
+
+  frmAnexa* w = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Anexa, OpensOnTheHeadingWithItsToolbarAndMenu) {
+  EXPECT_EQ(w->windowTitle(), "Anexa la contract");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+  const QTextCharFormat heading = FormatAt(0);
+  EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+  EXPECT_TRUE(heading.fontUnderline());
+  EXPECT_DOUBLE_EQ(heading.fontPointSize(), 14);
+  EXPECT_EQ(w->rtfAnunt->document()->begin().blockFormat().alignment(), Qt::AlignHCenter);
+  EXPECT_DOUBLE_EQ(w->rtfAnunt->document()->findBlockByNumber(1).charFormat().fontPointSize(), 10);
+
+  // The font box shows "Arial" whether the machine has it or not; its list is sorted.
+  EXPECT_EQ(w->cboFont->currentText(), "Arial");
+  QStringList fonts;
+  for (int i = 0; i < w->cboFont->count(); ++i) fonts << w->cboFont->itemText(i);
+  QStringList sorted = QFontDatabase::families();
+  sorted.sort(Qt::CaseInsensitive);
+  EXPECT_EQ(fonts, sorted);
+  QStringList sizes;
+  for (int i = 0; i < w->cboSize->count(); ++i) sizes << w->cboSize->itemText(i);
+  EXPECT_EQ(sizes, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "18", "20", "22", "24", "26",
+                                "28", "30"}));
+  EXPECT_EQ(w->cboSize->currentText(), "10");
+  EXPECT_EQ(w->cboFont->toolTip(), "Tip caracter");
+  EXPECT_EQ(w->cboSize->toolTip(), "Marime caracter");
+
+  QStringList tips;
+  for (int i = 1; i <= w->tlbAnunt->Count(); ++i)
+    tips << (w->tlbAnunt->Button(i) ? w->tlbAnunt->Button(i)->toolTip() : QStringLiteral("|"));
+  EXPECT_EQ(tips, QStringList({"Tiparire", "|", "Taiere text. CTRL - X", "Copiere text. CTRL - C",
+                               "Lipire text. CTRL - V", "|", "Undo. CTRL-Z", "|", "Scriere ingrosata",
+                               "Scriere cursiva", "Scriere subliniata", "|", "Text aliniat la stanga",
+                               "Text centrat", "Text aliniat la dreapta", "|"}));
+  // The two boxes stand on the toolbar's placeholder.
+  const QRect placeholder = w->tlbAnunt->ButtonRect(frmAnexa::kFonts);
+  EXPECT_TRUE(placeholder.contains(w->cboFont->geometry().adjusted(0, 1, 0, -1).topLeft()));
+  EXPECT_LE(w->cboSize->geometry().right(), placeholder.right());
+
+  QStringList items;
+  for (QAction* a : w->mnuFlotant->actions()) items << (a->isSeparator() ? "-" : a->text());
+  EXPECT_EQ(items, QStringList({"Undo", "-", "Taiere", "Copiere", "Lipire"}));
+  for (QAction* a : w->mnuFlotant->actions()) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+  EXPECT_TRUE(w->mnuFlotant->isHidden());
+  EXPECT_EQ(QApplication::focusWidget(), w->rtfAnunt);
+}
+
+TEST_F(Anexa, ReopeningShowsTheHeadingOnly) {
+  w->rtfAnunt->textCursor().insertText("ceva scris");
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(w->rtfAnunt, &escape);
+  EXPECT_TRUE(w->isVisible()) << "Esc throws nothing away";
+  w->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(Forms::IsLoaded<frmAnexa>()) << "closing unloads it";
+  w = Forms::Get<frmAnexa>();
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(w->cboFont->currentText(), "Arial");
+}
+
+TEST_F(Anexa, CopyWithoutASelectionPutsAnEmptyRichTextOnTheClipboard) {
+  QApplication::clipboard()->setText("vechi");
+  w->tlbAnunt->Button(frmAnexa::kCopy)->click();
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data);
+  EXPECT_EQ(data->formats(), QStringList{platform::kRtfMimeType}) << "rich text only";
+  QTextDocument copied;
+  EXPECT_TRUE(platform::rtf::ReadRtf(data->data(platform::kRtfMimeType), copied).complete);
+  EXPECT_TRUE(copied.toPlainText().isEmpty());
+  EXPECT_FALSE(CutCopyEnabled());
+  EXPECT_TRUE(PasteEnabled());
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+}
+
+// A selection made by key or mouse enables cut and copy on release; nothing disables
+// them when the selection is gone again.
+TEST_F(Anexa, CutAndCopyFollowTheSelection) {
+  w->mnuCop_Click();
+  ASSERT_FALSE(CutCopyEnabled());
+  ReleaseKey();
+  EXPECT_FALSE(CutCopyEnabled()) << "no selection";
+  Select("ANEXA");
+  ReleaseKey();
+  EXPECT_TRUE(CutCopyEnabled());
+
+  w->mnuCop_Click();
+  w->rtfAnunt->moveCursor(QTextCursor::Start);
+  Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+  EXPECT_FALSE(CutCopyEnabled()) << "no selection";
+  Select("CONTRACT");
+  Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+  EXPECT_TRUE(CutCopyEnabled());
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  ReleaseKey();
+  EXPECT_TRUE(CutCopyEnabled()) << "moving away leaves them enabled";
+}
+
+// Rich text between two places of the editor, from another program, and plain text.
+TEST_F(Anexa, PastesRichTextAndLeavesTheSelectionForPlainText) {
+  Select("ANEXA");
+  w->tlbAnunt->Button(frmAnexa::kCopy)->click();
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->mnuLip_Click();
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\nANEXA");
+  const QTextCharFormat pasted = FormatAt(Text().size() - 2);
+  EXPECT_EQ(pasted.fontWeight(), QFont::Bold);
+  EXPECT_TRUE(pasted.fontUnderline());
+  EXPECT_DOUBLE_EQ(pasted.fontPointSize(), 14);
+  EXPECT_EQ(w->rtfAnunt->document()->lastBlock().blockFormat().alignment(), Qt::AlignLeft)
+      << "the paragraph it lands in keeps its own alignment";
+  EXPECT_TRUE(CutCopyEnabled()) << "paste enables them with nothing selected";
+
+  // Another program's rich text replaces the selection.
+  auto* other = new QMimeData;
+  other->setData(platform::kRtfMimeType, "{\\rtf1\\ansi\\ansicpg1250 {\\i Cump\\'e3r\\'e3tor}}");
+  other->setText("Cumparator");
+  QApplication::clipboard()->setMimeData(other);
+  Select("LA");
+  w->mnuLip_Click();
+  EXPECT_TRUE(Text().startsWith(QString::fromUtf8("ANEXA Cumpărător CONTRACT"))) << Text().toStdString();
+  EXPECT_TRUE(FormatAt(7).fontItalic());
+
+  // Plain text only: the selection stays as it is.
+  QApplication::clipboard()->setText("simplu");
+  Select("CONTRACT");
+  w->mnuCop_Click();  // disables cut and copy, to see paste enable them
+  QApplication::clipboard()->setText("simplu");
+  Select("CONTRACT");
+  w->mnuLip_Click();
+  EXPECT_TRUE(Text().startsWith(QString::fromUtf8("ANEXA Cumpărător CONTRACT"))) << Text().toStdString();
+  EXPECT_EQ(w->rtfAnunt->textCursor().selectedText(), "CONTRACT");
+  EXPECT_TRUE(CutCopyEnabled());
+
+  // Cut removes the selection and keeps it on the clipboard.
+  Select("CONTRACT");
+  w->tlbAnunt->Button(frmAnexa::kCut)->click();
+  EXPECT_EQ(Text(), QString::fromUtf8("ANEXA Cumpărător \n\nANEXA"));
+  EXPECT_FALSE(CutCopyEnabled());
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->tlbAnunt->Button(frmAnexa::kPaste)->click();
+  EXPECT_TRUE(Text().endsWith("ANEXACONTRACT"));
+}
+
+// Undo from the toolbar reaches the text box, the focus given back before it runs.
+TEST_F(Anexa, UndoFromTheToolbarUndoesTheTextBox) {
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->textCursor().insertText("de sters");
+  w->cboSize->setFocus();
+  w->tlbAnunt->Button(frmAnexa::kUndo)->click();
+  QApplication::processEvents();
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+}
+
+TEST_F(Anexa, ToolbarFormatsTheSelectionAndFollowsTheCursor) {
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->insertPlainText("Intre vanzator si cumparator");
+  const int start = Text().indexOf("Intre");
+  Select("vanzator");
+  for (int button : {frmAnexa::kBold, frmAnexa::kItalic, frmAnexa::kUnderline}) {
+    EXPECT_FALSE(w->tlbAnunt->Value(button));
+    w->tlbAnunt->Button(button)->click();
+  }
+  const QTextCharFormat f = FormatAt(Text().indexOf("vanzator"));
+  EXPECT_TRUE(f.fontWeight() == QFont::Bold && f.fontItalic() && f.fontUnderline());
+  EXPECT_EQ(QApplication::focusWidget(), w->rtfAnunt);
+
+  // A font and a size picked from the lists.
+  Select("cumparator");
+  const int font = w->cboFont->findText("Liberation Serif");
+  ASSERT_GE(font, 0);
+  w->cboFont->setCurrentIndex(font);
+  w->cboFont_Click();
+  w->cboSize->setCurrentIndex(w->cboSize->findText("16"));
+  w->cboSize_Click();
+  const QTextCharFormat g = FormatAt(Text().indexOf("cumparator"));
+  EXPECT_EQ(g.fontFamilies().toStringList(), QStringList{"Liberation Serif"});
+  EXPECT_DOUBLE_EQ(g.fontPointSize(), 16);
+  w->tlbAnunt->Button(frmAnexa::kRight)->click();
+  EXPECT_EQ(w->rtfAnunt->document()->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+
+  // The boxes and buttons follow the selection: mixed values leave the boxes alone and
+  // release the buttons.
+  w->cboFont->setEditText("neschimbat");
+  w->cboSize->setEditText("99");
+  SelectRange(start, Text().size());
+  EXPECT_EQ(w->cboFont->currentText(), "neschimbat");
+  EXPECT_EQ(w->cboSize->currentText(), "99");
+  EXPECT_FALSE(w->tlbAnunt->Value(frmAnexa::kBold));
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kRight));
+  Select("vanzator");
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kBold) && w->tlbAnunt->Value(frmAnexa::kItalic) &&
+              w->tlbAnunt->Value(frmAnexa::kUnderline));
+  Select("cumparator");
+  EXPECT_EQ(w->cboFont->currentText(), "Liberation Serif");
+  EXPECT_EQ(w->cboSize->currentText(), "16");
+  Select("ANEXA");
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kCentre));
+  EXPECT_FALSE(w->tlbAnunt->Value(frmAnexa::kRight));
+  EXPECT_EQ(w->cboSize->currentText(), "14");
+  SelectRange(0, Text().size());
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kCentre)) << "mixed alignment changes no button";
+}
+
+TEST_F(Anexa, RightClickOpensThePopupMenu) {
+  Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
+  EXPECT_FALSE(w->mnuFlotant->isVisible());
+  Mouse(QEvent::MouseButtonPress, Qt::RightButton);
+  EXPECT_TRUE(w->mnuFlotant->isVisible());
+  w->mnuFlotant->close();
+}
+
+TEST_F(Anexa, ResizingFitsTheTextToTheWindow) {
+  for (QSize size : {QSize(800, 600), QSize(400, 300), QSize(300, 10)}) {
+    const QSize before = w->rtfAnunt->size();
+    w->resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(w->rtfAnunt->width(), w->width());
+    if (w->height() >= w->tlbAnunt->height())
+      EXPECT_EQ(w->rtfAnunt->height(), w->height() - w->tlbAnunt->height());
+    else
+      EXPECT_EQ(w->rtfAnunt->height(), before.height()) << "too low: the height stays";
+    EXPECT_EQ(w->rtfAnunt->y(), 30);  // 450 twips
+    EXPECT_EQ(w->tlbAnunt->size(), QSize(479, 25)) << "the toolbar keeps its size";
+  }
+}
+
+// The print dialog opens with the selection as its range when there is one and no page
+// range; the annex goes to the printer chosen there, and to no other.
+TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
+  const testsupport::PrintQueues queues = testsupport::TestPrintQueues();
+  if (!queues.Available()) GTEST_SKIP() << "no test print queues (scripts/test.sh starts them)";
+  ASSERT_TRUE(platform::MakeCurrentPrinter(queues.fisa));  // the current printer is another one
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->insertPlainText("ANEXATOT1 ANEXASEL2");
+  // A stray job would be an empty page, or hold the annex.
+  const auto strayOn = [&](const QString& queue, const QStringList& before) {
+    QStringList stray;
+    for (const QString& name : testsupport::CapturedJobs(queues)) {
+      if (before.contains(name) || !name.startsWith(queue + "-job-")) continue;
+      QStringList words;
+      for (const auto& page : testsupport::ReadPdfPages(queues.captureDir + "/" + name))
+        for (const auto& word : page.words) words << word.text;
+      if (words.isEmpty() || words.join(' ').contains("ANEXA")) stray << name;
+    }
+    return stray;
+  };
+  const auto settle = [] {
+    for (int i = 0; i < 20; ++i) {
+      QApplication::processEvents();
+      QThread::msleep(50);
+    }
+  };
+
+  struct Case { const char* name; bool selected; int flags; QString marker; QString words; } cases[] = {
+      {"whole text", false, 264, "ANEXATOT1", "ANEXA LA CONTRACT ANEXATOT1 ANEXASEL2"},
+      {"selection", true, 265, "ANEXASEL2", "ANEXASEL2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.selected) Select("ANEXASEL2");
+    else w->rtfAnunt->moveCursor(QTextCursor::End);
+    const QStringList before = testsupport::CapturedJobs(queues);
+    platform::CommonDialogScript dialog;
+    platform::MessageBoxScript noMessage;
+    dialog.ChoosePrinterPdf({.printerName = queues.acte});  // even All does not print more
+    w->tlbAnunt->Button(frmAnexa::kPrint)->click();
+    ASSERT_EQ(dialog.ShownDialogs().size(), 1);
+    EXPECT_EQ(dialog.ShownDialogs()[0].dialog, "ShowPrinter");
+    EXPECT_TRUE(dialog.ShownDialogs()[0].cancelError);
+    EXPECT_EQ(dialog.ShownDialogs()[0].flags, c.flags);
+    const QString job = testsupport::WaitForNewJob(queues, queues.acte, before, c.marker);
+    ASSERT_FALSE(job.isEmpty()) << "no job on " << queues.acte.toStdString();
+    QStringList words;
+    for (const auto& page : testsupport::ReadPdfPages(job))
+      for (const auto& word : page.words) words << word.text;
+    EXPECT_EQ(words.join(' '), c.words);
+    settle();
+    EXPECT_EQ(strayOn(queues.fisa, before), QStringList());
+    EXPECT_TRUE(noMessage.Shown().isEmpty());
+  }
+
+  // Cancelled: nothing printed anywhere, nothing said.
+  const QStringList before = testsupport::CapturedJobs(queues);
+  platform::CommonDialogScript dialog;
+  platform::MessageBoxScript noMessage;
+  dialog.Cancel();
+  w->tlbAnunt->Button(frmAnexa::kPrint)->click();
+  EXPECT_EQ(dialog.ShownDialogs().size(), 1);
+  settle();
+  EXPECT_EQ(strayOn(queues.fisa, before), QStringList());
+  EXPECT_EQ(strayOn(queues.acte, before), QStringList());
+  EXPECT_TRUE(noMessage.Shown().isEmpty());
+  platform::ResetCurrentPrinter();
+}
+
+// The main window's hidden button shows the editor modally.
+TEST(AnexaModal, ShowAnexaRunsTheEditorModally) {
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    frmAnexa* w = Forms::IfLoaded<frmAnexa>();
+    modal = w && w->isModal() && w->isVisible();
+    if (w) w->close();
+  });
+  document_forms::ShowAnexa();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(modal);
+  EXPECT_FALSE(Forms::IsLoaded<frmAnexa>());
+}

@@ -1,0 +1,105 @@
+#include "platform/rtf/RtfWriter.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "platform/rtf/RtfReader.h"
+#include "support/QtPrinters.h"
+#include "support/RichTextDump.h"
+
+using namespace platform::rtf;
+using testsupport::DescribeRichText;
+
+namespace {
+
+QString ReadBack(const QByteArray& rtf) {
+  QTextDocument doc;
+  EXPECT_TRUE(ReadRtf(rtf, doc).complete) << rtf.toStdString();
+  return DescribeRichText(doc);
+}
+
+}  // namespace
+
+// Read, write, read again: the same document.
+TEST(RtfWriter, RoundTripKeepsTheDocument) {
+  struct Case { const char* name; QByteArray rtf; QString mustHold; } cases[] = {
+      {"mixed bold, italic and underline", "{\\rtf1 a{\\b b}{\\i c}{\\ul d}{\\b\\i\\ul e} f\\b g\\b0 h}", "b i u"},
+      {"mixed fonts and sizes",
+       "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}\\f0\\fs20 a\\f1\\fs28 b\\plain c{\\f0\\fs17 d}}",
+       "Times New Roman 14pt"},
+      {"Romanian letters in the code page and beyond it",
+       "{\\rtf1\\ansi\\ansicpg1250 \\'e3\\'e2\\'ee\\'ba\\'fe\\'aa\\'de \\u537?\\u539?\\u536?\\u538? \\'c3\\'c2\\'ce}",
+       QString::fromUtf8("ăâîşţŞŢ șțȘȚ ĂÂÎ")},
+      {"empty paragraphs with formats of their own",
+       "{\\rtf1 \\qc a\\par\\par\\pard\\qr\\fs40\\par b\\par\\pard\\qj\\fs16\\par}", "para right"},
+      {"a document without text", "{\\rtf1}", "para left"},
+      {"the annex heading", "{\\rtf1\\qc\\b\\fs28\\ul\\ ANEXA LA CONTRACT\\ulnone\\b0\\par\\ql\\fs20\\par}",
+       "14pt b u auto] ANEXA"},
+      {"tabs, line breaks, braces and backslashes", "{\\rtf1\\deftab360 a\\tab b\\line c \\{d\\} e\\\\f}", "tabs 360"},
+      {"colours and indents",
+       "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue200;}\\li1440\\ri720\\fi-360 \\cf1 r\\cf2 b\\cf0 "
+       "a\\par\\pard x}",
+       "#ff0000"},
+      {"characters beyond the first plane and control symbols", "{\\rtf1 \\u-10179?\\u-8704? \\~\\-\\_ \\emdash}",
+       QString::fromUcs4(U"\U0001F600")},
+      {"font names beyond the code page", "{\\rtf1{\\fonttbl{\\f0 \\u1040?\\u1041? Sans;}{\\f1\\fcharset0 Caf\\'e9;}}\\f0 x\\f1 y}",
+       QString::fromUtf8("АБ Sans")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTextDocument first;
+    ASSERT_TRUE(ReadRtf(c.rtf, first).complete);
+    const QString described = DescribeRichText(first);
+    EXPECT_TRUE(described.contains(c.mustHold)) << described.toStdString();
+    const QByteArray written = WriteRtf(first);
+    EXPECT_EQ(ReadBack(written), described) << written.toStdString();
+    EXPECT_EQ(WriteRtf(first), written) << "writing is repeatable";
+  }
+}
+
+// Text the editor gives: in the program's code page where it can be, else as Unicode.
+TEST(RtfWriter, WritesCodePageTextAndUnicodeEscapes) {
+  QTextDocument doc;
+  QTextCursor c(&doc);
+  QTextCharFormat f;
+  f.setFontFamilies({QStringLiteral("Arial")});
+  f.setFontPointSize(11);
+  f.setFontWeight(QFont::Bold);
+  c.insertText(QString::fromUtf8("Cumpărător și"), f);
+  const QByteArray rtf = WriteRtf(doc);
+  EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1250")) << rtf.toStdString();
+  EXPECT_TRUE(rtf.contains("{\\f1\\fcharset238 Arial;}")) << rtf.toStdString();
+  EXPECT_TRUE(rtf.contains("\\f1\\fs22\\b Cump\\'e3r\\'e3tor \\u537?i")) << rtf.toStdString();
+  QTextDocument back;
+  ReadRtf(rtf, back);
+  EXPECT_EQ(back.toPlainText(), QString::fromUtf8("Cumpărător și"));
+  QTextCursor at(&back);
+  at.setPosition(2);
+  EXPECT_EQ(at.charFormat().fontFamilies().toStringList(), QStringList{"Arial"});
+  EXPECT_DOUBLE_EQ(at.charFormat().fontPointSize(), 11);
+  EXPECT_EQ(at.charFormat().fontWeight(), QFont::Bold);
+}
+
+// A selection goes out with the paragraph formats of the paragraphs it touches; no
+// selection gives a document without text.
+TEST(RtfWriter, SelectionIsADocumentOfItsOwn) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\qc\\b\\fs28 ANEXA LA CONTRACT\\par\\pard\\b0\\fs20 Text}", doc);
+  QTextCursor word = doc.find("LA");
+  QTextDocument part;
+  ReadRtf(WriteRtf(word), part);
+  EXPECT_EQ(part.toPlainText(), "LA");
+  EXPECT_EQ(part.begin().blockFormat().alignment(), Qt::AlignHCenter);
+
+  QTextCursor across = doc.find("CONTRACT");
+  across.setPosition(doc.find("Te").selectionEnd(), QTextCursor::KeepAnchor);
+  ReadRtf(WriteRtf(across), part);
+  EXPECT_EQ(part.toPlainText(), "CONTRACT\nTe");
+  EXPECT_EQ(part.begin().blockFormat().alignment(), Qt::AlignHCenter);
+  EXPECT_EQ(part.lastBlock().blockFormat().alignment(), Qt::AlignLeft);
+
+  ReadRtf(WriteRtf(QTextCursor(&doc)), part);
+  EXPECT_TRUE(part.toPlainText().isEmpty());
+}
