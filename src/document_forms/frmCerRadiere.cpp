@@ -1,6 +1,5 @@
 #include "document_forms/frmCerRadiere.h"
 
-#include "document_forms/CaseCopy.h"
 #include "document_forms/PrintedLine.h"
 #include "document_forms/RequestParts.h"
 
@@ -123,9 +122,8 @@ platform::FormLabel* frmCerRadiere::lbl1(int index) const { return Find<platform
 platform::FormLabel* frmCerRadiere::lbl2(int index) const { return Find<platform::FormLabel>("lbl2", index); }
 
 void frmCerRadiere::FillFields() {
-  const core::CaseBoxes& c = Case();
   SetText(0, Today());
-  CopyBoxes(*this, c, kHolderAndVehicle);
+  CopyFromCase(kHolderAndVehicle);
   SetText(15, Today());
 }
 

@@ -1,7 +1,6 @@
 #include "document_forms/frmDeclScoatEvid.h"
 
 #include "document_forms/AddressLine.h"
-#include "document_forms/CaseCopy.h"
 #include "document_forms/PrintedLine.h"
 #include "document_forms/RequestParts.h"
 
@@ -165,10 +164,10 @@ void frmDeclScoatEvid::FillFields() {
     SetText(30, SellerAddressLine(c));
     SetText(31, fiscalCode);
   } else {
-    CopyBoxes(*this, c, kDeclarant);
+    CopyFromCase(kDeclarant);
   }
-  CopyBoxes(*this, c, kVehicle);
-  CopyBoxes(*this, c, kNewOwner);
+  CopyFromCase(kVehicle);
+  CopyFromCase(kNewOwner);
   SetText(28, Today());
 }
 

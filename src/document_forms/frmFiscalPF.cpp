@@ -1,7 +1,6 @@
 #include "document_forms/frmFiscalPF.h"
 
 #include "document_forms/AddressLine.h"
-#include "document_forms/CaseCopy.h"
 #include "document_forms/PrintedLine.h"
 #include "document_forms/RequestParts.h"
 
@@ -83,9 +82,9 @@ frmFiscalPF::frmFiscalPF() : DocumentForm(ThePage()) { Form_Load(); }
 
 void frmFiscalPF::FillFields() {
   const core::CaseBoxes& c = Case();
-  CopyBoxes(*this, c, kPerson);
+  CopyFromCase(kPerson);
   SetText(8, QStringLiteral("C.I."));
-  CopyBoxes(*this, c, kIdentity);
+  CopyFromCase(kIdentity);
   SetText(13, SellerAddressLine(c));
   SetText(12, Today());
 }

@@ -1,6 +1,5 @@
 #include "document_forms/frmFiscalPJ.h"
 
-#include "document_forms/CaseCopy.h"
 #include "document_forms/PrintedLine.h"
 #include "document_forms/RequestParts.h"
 
@@ -61,7 +60,7 @@ std::vector<Item> PageItems() {
   };
   double top = 10200;
   for (const char* text : kDeclaration) {
-    items.push_back(Label(1320, top, text, kTimes12, 9975));
+    items.push_back(Label(1320, top, text, kTimes12));  // as wide as its text
     top += 330;
   }
   line(12210, {Say("DATA"), Field(36, 2100, 1665)});
@@ -100,7 +99,7 @@ constexpr BoxCopy kSeller[] = {
 frmFiscalPJ::frmFiscalPJ() : DocumentForm(ThePage()) { Form_Load(); }
 
 void frmFiscalPJ::FillFields() {
-  CopyBoxes(*this, Case(), kSeller);
+  CopyFromCase(kSeller);
   SetText(36, Today());
 }
 

@@ -1,39 +1,16 @@
 #pragma once
-// A member's fill as a table: the main-window boxes typed for each case, and the texts
-// that every box of the member then holds (the boxes not named are empty). And the
-// captions that stand directly before their boxes, read back from the printed page.
+// The captions that stand directly before their boxes, read back from the printed page,
+// and a key pressed in the focused control.
 
-#include <QKeyEvent>
 #include <QMdiSubWindow>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
 #include <initializer_list>
-#include <utility>
 
 #include "FormFixture.h"
 #include "support/PdfText.h"
 
 namespace testsupport {
-
-struct FillCase {
-  const char* what;
-  std::initializer_list<std::pair<const char*, const char*>> typed;
-  std::initializer_list<std::pair<int, const char*>> expected;
-};
-
-template <class F>
-void ExpectFills(FormFixture& fixture, std::initializer_list<FillCase> cases) {
-  for (const FillCase& c : cases) {
-    fixture.case_.Clear();
-    fixture.case_.Type(c.typed);
-    F* form = fixture.template OpenForm<F>();
-    QStringList expected(form->BoxCount());
-    for (const auto& [index, text] : c.expected) expected[index] = QString::fromUtf8(text);
-    EXPECT_EQ(FormFixture::Texts(*form), expected) << c.what;
-    FormFixture::CloseForm<F>();
-  }
-}
 
 // A caption directly before its box: its last word ends where the box begins.
 struct CaptionBefore {
@@ -65,8 +42,7 @@ void ExpectCaptionsBeforeTheirBoxes(FormFixture& fixture, std::initializer_list<
 
 // A key pressed in the focused control, and what it queued done.
 inline void PressKey(int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(QApplication::focusWidget(), &press);
+  FormFixture::PressKey(QApplication::focusWidget(), key);
   QApplication::processEvents();
 }
 

@@ -1,7 +1,6 @@
 // The deregistration request: its fill, the reasons' check boxes with their documents,
 // the label clicks, the flat and sunken looks on focus, its page and its print.
 
-#include <QMouseEvent>
 #include <vector>
 
 #include "FormCases.h"
@@ -22,12 +21,7 @@ class CerRadiere : public testsupport::FormFixture {
   }
 
   static void MouseClick(QWidget* widget) {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    const QPointF global = widget->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    Click(widget, widget->rect().center());
     QApplication::processEvents();
   }
 
@@ -46,22 +40,21 @@ class CerRadiere : public testsupport::FormFixture {
 };
 
 TEST_F(CerRadiere, FillsTheHolderTheVehicleAndTwoDates) {
-  testsupport::ExpectFills<frmCerRadiere>(
-      *this,
-      {
-          {"every main-window box empty: the two dates", {}, {{0, "07-03-2026"}, {15, "07-03-2026"}}},
-          {"the holder and the vehicle; the county in txt(9), the sector box empty",
-           {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Vuda"}, {"VanzatorStrada", "Lunga"},
-            {"VanzatorNumar", "3"}, {"VanzatorBloc", "B"}, {"VanzatorScara", "1"}, {"VanzatorApartament", "12"},
-            {"VanzatorJudet", "Ilfov"}, {"NrVelorastulare", "B-01-ABC"}, {"Marca", "DACIA"},
-            {"NrIdentificare", "UU1"}, {"Culoarea", "ALB"}, {"AnFabricatie", "2004"}, {"VanzatorCNP", "1800101"},
-            {"VanzatorCodPostal", "123456"}, {"VanzatorCodFiscal", "RO1"}},
-           {{0, "07-03-2026"}, {1, "IONESCU ANA"}, {2, "Vuda"}, {3, "Lunga"}, {4, "3"}, {5, "B"}, {6, "1"},
-            {7, "12"}, {9, "Ilfov"}, {10, "B-01-ABC"}, {11, "DACIA"}, {12, "UU1"}, {13, "ALB"}, {14, "2004"},
-            {15, "07-03-2026"}}},
-          {"blanks kept as typed", {{"VanzatorNume", " ION "}, {"Culoarea", " "}},
-           {{0, "07-03-2026"}, {1, " ION "}, {13, " "}, {15, "07-03-2026"}}},
-      });
+  const testsupport::FillCase cases[] = {
+      {"every main-window box empty: the two dates", {}, {{0, "07-03-2026"}, {15, "07-03-2026"}}},
+      {"the holder and the vehicle; the county in txt(9), the sector box empty",
+       {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Vuda"}, {"VanzatorStrada", "Lunga"},
+        {"VanzatorNumar", "3"}, {"VanzatorBloc", "B"}, {"VanzatorScara", "1"}, {"VanzatorApartament", "12"},
+        {"VanzatorJudet", "Ilfov"}, {"NrVelorastulare", "B-01-ABC"}, {"Marca", "DACIA"},
+        {"NrIdentificare", "UU1"}, {"Culoarea", "ALB"}, {"AnFabricatie", "2004"}, {"VanzatorCNP", "1800101"},
+        {"VanzatorCodPostal", "123456"}, {"VanzatorCodFiscal", "RO1"}},
+       {{0, "07-03-2026"}, {1, "IONESCU ANA"}, {2, "Vuda"}, {3, "Lunga"}, {4, "3"}, {5, "B"}, {6, "1"},
+        {7, "12"}, {9, "Ilfov"}, {10, "B-01-ABC"}, {11, "DACIA"}, {12, "UU1"}, {13, "ALB"}, {14, "2004"},
+        {15, "07-03-2026"}}},
+      {"blanks kept as typed", {{"VanzatorNume", " ION "}, {"Culoarea", " "}},
+       {{0, "07-03-2026"}, {1, " ION "}, {13, " "}, {15, "07-03-2026"}}},
+  };
+  ExpectFills<frmCerRadiere>(cases);
 }
 
 TEST_F(CerRadiere, AReasonCarriesItsDocumentAndALabelTogglesItsBox) {

@@ -34,27 +34,26 @@ class DeclScoatEvid : public testsupport::FormFixture {
       {22, "Otopeni"}, {23, "Mare"}, {24, "9"}, {25, "C"}, {26, "1"}, {27, "4"}, {28, "07-03-2026"}
 
 TEST_F(DeclScoatEvid, FillsTheSellerByItsKindTheVehicleTheNewOwnerAndTheDate) {
-  testsupport::ExpectFills<frmDeclScoatEvid>(
-      *this,
-      {
-          {"every main-window box empty: only the date", {}, {{28, "07-03-2026"}}},
-          {"a seller with a fiscal code: the taxpayer block, the declarant lines empty",
-           {SELLER, {"VanzatorCodFiscal", "RO123"}, VEHICLE_AND_BUYER},
-           {{29, "VANZATOR"}, {30, "Rovi-Dedevi, str Florilor, nr 3, bl B2, sc A, ap 12, jud Vuda"}, {31, "RO123"},
-            VEHICLE_AND_BUYER_BOXES}},
-          {"a seller without a fiscal code: the declarant lines, the block empty; no identity card",
-           {SELLER, VEHICLE_AND_BUYER},
-           {{0, "VANZATOR"}, {1, "Rovi-Dedevi"}, {2, "Florilor"}, {3, "3"}, {4, "B2"}, {5, "A"}, {6, "12"},
-            {9, "1800101123456"}, VEHICLE_AND_BUYER_BOXES}},
-          {"a fiscal code of one blank makes a firm",
-           {{"VanzatorNume", "X"}, {"VanzatorCodFiscal", " "}, {"VanzatorCNP", "1800101123456"}},
-           {{29, "X"}, {31, " "}, {28, "07-03-2026"}}},
-          {"a firm's address without locality starts with \", str \"; a part of blanks keeps its prefix",
-           {{"VanzatorCodFiscal", "RO1"}, {"VanzatorStrada", "Lunga"}, {"VanzatorScara", " "}},
-           {{30, ", str Lunga, sc  "}, {31, "RO1"}, {28, "07-03-2026"}}},
-          {"blanks kept as typed", {{"VanzatorNume", " ION "}, {"CumparatorNume", " ANA "}},
-           {{0, " ION "}, {19, " ANA "}, {28, "07-03-2026"}}},
-      });
+  const testsupport::FillCase cases[] = {
+      {"every main-window box empty: only the date", {}, {{28, "07-03-2026"}}},
+      {"a seller with a fiscal code: the taxpayer block, the declarant lines empty",
+       {SELLER, {"VanzatorCodFiscal", "RO123"}, VEHICLE_AND_BUYER},
+       {{29, "VANZATOR"}, {30, "Rovi-Dedevi, str Florilor, nr 3, bl B2, sc A, ap 12, jud Vuda"}, {31, "RO123"},
+        VEHICLE_AND_BUYER_BOXES}},
+      {"a seller without a fiscal code: the declarant lines, the block empty; no identity card",
+       {SELLER, VEHICLE_AND_BUYER},
+       {{0, "VANZATOR"}, {1, "Rovi-Dedevi"}, {2, "Florilor"}, {3, "3"}, {4, "B2"}, {5, "A"}, {6, "12"},
+        {9, "1800101123456"}, VEHICLE_AND_BUYER_BOXES}},
+      {"a fiscal code of one blank makes a firm",
+       {{"VanzatorNume", "X"}, {"VanzatorCodFiscal", " "}, {"VanzatorCNP", "1800101123456"}},
+       {{29, "X"}, {31, " "}, {28, "07-03-2026"}}},
+      {"a firm's address without locality starts with \", str \"; a part of blanks keeps its prefix",
+       {{"VanzatorCodFiscal", "RO1"}, {"VanzatorStrada", "Lunga"}, {"VanzatorScara", " "}},
+       {{30, ", str Lunga, sc  "}, {31, "RO1"}, {28, "07-03-2026"}}},
+      {"blanks kept as typed", {{"VanzatorNume", " ION "}, {"CumparatorNume", " ANA "}},
+       {{0, " ION "}, {19, " ANA "}, {28, "07-03-2026"}}},
+  };
+  ExpectFills<frmDeclScoatEvid>(cases);
 }
 
 TEST_F(DeclScoatEvid, TheFirstFocusIsOnTheTaxpayerAndTheBoxesFollowIt) {

@@ -19,28 +19,27 @@ class FiscalPF : public testsupport::FormFixture {
 };
 
 TEST_F(FiscalPF, FillsThePersonTheAddressOfTheVehiclesAndTheDate) {
-  testsupport::ExpectFills<frmFiscalPF>(
-      *this,
-      {
-          {"every main-window box empty: C.I. and the date, the address line empty", {},
-           {{8, "C.I."}, {12, "07-03-2026"}}},
-          {"a person: name, domicile, identity card, CNP; the floor box stays empty",
-           {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Rovi-Dedevi"}, {"VanzatorStrada", "Florilor"},
-            {"VanzatorNumar", "3"}, {"VanzatorApartament", "12"}, {"VanzatorJudet", "Vuda"},
-            {"VanzatorSerieBI", "RX"}, {"VanzatorNrBI", "123456"}, {"VanzatorCNP", "2750202123456"},
-            {"VanzatorCodPostal", "123456"}},
-           {{0, "IONESCU ANA"}, {1, "Rovi-Dedevi"}, {2, "Florilor"}, {3, "3"}, {7, "12"}, {8, "C.I."}, {9, "RX"},
-            {10, "123456"}, {11, "2750202123456"}, {12, "07-03-2026"},
-            {13, "Rovi-Dedevi, str Florilor, nr 3, ap 12, jud Vuda"}}},
-          {"block and staircase go to their boxes and the line",
-           {{"VanzatorLocalitate", "L"}, {"VanzatorBloc", "B1"}, {"VanzatorScara", "2"}},
-           {{1, "L"}, {4, "B1"}, {5, "2"}, {8, "C.I."}, {12, "07-03-2026"}, {13, "L, bl B1, sc 2"}}},
-          {"an empty locality: the line starts with \", str \"", {{"VanzatorStrada", "Lunga"}},
-           {{2, "Lunga"}, {8, "C.I."}, {12, "07-03-2026"}, {13, ", str Lunga"}}},
-          {"a seller firm fills the person's boxes all the same; blanks kept",
-           {{"VanzatorNume", " ALFA SRL "}, {"VanzatorCodFiscal", "RO1"}, {"VanzatorNumar", " "}},
-           {{0, " ALFA SRL "}, {3, " "}, {8, "C.I."}, {12, "07-03-2026"}, {13, ", nr  "}}},
-      });
+  const testsupport::FillCase cases[] = {
+      {"every main-window box empty: C.I. and the date, the address line empty", {},
+       {{8, "C.I."}, {12, "07-03-2026"}}},
+      {"a person: name, domicile, identity card, CNP; the floor box stays empty",
+       {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Rovi-Dedevi"}, {"VanzatorStrada", "Florilor"},
+        {"VanzatorNumar", "3"}, {"VanzatorApartament", "12"}, {"VanzatorJudet", "Vuda"},
+        {"VanzatorSerieBI", "RX"}, {"VanzatorNrBI", "123456"}, {"VanzatorCNP", "2750202123456"},
+        {"VanzatorCodPostal", "123456"}},
+       {{0, "IONESCU ANA"}, {1, "Rovi-Dedevi"}, {2, "Florilor"}, {3, "3"}, {7, "12"}, {8, "C.I."}, {9, "RX"},
+        {10, "123456"}, {11, "2750202123456"}, {12, "07-03-2026"},
+        {13, "Rovi-Dedevi, str Florilor, nr 3, ap 12, jud Vuda"}}},
+      {"block and staircase go to their boxes and the line",
+       {{"VanzatorLocalitate", "L"}, {"VanzatorBloc", "B1"}, {"VanzatorScara", "2"}},
+       {{1, "L"}, {4, "B1"}, {5, "2"}, {8, "C.I."}, {12, "07-03-2026"}, {13, "L, bl B1, sc 2"}}},
+      {"an empty locality: the line starts with \", str \"", {{"VanzatorStrada", "Lunga"}},
+       {{2, "Lunga"}, {8, "C.I."}, {12, "07-03-2026"}, {13, ", str Lunga"}}},
+      {"a seller firm fills the person's boxes all the same; blanks kept",
+       {{"VanzatorNume", " ALFA SRL "}, {"VanzatorCodFiscal", "RO1"}, {"VanzatorNumar", " "}},
+       {{0, " ALFA SRL "}, {3, " "}, {8, "C.I."}, {12, "07-03-2026"}, {13, ", nr  "}}},
+  };
+  ExpectFills<frmFiscalPF>(cases);
 }
 
 TEST_F(FiscalPF, TheButtonsComeInTheMiddleOfTheTabOrder) {

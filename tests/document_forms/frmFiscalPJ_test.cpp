@@ -19,25 +19,24 @@ class FiscalPJ : public testsupport::FormFixture {
 };
 
 TEST_F(FiscalPJ, FillsTheFirmFromTheSellerAndTheDate) {
-  testsupport::ExpectFills<frmFiscalPJ>(
-      *this,
-      {
-          {"every main-window box empty: only the date", {}, {{36, "07-03-2026"}}},
-          {"a firm: its identification; the postal code never reaches txt(4)",
-           {{"VanzatorNume", "SC ALFA SRL"}, {"VanzatorCodFiscal", "RO123456"}, {"VanzatorJudet", "Vuda"},
-            {"VanzatorLocalitate", "Rovi-Dedevi"}, {"VanzatorStrada", "Florilor"}, {"VanzatorNumar", "3"},
-            {"VanzatorBloc", "B2"}, {"VanzatorScara", "A"}, {"VanzatorApartament", "12"},
-            {"VanzatorRegCom", "J40/1/2000"}, {"VanzatorCodPostal", "123456"}, {"VanzatorCNP", "1800101123456"},
-            {"CumparatorNume", "CUMPARATOR"}},
-           {{0, "SC ALFA SRL"}, {1, "RO123456"}, {2, "Vuda"}, {3, "Rovi-Dedevi"}, {6, "Florilor"}, {7, "3"},
-            {8, "B2"}, {9, "A"}, {11, "12"}, {16, "J40/1/2000"}, {36, "07-03-2026"}}},
-          {"a person without a fiscal code still fills the request",
-           {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Vuda"}, {"VanzatorStrada", "Lunga"}},
-           {{0, "IONESCU ANA"}, {3, "Vuda"}, {6, "Lunga"}, {36, "07-03-2026"}}},
-          {"blanks kept as typed, a fiscal code of one blank too",
-           {{"VanzatorNume", " ALFA "}, {"VanzatorCodFiscal", " "}, {"VanzatorNumar", "3 "}},
-           {{0, " ALFA "}, {1, " "}, {7, "3 "}, {36, "07-03-2026"}}},
-      });
+  const testsupport::FillCase cases[] = {
+      {"every main-window box empty: only the date", {}, {{36, "07-03-2026"}}},
+      {"a firm: its identification; the postal code never reaches txt(4)",
+       {{"VanzatorNume", "SC ALFA SRL"}, {"VanzatorCodFiscal", "RO123456"}, {"VanzatorJudet", "Vuda"},
+        {"VanzatorLocalitate", "Rovi-Dedevi"}, {"VanzatorStrada", "Florilor"}, {"VanzatorNumar", "3"},
+        {"VanzatorBloc", "B2"}, {"VanzatorScara", "A"}, {"VanzatorApartament", "12"},
+        {"VanzatorRegCom", "J40/1/2000"}, {"VanzatorCodPostal", "123456"}, {"VanzatorCNP", "1800101123456"},
+        {"CumparatorNume", "CUMPARATOR"}},
+       {{0, "SC ALFA SRL"}, {1, "RO123456"}, {2, "Vuda"}, {3, "Rovi-Dedevi"}, {6, "Florilor"}, {7, "3"},
+        {8, "B2"}, {9, "A"}, {11, "12"}, {16, "J40/1/2000"}, {36, "07-03-2026"}}},
+      {"a person without a fiscal code still fills the request",
+       {{"VanzatorNume", "IONESCU ANA"}, {"VanzatorLocalitate", "Vuda"}, {"VanzatorStrada", "Lunga"}},
+       {{0, "IONESCU ANA"}, {3, "Vuda"}, {6, "Lunga"}, {36, "07-03-2026"}}},
+      {"blanks kept as typed, a fiscal code of one blank too",
+       {{"VanzatorNume", " ALFA "}, {"VanzatorCodFiscal", " "}, {"VanzatorNumar", "3 "}},
+       {{0, " ALFA "}, {1, " "}, {7, "3 "}, {36, "07-03-2026"}}},
+  };
+  ExpectFills<frmFiscalPJ>(cases);
 }
 
 TEST_F(FiscalPJ, ThePageHasItsBoxesButtonsAndTabOrder) {
