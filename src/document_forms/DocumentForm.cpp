@@ -388,7 +388,12 @@ void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
   }
 }
 
-void DocumentForm::PrintToPdf(const QString& path) const {
+void DocumentForm::PrintToPdf(const QString& path) {
+  BeforePrint();
+  struct After {
+    DocumentForm* form;
+    ~After() { form->AfterPrint(); }
+  } after{this};
   platform::PrintPageToPdf(path, platform::kPaperA4, page_.orientation,
                            [this](QPainter& painter, double scale) { PaintOnPaper(painter, scale); });
 }

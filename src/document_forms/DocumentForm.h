@@ -151,7 +151,8 @@ class DocumentForm : public QWidget {
   // `scale` device units a twip from the paper's top left corner.
   void PaintOnPaper(QPainter& painter, double scale) const;
   // Prints the page into a PDF file as it prints on paper (for the review pictures).
-  void PrintToPdf(const QString& path) const;
+  // The member's own steps around a print (BeforePrint, AfterPrint) run around it too.
+  void PrintToPdf(const QString& path);
   bool Printing() const { return printing_; }
 
   // ---- Handlers

@@ -8,6 +8,7 @@
 #include "core/ErrorGuard.h"
 #include "core/Settings.h"
 #include "document_forms/frmAnexa.h"
+#include "document_forms/frmCVRad.h"
 #include "document_forms/frmCerRadiere.h"
 #include "document_forms/frmCertifVelorast.h"
 #include "document_forms/frmDeclScoatEvid.h"
@@ -16,8 +17,11 @@
 #include "document_forms/frmFisa2.h"
 #include "document_forms/frmImpuneF.h"
 #include "document_forms/frmImpuneV.h"
+#include "document_forms/frmFisaPermis.h"
+#include "document_forms/frmFisaPermisV.h"
 #include "document_forms/frmFiscalPF.h"
 #include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmPierdere.h"
 #include "document_forms/frmProvizorie.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
@@ -40,7 +44,7 @@ using main_window::kOtherDocumentFlags;
 
 namespace main_window {
 
-// nullptr: a document that is not built yet.
+// Every document of the buttons.
 const Documents kDocuments = {
     .LayoutFisaFataComplet = sheet_front::LayoutFisaFataComplet,
     .LayoutFisaFata = sheet_front::LayoutFisaFata,
@@ -53,20 +57,20 @@ const Documents kDocuments = {
     .LayoutCVCertifRadiere = grid_documents::LayoutCVCertifRadiere,
     .LayoutEvidenta = grid_documents::LayoutEvidenta,
     .frmFisa2 = document_forms::Launch<document_forms::frmFisa2>,
-    .frmCVRad = nullptr,
+    .frmCVRad = document_forms::Launch<document_forms::frmCVRad>,
     .frmDeclVelorast = document_forms::Launch<document_forms::frmDeclVelorast>,
     .frmProvizorie = document_forms::Launch<document_forms::frmProvizorie>,
     .frmCerRadiere = document_forms::Launch<document_forms::frmCerRadiere>,
     .frmDeclTranscriere = document_forms::Launch<document_forms::frmDeclTranscriere>,
     .frmImpuneF = document_forms::Launch<document_forms::frmImpuneF>,
     .frmImpuneV = document_forms::Launch<document_forms::frmImpuneV>,
-    .frmFisaPermis = nullptr,
-    .frmFisaPermisV = nullptr,
+    .frmFisaPermis = document_forms::Launch<document_forms::frmFisaPermis>,
+    .frmFisaPermisV = document_forms::Launch<document_forms::frmFisaPermisV>,
     .frmCertifVelorast = document_forms::Launch<document_forms::frmCertifVelorast>,
     .frmDeclScoatEvid = document_forms::Launch<document_forms::frmDeclScoatEvid>,
     .frmFiscalPJ = document_forms::Launch<document_forms::frmFiscalPJ>,
     .frmFiscalPF = document_forms::Launch<document_forms::frmFiscalPF>,
-    .frmPierdere = nullptr,
+    .frmPierdere = document_forms::LaunchPierdere,
     .frmAnexa = document_forms::ShowAnexa,
 };
 
