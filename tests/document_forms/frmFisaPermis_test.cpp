@@ -38,7 +38,9 @@ TEST_F(FisaPermis, OpensEmptyWithTodaysDateAndReopensSoAfterTyping) {
     for (int i = 0; i < 26; ++i) EXPECT_EQ(form->Text(i), QString()) << "opening " << opening << ", box " << i;
     EXPECT_EQ(form->Text(26), QStringLiteral("07-03-2026"));
     for (int i = 0; i < frmFisaPermis::kCheckCount; ++i) EXPECT_EQ(form->chkF(i)->Value(), false) << i;
-    if (opening == 0) EXPECT_TRUE(form->BoxWidget(0)->hasFocus());
+    if (opening == 0) {
+      EXPECT_TRUE(form->BoxWidget(0)->hasFocus());
+    }
     form->SetText(0, QStringLiteral("POPESCU"));
     form->SetText(26, QStringLiteral("01-01-2000"));
     form->chkF(3)->SetValue(true);

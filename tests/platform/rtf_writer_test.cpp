@@ -46,6 +46,7 @@ TEST(RtfWriter, RoundTripKeepsTheDocument) {
        QString::fromUcs4(U"\U0001F600")},
       {"font names beyond the code page", "{\\rtf1{\\fonttbl{\\f0 \\u1040?\\u1041? Sans;}{\\f1\\fcharset0 Caf\\'e9;}}\\f0 x\\f1 y}",
        QString::fromUtf8("АБ Sans")},
+      {"a font name holding the entry's separator", "{\\rtf1{\\fonttbl{\\f0 A\\u59?B;}}\\f0 x}", "A;B"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

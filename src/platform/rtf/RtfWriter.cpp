@@ -179,6 +179,8 @@ QByteArray Writer::Write() {
         const char16_t u = c.unicode();
         if (u == '\\' || u == '{' || u == '}') {
           out.append('\\').append(static_cast<char>(u));
+        } else if (u == ';') {
+          out += "\\u59?";  // a plain ";" would end the font's entry
         } else if (u >= 0x20 && u < 0x7F) {
           out.append(static_cast<char>(u));
         } else if (const auto byte = UnicodeToCodePage(kAnsiCodePage, c); byte && (u >= 0x80 || u < 0x20)) {
