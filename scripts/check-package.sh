@@ -4,7 +4,8 @@
 # the program folder, the commands on the path, the menu entry, the theme icon and the
 # AppStream metadata, lintian with no error; then starts the unpacked program offscreen
 # on a sample database made by the unpacked velorast-createdb, until its main window
-# shows, and closes it (through the probe library loaded into it).
+# shows, and closes it (through the probe library loaded into it); and a first start
+# with no settings, which asks for the folder and makes nothing.
 #   check-package.sh BUILD PROBE   (the build folder; the probe library)
 # Exits 77 (skipped) when a packaging tool is missing.
 set -euo pipefail
@@ -104,4 +105,16 @@ cat "$scratch/run.log"
 grep -qxF "probe: program folder $program" "$scratch/run.log" || fail "the program did not find its folder $program"
 grep -q '^probe: main window "' "$scratch/run.log" || fail "the main window did not show"
 grep -q '^probe: closing question "' "$scratch/run.log" || fail "the program closed without its question"
+# A first start, with no settings: the program asks for the database folder and makes
+# no database of its own (the probe ends it at the folder choice, with status 3).
+mkdir -p "$scratch/first/home" "$scratch/first/config" "$scratch/first/data"
+status=0
+HOME=$scratch/first/home XDG_CONFIG_HOME=$scratch/first/config XDG_DATA_HOME=$scratch/first/data \
+  QT_QPA_PLATFORM=offscreen LD_PRELOAD=$probe \
+  timeout 120 "$root/bin/velorast" >"$scratch/first.log" 2>&1 || status=$?
+cat "$scratch/first.log"
+[ "$status" -eq 3 ] && grep -q '^probe: dialog before the main window: "Alegeti dosarul bazei de date"' \
+  "$scratch/first.log" || fail "a first start did not ask for the database folder (status $status)"
+made=$(find "$scratch/first" -name '*.mdb' -o -name 'Velorast.ini')
+[ -z "$made" ] || fail "a first start made a database or settings: $made"
 echo "package check: passed"
