@@ -11,6 +11,8 @@ packages=(
   fonts-liberation2 poppler-utils
   cups cups-client cups-bsd
   xvfb xauth
+  dpkg-dev file
+  desktop-file-utils appstream lintian
   clang libclang-rt-14-dev
 )
 

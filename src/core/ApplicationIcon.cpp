@@ -5,12 +5,11 @@
 #include <QPixmap>
 
 namespace core {
-namespace {
 
-QPixmap Draw(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+QImage ApplicationIconPicture(int size) {
+  QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / 32.0, size / 32.0);
 
@@ -32,14 +31,13 @@ QPixmap Draw(int size) {
   p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(v);
-  return pixmap;
+  p.end();
+  return picture;
 }
-
-}  // namespace
 
 QIcon ApplicationIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(Draw(size));
+  for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(ApplicationIconPicture(size)));
   return icon;
 }
 

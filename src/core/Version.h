@@ -1,6 +1,7 @@
 #pragma once
 // The application's version, as the About window shows it (its title is
-// platform::kAppTitle).
+// platform::kAppTitle). The build reads these three lines for the project's and the
+// package's version: keep each as `name = number;`.
 
 namespace core {
 
