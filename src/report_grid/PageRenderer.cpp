@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QTextLayout>
 #include <algorithm>
+#include <utility>
 
 namespace report_grid {
 
@@ -88,9 +89,21 @@ void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::
   }
   layout.endLayout();
 
+  // A text longer than its cell shows its start, whatever its alignment: a line wider
+  // than the cell starts at the cell's left edge, and several lines taller than the cell
+  // together are laid from its top and cut at its bottom. A text that fits keeps its
+  // alignment, and so does a single line a little taller than its row.
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    QTextLine line = layout.lineAt(i);
+    if (line.naturalTextWidth() <= room.width()) continue;
+    const double start = line.cursorToX(line.textStart());  // where the alignment puts it
+    if (start < 0) line.setPosition(QPointF(line.x() - start, line.y()));
+  }
   double top = 0;
-  if (alignment & Qt::AlignBottom) top = room.height() - height;
-  else if (!(alignment & Qt::AlignTop)) top = (room.height() - height) / 2;
+  if (height <= room.height() || layout.lineCount() < 2) {
+    if (alignment & Qt::AlignBottom) top = room.height() - height;
+    else if (!(alignment & Qt::AlignTop)) top = (room.height() - height) / 2;
+  }
 
   painter.save();
   painter.setClipRect(rect, Qt::IntersectClip);  // the text stays in its cell
@@ -223,14 +236,19 @@ class Painter {
   }
 
   // The line on the boundary between two pieces: the later of the two settings that
-  // face each other. It comes out when either piece shows, whichever of the two holds the
-  // setting, so that a printable cell prints with every line around it.
+  // face each other, as the screen shows it. On paper it comes out only when a printable
+  // piece holds a line there itself: a printable cell brings its own lines, never those
+  // that only its neighbour holds. An inner line of a range is held by both sides.
   int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB) const {
-    if (!(a && a->shows) && !(b && b->shows)) return kLineNone;
     EdgeState best;
-    if (a && a->sized && a->edges[edgeOfA].stamp > best.stamp) best = a->edges[edgeOfA];
-    if (b && b->sized && b->edges[edgeOfB].stamp > best.stamp) best = b->edges[edgeOfB];
-    return best.style;
+    bool heldByShown = false;
+    for (const auto& [piece, edge] : {std::pair{a, edgeOfA}, std::pair{b, edgeOfB}}) {
+      if (!piece || !piece->sized) continue;
+      const EdgeState& e = piece->edges[edge];
+      if (e.stamp > best.stamp) best = e;
+      if (piece->shows && e.style != kLineNone) heldByShown = true;
+    }
+    return heldByShown ? int{best.style} : int{kLineNone};
   }
 
   struct Segment {

@@ -53,7 +53,9 @@ QFont QFontOf(const FontState& font);
 // CR or LF) start new lines, and with `wrap` the text also wraps at the rectangle's width,
 // inside a word that is wider than the rectangle. The lines are laid out at one fixed
 // resolution with the font's design metrics, so they break at the same places on every
-// device; `devicePixelsPerUnit` is the device's scale (pixels a grid unit).
+// device; `devicePixelsPerUnit` is the device's scale (pixels a grid unit). A text
+// longer than the rectangle shows its start: a line wider than it starts at its left
+// edge, and several lines taller than it start at its top.
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
                   const QString& text, double devicePixelsPerUnit);
 
@@ -69,7 +71,8 @@ void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dp
 
 // Paints one sheet of paper: the painter's device is the whole sheet (full-page mode);
 // the grid stands at the page set-up's left and top margins, which may be negative.
-// Only printable cells come out.
+// Only printable cells come out, each with its text and the lines it holds; a line that
+// only a cell left out holds is left out with it, though a printable cell lies beside it.
 void PaintPage(QPainter& painter, const ReportGrid& grid);
 
 // The left and top margins of the page set-up in device pixels at `dpiX` x `dpiY`.

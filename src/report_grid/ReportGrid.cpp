@@ -168,6 +168,8 @@ void ReportGrid::Refresh() {
   if (redraw_) emit refreshRequested();
 }
 
+void ReportGrid::ShowFromTop() { emit showFromTopRequested(); }
+
 void ReportGrid::SetGridOptionA(bool value) { optionA_ = value; }
 void ReportGrid::SetGridOptionB(bool value) { optionB_ = value; }
 void ReportGrid::SetGridValueA(int value) { valueA_ = value; }
@@ -425,11 +427,17 @@ void GridRange::SetBorder(int edge, int style) {
       for (int col = r.col1; col <= r.col2; ++col) grid_->SetEdge(row, col, edge, style, EdgeSource::kRange, stamp);
       break;
     }
-    default:  // inner lines: each boundary between two cells of the rectangle, once
+    default:  // inner lines: each boundary between two cells of the rectangle, held by both
       for (int row = r.row1; row <= r.row2; ++row)
         for (int col = r.col1; col <= r.col2; ++col) {
-          if (col < r.col2) grid_->SetEdge(row, col, kEdgeRight, style, EdgeSource::kInner, stamp);
-          if (row < r.row2) grid_->SetEdge(row, col, kEdgeBottom, style, EdgeSource::kInner, stamp);
+          if (col < r.col2) {
+            grid_->SetEdge(row, col, kEdgeRight, style, EdgeSource::kInner, stamp);
+            grid_->SetEdge(row, col + 1, kEdgeLeft, style, EdgeSource::kInner, stamp);
+          }
+          if (row < r.row2) {
+            grid_->SetEdge(row, col, kEdgeBottom, style, EdgeSource::kInner, stamp);
+            grid_->SetEdge(row + 1, col, kEdgeTop, style, EdgeSource::kInner, stamp);
+          }
         }
       break;
   }

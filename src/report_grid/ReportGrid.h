@@ -76,11 +76,13 @@ struct FontState {
 };
 
 // How a line came to be set on a cell's edge; it decides whether the line runs along a
-// merged area's edge (see ReportGrid::EffectiveEdge).
+// merged area's edge (see ReportGrid::EffectiveEdge). The cell that keeps the setting
+// holds the line: on paper a line comes out only with a printable cell or area that
+// holds it.
 enum class EdgeSource : std::uint8_t {
   kCell,     // Cell.Border on this cell
   kRange,    // an outer edge of Range.Border passing through this cell
-  kInner,    // the inner lines of Range.Border(5)
+  kInner,    // the inner lines of Range.Border(5), kept by the cells on both sides
   kCovered,  // Cell.Border on this cell while a merged area covered it (not its anchor)
 };
 
@@ -180,7 +182,7 @@ class GridCell {
   GridFont Font() const;
   void SetFont(const QFont& value);   // a whole font value: takes only its name
   bool Printable() const;
-  void SetPrintable(bool printable);  // False: print and preview leave out text and lines
+  void SetPrintable(bool printable);  // False: print and preview leave out its text and the lines it holds
   bool WrapText() const;
   void SetWrapText(bool wrap);        // True: a long text continues on further lines
 
@@ -289,6 +291,8 @@ class ReportGrid : public QObject {
   void SetRedraw(bool redraw);
   // Repaints the grid's views at once; does nothing while Redraw is False.
   void Refresh();
+  // A new document is being laid: its views show it from its first row and column.
+  void ShowFromTop();
 
   // Kept values with no effect of their own.
   bool GridOptionA() const { return optionA_; }
@@ -325,6 +329,8 @@ class ReportGrid : public QObject {
   void changed();
   // Refresh was called with Redraw True: repaint now.
   void refreshRequested();
+  // ShowFromTop was called: scroll back to the first row and column.
+  void showFromTopRequested();
 
  private:
   friend class GridFont;

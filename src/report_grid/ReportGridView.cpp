@@ -18,6 +18,7 @@ ReportGridView::ReportGridView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setBackgroundRole(QPalette::Mid);
   connect(&grid_, &ReportGrid::changed, viewport(), qOverload<>(&QWidget::update));
   connect(&grid_, &ReportGrid::refreshRequested, viewport(), qOverload<>(&QWidget::repaint));
+  connect(&grid_, &ReportGrid::showFromTopRequested, this, &ReportGridView::ShowFromTop);
 }
 
 ReportGridView::~ReportGridView() = default;
@@ -25,6 +26,18 @@ ReportGridView::~ReportGridView() = default;
 void ReportGridView::PrintGrid() { report_grid::PrintGrid(grid_); }
 
 void ReportGridView::PrintPreview(int zoom) { report_grid::PrintPreview(grid_, zoom, window()); }
+
+void ReportGridView::ShowFromTop() {
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(0);
+  current_ = FirstArea();
+  viewport()->update();
+}
+
+CellRect ReportGridView::FirstArea() const {
+  if (grid_.Rows() < 2 || grid_.Cols() < 2) return CellRect{1, 1, 1, 1};
+  return grid_.AreaOf(1, 1);
+}
 
 bool ReportGridView::IsEditing() const { return editor_ != nullptr && editor_->isVisible(); }
 
@@ -62,7 +75,7 @@ void ReportGridView::paintEvent(QPaintEvent*) {
   // While a layout works (Redraw False) the view shows the picture it drew last.
   if (grid_.Redraw() && pictureRevision_ != grid_.Revision()) {
     RebuildPicture();
-    if (!CurrentIsValid()) current_ = CellRect{1, 1, 1, 1};
+    if (!CurrentIsValid()) current_ = FirstArea();
   }
   QPainter painter(viewport());
   const QPoint offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
@@ -197,7 +210,7 @@ void ReportGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ReportGridView::Move(int dRow, int dCol) {
-  if (!CurrentIsValid()) current_ = CellRect{1, 1, 1, 1};
+  if (!CurrentIsValid()) current_ = FirstArea();
   int row = dRow > 0 ? current_.row2 + 1 : dRow < 0 ? current_.row1 - 1 : current_.row1;
   int col = dCol > 0 ? current_.col2 + 1 : dCol < 0 ? current_.col1 - 1 : current_.col1;
   if (row < 1 || col < 1 || row >= grid_.Rows() || col >= grid_.Cols()) return;

@@ -69,7 +69,9 @@ class ReportGridView : public QAbstractScrollArea {
   void BeginEdit(const QString& startText, bool replace);
   void EndEdit(bool keep);
   void Move(int dRow, int dCol);
+  void ShowFromTop();  // a new document: its first row and column in view, its first cell current
   bool CurrentIsValid() const;
+  CellRect FirstArea() const;  // the cell or merged area at row 1, column 1
 
   ReportGrid grid_;
   QPixmap picture_;                  // the document as last drawn

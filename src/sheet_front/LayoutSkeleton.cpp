@@ -37,6 +37,7 @@ void SetupGrid(ReportGrid& grid, const LayoutParameters& p) {
   grid.SetGridOptionA(false);
   grid.SetGridOptionB(true);
   if (p.copyGridValueB) grid.SetGridValueA(grid.GridValueB());
+  grid.ShowFromTop();
 }
 
 void FormatWholeGrid(ReportGrid& grid, const LayoutParameters& p) {

@@ -5,7 +5,8 @@
 // page. Each layout rebuilds the report grid from nothing, in this order:
 //
 //    1. ClearGrid        wipes the previous document (when the grid has more than two rows)
-//    2. SetupGrid        rows, columns, redraw off, column flags, default font, options
+//    2. SetupGrid        rows, columns, redraw off, column flags, default font, options,
+//                        the views back to the document's top
 //    3. FormatWholeGrid  formats laid on large rectangles before the cells
 //    4. SetColumnWidths  column 0 first, then 1 to Cols - 1
 //    5. SetRowHeights    row 0 where the document sizes it, then 1 to Rows - 1
@@ -103,7 +104,8 @@ void ClearGrid(report_grid::ReportGrid& grid, Clearing clearing);
 
 // The new size, redraw off, column flags of columns 1 to Cols - 1 off, the default font
 // "times new roman" of the document's size and weight, GridOptionA off, GridOptionB on,
-// and for the letters GridValueA := GridValueB.
+// for the letters GridValueA := GridValueB; and the grid's views go back to the first
+// row and column, so that every document opens at its top.
 void SetupGrid(report_grid::ReportGrid& grid, const LayoutParameters& parameters);
 
 // The document's whole-grid formats, in their order.

@@ -1,70 +1,45 @@
-// The complete front printed onto pre-printed paper (data cells only): each value cell
-// comes out whole, with every line around it, whichever neighbour holds the line.
+// The front printed onto pre-printed paper (data cells only), read back from the PDF: the
+// strokes on the page are the lines its 45 data cells hold, and none that only a label
+// or another cell holds.
 
-#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "support/SheetFixtures.h"
-#include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"
+#include "support/PdfLines.h"
+#include "support/PrintedCells.h"
+#include "support/SheetFixtures.h"
 
 using namespace report_grid;
 using namespace sheet_front;
 
-namespace {
-
-constexpr int kDpi = 192;  // two pixels a grid unit
-
-// Whether the line along one edge of `rect` (pixels) is dark at five points along it.
-bool EdgeDark(const QImage& image, const QRectF& rect, int edge, std::vector<bool>* points = nullptr) {
-  bool all = true;
-  for (double f : {0.1, 0.3, 0.5, 0.7, 0.9}) {
-    QPointF at;
-    switch (edge) {
-      case kEdgeLeft: at = {rect.left(), rect.top() + f * rect.height()}; break;
-      case kEdgeRight: at = {rect.right(), rect.top() + f * rect.height()}; break;
-      case kEdgeTop: at = {rect.left() + f * rect.width(), rect.top()}; break;
-      default: at = {rect.left() + f * rect.width(), rect.bottom()}; break;
+TEST(PrintableLines, TheStrokesOnThePageAreTheLinesThePrintableCellsHold) {
+  using Layout = void (*)(ReportGrid&, const core::CaseBoxes&);
+  const std::pair<const char*, Layout> layouts[] = {{"complete", LayoutFisaFataComplet},
+                                                    {"data-only", LayoutFisaFata}};
+  QTemporaryDir dir;
+  for (auto [name, layout] : layouts)
+    for (bool complete : {true, false}) {
+      SCOPED_TRACE(testing::Message() << name << (complete ? " printed complete" : " printed data-only"));
+      ReportGrid g;
+      layout(g, sheettest::Boxes::Numbered());
+      ASSERT_TRUE(SetPrintFisaFata(g, complete));
+      const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(name).arg(complete));
+      PrintGridToPdf(g, pdf);
+      const QList<QList<testsupport::PdfStroke>> pages = testsupport::ReadPdfStrokes(pdf);
+      ASSERT_EQ(pages.size(), 1);
+      const QList<testsupport::HeldLine> held = testsupport::LinesHeldByPrintableCells(g);
+      testsupport::ExpectStrokesAreHeldLines(pages[0], held);
+      if (complete) {
+        EXPECT_GT(pages[0].size(), 30);  // the whole sheet's frames and lines
+        continue;
+      }
+      EXPECT_FALSE(held.isEmpty());  // the data cells hold lines of their own
+      for (const testsupport::HeldLine& line : held) {
+        const bool dataCell = std::any_of(kFisaFataDataCells.begin(), kFisaFataDataCells.end(),
+                                          [&](const DataCell& d) { return d.row == line.row && d.col == line.col; });
+        EXPECT_TRUE(dataCell) << "a line of (" << line.row << ", " << line.col << ")";
+      }
     }
-    // The line is centred on the boundary: look at the pixels on both sides of it.
-    int darkest = 255;
-    for (int d = -1; d <= 0; ++d) {
-      const bool vertical = edge == kEdgeLeft || edge == kEdgeRight;
-      const int x = int(at.x()) + (vertical ? d : 0), y = int(at.y()) + (vertical ? 0 : d);
-      if (image.rect().contains(x, y)) darkest = std::min(darkest, qGray(image.pixel(x, y)));
-    }
-    if (points) points->push_back(darkest < 128);
-    all = all && darkest < 128;
-  }
-  return all;
-}
-
-}  // namespace
-
-TEST(PrintableLines, EveryValueCellOfTheCompleteFrontPrintsFramedWhole) {
-  ReportGrid g;
-  LayoutFisaFataComplet(g, sheettest::Boxes());
-  SetPrintFisaFata(g, true);
-  const QImage whole = RenderPageImage(g, kDpi);
-  SetPrintFisaFata(g, false);
-  const QImage data = RenderPageImage(g, kDpi);
-
-  const GridGeometry geo(g);
-  const QPointF margin = MarginOffset(g.Page(), kDpi, kDpi);
-  const double scale = double(kDpi) / kUnitsPerInch;
-  int framedEdges = 0;
-  for (const DataCell& d : kFisaFataDataCells) {
-    const QRectF units = geo.AreaRect(g.AreaOf(d.row, d.col));
-    const QRectF px(margin + units.topLeft() * scale, units.size() * scale);
-    for (int edge : {kEdgeLeft, kEdgeRight, kEdgeTop, kEdgeBottom}) {
-      std::vector<bool> onWhole, onData;
-      EdgeDark(whole, px, edge, &onWhole);
-      EdgeDark(data, px, edge, &onData);
-      // Where the complete sheet has the line, the data cell prints it too.
-      EXPECT_EQ(onData, onWhole) << "cell " << d.row << ", " << d.col << " edge " << edge;
-      framedEdges += EdgeDark(whole, px, edge);
-    }
-  }
-  EXPECT_GT(framedEdges, 45);  // the value cells are framed on the complete sheet
 }

@@ -1,0 +1,39 @@
+#pragma once
+// A grid's cells on its printed page: where they lie, the lines its printable cells hold
+// with a check that the strokes read back from the page are exactly those lines, and
+// where a cell's text starts.
+
+#include <QList>
+#include <QRectF>
+
+#include "report_grid/ReportGrid.h"
+#include "support/PdfLines.h"
+#include "support/PdfText.h"
+
+namespace testsupport {
+
+// The cell or merged area holding (row, col), in millimetres on the page, at the page
+// set-up's left and top margins.
+QRectF AreaOnPage(const report_grid::ReportGrid& grid, int row, int col);
+
+// A line along one edge of a cell or merged area, in millimetres on the page.
+struct HeldLine {
+  bool horizontal = false;
+  double at = 0;          // y of a horizontal line, x of a vertical one
+  double from = 0, to = 0;
+  int row = 0, col = 0;   // the anchor holding it
+  int edge = 0;
+};
+
+// The lines held by the printable cells and merged areas (by their anchors' flags) of the
+// document part of `grid`, at the page set-up's left and top margins.
+QList<HeldLine> LinesHeldByPrintableCells(const report_grid::ReportGrid& grid);
+
+// Every stroke lies on a held line, and every held line is stroked along its length.
+void ExpectStrokesAreHeldLines(const QList<PdfStroke>& strokes, const QList<HeldLine>& held);
+
+// The first word of the text of (row, col), read back from `page`, begins inside the
+// cell's area and stands in it whole in height: the text shows its start.
+void ExpectTextStartsInsideItsArea(const PdfPage& page, const report_grid::ReportGrid& grid, int row, int col);
+
+}  // namespace testsupport
