@@ -215,6 +215,25 @@ TEST_F(LargeForms, SheetMultiLineBoxesTakeEnterAsTab) {
   EXPECT_EQ(form->Text(58), "");
 }
 
+// Tabbing through the boxes of several lines selects each in turn; only the focused one
+// shows a selection, as with the single-line boxes.
+TEST_F(LargeForms, SheetMultiLineBoxShowsItsSelectionOnlyWhileFocused) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  const int memos[] = {1, 7, 9, 12, 58};
+  for (int box : memos) form->SetText(box, QStringLiteral("rand %1").arg(box));
+  for (int box : memos) {
+    auto* widget = qobject_cast<platform::FormMemoBox*>(form->BoxWidget(box));
+    ASSERT_NE(widget, nullptr) << box;
+    EXPECT_EQ(TabFrom(form->BoxWidget(box - 1)), widget) << box;
+    EXPECT_TRUE(widget->textCursor().hasSelection()) << box;
+    for (int other : memos) {
+      if (other == box) continue;
+      auto* memo = static_cast<platform::FormMemoBox*>(form->BoxWidget(other));
+      EXPECT_FALSE(memo->textCursor().hasSelection()) << other << " while " << box << " has the focus";
+    }
+  }
+}
+
 // The bottom pair brings itself into view by the boxes' rule; the top pair goes back to
 // the page's top.
 TEST_F(LargeForms, SheetBottomButtonsKeepThemselvesInView) {
