@@ -1,10 +1,11 @@
 #pragma once
 // A printed line of a form page written as it reads: captions, boxes and fill-in lines
-// left to right, laid into page-table rows. A caption stands directly before the box or
-// fill-in line that follows it (it ends where that begins, its label reaching as far left
-// as its text needs); a caption that no box or
-// line follows begins where the piece before it ends, the first at the line's left; a
-// caption given a left of its own begins there.
+// left to right, laid into page-table rows. The line's first caption begins at the line's
+// left, left-aligned, its room reaching to the box or fill-in line that follows it. A
+// later caption stands directly before the box or fill-in line that follows it (it ends
+// where that begins, its label reaching as far left as its text needs); a caption that
+// no box or line follows begins where the piece before it ends; a caption given a left
+// of its own begins there.
 //
 //   AddLine(items, 3870, 1410, kTimes12, {Field(1, 1470, 885), Say("judet"), Field(2, 2970, 2265),
 //                                          Say("cod postal"), Blank(8970, 765)});

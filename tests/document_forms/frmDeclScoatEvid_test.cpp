@@ -82,9 +82,13 @@ TEST_F(DeclScoatEvid, ThePageHasItsBoxes) {
 
 TEST_F(DeclScoatEvid, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmDeclScoatEvid>(
-      *this, {{"Contribuabilul", 150, 3780}, {"Sediul", 510, 3060}, {"Subsemnatul(a)", 2070, 3600},
-              {"nr.", 2370, 5310}, {"CNP", 2670, 7410}, {"marca", 2970, 7470}, {"proprietar:", 4440, 3510},
-              {"cilindrica", 9270, 9360}});
+      *this, {{"nr.", 2370, 5310}, {"CNP", 2670, 7410}, {"judet", 4440, 6900}, {"cilindrica", 9270, 9360}});
+}
+
+TEST_F(DeclScoatEvid, EachLineBeginsAtItsLeft) {
+  testsupport::ExpectLinesStartAt<frmDeclScoatEvid>(
+      *this, {{"Contribuabilul", 150, 2340}, {"Sediul", 510, 2340}, {"Subsemnatul(a)", 2070, 1290},
+              {"scoaterea", 2970, 1290}, {"capacitatea", 3570, 1290}, {"Noul", 4440, 1290}, {"DATA", 5070, 1290}});
 }
 
 TEST_F(DeclScoatEvid, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {
