@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
 #include "FormPrintTest.h"
+#include "support/PdfText.h"
 #include "core/AppState.h"
 #include "core/Fonts.h"
 #include "core/ImagePaths.h"
@@ -110,6 +113,61 @@ TEST_F(LargeForms, FrontTabOrderLeavesOutTheBoxesBelowTheSheet) {
   QWidget* next = TabFrom(form->BoxWidget(73));
   EXPECT_NE(next, form->BoxWidget(74));
   EXPECT_NE(next, form->BoxWidget(75));
+}
+
+// The words of one printed line of a column (x from `from` to `to`, twips), left to right.
+QList<testsupport::PdfWord> LineWords(const testsupport::PdfPage& page, double top, double from, double to) {
+  QList<testsupport::PdfWord> out;
+  for (const testsupport::PdfWord& w : page.words)
+    if (std::abs(w.yMin - top / 56.7) < 1.0 && w.xMin >= from / 56.7 - 0.5 && w.xMin < to / 56.7) out << w;
+  std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
+  return out;
+}
+
+// The closing frame's two paragraphs on paper: the runs of blanks start "Prin prezenta"
+// and "In caz de emitere" on lines of their own, and the gaps after "Legii nr." hold the
+// law number at its places, clear of the words on either side.
+TEST_F(LargeForms, BackParagraphsBreakAtTheirBlankRunsAndHoldTheLawNumber) {
+  frmImpuneV* form = OpenForm<frmImpuneV>();
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("back.pdf"));
+  form->PrintToPdf(pdf);
+  const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
+  ASSERT_EQ(pages.size(), 1);
+  const testsupport::PdfPage& page = pages[0];
+  constexpr double kRight = 8400;  // the tax office's column
+  constexpr double kBlankMm = 40 / 56.7;
+
+  const struct { double top, left; const char* first; const char* second; } starts[] = {
+      {6450, 540, "Contribuabilul", "intocmeste"}, {6660, 540, "dobandire", "a"}, {6870, 540, "Prin", "prezenta"},
+      {7080, 540, "din", "tabelul"},             {6420, kRight, "Sectiunea", "II"}, {6630, kRight, "In", "caz"},
+      {6840, kRight, "conformitate", "cu"},      {7050, kRight, "si", "a"},        {7260, kRight, "fiscal,", "cu"},
+      {7470, kRight, "modificarile", "si"},
+  };
+  for (const auto& s : starts) {
+    const QList<testsupport::PdfWord> line = LineWords(page, s.top, s.left, s.left == 540 ? kRight : 16840);
+    ASSERT_GE(line.size(), 2) << s.first;
+    EXPECT_EQ(line[0].text, s.first) << s.top;
+    EXPECT_EQ(line[1].text, s.second) << s.top;
+    EXPECT_NEAR(line[0].xMin, s.left / 56.7, 0.3) << s.first;
+    // The declarant's lines end a blank short of the tax office's column.
+    if (s.left == 540) EXPECT_LT(line.back().xMax, kRight / 56.7 - kBlankMm) << s.first;
+  }
+
+  const struct { double top, left; } gaps[] = {{6840, 10830}, {7050, 14160}};
+  for (const auto& g : gaps) {
+    const QList<testsupport::PdfWord> line = LineWords(page, g.top, kRight, 16840);
+    const auto number = std::find_if(line.begin(), line.end(), [](const auto& w) { return w.text == "571/2003"; });
+    ASSERT_NE(number, line.end()) << g.top;
+    ASSERT_TRUE(number != line.begin() && number + 1 != line.end()) << g.top;
+    EXPECT_EQ((number - 1)->text, "nr.") << g.top;
+    EXPECT_EQ((number - 2)->text, "Legii") << g.top;
+    EXPECT_EQ((number + 1)->text, "privind") << g.top;
+    EXPECT_GE(number->xMin, g.left / 56.7) << g.top;
+    EXPECT_LE(number->xMax, (g.left + 735) / 56.7) << g.top;
+    EXPECT_GE(number->xMin - (number - 1)->xMax, kBlankMm) << g.top;
+    EXPECT_GE((number + 1)->xMin - number->xMax, kBlankMm) << g.top;
+  }
 }
 
 TEST_F(LargeForms, BackHasItsGapsSingleButtonsAndNoBoxHandling) {
