@@ -43,7 +43,7 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
       }
       items.push_back(Box(p.index, p.left, boxTop, p.width, p.height));
     } else {
-      items.push_back(Rule(boxTop + kBoxHeight + 15, p.left, p.left + p.width));
+      items.push_back(Rule(boxTop + p.height + 15, p.left, p.left + p.width));
     }
     cursor = p.left + p.width;
   }

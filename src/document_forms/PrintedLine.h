@@ -13,7 +13,7 @@
 // A box stands on a fill-in line 15 twips under its bottom edge, as long as the box
 // (Field), on a row of full stops starting 150 twips under its top (DottedField), or on
 // nothing (BareField); a fill-in line for handwriting (Blank) lies where the line under a
-// 285-high box would.
+// box would (285 high unless told).
 
 #include <initializer_list>
 #include <vector>
@@ -52,8 +52,9 @@ constexpr Piece BareField(int index, double left, double width, double height = 
   p.under = Piece::Under::kNothing;
   return p;
 }
-constexpr Piece Blank(double left, double width) {
-  return {.kind = Piece::Kind::kBlank, .left = left, .width = width};
+// `height`: of the box whose line it matches.
+constexpr Piece Blank(double left, double width, double height = kBoxHeight) {
+  return {.kind = Piece::Kind::kBlank, .left = left, .width = width, .height = height};
 }
 
 // Appends the rows of one printed line whose captions stand at `top` in `font`.
