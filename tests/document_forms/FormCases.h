@@ -12,6 +12,17 @@
 
 namespace testsupport {
 
+// The form's page printed to a PDF file and read back; an empty page (and a failure)
+// when the print is not one page.
+inline PdfPage PrintedPage(document_forms::DocumentForm& form) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+  form.PrintToPdf(pdf);
+  const QList<PdfPage> pages = ReadPdfPages(pdf);
+  EXPECT_EQ(pages.size(), 1);
+  return pages.size() == 1 ? pages[0] : PdfPage{};
+}
+
 // A word of a printed line and where one of its edges stands.
 struct CaptionBefore {
   const char* word;  // a caption's last word (before its box), or a line's first word
@@ -25,15 +36,10 @@ enum class WordEdge { kEnd, kStart };
 // Each word read back from the printed page with its end (or start) at the given place.
 template <class F>
 void ExpectWordEdges(FormFixture& fixture, std::initializer_list<CaptionBefore> words, WordEdge edge) {
-  F* form = fixture.template OpenForm<F>();
-  QTemporaryDir dir;
-  const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-  form->PrintToPdf(pdf);
-  const QList<PdfPage> pages = ReadPdfPages(pdf);
-  ASSERT_EQ(pages.size(), 1);
+  const PdfPage page = PrintedPage(*fixture.template OpenForm<F>());
   for (const CaptionBefore& c : words) {
     const PdfWord* word = nullptr;
-    for (const PdfWord& w : pages[0].words) {
+    for (const PdfWord& w : page.words) {
       if (w.text != QString::fromUtf8(c.word)) continue;
       if (!word || std::abs(w.yMin - c.top / 56.7) < std::abs(word->yMin - c.top / 56.7)) word = &w;
     }

@@ -1,7 +1,6 @@
 // The removal-from-tax-records declaration: the seller as the taxpayer firm or as the
 // declarant, the vehicle, the new owner and the date; its page and its print.
 
-#include <QTemporaryDir>
 #include <cmath>
 
 #include "FormCases.h"
@@ -98,12 +97,7 @@ TEST_F(DeclScoatEvid, EachLineBeginsAtItsLeft) {
 // no ruled line through the letters of a word (above its baseline) that it runs under.
 TEST_F(DeclScoatEvid, SealsCutLabelsAndLinesClearOfTheLettersOnPaper) {
   frmDeclScoatEvid* form = OpenForm<frmDeclScoatEvid>();
-  QTemporaryDir dir;
-  const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-  form->PrintToPdf(pdf);
-  const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
-  ASSERT_EQ(pages.size(), 1);
-  const QList<testsupport::PdfWord>& words = pages[0].words;
+  const QList<testsupport::PdfWord> words = testsupport::PrintedPage(*form).words;
 
   const struct { const char* word; double top; } places[] = {
       {"L.", 10470}, {"L.", 13890}, {"aici", 6000}, {"aici", 11190}};

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
+#include "FormCases.h"
 #include "FormPrintTest.h"
-#include "support/PdfText.h"
 #include "core/AppState.h"
 #include "core/Fonts.h"
 #include "core/ImagePaths.h"
@@ -128,13 +128,7 @@ QList<testsupport::PdfWord> LineWords(const testsupport::PdfPage& page, double t
 // and "In caz de emitere" on lines of their own, and the gaps after "Legii nr." hold the
 // law number at its places, clear of the words on either side.
 TEST_F(LargeForms, BackParagraphsBreakAtTheirBlankRunsAndHoldTheLawNumber) {
-  frmImpuneV* form = OpenForm<frmImpuneV>();
-  QTemporaryDir dir;
-  const QString pdf = dir.filePath(QStringLiteral("back.pdf"));
-  form->PrintToPdf(pdf);
-  const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
-  ASSERT_EQ(pages.size(), 1);
-  const testsupport::PdfPage& page = pages[0];
+  const testsupport::PdfPage page = testsupport::PrintedPage(*OpenForm<frmImpuneV>());
   constexpr double kRight = 8400;  // the tax office's column
   constexpr double kBlankMm = 40 / 56.7;
 
