@@ -286,6 +286,21 @@ TEST_F(LargeForms, SheetMultiLineBoxShowsItsSelectionOnlyWhileFocused) {
   }
 }
 
+// The sheet's first box has its full width, and the small caption before box 51 prints
+// whole, ending before the box.
+TEST_F(LargeForms, SheetFirstBoxAndPressureCaptionHaveTheirSizes) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  EXPECT_EQ(form->Box(0)->Twips(), QRectF(2430, 690, 4125, 285));
+  const testsupport::PdfPage page = testsupport::PrintedPage(*form);
+  const testsupport::PdfWord* conducta = nullptr;
+  for (const testsupport::PdfWord& w : page.words)
+    if (w.text == QLatin1String("conducta") && std::abs(w.yMin * 56.7 - 13140) < 40) conducta = &w;
+  ASSERT_NE(conducta, nullptr);
+  EXPECT_LE(conducta->xMax, 9330 / 56.7);
+  // Its size: the face stands 1.107 of its size high, ascent and descent.
+  EXPECT_NEAR(conducta->yMax - conducta->yMin, 8.25 * 1.107 * testsupport::kMmPerPoint, 0.3);
+}
+
 // The bottom pair brings itself into view by the boxes' rule; the top pair goes back to
 // the page's top.
 TEST_F(LargeForms, SheetBottomButtonsKeepThemselvesInView) {
