@@ -296,7 +296,7 @@ void DocumentForm::OpenAtTopLeft() {
   // without boxes opens on its first button.
   const std::vector<QWidget*> order = TabChain();
   const auto first = std::find_if(order.begin(), order.end(),
-                                  [](const QWidget* w) { return w->isEnabled() && w->focusPolicy() & Qt::TabFocus; });
+                                  [](const QWidget* w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus); });
   if (first != order.end()) (*first)->setFocus(Qt::OtherFocusReason);
   else setFocus(Qt::OtherFocusReason);
 }
