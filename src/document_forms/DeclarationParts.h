@@ -41,7 +41,7 @@ constexpr std::array<Item, 3> LegalPersonRow(int index) {
 
 // "Localitatea" [txt(placeBox)], "DATA" [txt(dateBox)], "Semnatura," with its line, the
 // rule above the footer, the two pairs of buttons and the footer.
-constexpr std::array<Item, 15> ClosingRows(int placeBox, int dateBox) {
+constexpr std::array<Item, 14> ClosingRows(int placeBox, int dateBox) {
   return {Label(1380, 12180, "Localitatea", kTimes12),
           Box(placeBox, 2760, 12180, 1665), RuleUnder(2760, 12180, 1665),
           Label(1410, 12930, "DATA", kTimes12),

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "core/CaseWindow.h"
@@ -168,7 +169,7 @@ void DocumentForm::LayOut() {
   }
 }
 
-void DocumentForm::SetTabOrder() {
+std::vector<QWidget*> DocumentForm::TabChain() const {
   std::vector<QWidget*> order;
   auto add = [&](platform::PageControl* control) {
     if (control) order.push_back(control->Widget());
@@ -182,6 +183,11 @@ void DocumentForm::SetTabOrder() {
       add(cmdExit(index));
     }
   }
+  return order;
+}
+
+void DocumentForm::SetTabOrder() {
+  const std::vector<QWidget*> order = TabChain();
   for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -286,14 +292,12 @@ void DocumentForm::OpenAtTopLeft() {
     Mdi()->Workspace()->setActiveSubWindow(frame);
   }
   show();
-  // The focus goes to the first control of the tab order.
-  QWidget* first = nullptr;
-  if (!page_.tabOrder.empty()) {
-    if (platform::PageControl* c = Control(QString::fromLatin1(page_.tabOrder.front().name), page_.tabOrder.front().index))
-      first = c->Widget();
-  }
-  for (int i = 0; !first && i < BoxCount(); ++i) first = BoxWidget(i);
-  if (first) first->setFocus(Qt::OtherFocusReason);
+  // The focus goes to the first control of the tab order that can take it: a page
+  // without boxes opens on its first button.
+  const std::vector<QWidget*> order = TabChain();
+  const auto first = std::find_if(order.begin(), order.end(),
+                                  [](const QWidget* w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus); });
+  if (first != order.end()) (*first)->setFocus(Qt::OtherFocusReason);
   else setFocus(Qt::OtherFocusReason);
 }
 

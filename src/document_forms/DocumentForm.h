@@ -191,6 +191,9 @@ class DocumentForm : public QWidget {
  private:
   void LayOut();
   void SetTabOrder();
+  // The controls of the tab order, first to last: the page's own, or the boxes by index
+  // and then the buttons.
+  std::vector<QWidget*> TabChain() const;
   void ButtonGotFocus(platform::PageControl* button, int index);
   void PrintStandard();
   QSize PagePixels() const;

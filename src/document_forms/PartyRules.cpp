@@ -1,8 +1,11 @@
 #include "document_forms/PartyRules.h"
 
+#include "core/DatabaseSchema.h"
+
 namespace document_forms {
 
-bool IsFirm(const QString& fiscalCode) { return !fiscalCode.trimmed().isEmpty(); }
+// Blanks only: a tab or a no-break space is content, as it is in the stored keys.
+bool IsFirm(const QString& fiscalCode) { return !core::schema::TrimBlanks(fiscalCode).isEmpty(); }
 
 QString BuyerCnpOrFiscalCode(const core::CaseBoxes& boxes) {
   const QString fiscalCode = boxes.Text(core::Box("CumparatorCodFiscal"));

@@ -19,6 +19,9 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
       if (p.left >= 0) {
         items.push_back(Label(p.left, top, p.text, f));
         cursor = p.left;
+      } else if (it == pieces.begin() && next != pieces.end() && next->kind != Piece::Kind::kCaption) {
+        // The line's first caption begins at the line's left, its room up to the box.
+        items.push_back(Label(left, top, p.text, f, next->left - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
         // Ending at the box; reaching further left than the gap when its text needs it.
         const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
@@ -40,7 +43,7 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
       }
       items.push_back(Box(p.index, p.left, boxTop, p.width, p.height));
     } else {
-      items.push_back(Rule(boxTop + kBoxHeight + 15, p.left, p.left + p.width));
+      items.push_back(Rule(boxTop + p.height + 15, p.left, p.left + p.width));
     }
     cursor = p.left + p.width;
   }

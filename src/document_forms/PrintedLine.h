@@ -1,10 +1,11 @@
 #pragma once
 // A printed line of a form page written as it reads: captions, boxes and fill-in lines
-// left to right, laid into page-table rows. A caption stands directly before the box or
-// fill-in line that follows it (it ends where that begins, its label reaching as far left
-// as its text needs); a caption that no box or
-// line follows begins where the piece before it ends, the first at the line's left; a
-// caption given a left of its own begins there.
+// left to right, laid into page-table rows. The line's first caption begins at the line's
+// left, left-aligned, its room reaching to the box or fill-in line that follows it. A
+// later caption stands directly before the box or fill-in line that follows it (it ends
+// where that begins, its label reaching as far left as its text needs); a caption that
+// no box or line follows begins where the piece before it ends; a caption given a left
+// of its own begins there.
 //
 //   AddLine(items, 3870, 1410, kTimes12, {Field(1, 1470, 885), Say("judet"), Field(2, 2970, 2265),
 //                                          Say("cod postal"), Blank(8970, 765)});
@@ -12,7 +13,7 @@
 // A box stands on a fill-in line 15 twips under its bottom edge, as long as the box
 // (Field), on a row of full stops starting 150 twips under its top (DottedField), or on
 // nothing (BareField); a fill-in line for handwriting (Blank) lies where the line under a
-// 285-high box would.
+// box would (285 high unless told).
 
 #include <initializer_list>
 #include <vector>
@@ -51,8 +52,9 @@ constexpr Piece BareField(int index, double left, double width, double height = 
   p.under = Piece::Under::kNothing;
   return p;
 }
-constexpr Piece Blank(double left, double width) {
-  return {.kind = Piece::Kind::kBlank, .left = left, .width = width};
+// `height`: of the box whose line it matches.
+constexpr Piece Blank(double left, double width, double height = kBoxHeight) {
+  return {.kind = Piece::Kind::kBlank, .left = left, .width = width, .height = height};
 }
 
 // Appends the rows of one printed line whose captions stand at `top` in `font`.

@@ -1,6 +1,7 @@
 #include "document_forms/TaxDeclaration.h"
 
 #include "core/CaseBoxes.h"
+#include "core/DatabaseSchema.h"
 #include "core/Modul.h"
 
 namespace document_forms {
@@ -8,7 +9,8 @@ namespace document_forms {
 QString CategoryWord(const QString& categoria) {
   QString first, rest;
   core::SplitAtBlank20(categoria, first, rest);
-  return first.toUpper().trimmed();
+  // Blanks only: a word followed by a tab is no category word.
+  return core::schema::TrimBlanks(first.toUpper());
 }
 
 QString ChassisSeries(const QString& nrIdentificare) { return nrIdentificare.right(6); }

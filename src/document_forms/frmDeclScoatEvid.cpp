@@ -14,18 +14,24 @@ using request::kTimes9;
 constexpr double kLeft = 1290;
 constexpr double kLow = 225;  // most boxes of the declaration are this high
 
+// A line for handwriting in the two town-hall sections: under its own row's text, as the
+// lines of the declaration's boxes are, and clear of the next row's letters.
+constexpr Piece HandLine(double left, double width) { return Blank(left, width, kLow); }
+
 // A cut line: two lines at `y` with "aici se taie" between them.
 void AddCutLine(std::vector<Item>& items, double top, double y, double x1, double x2, double x3, double x4) {
   items.push_back(Rule(y, x1, x2));
-  items.push_back(Label(x2, top + 60, "aici se taie", kTimes9, x3 - x2, 240, TextAlign::kCentre));
+  items.push_back(Label(x2, top, "aici se taie", kTimes9, x3 - x2, 240, TextAlign::kCentre));
   items.push_back(Rule(y, x3, x4));
 }
 
-// The two signatures of the town hall: their titles, "L. S.", the lines and the names.
-void AddTownHallSignatures(std::vector<Item>& items, double top, double lineY, double left1, double left2) {
+// The two signatures of the town hall: their titles, "L. S." at `sealTop`, the lines and
+// the names.
+void AddTownHallSignatures(std::vector<Item>& items, double top, double sealTop, double lineY, double left1,
+                           double left2) {
   items.push_back(Label(left1 + 300, top, "SEF COMPARTIMENT,", kTimes11));
   items.push_back(Label(left2 + 600, top, "INSPECTOR,", kTimes11));
-  items.push_back(Label(1800, top + 240, "L. S.", kTimes12));
+  items.push_back(Label(1800, sealTop, "L. S.", kTimes12));
   items.push_back(Rule(lineY, left1, left1 + 2820));
   items.push_back(Rule(lineY, left2, left2 + 2820));
   items.push_back(Label(left1 + 60, top + 570, "(prenumele, numele si semnatura)", kTimes11));
@@ -80,40 +86,40 @@ std::vector<Item> PageItems() {
   AddCutLine(items, 6000, 6120, 1080, 5310, 6390, 10860);
 
   // The notice to the other town hall
-  line(6270, {Say("Judetul"), Blank(2400, 2700)});
-  line(6570, {Say("PRIMARIA"), Blank(2400, 2700)});
-  line(6870, {Say("Nr."), Blank(2400, 2700)});
+  line(6270, {Say("Judetul"), HandLine(2400, 2700)});
+  line(6570, {Say("PRIMARIA"), HandLine(2400, 2700)});
+  line(6870, {Say("Nr."), HandLine(2400, 2700)});
   items.push_back(Label(1260, 7320, "Catre:", kTimes12Bold, 9375 - 1260, kLabelHeight, TextAlign::kCentre));
-  AddLine(items, 7620, 3600, kTimes12Bold, {Say("PRIMARIA"), Blank(4800, 2700)});
+  AddLine(items, 7620, 3600, kTimes12Bold, {Say("PRIMARIA"), HandLine(4800, 2700)});
   items.push_back(Label(3600, 7950, "- Compartimentul de specialitate -", kTimes12Bold));
-  line(8400, {Say("Va facem cunoscut ca potrivit actului nr."), Blank(5000, 1900), Say("contribuabilul"),
-              Blank(8400, 2550)});
-  line(8670, {Say("din judetul"), Blank(2340, 1900), Say(" , localitatea"), Blank(5400, 2100), Say("str."),
-              Blank(7950, 2950)});
-  line(8970, {Say("nr."), Blank(1680, 600), Say(" bl."), Blank(2640, 600), Say(" sc."), Blank(3600, 600), Say(" ap."),
-              Blank(4560, 600), Say("a dobandit mijlocul de transport marca  "), Blank(8640, 2280)});
-  line(9270, {Say("cu seria motor"), Blank(2640, 2100), Say("seria sasiu*)"), Blank(5880, 1700),
-              Say(",capacitatea cilindrica"), Blank(9360, 1000), Say("cmc")});
-  line(9570, {Say("capacitatea **)"), Blank(2700, 1200),
+  line(8400, {Say("Va facem cunoscut ca potrivit actului nr."), HandLine(5000, 1900), Say("contribuabilul"),
+              HandLine(8400, 2550)});
+  line(8670, {Say("din judetul"), HandLine(2340, 1900), Say(" , localitatea"), HandLine(5400, 2100), Say("str."),
+              HandLine(7950, 2950)});
+  line(8970, {Say("nr."), HandLine(1680, 600), Say(" bl."), HandLine(2640, 600), Say(" sc."), HandLine(3600, 600), Say(" ap."),
+              HandLine(4560, 600), Say("a dobandit mijlocul de transport marca  "), HandLine(8640, 2280)});
+  line(9270, {Say("cu seria motor"), HandLine(2640, 2100), Say("seria sasiu*)"), HandLine(5880, 1700),
+              Say(",capacitatea cilindrica"), HandLine(9360, 1000), Say("cmc")});
+  line(9570, {Say("capacitatea **)"), HandLine(2700, 1200),
               Say("tone. Va rugam sa luati masurile necesare pentru inscrierea in evidenta dvs.")});
   line(9870, {Say("conform Legii nr.571/22.12.2003 privind Codul fiscal")});
-  AddTownHallSignatures(items, 10230, 10740, 3240, 8220);
+  AddTownHallSignatures(items, 10230, 10470, 10740, 3240, 8220);
   AddCutLine(items, 11190, 11310, 1140, 5370, 6450, 10920);
 
   // The answer to the declarant
-  line(11490, {Say("PRIMARIA"), Blank(2400, 2700)});
-  line(11820, {Say("Catre:"), Blank(2400, 2700)});
-  line(12330, {Say("Ca urmare a declaratiei dvs. nr."), Blank(4200, 1300),
+  line(11490, {Say("PRIMARIA"), HandLine(2400, 2700)});
+  line(11820, {Say("Catre:"), HandLine(2400, 2700)});
+  line(12330, {Say("Ca urmare a declaratiei dvs. nr."), HandLine(4200, 1300),
                Say("prin care solicitati scoaterea din evidenta a mijlocului de")});
-  line(12600, {Say("transport marca"), Blank(2700, 1700), Say(",cu seria motor"), Blank(5760, 1500),
-               Say("seria sasiu*)"), Blank(8460, 1250), Say(",cap. cil."), Blank(10380, 500), Say("cmc")});
-  line(12870, {Say("capacitatea **)"), Blank(2580, 900), Say("tone,dobandit la"), Blank(4740, 1000),
+  line(12600, {Say("transport marca"), HandLine(2700, 1700), Say(",cu seria motor"), HandLine(5760, 1500),
+               Say("seria sasiu*)"), HandLine(8460, 1250), Say(",cap. cil."), HandLine(10380, 500), Say("cmc")});
+  line(12870, {Say("capacitatea **)"), HandLine(2580, 900), Say("tone,dobandit la"), HandLine(4740, 1000),
                Say("si a actelor anexate, va aducem la cunostinta faptul ca aceasta a")});
-  line(13140, {Say("fost operata. Nr. matricol"), Blank(3780, 1300), Say(", nr. rol"), Blank(5760, 1300),
-               Say("au rezultat scaderi de debit astfel"), Blank(10080, 840)});
-  AddTownHallSignatures(items, 13560, 14070, 3120, 8100);
+  line(13140, {Say("fost operata. Nr. matricol"), HandLine(3780, 1300), Say(", nr. rol"), HandLine(5760, 1300),
+               Say("au rezultat scaderi de debit astfel"), HandLine(10080, 840)});
+  AddTownHallSignatures(items, 13560, 13890, 14070, 3120, 8100);
   items.push_back(Label(kLeft, 14400, "DATA", kTimes12));
-  AddLine(items, 14490, 5400, kTimes12, {Say("Am primit un exemplar"), Blank(7800, 1500), Say("DATA"), Blank(9960, 1000)});
+  AddLine(items, 14490, 5400, kTimes12, {Say("Am primit un exemplar"), HandLine(7800, 1500), Say("DATA"), HandLine(9960, 1000)});
   items.push_back(Rule(14970, 3150, 4860));
 
   items.insert(items.end(), {PrintButton(0, 60, 90), ExitButton(0, 1110, 90), PrintButton(1, 300, 14070),

@@ -50,7 +50,7 @@ constexpr Item kItems[] = {
     Shape(platform::FormShape::Kind::kRectangle, 4605, 180, 3585, 285),
     Label(4605, 195, "    FISA DE VELORASTULARE AUTO", kArial975Bold, 3585, 255),
     Label(960, 690, "Serie sitem C.I", kTimes975),
-    Box(0, 2430, 690, 2895, 285, kArial9),
+    Box(0, 2430, 690, 4125, 285, kArial9),
     Label(9330, 660, "Serie imprimat C.I", kTimes9),
     // Box B, the holder.
     Label(840, 1410, "C U M P A R A T O R", kArial9, 195, 2415).Wrapped(),
@@ -272,7 +272,7 @@ constexpr Item kItems[] = {
     Label(6060, 13140, "15", kArial9, 240, 300, TextAlign::kRight),
     Label(6390, 13080, "Presiunea aerului la cupla", kTimes825),
     Label(6390, 13230, "de franare (bar)", kTimes825),
-    Label(8280, 13140, "Cu o conducta", kTimes975),
+    Label(8280, 13140, "Cu o conducta", kTimes825),
     Label(9900, 13080, "Co doua", kTimes825),
     Label(9900, 13230, "conducte", kTimes825),
     Label(6060, 13440, "16", kArial9, 240, 300, TextAlign::kRight),

@@ -5,6 +5,7 @@
 
 #include "core/CaseBoxes.h"
 #include "core/NumberReader.h"
+#include "document_forms/PartyRules.h"
 #include "document_forms/TaxDeclaration.h"
 
 namespace document_forms {
@@ -65,7 +66,7 @@ int VehicleGroupFront(const QString& categoria, const QString& cilindree) {
 
 ImpuneFTexts FillImpuneF(const core::CaseBoxes& boxes) {
   ImpuneFTexts out;
-  if (!boxes.Text(core::Box("CumparatorCodFiscal")).trimmed().isEmpty()) {
+  if (IsFirm(boxes.Text(core::Box("CumparatorCodFiscal")))) {
     CopyBoxes(boxes, kLegalPerson, out.boxes);
     out.lblPers = QStringLiteral(" PERSOANE JURIDICE");
     out.lblTitlu = QStringLiteral(

@@ -8,6 +8,16 @@
 namespace document_forms {
 namespace {
 
+// The closing frame's paragraphs in Times New Roman 8.25: a line every 210 twips. The law
+// number "571/2003" stands centred in its label at two places, which leaves about a
+// blank's room between it and the words on either side.
+constexpr double kLinePitch = 210;
+constexpr double kLawNumberLeft1 = 10830, kLawNumberLeft2 = 14160, kLawNumberWidth = 735;
+
+constexpr Item LawNumber(double left, double top) {
+  return Label(left, top, "571/2003", kTimes825BoldUnderlined, kLawNumberWidth, 240, TextAlign::kCentre);
+}
+
 // In creation order. The box array has no boxes 45, 50, 55 and 60.
 constexpr Item kItems[] = {
     // Table 1, continued from the front: three groups of a title row and three numbered rows.
@@ -169,7 +179,13 @@ constexpr Item kItems[] = {
     TaxBox(61, 7260, 5970, 1485),
     // The closing frame: the declarant on the left, the tax office on the right.
     Shape(platform::FormShape::Kind::kRectangle, 510, 6420, 15420, 3705),
-    Label(540, 6450, "Contribuabilul intocmeste declaratia in doua exemplaresi anexeaza la prezenta un set de copii ale documentelor de dobandire a dreptului de proprietate, certificate de comformitate cu originalul de catre organul fiscal.                    Prin prezenta declar ca datele de identificare ale subsemnatului, precum si datele consemnate de mine in sectiunea I din tabelul 1, respectiv in sectiunea I din tabelul 2 corespund relatii", kTimes825, 8085, 930).Wrapped(),
+    // The declarant's paragraph, line by line as the page breaks it (the run of blanks
+    // after its first sentence starts "Prin prezenta" on a line of its own); no line
+    // reaches the tax office's column at 8400.
+    Label(540, 6450, "Contribuabilul intocmeste declaratia in doua exemplaresi anexeaza la prezenta un set de copii ale documentelor de", kTimes825),
+    Label(540, 6450 + kLinePitch, "dobandire a dreptului de proprietate, certificate de comformitate cu originalul de catre organul fiscal.", kTimes825),
+    Label(540, 6450 + 2 * kLinePitch, "Prin prezenta declar ca datele de identificare ale subsemnatului, precum si datele consemnate de mine in sectiunea I", kTimes825),
+    Label(540, 6450 + 3 * kLinePitch, "din tabelul 1, respectiv in sectiunea I din tabelul 2 corespund relatii", kTimes825),
     Label(3090, 7650, "Subsemnatul,", kTimes975Bold),
     Label(2820, 7950, "........................................", kTimes9),
     Label(2610, 8130, "(numele, prenumele si semnatura) L.S. in cazul persoanelor juridice", kTimes825, 2445, 480).Wrapped(),
@@ -177,9 +193,18 @@ constexpr Item kItems[] = {
     Label(540, 9120, "Prenume si nume.........................., CNP............................... B.I./C.I.P./C.I. serie....nr. ...........", kTimes825),
     Label(540, 9450, "Semnatura contribulabil ................... Data ......./....../......sau                 ", kTimes825, 2745, 450).Wrapped(),
     Label(540, 9900, "Nr. si data confirmarii de primire: ...............", kTimes825),
-    Label(8400, 6420, "Sectiunea II din tabelul 2 se completeaza de organul fiscal.                                                                                In caz de emitere a deciziei de impunere din oficiu se completeaza in totalitate de organul fiscal. In conformitate cu prevederile Legii nr.                  privind Codul Fiscal, cu modificarile si completarile ulterioare si a H.G. nr. 44/2004 pentru aprobarea Normelor metodologice de aplicare a Legii nr.                privind Codul fiscal, cu modificarile si completarile ulterioare si a O.G. nr. 92/2003 privind Codul de procedura fiscala, cu modificarile si completarile ulterioare se stabilesc obligatiile de plata fata de bugetul local al", kTimes825, 7605, 1425).Wrapped(),
-    Label(9800, 6800, "571/2003", kTimes825BoldUnderlined, 735, 240),
-    Label(13235, 6990, "571/2003", kTimes825BoldUnderlined, 735, 240),
+    // The tax office's paragraph, line by line: "In caz de emitere" starts the second line,
+    // and after each "Legii nr." a gap holds the law's number.
+    Label(8400, 6420, "Sectiunea II din tabelul 2 se completeaza de organul fiscal.", kTimes825),
+    Label(8400, 6420 + kLinePitch, "In caz de emitere a deciziei de impunere din oficiu se completeaza in totalitate de organul fiscal. In", kTimes825),
+    Label(8400, 6840, "conformitate cu prevederile Legii nr.", kTimes825, kLawNumberLeft1 - 8400),
+    LawNumber(kLawNumberLeft1, 6840),
+    Label(kLawNumberLeft1 + kLawNumberWidth, 6840, "privind Codul Fiscal, cu modificarile si completarile ulterioare", kTimes825),
+    Label(8400, 7050, "si a H.G. nr. 44/2004 pentru aprobarea Normelor metodologice de aplicare a Legii nr.", kTimes825),
+    LawNumber(kLawNumberLeft2, 7050),
+    Label(kLawNumberLeft2 + kLawNumberWidth, 7050, "privind Codul", kTimes825),
+    Label(8400, 7050 + kLinePitch, "fiscal, cu modificarile si completarile ulterioare si a O.G. nr. 92/2003 privind Codul de procedura fiscala, cu", kTimes825),
+    Label(8400, 7050 + 2 * kLinePitch, "modificarile si completarile ulterioare se stabilesc obligatiile de plata fata de bugetul local al", kTimes825),
     Label(8400, 7650, "comunei/orasului/municipiului/sectorului...............................:in cuantum de .................. lei (se cumuleaza creantele fiscale stabilite in tabelele de mai sus).", kTimes825, 7605, 390).Wrapped(),
     Label(8400, 8040, "Pentru neachitarea impozitului pana la termenele aratate mai sus, se vor calcula accesorii pana la data platii. Prezentul titlu de creanta devine titlu executoriu in conditiile legii.", kTimes825, 7605, 390).Wrapped(),
     Label(8400, 8460, "Impotriva masurilor dispune prin prezenta se poate face contestatie, care se depune in termen de  30 zile de la comunicare, la organul fiscal emitent.", kTimes825, 7605, 390).Wrapped(),

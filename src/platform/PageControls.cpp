@@ -259,6 +259,15 @@ void FormMemoBox::focusInEvent(QFocusEvent* event) {
   if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit GotFocus();
 }
 
+void FormMemoBox::focusOutEvent(QFocusEvent* event) {
+  MultiLineTextBox::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) return;
+  cursor.clearSelection();
+  setTextCursor(cursor);
+}
+
 void FormMemoBox::keyPressEvent(QKeyEvent* event) {
   emit KeyDown(KeyCode(event->key()), event->modifiers());
   if (enterMovesOn_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {

@@ -196,6 +196,8 @@ class FormMemoBox : public MultiLineTextBox, public PageControl {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  // Leaving the box drops its selection, as a single-line box does.
+  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -175,8 +175,16 @@ TEST_F(CerRadiere, ThePageHasItsBoxesAndCheckBoxes) {
 
 TEST_F(CerRadiere, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmCerRadiere>(
-      *this, {{"Subsemnatul(a)", 5820, 3510}, {"strada", 6180, 5610}, {"judeţ", 6510, 5820},
-              {"velorastulare", 7110, 4500}, {"DATA", 12900, 2550}});
+      *this, {{"strada", 6180, 5610}, {"nr", 6180, 9840}, {"scara", 6510, 2760}, {"judeţ", 6510, 5820}});
+}
+
+// Each row begins where its first caption does, left-aligned, however wide the room
+// before its box.
+TEST_F(CerRadiere, EachRowBeginsAtItsLeft) {
+  testsupport::ExpectLinesStartAt<frmCerRadiere>(
+      *this, {{"Subsemnatul(a)", 5820, 1980}, {"în", 6180, 1305}, {"bloc", 6510, 1305}, {"numărul", 7110, 2040},
+              {"marca:", 7440, 2040}, {"nr.", 7770, 2040}, {"culoare:", 8100, 2040}, {"an", 8430, 2040},
+              {"DATA", 12900, 1785}, {"Semnatura", 3570, 5940}});
 }
 
 TEST_F(CerRadiere, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

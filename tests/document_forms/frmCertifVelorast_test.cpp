@@ -38,6 +38,8 @@ TEST_F(CertifVelorast, FillsTheHolderTheVehicleTheRegistrationNumberAndTheDate) 
        {{5, "2750202123456"}, {15, "07-03-2026"}}},
       {"a firm's fiscal code with its blanks", {{"CumparatorCodFiscal", " RO12 "}, {"CumparatorCNP", "1"}},
        {{5, " RO12 "}, {15, "07-03-2026"}}},
+      {"a tab is more than blanks: a firm", {{"CumparatorCodFiscal", "\t"}, {"CumparatorCNP", "1"}},
+       {{5, "\t"}, {15, "07-03-2026"}}},
   };
   ExpectFills<frmCertifVelorast>(cases);
 }

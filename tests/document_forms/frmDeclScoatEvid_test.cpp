@@ -1,6 +1,8 @@
 // The removal-from-tax-records declaration: the seller as the taxpayer firm or as the
 // declarant, the vehicle, the new owner and the date; its page and its print.
 
+#include <cmath>
+
 #include "FormCases.h"
 #include "FormFixture.h"
 #include "FormPrintTest.h"
@@ -82,9 +84,41 @@ TEST_F(DeclScoatEvid, ThePageHasItsBoxes) {
 
 TEST_F(DeclScoatEvid, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmDeclScoatEvid>(
-      *this, {{"Contribuabilul", 150, 3780}, {"Sediul", 510, 3060}, {"Subsemnatul(a)", 2070, 3600},
-              {"nr.", 2370, 5310}, {"CNP", 2670, 7410}, {"marca", 2970, 7470}, {"proprietar:", 4440, 3510},
-              {"cilindrica", 9270, 9360}});
+      *this, {{"nr.", 2370, 5310}, {"CNP", 2670, 7410}, {"judet", 4440, 6900}, {"cilindrica", 9270, 9360}});
+}
+
+TEST_F(DeclScoatEvid, EachLineBeginsAtItsLeft) {
+  testsupport::ExpectLinesStartAt<frmDeclScoatEvid>(
+      *this, {{"Contribuabilul", 150, 2340}, {"Sediul", 510, 2340}, {"Subsemnatul(a)", 2070, 1290},
+              {"scoaterea", 2970, 1290}, {"capacitatea", 3570, 1290}, {"Noul", 4440, 1290}, {"DATA", 5070, 1290}});
+}
+
+// On paper: the seal of each signature block and the two cut labels at their lines, and
+// no ruled line through the letters of a word (above its baseline) that it runs under.
+TEST_F(DeclScoatEvid, SealsCutLabelsAndLinesClearOfTheLettersOnPaper) {
+  frmDeclScoatEvid* form = OpenForm<frmDeclScoatEvid>();
+  const QList<testsupport::PdfWord> words = testsupport::PrintedPage(*form).words;
+
+  const struct { const char* word; double top; } places[] = {
+      {"L.", 10470}, {"L.", 13890}, {"aici", 6000}, {"aici", 11190}};
+  for (const auto& p : places) {
+    double nearest = 1e9;
+    for (const testsupport::PdfWord& w : words)
+      if (w.text == QLatin1String(p.word) && std::abs(w.yMin * 56.7 - p.top) < std::abs(nearest - p.top))
+        nearest = w.yMin * 56.7;
+    EXPECT_NEAR(nearest, p.top, 20) << p.word << " at " << p.top;
+  }
+
+  for (const document_forms::Item& item : form->PageTable().items) {
+    if (item.kind != document_forms::Kind::kLine || item.top != item.height) continue;  // horizontal only
+    const double y = item.top / 56.7, x1 = item.left / 56.7, x2 = item.width / 56.7;
+    for (const testsupport::PdfWord& w : words) {
+      if (w.xMax <= x1 || w.xMin >= x2) continue;
+      const double baseline = w.yMin + 0.8 * (w.yMax - w.yMin);
+      EXPECT_FALSE(y > w.yMin && y < baseline)
+          << "the line at " << item.top << " crosses \"" << w.text.toStdString() << "\" at " << w.yMin * 56.7;
+    }
+  }
 }
 
 TEST_F(DeclScoatEvid, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

@@ -71,8 +71,13 @@ TEST_F(FiscalPF, ThePageHasItsBoxes) {
 
 TEST_F(FiscalPF, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmFiscalPF>(
-      *this, {{"(a)", 4530, 3690}, {"localitatea", 4530, 8880}, {"act", 5250, 8580}, {"Seria,", 5610, 4320},
-              {"CNP", 5610, 8640}, {"Semnatura,", 11910, 2640}});
+      *this, {{"localitatea", 4530, 8880}, {"Nr.", 5610, 5580}, {"CNP", 5610, 8640}});
+}
+
+TEST_F(FiscalPF, EachLineBeginsAtItsLeft) {
+  testsupport::ExpectLinesStartAt<frmFiscalPF>(
+      *this, {{"Subsemnatul", 4530, 1320}, {"Str.", 4890, 1320}, {"in", 5250, 1320},
+              {"B.I./C.I./C.I.P./Pasaport", 5610, 1320}, {"Semnatura,", 11910, 1320}});
 }
 
 TEST_F(FiscalPF, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

@@ -61,9 +61,13 @@ TEST_F(FiscalPJ, ThePageHasItsBoxesButtonsAndTabOrder) {
 
 TEST_F(FiscalPJ, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmFiscalPJ>(
-      *this, {{"Subscrisa", 3510, 3060}, {"judet", 3870, 2970}, {"postal", 3870, 8970}, {"comertului", 4980, 4470},
-              {"lucru:", 5340, 3750}, {"prin", 7200, 3150}, {"judet", 7560, 8790}, {"Seria,", 8640, 9360},
-              {"DATA", 12210, 2100}});
+      *this, {{"judet", 3870, 2970}, {"postal", 3870, 8970}, {"nr.", 4980, 6360}, {"Seria,", 8640, 9360}});
+}
+
+TEST_F(FiscalPJ, EachLineBeginsAtItsLeft) {
+  testsupport::ExpectLinesStartAt<frmFiscalPJ>(
+      *this, {{"Subscrisa", 3510, 1410}, {"inregistrat", 4980, 1410}, {"Pentru", 5340, 1410},
+              {"Reprezentat", 7200, 1410}, {"administrator/", 7560, 1410}, {"adresa", 8640, 1410}, {"DATA", 12210, 1410}});
 }
 
 TEST_F(FiscalPJ, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

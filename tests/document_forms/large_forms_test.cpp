@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
+#include "FormCases.h"
 #include "FormPrintTest.h"
 #include "core/AppState.h"
 #include "core/Fonts.h"
@@ -112,6 +115,55 @@ TEST_F(LargeForms, FrontTabOrderLeavesOutTheBoxesBelowTheSheet) {
   EXPECT_NE(next, form->BoxWidget(75));
 }
 
+// The words of one printed line of a column (x from `from` to `to`, twips), left to right.
+QList<testsupport::PdfWord> LineWords(const testsupport::PdfPage& page, double top, double from, double to) {
+  QList<testsupport::PdfWord> out;
+  for (const testsupport::PdfWord& w : page.words)
+    if (std::abs(w.yMin - top / 56.7) < 1.0 && w.xMin >= from / 56.7 - 0.5 && w.xMin < to / 56.7) out << w;
+  std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
+  return out;
+}
+
+// The closing frame's two paragraphs on paper: the runs of blanks start "Prin prezenta"
+// and "In caz de emitere" on lines of their own, and the gaps after "Legii nr." hold the
+// law number at its places, clear of the words on either side.
+TEST_F(LargeForms, BackParagraphsBreakAtTheirBlankRunsAndHoldTheLawNumber) {
+  const testsupport::PdfPage page = testsupport::PrintedPage(*OpenForm<frmImpuneV>());
+  constexpr double kRight = 8400;  // the tax office's column
+  constexpr double kBlankMm = 40 / 56.7;
+
+  const struct { double top, left; const char* first; const char* second; } starts[] = {
+      {6450, 540, "Contribuabilul", "intocmeste"}, {6660, 540, "dobandire", "a"}, {6870, 540, "Prin", "prezenta"},
+      {7080, 540, "din", "tabelul"},             {6420, kRight, "Sectiunea", "II"}, {6630, kRight, "In", "caz"},
+      {6840, kRight, "conformitate", "cu"},      {7050, kRight, "si", "a"},        {7260, kRight, "fiscal,", "cu"},
+      {7470, kRight, "modificarile", "si"},
+  };
+  for (const auto& s : starts) {
+    const QList<testsupport::PdfWord> line = LineWords(page, s.top, s.left, s.left == 540 ? kRight : 16840);
+    ASSERT_GE(line.size(), 2) << s.first;
+    EXPECT_EQ(line[0].text, s.first) << s.top;
+    EXPECT_EQ(line[1].text, s.second) << s.top;
+    EXPECT_NEAR(line[0].xMin, s.left / 56.7, 0.3) << s.first;
+    // The declarant's lines end a blank short of the tax office's column.
+    if (s.left == 540) EXPECT_LT(line.back().xMax, kRight / 56.7 - kBlankMm) << s.first;
+  }
+
+  const struct { double top, left; } gaps[] = {{6840, 10830}, {7050, 14160}};
+  for (const auto& g : gaps) {
+    const QList<testsupport::PdfWord> line = LineWords(page, g.top, kRight, 16840);
+    const auto number = std::find_if(line.begin(), line.end(), [](const auto& w) { return w.text == "571/2003"; });
+    ASSERT_NE(number, line.end()) << g.top;
+    ASSERT_TRUE(number != line.begin() && number + 1 != line.end()) << g.top;
+    EXPECT_EQ((number - 1)->text, "nr.") << g.top;
+    EXPECT_EQ((number - 2)->text, "Legii") << g.top;
+    EXPECT_EQ((number + 1)->text, "privind") << g.top;
+    EXPECT_GE(number->xMin, g.left / 56.7) << g.top;
+    EXPECT_LE(number->xMax, (g.left + 735) / 56.7) << g.top;
+    EXPECT_GE(number->xMin - (number - 1)->xMax, kBlankMm) << g.top;
+    EXPECT_GE((number + 1)->xMin - number->xMax, kBlankMm) << g.top;
+  }
+}
+
 TEST_F(LargeForms, BackHasItsGapsSingleButtonsAndNoBoxHandling) {
   case_.Type({{"Categoria", "SEMIREMORCA O4"}, {"Marca", "SCHMITZ"}, {"Tipul", "S01"},
               {"NrIdentificare", "WSM00000003123456"}, {"MasaTotalaMax", "39000"}, {"Cilindree", "1"}});
@@ -213,6 +265,40 @@ TEST_F(LargeForms, SheetMultiLineBoxesTakeEnterAsTab) {
   QApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), form->cmdPrint(1));
   EXPECT_EQ(form->Text(58), "");
+}
+
+// Tabbing through the boxes of several lines selects each in turn; only the focused one
+// shows a selection, as with the single-line boxes.
+TEST_F(LargeForms, SheetMultiLineBoxShowsItsSelectionOnlyWhileFocused) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  const int memos[] = {1, 7, 9, 12, 58};
+  for (int box : memos) form->SetText(box, QStringLiteral("rand %1").arg(box));
+  for (int box : memos) {
+    auto* widget = qobject_cast<platform::FormMemoBox*>(form->BoxWidget(box));
+    ASSERT_NE(widget, nullptr) << box;
+    EXPECT_EQ(TabFrom(form->BoxWidget(box - 1)), widget) << box;
+    EXPECT_TRUE(widget->textCursor().hasSelection()) << box;
+    for (int other : memos) {
+      if (other == box) continue;
+      auto* memo = static_cast<platform::FormMemoBox*>(form->BoxWidget(other));
+      EXPECT_FALSE(memo->textCursor().hasSelection()) << other << " while " << box << " has the focus";
+    }
+  }
+}
+
+// The sheet's first box has its full width, and the small caption before box 51 prints
+// whole, ending before the box.
+TEST_F(LargeForms, SheetFirstBoxAndPressureCaptionHaveTheirSizes) {
+  frmFisa2* form = OpenForm<frmFisa2>();
+  EXPECT_EQ(form->Box(0)->Twips(), QRectF(2430, 690, 4125, 285));
+  const testsupport::PdfPage page = testsupport::PrintedPage(*form);
+  const testsupport::PdfWord* conducta = nullptr;
+  for (const testsupport::PdfWord& w : page.words)
+    if (w.text == QLatin1String("conducta") && std::abs(w.yMin * 56.7 - 13140) < 40) conducta = &w;
+  ASSERT_NE(conducta, nullptr);
+  EXPECT_LE(conducta->xMax, 9330 / 56.7);
+  // Its size: the face stands 1.107 of its size high, ascent and descent.
+  EXPECT_NEAR(conducta->yMax - conducta->yMin, 8.25 * 1.107 * testsupport::kMmPerPoint, 0.3);
 }
 
 // The bottom pair brings itself into view by the boxes' rule; the top pair goes back to

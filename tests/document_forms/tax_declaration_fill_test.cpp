@@ -25,6 +25,8 @@ TEST(TaxDeclaration, CategoryWord) {
       {"AUTOSPECIALIZATAXXXXXX N3", "AUTOSPECIALIZATAXXXXXX N3"},  // no blank within 20: whole
       {" ", ""},
       {"", ""},
+      {"AUTOTURISM\t", "AUTOTURISM\t"},  // blanks only are trimmed: a tab stays
+      {"\xC2\xA0" "AUTOTURISM M1", "\xC2\xA0" "AUTOTURISM"},  // so does a no-break space
   };
   for (const Case& c : cases)
     EXPECT_EQ(document_forms::CategoryWord(QString::fromUtf8(c.categoria)), QString::fromUtf8(c.word)) << c.categoria;
@@ -50,6 +52,7 @@ TEST(TaxDeclaration, FrontGroupByCategoryAndCapacity) {
       {"AUTOBUZ", "9000", 6},           {"AUTOCAR M3", "", 6},
       {"microbuz M2", "99999", 6},      {"AUTOUTILITARA N1", "1390", 0},
       {"MOTOCICLETA L3", "600", 0},     {"", "1390", 0},
+      {"AUTOTURISM\t", "1390", 0},      {"AUTOBUZ\t", "9000", 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(document_forms::VehicleGroupFront(QString::fromUtf8(c.categoria), c.cilindree), c.group)
@@ -88,6 +91,12 @@ TEST(TaxDeclaration, FrontFillsTheLegalPersonBlock) {
   TypedCase boxes = Buyer();
   boxes.Type(QStringLiteral("CumparatorCodFiscal"), QStringLiteral(" R 123 "));
   const document_forms::ImpuneFTexts f = document_forms::FillImpuneF(boxes);
+  // A fiscal code of a tab or a no-break space is more than blanks: a firm too.
+  for (const char* code : {"\t", "\xC2\xA0"}) {
+    TypedCase other = Buyer();
+    other.Type(QStringLiteral("CumparatorCodFiscal"), QString::fromUtf8(code));
+    EXPECT_EQ(document_forms::FillImpuneF(other).lblPers, " PERSOANE JURIDICE") << int(code[0]);
+  }
   // The fiscal code with its blanks; the CNP, the identity card and the postal code
   // appear nowhere.
   const BoxTexts expected = {{114, "POPESCU ION"}, {115, " R 123 "}, {116, "SECTOR 1"}, {117, "BUCURESTI"},

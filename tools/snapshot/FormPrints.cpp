@@ -59,9 +59,13 @@ bool SavePage(DocumentForm* form, const QDir& folder, const char* name) {
   }
 }
 
+// Closes a form as its Exit button does, and lets the closed window go at once (a closed
+// form is deleted only when control returns to the event loop), so that the next
+// opening loads it afresh.
 void Close(DocumentForm* form) {
   form->close();
   QApplication::processEvents();
+  for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Writes the two files of an open form, and closes it.
