@@ -25,7 +25,8 @@ class StoppedPrintService {
 
  private:
   static void SetServer(const char* server) {
-    void* cups = dlopen("libcups.so.2", RTLD_LAZY);
+    // Kept loaded: the server chosen lives in the library, for Qt's printing to find.
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NODELETE);
     if (!cups) return;
     using SetServerFn = void (*)(const char*);
     if (auto set = reinterpret_cast<SetServerFn>(dlsym(cups, "cupsSetServer"))) set(server);
