@@ -465,10 +465,6 @@ Verificati daca numele fisierului este scris corect.</translation>
         <source>Scroll Right</source>
         <translation>Deruleaza la dreapta</translation>
     </message>
-    <message>
-        <source>Close Tab</source>
-        <translation>Inchide fila</translation>
-    </message>
 </context>
 <context>
     <name>QScrollBar</name>
@@ -1162,6 +1158,13 @@ Doriti sa il inlocuiti?</translation>
     <message>
         <source>Envelope C65</source>
         <translation>Plic C65</translation>
+    </message>
+</context>
+<context>
+    <name>CloseButton</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Inchide fila</translation>
     </message>
 </context>
 </TS>

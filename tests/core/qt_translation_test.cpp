@@ -1,21 +1,27 @@
 // Qt's own texts that the program shows come out Romanian: the buttons of the questions,
-// the folder choice, the preview window and the print dialog opened from it.
+// the folder choice, the preview window and the print and page dialogs opened from it,
+// the colour choice and the menus of the text boxes.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
@@ -138,6 +144,28 @@ TEST_F(QtTranslation, DialogsTheProgramShowsSpeakRomanian) {
       if (b->text() == QStringLiteral("P&roprietati") && b->isEnabled()) b->click();
   }
 
+  {
+    QPageSetupDialog pageSetup(&printer);  // the preview's page set-up
+    pageSetup.show();
+    Settle();
+    shown["page setup"] = ShownTexts(pageSetup);
+  }
+  {
+    QColorDialog colours;  // the focus colour's choice
+    colours.show();
+    Settle();
+    shown["colours"] = ShownTexts(colours);
+  }
+  {
+    // The menus of the text boxes, single-line and rich.
+    QLineEdit line;
+    QTextEdit rich;
+    for (QMenu* menu : {line.createStandardContextMenu(), rich.createStandardContextMenu()}) {
+      for (const QAction* a : menu->actions()) shown["text menus"] << a->text().remove('&').section('\t', 0, 0);
+      delete menu;
+    }
+  }
+
   struct Expected {
     const char* dialog;
     QString text;
@@ -150,6 +178,9 @@ TEST_F(QtTranslation, DialogsTheProgramShowsSpeakRomanian) {
       {"preview", "Configurare pagina"}, {"preview", "Pagina urmatoare"},
       {"print", "Tiparire"}, {"print", "Nume:"}, {"print", "Proprietati"}, {"print", "Optiuni <<"},
       {"print", "Tipareste"}, {"print", "Anulare"}, {"print", "Exemplare:"}, {"print", "Tiparire in fisier (PDF)"},
+      {"properties", "Proprietatile imprimantei"}, {"page setup", "Dimensiunea paginii:"}, {"page setup", "Portret"},
+      {"colours", "Culori de baza"}, {"colours", "OK"}, {"colours", "Anulare"},
+      {"text menus", "Anuleaza"}, {"text menus", "Copiaza"}, {"text menus", "Lipeste"}, {"text menus", "Selecteaza tot"},
   };
   for (const Expected& e : expected)
     EXPECT_TRUE(shown[e.dialog].contains(e.text)) << e.dialog << ": no \"" << e.text.toStdString() << "\" in "
