@@ -88,7 +88,10 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
   {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi citit.").arg(path));
+      db_detail::RaiseFileError(kDbWriteFailed,
+                                QStringLiteral("Fisierul \"%1\" nu poate fi citit. Cereti administratorului dreptul "
+                                               "de citire in el si verificati ca discul pe care se afla este accesibil.")
+                                    .arg(QDir::toNativeSeparators(path)));
     const QByteArray head = file.read(16);
     const bool plain = head == QByteArray(kPlainHeader, 16);
     if (!password.isEmpty() &&
