@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
   libsqlcipher-dev sqlcipher
+  qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation2 poppler-utils
   cups cups-client cups-bsd

@@ -2,11 +2,13 @@
 
 #include "core/ApplicationIcon.h"
 #include "core/ErrorGuard.h"
+#include "core/QtTranslation.h"
 
 namespace core {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setWindowIcon(ApplicationIcon());
+  InstallQtTranslation(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -70,6 +70,8 @@ void LoadFonts() {
     loaded = BazaDate && LoadFont("FontDrav", FontDrav) && LoadFont("DefFont", DefFont) &&
              LoadFont("FontRaport", FontRaport) && LoadFont("FontFisa", FontFisa);
   } catch (const BadValue&) {
+  } catch (const platform::DatabaseFileError&) {
+    throw;  // the file cannot be read: no word on the rows, which were not read
   } catch (const std::exception&) {  // the table or a row missing, a refused query
   }
   if (loaded) return;

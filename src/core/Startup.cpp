@@ -35,6 +35,27 @@ std::shared_ptr<platform::Database> OpenIn(const QString& folder) {
   }
 }
 
+// Runs the start-up's reads on the open database (fonts, settings, pictures, then the
+// windows, whose load reads the persons and vehicles) and shows the MDI parent. False,
+// after telling the clerk why, when the file cannot be read: the windows loaded so far
+// are unloaded and the database closed. Font rows that are read but wrong end the
+// program with their own message.
+bool StartOn(std::shared_ptr<platform::Database> database) {
+  BazaDate = std::move(database);
+  try {
+    fonts::LoadFonts();
+    settings::LoadSettings();
+    images::LoadImagePaths();
+    platform::Forms::Get<MDIVelorast>()->Show();
+    return true;
+  } catch (const platform::DatabaseFileError& error) {
+    ReportUncaught(error);
+    platform::Forms::Unload<MDIVelorast>();
+    BazaDate.reset();
+    return false;
+  }
+}
+
 }  // namespace
 
 void Main() {
@@ -44,8 +65,7 @@ void Main() {
 
   QString folder = platform::GetSetting(settings::kApplication, kFolderSection, kFolderKey);
   bool chosen = false;
-  std::shared_ptr<platform::Database> database;
-  while (!database) {
+  for (;;) {
     if (folder.isEmpty()) {
       platform::FolderDialog dialog;
       dialog.Show();
@@ -53,16 +73,13 @@ void Main() {
       if (folder.isEmpty()) platform::End();
       chosen = true;
     }
-    database = OpenIn(folder);
-    if (!database) folder.clear();  // ask again
+    std::shared_ptr<platform::Database> database = OpenIn(folder);
+    if (database && StartOn(std::move(database))) break;
+    folder.clear();  // ask again
   }
+  // Stored only now, so that no folder whose database the start-up could not use is
+  // offered again at the next start.
   if (chosen) platform::SaveSetting(settings::kApplication, kFolderSection, kFolderKey, folder);
-  BazaDate = database;
-
-  fonts::LoadFonts();
-  settings::LoadSettings();
-  images::LoadImagePaths();
-  platform::Forms::Get<MDIVelorast>()->Show();
 }
 
 }  // namespace core

@@ -70,6 +70,8 @@ frmVelorast::~frmVelorast() {
 frmVelorast* frmVelorast::Load() {
   try {
     return platform::Forms::Get<frmVelorast>();
+  } catch (const platform::DatabaseFileError&) {
+    throw;  // a file that cannot be read: the start-up offers another folder
   } catch (const platform::RuntimeError& error) {
     core::ReportUncaught(error);
     platform::End(1);

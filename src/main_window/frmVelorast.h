@@ -67,6 +67,8 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
 
   // The window, loaded on its first use, for the MDI parent. When the load fails the
   // program cannot work: the error is shown ("number description") and the program ends.
+  // A database file that cannot be read (platform::DatabaseFileError) is passed on to the
+  // start-up, which offers the choice of another folder.
   static frmVelorast* Load();
 
   // The window's caption.

@@ -15,9 +15,15 @@ void FolderDialog::Show() {
     folder_.clear();
     return;
   }
-  folder_ = QFileDialog::getExistingDirectory(
-      QApplication::activeWindow(), QStringLiteral("Alegeti dosarul bazei de date"), QDir::homePath(),
-      QFileDialog::ShowDirsOnly);
+  const std::unique_ptr<QFileDialog> dialog = NewFolderChoice(QApplication::activeWindow());
+  folder_ = dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+}
+
+std::unique_ptr<QFileDialog> NewFolderChoice(QWidget* parent) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Alegeti dosarul bazei de date"), QDir::homePath());
+  dialog->setFileMode(QFileDialog::Directory);
+  dialog->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  return dialog;
 }
 
 }  // namespace platform

@@ -4,10 +4,19 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 #include "platform/DialogScript.h"
 
+class QFileDialog;
+class QWidget;
+
 namespace platform {
+
+// The folder choice as FolderDialog shows it: Qt's own dialog, the same on every desktop
+// and in the program's language (a desktop's native dialog would speak the desktop's),
+// folders only, starting at the home folder.
+std::unique_ptr<QFileDialog> NewFolderChoice(QWidget* parent);
 
 class FolderDialog {
  public:

@@ -22,6 +22,29 @@ QString DefaultDeviceName() {
   return QPrinterInfo::defaultPrinterName();
 }
 
+// Whether the system's print service answers. Asked when it shows no printer, to tell a
+// machine without printers from a service that is stopped, which shows none either.
+bool PrintServiceAnswers() {
+  void* cups = dlopen("libcups.so.2", RTLD_LAZY);
+  if (!cups) return true;  // no print service to start
+  using GetDests = int (*)(void* http, void** dests);
+  using FreeDests = void (*)(int count, void* dests);
+  using LastStatus = int (*)();
+  const auto getDests = reinterpret_cast<GetDests>(dlsym(cups, "cupsGetDests2"));
+  const auto freeDests = reinterpret_cast<FreeDests>(dlsym(cups, "cupsFreeDests"));
+  const auto lastStatus = reinterpret_cast<LastStatus>(dlsym(cups, "cupsLastError"));
+  bool answers = true;
+  if (getDests && freeDests && lastStatus) {
+    void* dests = nullptr;
+    const int count = getDests(nullptr, &dests);  // nullptr: the default server
+    freeDests(count, dests);
+    constexpr int kServiceUnavailable = 0x0502;
+    answers = count > 0 || lastStatus() != kServiceUnavailable;
+  }
+  dlclose(cups);
+  return answers;
+}
+
 }  // namespace
 
 QList<Printer> Printers() {
@@ -34,6 +57,12 @@ QList<Printer> Printers() {
 
 Printer CurrentPrinter() {
   const QList<Printer> all = Printers();
+  if (all.isEmpty() && !g_script && !PrintServiceAnswers())
+    throw RuntimeError(kErrPrinter,
+                       QStringLiteral("Serviciul de tiparire al calculatorului nu raspunde, de aceea nu se "
+                                      "vede nicio imprimanta. Porniti serviciul de tiparire (sau cereti "
+                                      "administratorului sa-l porneasca) si incercati din nou."),
+                       kSource);
   if (all.isEmpty())
     throw RuntimeError(kErrPrinter,
                        QStringLiteral("Nu este instalata nicio imprimanta. Instalati o imprimanta si "

@@ -9,6 +9,10 @@
 namespace platform {
 namespace {
 
+// What the group and the other users may do with a file.
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                       QFile::WriteOther | QFile::ExeOther;
+
 QString Entry(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
 
 }  // namespace
@@ -32,8 +36,14 @@ void SaveSetting(const QString& application, const QString& section, const QStri
                  const QString& text) {
   const QString path = SettingsFilePath(application);
   QDir().mkpath(QFileInfo(path).path());
-  // A new file is readable by its owner only (it names the database folder).
-  if (!QFileInfo::exists(path)) QFile(path).open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
+  // The file is readable by its owner only (it names the database folder): a new one is
+  // made so, and an existing one that others may read is closed to them before the
+  // write, which keeps the file's permissions.
+  const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+  if (!QFileInfo::exists(path))
+    QFile(path).open(QIODevice::NewOnly | QIODevice::WriteOnly, ownerOnly);
+  else if (QFile::permissions(path) & kOthers)
+    QFile::setPermissions(path, ownerOnly);
   QSettings store(path, QSettings::IniFormat);
   store.setValue(Entry(section, key), text);
   store.sync();

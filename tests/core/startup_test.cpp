@@ -26,8 +26,17 @@ namespace {
 
 class MainWindowStandIn : public QWidget {
  public:
-  MainWindowStandIn() { setWindowTitle(QStringLiteral("Aplicatia Velorastulare si Radiere")); }
+  MainWindowStandIn() {
+    setWindowTitle(QStringLiteral("Aplicatia Velorastulare si Radiere"));
+    // As the main window's load does, the persons are read.
+    core::BazaDate->Scalar(QStringLiteral("SELECT count(*) FROM Persoane WHERE Nume <> ''"));
+  }
 };
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QString StoredFolder() { return platform::GetSetting("Velorast", "CaleBD", "CaBD"); }
 
@@ -149,7 +158,47 @@ TEST_F(StartupTest, BadFontRowsEndTheProgramBeforeAnyWindow) {
   EXPECT_EQ(boxes.Prompts(),
             QStringList{"Setarile fonturilor din BD sunt gresite. Va rog sa corectati!"});
   EXPECT_FALSE(platform::Forms::IsLoaded<MDIVelorast>());
-  EXPECT_EQ(StoredFolder(), fixture.Folder()) << "the database itself opened";
+  EXPECT_EQ(StoredFolder(), QString()) << "stored only once the start-up has gone through";
+}
+
+// A file whose first page is whole opens; a damaged page further in fails a read of the
+// start-up: the fonts' rows, or the persons that the main window reads as it loads.
+TEST_F(StartupTest, DatabaseDamagedPastItsFirstPageIsReportedAndAnotherFolderOffered) {
+  for (const QString& table : {QStringLiteral("Campuri"), QStringLiteral("Persoane")}) {
+    SCOPED_TRACE(table.toStdString());
+    testsupport::SettingsFolder settings;
+    platform::FolderDialogScript folders;
+    platform::MessageBoxScript boxes;
+    FixtureDatabase damaged, good;
+    damaged.AddPerson({{"Nume", "POPESCU ION"}});
+    damaged.DamageTable(table);
+    const QByteArray before = Bytes(damaged.Path());
+    folders.Choose(damaged.Folder());
+    folders.Cancel();
+    EXPECT_FALSE(RunMain());
+    EXPECT_EQ(folders.Shown(), 2);
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(boxes.Prompts()[0],
+              QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
+                  .arg(damaged.Path()));
+    EXPECT_EQ(StoredFolder(), QString());
+    EXPECT_FALSE(platform::Forms::IsLoaded<MDIVelorast>());
+    EXPECT_FALSE(core::BazaDate);
+
+    // Stored as the folder of the last good start, it is reported at the next start and
+    // the choice offered; a good folder then replaces it.
+    platform::SaveSetting("Velorast", "CaleBD", "CaBD", damaged.Folder());
+    folders.Choose(good.Folder());
+    boxes.Clear();
+    ASSERT_TRUE(RunMain());
+    EXPECT_EQ(folders.Shown(), 3);
+    EXPECT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(StoredFolder(), good.Folder());
+    EXPECT_EQ(core::BazaDate->Path(), good.Path());
+    EXPECT_EQ(Bytes(damaged.Path()), before) << "the damaged file is left as it was";
+    TearDown();  // the next table starts afresh
+    SetUp();
+  }
 }
 
 }  // namespace

@@ -144,6 +144,16 @@ TEST_F(MainWindow, AWindowThatCannotOpenItsRecordSetsEndsTheProgramWithTheError)
   EXPECT_TRUE(boxes.Shown()[0].prompt.startsWith("3")) << boxes.Shown()[0].prompt.toStdString();
 }
 
+// A file that cannot be read is the start-up's to report: it offers another folder.
+TEST_F(MainWindow, AFileThatCannotBeReadIsPassedToTheStartUp) {
+  fixture.AddPerson({{"Nume", "POPESCU ION"}});
+  fixture.DamageTable("Persoane");
+  platform::MessageBoxScript boxes;
+  EXPECT_THROW(frmVelorast::Load(), platform::DatabaseFileError);
+  EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
+  EXPECT_TRUE(boxes.Shown().isEmpty());
+}
+
 TEST_F(MainWindow, MenusHaveTheirItems) {
   frmVelorast* w = Show();
   QStringList seen;

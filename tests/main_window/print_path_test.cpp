@@ -10,6 +10,7 @@
 #include "platform/Printers.h"
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"
+#include "support/StoppedPrintService.h"
 #include "support/PdfText.h"
 #include "support/PrintCapture.h"
 
@@ -181,6 +182,14 @@ TEST_F(ListariPane, PrintShowsNumberDescriptionAndSourceOfAnError) {
     EXPECT_TRUE(m.prompt.startsWith("482 ")) << m.prompt.toStdString();
     EXPECT_EQ(m.style, platform::vbOKOnly);
     EXPECT_EQ(m.title, platform::kAppTitle);
+  }
+  if (testsupport::StoppedPrintService::Available()) {
+    testsupport::StoppedPrintService stopped;  // the service itself does not answer
+    platform::MessageBoxScript messages;
+    w->cmdPrint->click();
+    ASSERT_EQ(messages.Shown().size(), 1);
+    EXPECT_TRUE(messages.Shown()[0].prompt.startsWith("482 Serviciul de tiparire al calculatorului nu raspunde"))
+        << messages.Shown()[0].prompt.toStdString();
   }
   {
     // An offset the page cannot take: the grid's error, with its source; the printer

@@ -5,6 +5,7 @@
 
 #include "platform/Printers.h"
 #include "platform/RuntimeError.h"
+#include "support/StoppedPrintService.h"
 
 using namespace platform;
 
@@ -41,18 +42,33 @@ TEST(Printers, WithoutADefaultTheFirstPrinterIsCurrent) {
   EXPECT_EQ(CurrentPrinter().DeviceName(), "Unu");
 }
 
+// The number and description of the error that choosing the current printer raises
+// ("" when none).
+static QString PrinterError(void (*call)()) {
+  try {
+    call();
+  } catch (const RuntimeError& e) {
+    return QString::number(e.Number()) + ' ' + e.Description();
+  }
+  return QString();
+}
+
 TEST(Printers, NoPrinterIsAClearError) {
   PrintersScript none;
   EXPECT_TRUE(Printers().isEmpty());
   EXPECT_FALSE(MakeCurrentPrinter("Acte"));
-  for (auto call : {+[] { CurrentPrinter(); }, +[] { QPrinter p; UseCurrentPrinter(p); }}) {
-    try {
-      call();
-      ADD_FAILURE() << "no error without printers";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Number(), kErrPrinter);
-      EXPECT_EQ(e.Description(),
-                "Nu este instalata nicio imprimanta. Instalati o imprimanta si incercati din nou.");
-    }
-  }
+  for (auto call : {+[] { CurrentPrinter(); }, +[] { QPrinter p; UseCurrentPrinter(p); }})
+    EXPECT_EQ(PrinterError(call),
+              "482 Nu este instalata nicio imprimanta. Instalati o imprimanta si incercati din nou.");
+}
+
+// A stopped print service shows no printer either: the clerk is told that the service
+// does not answer, not that no printer is installed.
+TEST(Printers, AStoppedPrintServiceIsToldApartFromNoPrinter) {
+  if (!testsupport::StoppedPrintService::Available()) GTEST_SKIP() << "no print library";
+  testsupport::StoppedPrintService stopped;
+  EXPECT_TRUE(Printers().isEmpty());
+  EXPECT_EQ(PrinterError(+[] { CurrentPrinter(); }),
+            "482 Serviciul de tiparire al calculatorului nu raspunde, de aceea nu se vede nicio imprimanta. "
+            "Porniti serviciul de tiparire (sau cereti administratorului sa-l porneasca) si incercati din nou.");
 }

@@ -37,6 +37,26 @@ TEST(SettingsStore, TheFileIsReadableByItsOwnerOnly) {
   EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
 }
 
+// A file made readable by others (by an older version, or by hand) is closed to them at
+// the next write, and keeps what it held.
+TEST(SettingsStore, AnExistingFileReadableByOthersIsMadeOwnerOnlyAtTheNextWrite) {
+  testsupport::SettingsFolder folder;
+  const QString path = folder.Path() + "/Velorast.ini";
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[CaleBD]\nCaBD=/date\n");
+  }
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::WriteGroup | QFile::ReadOther));
+  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
+  EXPECT_TRUE(QFile::permissions(path) & QFile::ReadOther) << "a read changes nothing";
+  SaveSetting("Velorast", "Par", "Top", "5");
+  EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
+  EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), "5");
+}
+
 // Whatever text is saved reads back the same, however the INI format would take it.
 TEST(SettingsStore, OddTextsMakeTheRoundTrip) {
   testsupport::SettingsFolder folder;

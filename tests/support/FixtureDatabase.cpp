@@ -1,7 +1,9 @@
 #include "support/FixtureDatabase.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <stdexcept>
 #include <sqlite3.h>
 
 #include "core/AppState.h"
@@ -17,6 +19,18 @@ QString FixtureDatabase::Path() const { return QDir(folder_).filePath(core::kDat
 std::shared_ptr<platform::Database> FixtureDatabase::Open() const {
   return platform::Database::OpenDatabase(Path(), false, false,
                                           QStringLiteral(";PWD=") + core::kDatabasePassword);
+}
+
+void FixtureDatabase::DamageTable(const QString& table) {
+  constexpr int kPageSize = 4096;
+  const qint64 page =
+      db_->Scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?"), {table})
+          .toLongLong();
+  if (page < 2) throw std::runtime_error("no table of its own pages: " + table.toStdString());
+  QFile file(Path());
+  if (!file.open(QIODevice::ReadWrite)) throw std::runtime_error("fixture file not writable");
+  file.seek((page - 1) * kPageSize + 200);
+  file.write(QByteArray(64, '\x5a'));
 }
 
 qint64 FixtureDatabase::AddRow(const QString& table, const QMap<QString, QString>& columns) {

@@ -25,6 +25,11 @@ class FixtureDatabase {
   // A further connection under the program's password, as the program opens it.
   std::shared_ptr<platform::Database> Open() const;
 
+  // Spoils the first page of a table's rows in the file, as a failing disk would; the
+  // file's first page stays whole, so that the file still opens. Nothing is written
+  // through Db() afterwards.
+  void DamageTable(const QString& table);
+
   // Adds a row given by column name; columns not named stay Null. Returns its id.
   qint64 AddPerson(const QMap<QString, QString>& columns);
   qint64 AddVehicle(const QMap<QString, QString>& columns);

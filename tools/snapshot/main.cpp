@@ -3,7 +3,8 @@
 // sample case; the registration sheet, front and back, laid from it and printed into PDF
 // files, complete and data-only, and the letters, with a picture of each page; each
 // document form opened from the sample case, as shown and as printed; the contract annex
-// editor and its printed text.
+// editor and its printed text; the delete question, the folder choice and the preview
+// window, in Romanian.
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "AnexaPrints.h"
+#include "DialogPictures.h"
 #include "FormPrints.h"
 #include "GridDocumentPrints.h"
 #include "SampleCase.h"
@@ -87,5 +89,6 @@ int main(int argc, char** argv) {
     ok = Save(*window, out, QString::fromLatin1(searched[tab])) && ok;
   }
   ok = snapshot::WriteAnexaPrints(out) && ok;
+  ok = snapshot::WriteDialogPictures(*window, out) && ok;
   return ok ? 0 : 1;
 }

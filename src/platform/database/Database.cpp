@@ -1,5 +1,6 @@
 #include "platform/database/Database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <utility>
@@ -63,9 +64,14 @@ struct Connection {
   sqlite3* Release() { return std::exchange(db, nullptr); }
 };
 
-QString Unrecognized(const QString& path) {
-  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
-      .arg(path);
+// A file that does not read under the program's password: the clerk never types one, so
+// the message tells the three things that this can mean.
+[[noreturn]] void RaiseNotOurs(const QString& path) {
+  db_detail::RaiseFileError(
+      kDbWrongPassword,
+      QStringLiteral("Fisierul \"%1\" nu poate fi deschis: nu este o baza de date a acestui program, este "
+                     "deteriorat sau a fost creat cu alta parola.")
+          .arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace
@@ -82,14 +88,17 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
   {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi citit.").arg(path));
+      db_detail::RaiseFileError(kDbWriteFailed,
+                                QStringLiteral("Fisierul \"%1\" nu poate fi citit. Cereti administratorului dreptul "
+                                               "de citire in el si verificati ca discul pe care se afla este accesibil.")
+                                    .arg(QDir::toNativeSeparators(path)));
     const QByteArray head = file.read(16);
     const bool plain = head == QByteArray(kPlainHeader, 16);
     if (!password.isEmpty() &&
         (plain || info.size() < kCipherPageSize || info.size() % kCipherPageSize != 0))
-      Raise(kDbUnrecognizedFormat, Unrecognized(path));
+      db_detail::RaiseFileError(kDbUnrecognizedFormat, db_detail::UnrecognizedFile(path));
     if (password.isEmpty() && !plain && info.size() > 0)
-      Raise(kDbWrongPassword, QStringLiteral("Parola bazei de date nu este valida."));
+      RaiseNotOurs(path);
   }
 
   Connection c;
@@ -104,9 +113,9 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
   // pages, so a page that does not decrypt means another password.
   rc = sqlite3_exec(c.db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if ((rc & 0xff) == SQLITE_NOTADB)
-    Raise(kDbWrongPassword, QStringLiteral("Parola bazei de date nu este valida."));
+    RaiseNotOurs(path);
   if (rc != SQLITE_OK) {
-    if ((rc & 0xff) == SQLITE_CORRUPT) Raise(kDbUnrecognizedFormat, Unrecognized(path));
+    if ((rc & 0xff) == SQLITE_CORRUPT) db_detail::RaiseFileError(kDbUnrecognizedFormat, db_detail::UnrecognizedFile(path));
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);

@@ -51,6 +51,15 @@ enum DatabaseError : int {
 
 class Recordset;
 
+// A failure of the database file as a whole rather than of one query: the file is
+// damaged or not a database of this program, another desk holds it, or its disk is full
+// or fails. Raised with the numbers above; whoever cannot go on without the file (the
+// start-up) tells it from an error of one query by this type.
+class DatabaseFileError : public RuntimeError {
+ public:
+  using RuntimeError::RuntimeError;
+};
+
 // The source of every error that this layer raises.
 inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.Database");
 

@@ -15,7 +15,17 @@ void Raise(int number, const QString& description) {
   throw RuntimeError(number, description, kDatabaseErrorSource);
 }
 
+void RaiseFileError(int number, const QString& description) {
+  throw DatabaseFileError(number, description, kDatabaseErrorSource);
+}
+
 namespace {
+
+// The file of the connection's main database, as the clerk knows it.
+QString FileOf(sqlite3* db) {
+  const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+  return name ? QDir::toNativeSeparators(QFile::decodeName(name)) : QString();
+}
 
 bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
 
@@ -45,11 +55,11 @@ void RaiseIfReadOnly(sqlite3* db, int rc, Phase phase) {
 
 void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+  const QString file = FileOf(db);
   switch (rc & 0xff) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-      Raise(kDbUnrecognizedFormat,
-            QStringLiteral("Fisierul nu este o baza de date recunoscuta sau este deteriorat."));
+      RaiseFileError(kDbUnrecognizedFormat, UnrecognizedFile(file));
     default: break;
   }
   RaiseIfReadOnly(db, rc, phase);
@@ -59,9 +69,36 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
       Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
     Raise(kDbSyntax, QStringLiteral("Interogarea nu este corecta (%1).").arg(message));
   }
-  if (phase == Phase::Write)
-    Raise(kDbWriteFailed, QStringLiteral("Scrierea in baza de date a esuat (%1).").arg(message));
-  Raise(kDbWriteFailed, QStringLiteral("Citirea din baza de date a esuat (%1).").arg(message));
+  const QString failed = phase == Phase::Write
+                             ? QStringLiteral("Scrierea in baza de date \"%1\" a esuat: ").arg(file)
+                             : QStringLiteral("Citirea din baza de date \"%1\" a esuat: ").arg(file);
+  switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      RaiseFileError(kDbWriteFailed,
+                     failed + QStringLiteral("baza de date este folosita chiar acum de alt post de lucru. "
+                                             "Incercati din nou peste cateva momente."));
+    case SQLITE_FULL:
+      RaiseFileError(kDbWriteFailed,
+                     failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "
+                                             "si incercati din nou."));
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+      RaiseFileError(kDbWriteFailed,
+                     failed + QStringLiteral("discul pe care se afla nu poate fi citit sau scris. Verificati "
+                                             "discul (sau legatura cu calculatorul pe care se afla baza de "
+                                             "date) si incercati din nou."));
+    case SQLITE_NOMEM:
+      Raise(kDbWriteFailed, failed + QStringLiteral("memoria calculatorului nu ajunge. Inchideti alte "
+                                                    "programe si incercati din nou."));
+    default:
+      Raise(kDbWriteFailed, failed + QStringLiteral("motorul bazei de date a raspuns cu codul %1.").arg(rc));
+  }
+}
+
+QString UnrecognizedFile(const QString& path) {
+  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
+      .arg(QDir::toNativeSeparators(path));
 }
 
 void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }

@@ -15,7 +15,12 @@ namespace platform::db_detail {
 enum class Phase { Prepare, Read, Write };
 
 [[noreturn]] void Raise(int number, const QString& description);
+// A failure of the file as a whole (platform::DatabaseFileError).
+[[noreturn]] void RaiseFileError(int number, const QString& description);
+// The engine's failure in the clerk's words, naming the file and what can be done.
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
+// The description of a file that is damaged or not a database.
+QString UnrecognizedFile(const QString& path);
 // A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
 [[noreturn]] void RaiseInvalidPattern();
 

@@ -1,0 +1,20 @@
+#include "core/QtTranslation.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace core {
+
+bool InstallQtTranslation(QCoreApplication& app) {
+  static const QString kName = QStringLiteral("velorast_qt_translation");
+  if (app.findChild<QTranslator*>(kName, Qt::FindDirectChildrenOnly)) return true;
+  auto* translator = new QTranslator(&app);
+  translator->setObjectName(kName);
+  if (!translator->load(QStringLiteral(":/translations/qt_ro.qm")) || !QCoreApplication::installTranslator(translator)) {
+    delete translator;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace core
