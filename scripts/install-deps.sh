@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation2 poppler-utils
+  fonts-liberation2 poppler-utils abiword
   cups cups-client cups-bsd
   xvfb xauth
   clang libclang-rt-14-dev

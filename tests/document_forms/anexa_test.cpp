@@ -414,7 +414,8 @@ TEST_F(Anexa, ResizingFitsTheTextToTheWindow) {
 }
 
 // The print dialog opens with the selection as its range when there is one and no page
-// range; the annex goes to the printer chosen there, and to no other.
+// range; the annex goes to the printer chosen there, and to no other, whole: a page
+// range typed in the dialog reaches neither the program nor the print system.
 TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
   const testsupport::PrintQueues queues = testsupport::TestPrintQueues();
   if (!queues.Available()) GTEST_SKIP() << "no test print queues (scripts/test.sh starts them)";
@@ -440,18 +441,27 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
     }
   };
 
-  struct Case { const char* name; bool selected; int flags; QString marker; QString words; } cases[] = {
-      {"whole text", false, 264, "ANEXATOT1", "ANEXA LA CONTRACT ANEXATOT1 ANEXASEL2"},
-      {"selection", true, 265, "ANEXASEL2", "ANEXASEL2"},
+  struct Case {
+    const char* name; bool selected; int flags; int fromPage; QString marker; QString words; int pages;
+  } cases[] = {
+      {"whole text", false, 264, 0, "ANEXATOT1", "ANEXA LA CONTRACT ANEXATOT1 ANEXASEL2", 1},
+      {"selection", true, 265, 0, "ANEXASEL2", "ANEXASEL2", 1},
+      {"selection, pages 2 to 2 typed", true, 265, 2, "ANEXASEL2", "ANEXASEL2", 1},
+      {"three pages, page 1 typed", false, 264, 1, "ANEXAFINAL3", "", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    if (c.pages > 1) {  // the annex grows to three pages
+      w->rtfAnunt->moveCursor(QTextCursor::End);
+      for (int line = 0; line < 200; ++line) w->rtfAnunt->insertPlainText(QStringLiteral("\nrand %1").arg(line));
+      w->rtfAnunt->insertPlainText("\nANEXAFINAL3");
+    }
     if (c.selected) Select("ANEXASEL2");
     else w->rtfAnunt->moveCursor(QTextCursor::End);
     const QStringList before = testsupport::CapturedJobs(queues);
     platform::CommonDialogScript dialog;
     platform::MessageBoxScript noMessage;
-    dialog.ChoosePrinterPdf({.printerName = queues.acte});  // even All does not print more
+    dialog.ChoosePrinterPdf({.printerName = queues.acte, .fromPage = c.fromPage, .toPage = c.fromPage});
     w->tlbAnunt->Button(frmAnexa::kPrint)->click();
     ASSERT_EQ(dialog.ShownDialogs().size(), 1);
     EXPECT_EQ(dialog.ShownDialogs()[0].dialog, "ShowPrinter");
@@ -460,9 +470,19 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
     const QString job = testsupport::WaitForNewJob(queues, queues.acte, before, c.marker);
     ASSERT_FALSE(job.isEmpty()) << "no job on " << queues.acte.toStdString();
     QStringList words;
-    for (const auto& page : testsupport::ReadPdfPages(job))
+    const auto pages = testsupport::ReadPdfPages(job);
+    for (const auto& page : pages)
       for (const auto& word : page.words) words << word.text;
-    EXPECT_EQ(words.join(' '), c.words);
+    EXPECT_EQ(pages.size(), c.pages);
+    if (!c.words.isEmpty()) {
+      EXPECT_EQ(words.join(' '), c.words);
+    }
+    EXPECT_TRUE(words.contains("ANEXATOT1") || c.selected) << "the first page is printed";
+    const QStringList options = testsupport::JobOptions(job);
+    EXPECT_FALSE(options.isEmpty()) << "the queue kept the job's options";
+    for (const QString& option : options) {
+      EXPECT_FALSE(option.startsWith("page-ranges=") || option.startsWith("page-set=")) << option.toStdString();
+    }
     settle();
     EXPECT_EQ(strayOn(queues.fisa, before), QStringList());
     EXPECT_TRUE(noMessage.Shown().isEmpty());
