@@ -137,7 +137,7 @@ void CommonDialog::ShowPrinter() {
     if (Flags & cdlPDNoPageNums) dialog.installEventFilter(&hide);
     if (dialog.exec() != QDialog::Accepted) return Cancelled();
   }
-if (Flags & cdlPDNoPageNums) PrintEveryPage(printer);
+  if (Flags & cdlPDNoPageNums) PrintEveryPage(printer);
   Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? cdlLandscape : cdlPortrait;
   Flags = printer.printRange() == QPrinter::Selection ? (Flags | cdlPDSelection) : (Flags & ~cdlPDSelection);
 }

@@ -351,6 +351,9 @@ void Reader::ControlWord(const Token& t) {
     return;
   }
 
+  // A paragraph format given after a paragraph mark (\pard to \fi) belongs to a
+  // paragraph of its own, even an empty last one.
+  if (word >= Word::pard && word <= Word::fi) markEnded_ = false;
   switch (word) {
     case Word::ansi: documentCodePage_ = 1252; break;
     case Word::ansicpg:
@@ -374,14 +377,14 @@ void Reader::ControlWord(const Token& t) {
       break;
     case Word::cf: Flush(); s.ch.colour = n; break;
 
-    case Word::pard: s.para = ParaState{}, markEnded_ = false; break;
-    case Word::ql: s.para.alignment = Alignment::Left, markEnded_ = false; break;
-    case Word::qc: s.para.alignment = Alignment::Centre, markEnded_ = false; break;
-    case Word::qr: s.para.alignment = Alignment::Right, markEnded_ = false; break;
-    case Word::qj: s.para.alignment = Alignment::Justify, markEnded_ = false; break;
-    case Word::li: s.para.leftTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips), markEnded_ = false; break;
-    case Word::ri: s.para.rightTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips), markEnded_ = false; break;
-    case Word::fi: s.para.firstTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips), markEnded_ = false; break;
+    case Word::pard: s.para = ParaState{}; break;
+    case Word::ql: s.para.alignment = Alignment::Left; break;
+    case Word::qc: s.para.alignment = Alignment::Centre; break;
+    case Word::qr: s.para.alignment = Alignment::Right; break;
+    case Word::qj: s.para.alignment = Alignment::Justify; break;
+    case Word::li: s.para.leftTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
+    case Word::ri: s.para.rightTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
+    case Word::fi: s.para.firstTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
 
     case Word::par: EndParagraph(); break;
     case Word::line: Append(QChar(QChar::LineSeparator)); break;
@@ -620,10 +623,6 @@ QTextBlockFormat Reader::BlockFormat() const {
   return format;
 }
 
-}  // namespace
-
-namespace {
-
 // Measures the input first: text that would hang its window is refused before any of it
 // takes the selection's place.
 bool Acceptable(QByteArrayView rtf, bool whole, ReadResult& refused) {
@@ -642,11 +641,8 @@ ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
 }
 
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
-  if (ReadResult refused; !Acceptable(rtf, true, refused)) {
-    document.clear();
-    return refused;
-  }
   document.clear();
+  if (ReadResult refused; !Acceptable(rtf, true, refused)) return refused;
   QTextCursor cursor(&document);
   Reader reader(&cursor, true);
   const ReadResult result = reader.Read(rtf);
