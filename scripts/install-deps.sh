@@ -9,7 +9,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation2 poppler-utils
+  fonts-liberation2 poppler-utils abiword
   cups cups-client cups-bsd
   xvfb xauth
   dpkg-dev file

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlockFormat>
@@ -80,6 +81,11 @@ frmAnexa::frmAnexa() {
   for (QComboBox* box : {cboFont, cboSize}) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);  // what is typed is no new entry
+    // Only an entry picked from the list applies: the box neither completes what is
+    // typed nor takes a typed entry's name as picking it when Enter or Tab ends the
+    // typing.
+    box->setCompleter(nullptr);
+    disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
   }
 
   mnuFlotant = new QMenu(QStringLiteral("Flotant"), this);
@@ -94,8 +100,6 @@ frmAnexa::frmAnexa() {
   setTabOrder(rtfAnunt, cboFont);
   setTabOrder(cboFont, cboSize);
 
-  Form_Load();
-
   connect(tlbAnunt, &Toolbar::ButtonClick, this, &frmAnexa::tlbAnunt_ButtonClick);
   connect(cboFont, &QComboBox::activated, this, &frmAnexa::cboFont_Click);
   connect(cboSize, &QComboBox::activated, this, &frmAnexa::cboSize_Click);
@@ -107,6 +111,9 @@ frmAnexa::frmAnexa() {
   connect(rtfAnunt, &platform::RichTextBox::MouseUp, this, &frmAnexa::rtfAnunt_MouseUp);
   connect(rtfAnunt, &platform::RichTextBox::MouseDown, this, &frmAnexa::rtfAnunt_MouseDown);
   connect(rtfAnunt, &platform::RichTextBox::SelChange, this, &frmAnexa::rtfAnunt_SelChange);
+
+  // Loaded with the handlers in place, so that the toolbar shows the heading's format.
+  Form_Load();
   rtfAnunt->setFocus();
 }
 
@@ -247,8 +254,7 @@ void frmAnexa::mnuTai_Click() {
 void frmAnexa::mnuLip_Click() {
   // Without rich text on the clipboard the selection stays as it is: plain text alone
   // is no reason to lose it.
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (data && data->hasFormat(platform::kRtfMimeType)) rtfAnunt->SetSelRTF(data->data(platform::kRtfMimeType));
+  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData())) rtfAnunt->PasteRtf(*rtf);
   SetCutCopyEnabled(true);
   rtfAnunt->setFocus();
 }

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 
 #include "platform/RuntimeError.h"
@@ -45,6 +47,54 @@ void CommonDialog::ShowColor() {
   Color = ColorValue(chosen);
 }
 
+namespace {
+
+// The options the print system gets with the job, as name and value in turn: the print
+// dialog puts the page range the clerk typed there when the program takes none of its
+// own ("page-ranges"), and the odd or even pages ("page-set").
+constexpr auto kPrintSystemOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+void SetPrintSystemOption(QPrinter& printer, const QString& name, const QString& value) {
+  QStringList options = printer.printEngine()->property(kPrintSystemOptions).toStringList();
+  if (const qsizetype at = options.indexOf(name); at >= 0 && at % 2 == 0 && at + 1 < options.size())
+    options[at + 1] = value;
+  else
+    options << name << value;
+  printer.printEngine()->setProperty(kPrintSystemOptions, options);
+}
+
+// Without page numbers the job holds every page of what is printed: no page range of
+// the program's and none for the print system to apply.
+void PrintEveryPage(QPrinter& printer) {
+  if (printer.printRange() == QPrinter::PageRange || printer.printRange() == QPrinter::CurrentPage)
+    printer.setPrintRange(QPrinter::AllPages);
+  printer.setPageRanges(QPageRanges());
+  const QStringList options = printer.printEngine()->property(kPrintSystemOptions).toStringList();
+  QStringList kept;
+  for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
+    if (options[i] == QLatin1String("page-ranges") || options[i] == QLatin1String("page-set")) continue;
+    kept << options[i] << options[i + 1];
+  }
+  printer.printEngine()->setProperty(kPrintSystemOptions, kept);
+}
+
+// Hides the print dialog's page range when it is shown: without page numbers the dialog
+// would still offer "Pages from/to" and hand that range to the print system.
+class HidePageRange : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      for (const char* name : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit",
+                               "pageSetLabel", "pageSetCombo"})
+        if (auto* widget = watched->findChild<QWidget*>(QLatin1String(name))) widget->hide();
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
 void CommonDialog::ShowPrinter() {
   QPrinter& printer = Printer();
   const auto orientation = [](int o) {
@@ -64,6 +114,17 @@ void CommonDialog::ShowPrinter() {
     }
     printer.setPageOrientation(orientation(choice->orientation));
     printer.setPrintRange(choice->selection ? QPrinter::Selection : QPrinter::AllPages);
+    if (choice->fromPage > 0) {
+      // As the dialog hands on a typed range: the program's own when it takes page
+      // numbers, else the print system's.
+      if (Flags & cdlPDNoPageNums) {
+        SetPrintSystemOption(printer, QStringLiteral("page-ranges"),
+                             QStringLiteral("%1-%2").arg(choice->fromPage).arg(qMax(choice->fromPage, choice->toPage)));
+      } else {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(choice->fromPage, qMax(choice->fromPage, choice->toPage));
+      }
+    }
   } else {
     if (UnscriptedDialog(QStringLiteral("ShowPrinter"))) return Cancelled();
     printer.setPageOrientation(orientation(Orientation));
@@ -72,8 +133,11 @@ void CommonDialog::ShowPrinter() {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    HidePageRange hide;
+    if (Flags & cdlPDNoPageNums) dialog.installEventFilter(&hide);
     if (dialog.exec() != QDialog::Accepted) return Cancelled();
   }
+  if (Flags & cdlPDNoPageNums) PrintEveryPage(printer);
   Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? cdlLandscape : cdlPortrait;
   Flags = printer.printRange() == QPrinter::Selection ? (Flags | cdlPDSelection) : (Flags & ~cdlPDSelection);
 }

@@ -56,7 +56,9 @@ class CommonDialog {
   void ShowColor();
   // The print dialog for the current printer, in Orientation, with the selection as its
   // range when Flags has cdlPDSelection; OK makes the chosen printer Printer() and
-  // sets Orientation and the selection flag from the clerk's choice.
+  // sets Orientation and the selection flag from the clerk's choice. With
+  // cdlPDNoPageNums the dialog offers no page range and the job prints every page,
+  // whatever range the print system would otherwise apply.
   void ShowPrinter();
   QPrinter& Printer();
 
@@ -75,6 +77,7 @@ class CommonDialogScript : public ActiveScript<CommonDialogScript> {
     bool selection = false;  // the clerk chose the selection as the print range
     int orientation = cdlPortrait;
     QString printerName = {};  // or, when given, on this printer of the system
+    int fromPage = 0, toPage = 0;  // a page range typed in the dialog; 0: none
   };
   struct Shown {
     QString dialog;  // "ShowColor" or "ShowPrinter"

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/CommonDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/Printers.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/rtf/RtfUnits.h"
@@ -28,9 +29,17 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 QByteArray RichTextBox::TextRTF() const { return rtf::WriteRtf(*document()); }
 
+std::optional<QByteArray> RtfOf(const QMimeData* data) {
+  if (!data) return std::nullopt;
+  for (const QString& type : {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")})
+    if (data->hasFormat(type)) return data->data(type);
+  return std::nullopt;
+}
+
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
   if (!rtf::ReadRtf(rtf, *document()).rtf) document()->clear();
   moveCursor(QTextCursor::Start);
+  emit SelChange();  // the text under the cursor is new
 }
 
 QByteArray RichTextBox::SelRTF() const { return rtf::WriteRtf(textCursor()); }
@@ -38,6 +47,19 @@ QByteArray RichTextBox::SelRTF() const { return rtf::WriteRtf(textCursor()); }
 void RichTextBox::SetSelRTF(QByteArrayView rtf) {
   QTextCursor cursor = textCursor();
   if (rtf::InsertRtf(rtf, cursor).rtf) setTextCursor(cursor);
+}
+
+bool RichTextBox::PasteRtf(QByteArrayView rtf) {
+  QTextCursor cursor = textCursor();
+  const rtf::ReadResult read = rtf::InsertRtf(rtf, cursor);
+  if (read.tooLarge) {
+    MsgBox(kRtfTooLargeMessage, vbExclamation);
+    return true;
+  }
+  if (!read.rtf) return false;
+  setTextCursor(cursor);
+  ensureCursorVisible();
+  return true;
 }
 
 int RichTextBox::SelLength() const {
@@ -127,18 +149,12 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
 }
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
-  return source->hasFormat(kRtfMimeType) || QTextEdit::canInsertFromMimeData(source);
+  return RtfOf(source) || QTextEdit::canInsertFromMimeData(source);
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
-  if (source->hasFormat(kRtfMimeType)) {
-    QTextCursor cursor = textCursor();
-    if (rtf::InsertRtf(source->data(kRtfMimeType), cursor).rtf) {
-      setTextCursor(cursor);
-      ensureCursorVisible();
-      return;
-    }
-  }
+  // Rich text refused for its size is not pasted in another form either.
+  if (const auto rtf = RtfOf(source); rtf && PasteRtf(*rtf)) return;
   QTextEdit::insertFromMimeData(source);
 }
 

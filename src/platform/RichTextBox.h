@@ -23,6 +23,15 @@ class CommonDialog;
 // The clipboard format of rich text.
 inline const QString kRtfMimeType = QStringLiteral("text/rtf");
 
+// The rich text that clipboard data holds, under any of the names that programs give
+// it (text/rtf, application/rtf, text/richtext); nothing when it holds none.
+std::optional<QByteArray> RtfOf(const QMimeData* data);
+
+// The message of a paste refused for its size.
+inline const QString kRtfTooLargeMessage =
+    QStringLiteral("Textul din Clipboard nu poate fi lipit: este prea mare sau are prea multe formatari "
+                   "intr-un paragraf.");
+
 // The format of a selection (of the text typed next, when nothing is selected): a value
 // that differs within the selection is missing; bold, italic and underline are true
 // only when the whole selection has them.
@@ -38,12 +47,17 @@ class RichTextBox : public QTextEdit {
  public:
   explicit RichTextBox(QWidget* parent = nullptr);
 
-  // The whole content; setting it replaces everything (text that is no RTF empties it).
+  // The whole content; setting it replaces everything (text that is no RTF empties it)
+  // and reports the move of the selection (SelChange) even when the cursor stays at 0.
   QByteArray TextRTF() const;
   void SetTextRTF(QByteArrayView rtf);
   // The selection; setting it replaces the selection (text that is no RTF leaves it).
   QByteArray SelRTF() const;
   void SetSelRTF(QByteArrayView rtf);
+  // Pastes the rich text in place of the selection, as SetSelRTF does; rich text too
+  // large to lay out is refused with a message and leaves the selection. False when
+  // the text is no RTF at all (nothing changed, nothing said).
+  bool PasteRtf(QByteArrayView rtf);
   int SelLength() const;
   SelectionFormat SelFormat() const;
 

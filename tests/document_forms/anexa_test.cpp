@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -94,7 +96,7 @@ class Anexa : public ::testing::Test {
 
 TEST_F(Anexa, OpensOnTheHeadingWithItsToolbarAndMenu) {
   EXPECT_EQ(w->windowTitle(), "Anexa la contract");
-  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n");
   const QTextCharFormat heading = FormatAt(0);
   EXPECT_EQ(heading.fontWeight(), QFont::Bold);
   EXPECT_TRUE(heading.fontUnderline());
@@ -102,8 +104,15 @@ TEST_F(Anexa, OpensOnTheHeadingWithItsToolbarAndMenu) {
   EXPECT_EQ(w->rtfAnunt->document()->begin().blockFormat().alignment(), Qt::AlignHCenter);
   EXPECT_DOUBLE_EQ(w->rtfAnunt->document()->findBlockByNumber(1).charFormat().fontPointSize(), 10);
 
-  // The font box shows "Arial" whether the machine has it or not; its list is sorted.
-  EXPECT_EQ(w->cboFont->currentText(), "Arial");
+  // The toolbar shows the heading's format at once: the box's own font, 14 points,
+  // bold, underlined, centred. The font list is sorted.
+  EXPECT_EQ(w->cboFont->currentText(), w->rtfAnunt->document()->defaultFont().family());
+  EXPECT_EQ(w->cboSize->currentText(), "14");
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kBold));
+  EXPECT_FALSE(w->tlbAnunt->Value(frmAnexa::kItalic));
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kUnderline));
+  EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kCentre));
+  EXPECT_FALSE(w->tlbAnunt->Value(frmAnexa::kLeft));
   QStringList fonts;
   for (int i = 0; i < w->cboFont->count(); ++i) fonts << w->cboFont->itemText(i);
   QStringList sorted = QFontDatabase::families();
@@ -113,7 +122,6 @@ TEST_F(Anexa, OpensOnTheHeadingWithItsToolbarAndMenu) {
   for (int i = 0; i < w->cboSize->count(); ++i) sizes << w->cboSize->itemText(i);
   EXPECT_EQ(sizes, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "18", "20", "22", "24", "26",
                                 "28", "30"}));
-  EXPECT_EQ(w->cboSize->currentText(), "10");
   EXPECT_EQ(w->cboFont->toolTip(), "Tip caracter");
   EXPECT_EQ(w->cboSize->toolTip(), "Marime caracter");
 
@@ -146,8 +154,8 @@ TEST_F(Anexa, ReopeningShowsTheHeadingOnly) {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(Forms::IsLoaded<frmAnexa>()) << "closing unloads it";
   w = Forms::Get<frmAnexa>();
-  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
-  EXPECT_EQ(w->cboFont->currentText(), "Arial");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n");
+  EXPECT_EQ(w->cboSize->currentText(), "14");
 }
 
 TEST_F(Anexa, CopyWithoutASelectionPutsAnEmptyRichTextOnTheClipboard) {
@@ -161,7 +169,7 @@ TEST_F(Anexa, CopyWithoutASelectionPutsAnEmptyRichTextOnTheClipboard) {
   EXPECT_TRUE(copied.toPlainText().isEmpty());
   EXPECT_FALSE(CutCopyEnabled());
   EXPECT_TRUE(PasteEnabled());
-  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n");
 }
 
 // A selection made by key or mouse enables cut and copy on release; nothing disables
@@ -193,7 +201,7 @@ TEST_F(Anexa, PastesRichTextAndLeavesTheSelectionForPlainText) {
   w->tlbAnunt->Button(frmAnexa::kCopy)->click();
   w->rtfAnunt->moveCursor(QTextCursor::End);
   w->mnuLip_Click();
-  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\nANEXA");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\nANEXA");
   const QTextCharFormat pasted = FormatAt(Text().size() - 2);
   EXPECT_EQ(pasted.fontWeight(), QFont::Bold);
   EXPECT_TRUE(pasted.fontUnderline());
@@ -226,11 +234,44 @@ TEST_F(Anexa, PastesRichTextAndLeavesTheSelectionForPlainText) {
   // Cut removes the selection and keeps it on the clipboard.
   Select("CONTRACT");
   w->tlbAnunt->Button(frmAnexa::kCut)->click();
-  EXPECT_EQ(Text(), QString::fromUtf8("ANEXA Cumpărător \n\nANEXA"));
+  EXPECT_EQ(Text(), QString::fromUtf8("ANEXA Cumpărător \nANEXA"));
   EXPECT_FALSE(CutCopyEnabled());
   w->rtfAnunt->moveCursor(QTextCursor::End);
   w->tlbAnunt->Button(frmAnexa::kPaste)->click();
   EXPECT_TRUE(Text().endsWith("ANEXACONTRACT"));
+}
+
+// Rich text under each name programs give it is pasted as rich text; rich text too
+// large to lay out is refused with a message and leaves the text as it was.
+TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
+  QByteArray manyRuns = "{\\rtf1 ";
+  for (int i = 0; i <= platform::rtf::kMaxRunsInParagraph; ++i) manyRuns += i % 2 ? "\\i y" : "\\i0 y";
+  manyRuns += "}";
+  struct Case { const char* name; QString type; QByteArray rtf; QString text; bool refused; } cases[] = {
+      {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", false},
+      {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", false},
+      {"text/richtext", "text/richtext", "{\\rtf1 {\\i lipit}}", "lipit", false},
+      {"a hyperlink's shown text", "text/rtf",
+       "{\\rtf1\\ansi\\ansicpg1250 {\\field{\\*\\fldinst {HYPERLINK \"http://exemplu.ro/\"}}{\\*\\fldrslt{\\i leg\\'e3tur\\'e3}}}}",
+       QString::fromUtf8("legătură"), false},
+      {"too many runs in a paragraph", "application/rtf", manyRuns, "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w->rtfAnunt->SetTextRTF(document_forms::kAnexaTemplate);
+    auto* data = new QMimeData;
+    data->setData(c.type, c.rtf);
+    data->setText("simplu");
+    QApplication::clipboard()->setMimeData(data);
+    w->rtfAnunt->moveCursor(QTextCursor::End);
+    platform::MessageBoxScript messages;
+    w->mnuLip_Click();
+    EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n" + c.text);
+    EXPECT_EQ(messages.Prompts(), c.refused ? QStringList{platform::kRtfTooLargeMessage} : QStringList());
+    if (!c.refused) {
+      EXPECT_TRUE(FormatAt(Text().size() - 2).fontItalic());
+    }
+  }
 }
 
 // Undo from the toolbar reaches the text box, the focus given back before it runs.
@@ -240,7 +281,7 @@ TEST_F(Anexa, UndoFromTheToolbarUndoesTheTextBox) {
   w->cboSize->setFocus();
   w->tlbAnunt->Button(frmAnexa::kUndo)->click();
   QApplication::processEvents();
-  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n");
 }
 
 TEST_F(Anexa, ToolbarFormatsTheSelectionAndFollowsTheCursor) {
@@ -294,6 +335,61 @@ TEST_F(Anexa, ToolbarFormatsTheSelectionAndFollowsTheCursor) {
   EXPECT_TRUE(w->tlbAnunt->Value(frmAnexa::kCentre)) << "mixed alignment changes no button";
 }
 
+// Only an entry picked from a box's list formats the text: typing a name or a size and
+// ending with Enter or Tab changes nothing.
+TEST_F(Anexa, FontAndSizeApplyOnlyWhenPickedFromTheList) {
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->insertPlainText("Intre vanzator si cumparator");
+  const auto type = [](QWidget* to, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &release);
+  };
+  enum How { TypedEnter, TypedTab, Picked };
+  struct Case { const char* name; QComboBox* frmAnexa::*box; QString entry; How how; } cases[] = {
+      {"size typed, then Enter", &frmAnexa::cboSize, "26", TypedEnter},
+      {"font typed, then Tab", &frmAnexa::cboFont, "Liberation Serif", TypedTab},
+      {"font typed, then Enter", &frmAnexa::cboFont, "Liberation Serif", TypedEnter},
+      {"size picked from the list", &frmAnexa::cboSize, "26", Picked},
+      {"font picked from the list", &frmAnexa::cboFont, "Liberation Serif", Picked},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QComboBox* box = w->*c.box;
+    const int index = box->findText(c.entry);
+    ASSERT_GE(index, 0);
+    Select("vanzator");
+    const QTextCharFormat before = FormatAt(Text().indexOf("vanzator"));
+    box->setFocus();
+    if (c.how == Picked) {
+      box->showPopup();
+      box->view()->setCurrentIndex(box->model()->index(index, 0));
+      type(box->view(), Qt::Key_Return);
+    } else {
+      box->lineEdit()->selectAll();
+      for (QChar ch : c.entry) type(box->lineEdit(), 0, ch);
+      EXPECT_EQ(box->currentText(), c.entry);
+      type(box->lineEdit(), c.how == TypedEnter ? Qt::Key_Return : Qt::Key_Tab);
+      if (c.how == TypedTab) {
+        EXPECT_NE(QApplication::focusWidget(), box->lineEdit()) << "Tab left the box";
+      }
+    }
+    QApplication::processEvents();
+    const QTextCharFormat after = FormatAt(Text().indexOf("vanzator"));
+    if (c.how != Picked) {
+      EXPECT_EQ(after, before);
+      EXPECT_TRUE(w->isVisible()) << "Enter closes nothing";
+      continue;
+    }
+    if (c.box == &frmAnexa::cboSize) {
+      EXPECT_DOUBLE_EQ(after.fontPointSize(), 26);
+    } else {
+      EXPECT_EQ(after.fontFamilies().toStringList(), QStringList{c.entry});
+    }
+  }
+}
+
 TEST_F(Anexa, RightClickOpensThePopupMenu) {
   Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
   EXPECT_FALSE(w->mnuFlotant->isVisible());
@@ -318,7 +414,8 @@ TEST_F(Anexa, ResizingFitsTheTextToTheWindow) {
 }
 
 // The print dialog opens with the selection as its range when there is one and no page
-// range; the annex goes to the printer chosen there, and to no other.
+// range; the annex goes to the printer chosen there, and to no other, whole: a page
+// range typed in the dialog reaches neither the program nor the print system.
 TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
   const testsupport::PrintQueues queues = testsupport::TestPrintQueues();
   if (!queues.Available()) GTEST_SKIP() << "no test print queues (scripts/test.sh starts them)";
@@ -344,18 +441,27 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
     }
   };
 
-  struct Case { const char* name; bool selected; int flags; QString marker; QString words; } cases[] = {
-      {"whole text", false, 264, "ANEXATOT1", "ANEXA LA CONTRACT ANEXATOT1 ANEXASEL2"},
-      {"selection", true, 265, "ANEXASEL2", "ANEXASEL2"},
+  struct Case {
+    const char* name; bool selected; int flags; int fromPage; QString marker; QString words; int pages;
+  } cases[] = {
+      {"whole text", false, 264, 0, "ANEXATOT1", "ANEXA LA CONTRACT ANEXATOT1 ANEXASEL2", 1},
+      {"selection", true, 265, 0, "ANEXASEL2", "ANEXASEL2", 1},
+      {"selection, pages 2 to 2 typed", true, 265, 2, "ANEXASEL2", "ANEXASEL2", 1},
+      {"three pages, page 1 typed", false, 264, 1, "ANEXAFINAL3", "", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    if (c.pages > 1) {  // the annex grows to three pages
+      w->rtfAnunt->moveCursor(QTextCursor::End);
+      for (int line = 0; line < 200; ++line) w->rtfAnunt->insertPlainText(QStringLiteral("\nrand %1").arg(line));
+      w->rtfAnunt->insertPlainText("\nANEXAFINAL3");
+    }
     if (c.selected) Select("ANEXASEL2");
     else w->rtfAnunt->moveCursor(QTextCursor::End);
     const QStringList before = testsupport::CapturedJobs(queues);
     platform::CommonDialogScript dialog;
     platform::MessageBoxScript noMessage;
-    dialog.ChoosePrinterPdf({.printerName = queues.acte});  // even All does not print more
+    dialog.ChoosePrinterPdf({.printerName = queues.acte, .fromPage = c.fromPage, .toPage = c.fromPage});
     w->tlbAnunt->Button(frmAnexa::kPrint)->click();
     ASSERT_EQ(dialog.ShownDialogs().size(), 1);
     EXPECT_EQ(dialog.ShownDialogs()[0].dialog, "ShowPrinter");
@@ -364,9 +470,19 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
     const QString job = testsupport::WaitForNewJob(queues, queues.acte, before, c.marker);
     ASSERT_FALSE(job.isEmpty()) << "no job on " << queues.acte.toStdString();
     QStringList words;
-    for (const auto& page : testsupport::ReadPdfPages(job))
+    const auto pages = testsupport::ReadPdfPages(job);
+    for (const auto& page : pages)
       for (const auto& word : page.words) words << word.text;
-    EXPECT_EQ(words.join(' '), c.words);
+    EXPECT_EQ(pages.size(), c.pages);
+    if (!c.words.isEmpty()) {
+      EXPECT_EQ(words.join(' '), c.words);
+    }
+    EXPECT_TRUE(words.contains("ANEXATOT1") || c.selected) << "the first page is printed";
+    const QStringList options = testsupport::JobOptions(job);
+    EXPECT_FALSE(options.isEmpty()) << "the queue kept the job's options";
+    for (const QString& option : options) {
+      EXPECT_FALSE(option.startsWith("page-ranges=") || option.startsWith("page-set=")) << option.toStdString();
+    }
     settle();
     EXPECT_EQ(strayOn(queues.fisa, before), QStringList());
     EXPECT_TRUE(noMessage.Shown().isEmpty());

@@ -62,6 +62,10 @@ TEST(RtfReader, TextOfSmallDocuments) {
        "{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Times;}{\\colortbl;\\red255\\green0\\blue0;}A}", "A", true},
       {"binary data skipped whole", "{\\rtf1 {\\pict\\bin4 }{}x}y}", "y", true},
       {"field shows its result", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt Link}}}", "Link", true},
+      {"field result marked \\* too", "{\\rtf1 {\\field{\\*\\fldinst {HYPERLINK x}}{\\*\\fldrslt{\\ul Link}}}}", "Link", true},
+      {"a field result inside a skipped group stays hidden", "{\\rtf1 {\\*\\foo {\\*\\fldrslt x}}y}", "y", true},
+      {"the last paragraph mark ends the last paragraph", "{\\rtf1 A\\par B\\par}", "A\nB", true},
+      {"a paragraph format after it starts one more", "{\\rtf1 A\\par\\pard}", "A\n", true},
       {"cut off", "{\\rtf1 Hello \\b wor", "Hello wor", false},
       {"cut off inside a hex byte", "{\\rtf1 A\\'4", "A", false},
       {"cut off after a backslash", "{\\rtf1 A\\", "A", false},
@@ -135,7 +139,7 @@ TEST(RtfReader, AnnexHeadingTemplate) {
   QTextDocument doc;
   doc.setDefaultFont(QFont("Liberation Sans", 9));
   ReadRtf("{\\rtf1\\qc\\b\\fs28\\ul\\ ANEXA LA CONTRACT\\ulnone\\b0\\par\\ql\\fs20\\par}", doc);
-  EXPECT_EQ(Paragraphs(doc), "ANEXA LA CONTRACT\n\n");
+  EXPECT_EQ(Paragraphs(doc), "ANEXA LA CONTRACT\n") << "the heading and one empty paragraph";
   EXPECT_EQ(BlockOf(doc, 0).alignment(), Qt::AlignHCenter);
   const QTextCharFormat heading = FormatOf(doc, "ANEXA");
   EXPECT_TRUE(heading.fontWeight() == QFont::Bold && heading.fontUnderline());

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 
 #include "support/PdfText.h"
@@ -36,6 +38,14 @@ QString WaitForNewJob(const PrintQueues& queues, const QString& queue, const QSt
     QThread::msleep(50);
   }
   return {};
+}
+
+QStringList JobOptions(const QString& jobPath) {
+  QString path = jobPath;
+  path.replace(QRegularExpression(QStringLiteral("\\.pdf$")), QStringLiteral(".options"));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 }  // namespace testsupport

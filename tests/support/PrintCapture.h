@@ -1,7 +1,8 @@
 #pragma once
 // The CUPS queues that scripts/test.sh starts for the tests: a sheet printer and a
 // documents printer whose jobs are copied unchanged (as the PDF that Qt sends) into a
-// capture folder, as QUEUE-job-ID.pdf, and a queue that refuses every job. Without them
+// capture folder, as QUEUE-job-ID.pdf with its options in QUEUE-job-ID.options, and a
+// queue that refuses every job. Without them
 // (plain ctest on a machine without the test server) the tests that need them skip.
 
 #include <QString>
@@ -27,5 +28,9 @@ QStringList CapturedJobs(const PrintQueues& queues);
 // path, or an empty string.
 QString WaitForNewJob(const PrintQueues& queues, const QString& queue, const QStringList& before,
                       const QString& marker, int timeoutMs = 20000);
+
+// The options the print system gave the queue with the job at `jobPath` (a file that
+// WaitForNewJob returned), as "name=value" words; empty when none were kept.
+QStringList JobOptions(const QString& jobPath);
 
 }  // namespace testsupport

@@ -33,6 +33,7 @@ struct CharState {
   int halfPoints = kDefaultHalfPoints;
   bool bold = false, italic = false, underline = false;
   int colour = 0;  // 0: automatic
+  bool operator==(const CharState&) const = default;
 };
 
 struct ParaState {
@@ -65,6 +66,8 @@ enum class Word {
   plain, b, i, ul, ulnone, fs, cf,
   // paragraphs
   pard, ql, qc, qr, qj, li, ri, fi,
+  // fields: the result shown in the text
+  fldrslt,
   // breaks and special characters
   par, line, tab, cell, emdash, endash, bullet, lquote, rquote, ldblquote, rdblquote,
   emspace, enspace, qmspace,
@@ -82,6 +85,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
         {"ulnone", Word::ulnone}, {"fs", Word::fs}, {"cf", Word::cf},
         {"pard", Word::pard}, {"ql", Word::ql}, {"qc", Word::qc}, {"qr", Word::qr},
         {"qj", Word::qj}, {"li", Word::li}, {"ri", Word::ri}, {"fi", Word::fi},
+        {"fldrslt", Word::fldrslt},
         {"par", Word::par}, {"sect", Word::par}, {"page", Word::par}, {"row", Word::par},
         {"line", Word::line}, {"tab", Word::tab}, {"cell", Word::cell},
         {"emdash", Word::emdash}, {"endash", Word::endash}, {"bullet", Word::bullet},
@@ -115,8 +119,12 @@ const std::unordered_map<std::string_view, Word>& Words() {
 class Reader {
  public:
   // `whole`: the input is the whole document, so that its last paragraph takes the
-  // format in force at the end even without a paragraph mark of its own.
-  Reader(QTextCursor& cursor, bool whole) : cursor_(cursor), whole_(whole) {}
+  // format in force at the end even without a paragraph mark of its own. Without a
+  // cursor the reader only measures the text, to refuse it before any of it is laid out.
+  Reader(QTextCursor* cursor, bool whole)
+      : cursor_(cursor),
+        whole_(whole),
+        baseFamily_(cursor && cursor->document() ? cursor->document()->defaultFont().family() : QString()) {}
 
   ReadResult Read(QByteArrayView input);
   int DefaultTabTwips() const { return defaultTabTwips_; }
@@ -145,9 +153,11 @@ class Reader {
   int CodePage() const;
 
   bool SkipFallback();  // true when the token was a fallback character of \u
+  void CountRun(qsizetype length);
 
-  QTextCursor& cursor_;
+  QTextCursor* const cursor_;
   const bool whole_;
+  const QString baseFamily_;  // the face of text that names none
   std::vector<GroupState> stack_;
   int flatDepth_ = 0;  // groups opened beyond kMaxDepth, read as part of their parent
   bool ignorableNext_ = false;  // \* seen: an unknown destination that follows is skipped
@@ -167,6 +177,13 @@ class Reader {
   bool colourGiven_ = false;
 
   QString run_;
+  bool markEnded_ = false;  // a paragraph mark came last: no text or paragraph format since
+
+  // What the text would take to lay out.
+  qsizetype textLength_ = 0;     // characters, paragraph marks included
+  int runsInParagraph_ = 0;      // runs of differing formats in the current paragraph
+  CharState lastRun_;
+  bool overLimits_ = false;
 };
 
 ReadResult Reader::Read(QByteArrayView input) {
@@ -181,9 +198,11 @@ ReadResult Reader::Read(QByteArrayView input) {
   result.rtf = true;
 
   Tokenizer tokens(input.sliced(start));
-  cursor_.beginEditBlock();
-  cursor_.removeSelectedText();  // even a document without text takes the selection's place
-  for (;;) {
+  if (cursor_) {
+    cursor_->beginEditBlock();
+    cursor_->removeSelectedText();  // even a document without text takes the selection's place
+  }
+  while (!overLimits_) {
     const Token t = tokens.Next();
     if (t.kind == Token::End) break;
     if (t.kind == Token::GroupOpen) {
@@ -217,8 +236,9 @@ ReadResult Reader::Read(QByteArrayView input) {
       default: break;  // binary data shows nothing
     }
   }
-  if (!stack_.empty()) Finish();  // cut off: keep what came
-  cursor_.endEditBlock();
+  if (!stack_.empty() && !overLimits_) Finish();  // cut off: keep what came
+  if (cursor_) cursor_->endEditBlock();
+  if (overLimits_) result = ReadResult{.rtf = false, .tooLarge = true};
   return result;
 }
 
@@ -331,6 +351,9 @@ void Reader::ControlWord(const Token& t) {
     return;
   }
 
+  // A paragraph format given after a paragraph mark (\pard to \fi) belongs to a
+  // paragraph of its own, even an empty last one.
+  if (word >= Word::pard && word <= Word::fi) markEnded_ = false;
   switch (word) {
     case Word::ansi: documentCodePage_ = 1252; break;
     case Word::ansicpg:
@@ -510,43 +533,73 @@ void Reader::Append(QChar c) {
     run_.append(QChar(QChar::ReplacementCharacter));
   }
   run_.append(c);
+  if (textLength_ + run_.size() > kMaxTextLength) overLimits_ = true;
+}
+
+void Reader::CountRun(qsizetype length) {
+  textLength_ += length;
+  const CharState& ch = State().ch;
+  if (runsInParagraph_ == 0 || !(ch == lastRun_)) {
+    ++runsInParagraph_;
+    lastRun_ = ch;
+  }
+  if (runsInParagraph_ > kMaxRunsInParagraph || textLength_ > kMaxTextLength) overLimits_ = true;
 }
 
 void Reader::Flush() {
   if (run_.isEmpty() || stack_.empty()) return;
-  cursor_.insertText(run_, CharFormat());
+  CountRun(run_.size());
+  markEnded_ = false;
+  if (cursor_) cursor_->insertText(run_, CharFormat());
   run_.clear();
 }
 
 void Reader::Finish() {
   Flush();
-  // The last paragraph of a whole document takes the format in force at the end, with or
-  // without a \par of its own. Inserted text leaves the format of the paragraph it ends
-  // in alone: a paragraph's format belongs to its mark.
-  if (whole_) {
-    cursor_.setBlockFormat(BlockFormat());
-    cursor_.setBlockCharFormat(CharFormat());
+  if (!whole_ || !cursor_) return;
+  // A whole document's last paragraph mark ends its last paragraph: no empty paragraph
+  // follows it unless a paragraph format given after the mark starts one.
+  if (markEnded_ && cursor_->block().length() == 1 && cursor_->block().previous().isValid()) {
+    const QTextBlock last = cursor_->block().previous();
+    const QTextBlockFormat format = last.blockFormat();
+    const QTextCharFormat mark = last.charFormat();
+    cursor_->deletePreviousChar();
+    cursor_->setBlockFormat(format);
+    cursor_->setBlockCharFormat(mark);
+    return;
   }
+  // The last paragraph takes the format in force at the end, with or without a \par of
+  // its own. Inserted text leaves the format of the paragraph it ends in alone: a
+  // paragraph's format belongs to its mark.
+  cursor_->setBlockFormat(BlockFormat());
+  cursor_->setBlockCharFormat(CharFormat());
 }
 
 void Reader::EndParagraph() {
   if (State().destination != Destination::Body) return;
   if (highSurrogate_) Append(QChar(QChar::ReplacementCharacter));
   Flush();
+  textLength_ += 1;
+  runsInParagraph_ = 0;
+  markEnded_ = true;
+  if (textLength_ > kMaxTextLength) overLimits_ = true;
+  if (!cursor_) return;
   // The paragraph takes the formats in force at its mark: its alignment and indents,
   // and the character format that gives an empty paragraph its height.
-  cursor_.setBlockFormat(BlockFormat());
-  cursor_.setBlockCharFormat(CharFormat());
+  cursor_->setBlockFormat(BlockFormat());
+  cursor_->setBlockCharFormat(CharFormat());
   // The new paragraph starts in the current character format, so that an empty one
   // has the height of its font.
-  cursor_.insertBlock(BlockFormat(), CharFormat());
+  cursor_->insertBlock(BlockFormat(), CharFormat());
 }
 
 QTextCharFormat Reader::CharFormat() const {
   const CharState& ch = stack_.back().ch;
   QTextCharFormat format;
   const auto font = fonts_.constFind(ch.font < 0 ? defaultFont_ : ch.font);
-  if (font != fonts_.cend() && !font->name.isEmpty()) format.setFontFamilies({font->name});
+  // Text in the document's own face names none, so that it follows that face.
+  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != baseFamily_)
+    format.setFontFamilies({font->name});
   format.setFontPointSize(HalfPointsToPoints(ch.halfPoints));
   format.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
   format.setFontItalic(ch.italic);
@@ -570,18 +623,28 @@ QTextBlockFormat Reader::BlockFormat() const {
   return format;
 }
 
+// Measures the input first: text that would hang its window is refused before any of it
+// takes the selection's place.
+bool Acceptable(QByteArrayView rtf, bool whole, ReadResult& refused) {
+  Reader measure(nullptr, whole);
+  refused = measure.Read(rtf);
+  return refused.rtf;
+}
+
 }  // namespace
 
 ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
   if (cursor.isNull()) return {};
-  Reader reader(cursor, false);
+  if (ReadResult refused; !Acceptable(rtf, false, refused)) return refused;
+  Reader reader(&cursor, false);
   return reader.Read(rtf);
 }
 
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
   document.clear();
+  if (ReadResult refused; !Acceptable(rtf, true, refused)) return refused;
   QTextCursor cursor(&document);
-  Reader reader(cursor, true);
+  Reader reader(&cursor, true);
   const ReadResult result = reader.Read(rtf);
   QTextOption option = document.defaultTextOption();
   option.setTabStopDistance(TwipsToLayout(reader.DefaultTabTwips()));

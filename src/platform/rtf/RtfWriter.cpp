@@ -15,9 +15,9 @@ namespace platform::rtf {
 namespace {
 
 // The character format as RTF states it; the reader starts every document in the
-// default state (no font, 12 points, nothing on, automatic colour).
+// default state (the default font, 12 points, nothing on, automatic colour).
 struct CharState {
-  int font = -1;  // index into the font table; -1: none named
+  int font = -1;  // index into the font table, 0 the document's own font; -1: none chosen yet
   int halfPoints = kDefaultHalfPoints;
   bool bold = false, italic = false, underline = false;
   int colour = 0;  // index into the colour table; 0: automatic
@@ -26,7 +26,10 @@ struct CharState {
 
 class Writer {
  public:
-  explicit Writer(const QTextDocument& document) : document_(document) {}
+  // Font 0 is the document's own font, so that text that names no face shows in it in
+  // any reader, whatever that reader's default face.
+  explicit Writer(const QTextDocument& document)
+      : document_(document), fonts_{document.defaultFont().families().value(0, document.defaultFont().family())} {}
   QByteArray Write();
 
  private:
@@ -39,7 +42,7 @@ class Writer {
   void Raw(char c);
 
   const QTextDocument& document_;
-  QStringList fonts_;     // the font table, from index 1
+  QStringList fonts_;     // the font table
   QList<QColor> colours_; // the colour table, from index 1
   QByteArray body_;
   CharState state_;
@@ -54,13 +57,14 @@ CharState Writer::StateOf(const QTextCharFormat& format) {
   else if (format.hasProperty(QTextFormat::FontFamily))
     family = format.stringProperty(QTextFormat::FontFamily);
   family = family.trimmed();
+  s.font = 0;
   if (!family.isEmpty()) {
     qsizetype index = fonts_.indexOf(family);
     if (index < 0) {
       fonts_.append(family);
       index = fonts_.size() - 1;
     }
-    s.font = static_cast<int>(index) + 1;
+    s.font = static_cast<int>(index);
   }
   double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
                                                                  : document_.defaultFont().pointSizeF();
@@ -100,12 +104,9 @@ void Writer::Raw(char c) {
   body_.append(c);
 }
 
+// Each change by its own word: a \plain would reset the size and face too, which some
+// readers then show in their own default face.
 void Writer::SetState(const CharState& wanted) {
-  if (wanted.font < 0 && state_.font >= 0) {
-    // Only \plain goes back to the face of no font; it resets the rest as well.
-    Word("plain");
-    state_ = CharState{};
-  }
   if (wanted.font != state_.font) Word("f", wanted.font);
   if (wanted.halfPoints != state_.halfPoints) Word("fs", wanted.halfPoints);
   if (wanted.bold != state_.bold) wanted.bold ? Word("b") : Word("b", 0);
@@ -168,31 +169,29 @@ QByteArray Writer::Write() {
     SetState(StateOf(block.charFormat()));
   }
 
-  QByteArray out = "{\\rtf1\\ansi\\ansicpg1250\\uc1";
+  QByteArray out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1";
   if (const int tab = LayoutToTwips(document_.defaultTextOption().tabStopDistance()); tab > 0)
     out += "\\deftab" + QByteArray::number(tab);
-  if (!fonts_.isEmpty()) {
-    out += "{\\fonttbl";
-    for (qsizetype i = 0; i < fonts_.size(); ++i) {
-      out += "{\\f" + QByteArray::number(i + 1) + "\\fcharset238 ";
-      for (QChar c : fonts_[i]) {
-        const char16_t u = c.unicode();
-        if (u == '\\' || u == '{' || u == '}') {
-          out.append('\\').append(static_cast<char>(u));
-        } else if (u == ';') {
-          out += "\\u59?";  // a plain ";" would end the font's entry
-        } else if (u >= 0x20 && u < 0x7F) {
-          out.append(static_cast<char>(u));
-        } else if (const auto byte = UnicodeToCodePage(kAnsiCodePage, c); byte && (u >= 0x80 || u < 0x20)) {
-          out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
-        } else {
-          out += "\\u" + QByteArray::number(u > 0x7FFF ? int(u) - 0x10000 : int(u)) + "?";
-        }
+  out += "{\\fonttbl";
+  for (qsizetype i = 0; i < fonts_.size(); ++i) {
+    out += "{\\f" + QByteArray::number(i) + "\\fcharset238 ";
+    for (QChar c : fonts_[i]) {
+      const char16_t u = c.unicode();
+      if (u == '\\' || u == '{' || u == '}') {
+        out.append('\\').append(static_cast<char>(u));
+      } else if (u == ';') {
+        out += "\\u59?";  // a plain ";" would end the font's entry
+      } else if (u >= 0x20 && u < 0x7F) {
+        out.append(static_cast<char>(u));
+      } else if (const auto byte = UnicodeToCodePage(kAnsiCodePage, c); byte && (u >= 0x80 || u < 0x20)) {
+        out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
+      } else {
+        out += "\\u" + QByteArray::number(u > 0x7FFF ? int(u) - 0x10000 : int(u)) + "?";
       }
-      out += ";}";
     }
-    out += "}";
+    out += ";}";
   }
+  out += "}";
   if (!colours_.isEmpty()) {
     out += "{\\colortbl;";
     for (const QColor& c : colours_)
