@@ -147,8 +147,10 @@ class DocumentForm : public QWidget {
   // Moves every control but the lines by the offsets in millimetres (56.7 twips each).
   void ShiftControls(double leftMm, double topMm);
 
-  // The page as it prints: every visible control but the buttons, in creation order,
-  // `scale` device units a twip from the paper's top left corner.
+  // The page as it prints: every visible control but the buttons, `scale` device units a
+  // twip from the paper's top left corner; the drawn elements (labels, lines, shapes,
+  // pictures) in creation order, then the boxes, check boxes and combo boxes above them
+  // in theirs, as the screen stacks them.
   void PaintOnPaper(QPainter& painter, double scale) const;
   // Prints the page into a PDF file as it prints on paper (for the review pictures).
   // The member's own steps around a print (BeforePrint, AfterPrint) run around it too.
@@ -190,6 +192,9 @@ class DocumentForm : public QWidget {
 
  private:
   void LayOut();
+  // A caption as wide as its text that runs under a box on its line (the box standing
+  // above it would hide its end) ends where the box begins, condensed to fit.
+  void KeepCaptionsClearOfBoxes();
   void SetTabOrder();
   void ButtonGotFocus(platform::PageControl* button, int index);
   void PrintStandard();
