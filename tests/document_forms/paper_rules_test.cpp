@@ -281,4 +281,61 @@ TEST_F(PaperRules, EveryRuleTheWindowShowsPrintsAtFullThickness) {
   EXPECT_GT(checked, 1000);
 }
 
+// Nothing drawn shows inside an empty box, on paper as on the screen: a box stands above
+// every label, line, shape and picture of its page, whatever the order of the table.
+TEST_F(PaperRules, NothingDrawnShowsThroughABox) {
+  ForEachForm([](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("boxes.pdf"));
+    form.PrintToPdf(pdf);
+    const QImage paper = Rendered(pdf, dir);
+    ASSERT_FALSE(paper.isNull()) << "pdftoppm could not render the page";
+    for (int i = 0; i < form.BoxCount(); ++i) {
+      platform::PageControl* box = form.Box(i);
+      if (!box || box->Widget()->isHidden()) continue;
+      // The box's pixels on the screen, one dot in from each side, at 288 dpi.
+      const QRect inside = box->Widget()->geometry();
+      int inked = 0;
+      for (int y = inside.top() * 3 + 1; y < (inside.bottom() + 1) * 3 - 1; ++y)
+        for (int x = inside.left() * 3 + 1; x < (inside.right() + 1) * 3 - 1; ++x) inked += Dark(paper, x, y);
+      EXPECT_EQ(inked, 0) << "box " << i << " at " << box->Left() << ", " << box->Top();
+    }
+  });
+}
+
+// A caption of a label with a width of its own stays within that width on paper: its
+// last word ends inside the label.
+TEST_F(PaperRules, ACaptionStaysWithinItsLabel) {
+  int found = 0;
+  ForEachForm([&found](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const PdfPage page = PrintedPage(form, dir, QStringLiteral("labels.pdf"));
+    for (platform::PageControl* control : form.Controls()) {
+      auto* label = dynamic_cast<platform::FormLabel*>(control);
+      if (!label || label->isHidden()) continue;
+      const QStringList words = label->Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      // Rows of dots are alike everywhere: only a word with a letter or digit is sure.
+      const bool sure = !words.isEmpty() && std::any_of(words.back().begin(), words.back().end(),
+                                                        [](QChar c) { return c.isLetterOrNumber(); });
+      if (!sure || label->Caption().contains(QLatin1Char('\n'))) continue;
+      // The last word on the label's first line, the one ending nearest the label's end.
+      const QRectF place(label->Left() / kTwipsPerMm, label->Top() / kTwipsPerMm, label->Width() / kTwipsPerMm,
+                         label->Height() / kTwipsPerMm);
+      const PdfWord* last = nullptr;
+      for (const PdfWord& w : page.words) {
+        if (w.text != words.back() || w.xMin < place.left() - 0.5 || w.yMin > place.top() + 2 ||
+            w.yMax < place.top())
+          continue;
+        if (!last || std::abs(w.xMax - place.right()) < std::abs(last->xMax - place.right())) last = &w;
+      }
+      if (!last) continue;  // a caption wrapped over several lines, or merged with its neighbour
+      ++found;
+      EXPECT_LE(last->xMax, place.right() + 0.3) << label->Caption().toStdString();
+    }
+  });
+  EXPECT_GT(found, 500);
+}
+
 }  // namespace
