@@ -3,7 +3,10 @@
 // and its FillFields; the skeleton lays the page out, opens it in the MDI parent at
 // left 10, top 0, scrolls it by its Top, gives the boxes their focus and Enter handling,
 // prints it (vector output, buttons hidden) and shows the main window again when it
-// unloads. A member, whole:
+// unloads. The paper shows what the window shows: boxes, check boxes and combo boxes
+// stand above every label, line, shape and picture whatever the table's order, a box
+// covers on paper the pixels it covers on the screen, and a caption or a box's text on
+// paper too wide for its room is condensed to fit (platform/FittedText.h). A member, whole:
 //
 //   // frmDeclVelorast.h
 //   class frmDeclVelorast : public document_forms::DocumentForm {
