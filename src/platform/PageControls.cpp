@@ -249,10 +249,12 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.fillRect(Scaled(CoveredTwips(), scale), BackColor());
   if (text().isEmpty()) return;
   painter.save();
+  const QRectF box = Scaled(Twips(), scale);
+  painter.setClipRect(box, Qt::IntersectClip);  // above and below too, as the screen shows it
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter, Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
+  DrawFittedText(painter, box.adjusted(margin, 0, -margin, 0),
                  static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
   painter.restore();
 }
