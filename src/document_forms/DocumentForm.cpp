@@ -39,6 +39,19 @@ bool IsFocusReturn(const QFocusEvent* event) {
 
 core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
 
+// Whether `box` stands over a letter or digit of `caption` drawn in `font` from `left`
+// (twips); a box over a row of dots or blanks only hides the leader it was put on.
+bool HidesALetterOrDigit(const QString& caption, const QFont& font, double left, const QRectF& box) {
+  const QFontMetricsF metrics(font);
+  double start = left;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    const double end = left + metrics.horizontalAdvance(caption.left(i + 1)) * platform::kTwipsPerPixel;
+    if (caption.at(i).isLetterOrNumber() && end > box.left() && start < box.right()) return true;
+    start = end;
+  }
+  return false;
+}
+
 }  // namespace
 
 QFont FontOf(const Font& font, const Font& pageFont) {
@@ -185,6 +198,7 @@ void DocumentForm::KeepCaptionsClearOfBoxes() {
       const double shared = std::min(caption.bottom(), box.bottom()) - std::max(caption.top(), box.top());
       const bool onItsLine = shared >= std::min(caption.height(), box.height()) / 2;
       if (onItsLine && box.left() > caption.left() && box.left() < caption.right() &&
+          HidesALetterOrDigit(label->Caption(), label->font(), caption.left(), box) &&
           (room == 0 || box.left() - caption.left() < room))
         room = box.left() - caption.left();
     }

@@ -195,8 +195,9 @@ class DocumentForm : public QWidget {
 
  private:
   void LayOut();
-  // A caption as wide as its text that runs under a box on its line (the box standing
-  // above it would hide its end) ends where the box begins, condensed to fit.
+  // A caption as wide as its text that runs under a box on its line, so that the box
+  // standing above it would hide some of its words, ends where the box begins, condensed
+  // to fit (a box over a caption's row of dots is left to hide them).
   void KeepCaptionsClearOfBoxes();
   void SetTabOrder();
   void ButtonGotFocus(platform::PageControl* button, int index);

@@ -304,6 +304,32 @@ TEST_F(PaperRules, NothingDrawnShowsThroughABox) {
   });
 }
 
+// A caption as wide as its text with a box standing over some of its words ends where
+// the box begins, condensed; a row of dots with a box over it is left to the box.
+TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
+  using namespace document_forms;
+  static constexpr Item kItems[] = {
+      Label(1000, 1000, "inregistrat la registrul comertului", kTimes12),
+      Box(0, 3000, 1000, 1500),
+      Label(1000, 2000, "...............................................,", kTimes12),
+      Box(1, 1200, 1960, 2000),
+  };
+  static constexpr Page kPage{.caption = "proba", .items = kItems};
+  DocumentForm form(kPage);
+  auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+  auto* leader = dynamic_cast<platform::FormLabel*>(form.Controls()[2]);
+  ASSERT_TRUE(caption && leader);
+  EXPECT_DOUBLE_EQ(caption->Width(), 2000);
+  EXPECT_DOUBLE_EQ(leader->Width(), platform::FormLabel::TextWidthTwips(leader->Caption(), leader->font()) +
+                                        platform::kTwipsPerPixel);
+  QTemporaryDir dir;
+  const PdfPage page = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
+  const PdfWord* last = page.Find(QStringLiteral("comertului"));
+  ASSERT_NE(last, nullptr);
+  EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
+  EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+}
+
 // A caption of a label with a width of its own stays within that width on paper: its
 // last word ends inside the label.
 TEST_F(PaperRules, ACaptionStaysWithinItsLabel) {
