@@ -330,25 +330,27 @@ TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
   EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
 }
 
-// A caption of a label with a width of its own stays within that width on paper: its
-// last word ends inside the label.
-TEST_F(PaperRules, ACaptionStaysWithinItsLabel) {
+// The caption of a label or a check box stays within the control's width on paper: its
+// last word ends inside the control.
+TEST_F(PaperRules, ACaptionStaysWithinItsControl) {
   int found = 0;
   ForEachForm([&found](DocumentForm& form) {
     EmptyEveryBox(form);
     QTemporaryDir dir;
     const PdfPage page = PrintedPage(form, dir, QStringLiteral("labels.pdf"));
     for (platform::PageControl* control : form.Controls()) {
-      auto* label = dynamic_cast<platform::FormLabel*>(control);
-      if (!label || label->isHidden()) continue;
-      const QStringList words = label->Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      QString caption;
+      if (auto* label = dynamic_cast<platform::FormLabel*>(control)) caption = label->Caption();
+      else if (auto* check = dynamic_cast<platform::FormCheckBox*>(control)) caption = check->Caption();
+      if (caption.isEmpty() || control->Widget()->isHidden()) continue;
+      const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
       // Rows of dots are alike everywhere: only a word with a letter or digit is sure.
       const bool sure = !words.isEmpty() && std::any_of(words.back().begin(), words.back().end(),
                                                         [](QChar c) { return c.isLetterOrNumber(); });
-      if (!sure || label->Caption().contains(QLatin1Char('\n'))) continue;
-      // The last word on the label's first line, the one ending nearest the label's end.
-      const QRectF place(label->Left() / kTwipsPerMm, label->Top() / kTwipsPerMm, label->Width() / kTwipsPerMm,
-                         label->Height() / kTwipsPerMm);
+      if (!sure || caption.contains(QLatin1Char('\n'))) continue;
+      // The last word on the control's first line, the one ending nearest its end.
+      const QRectF place(control->Left() / kTwipsPerMm, control->Top() / kTwipsPerMm,
+                         control->Width() / kTwipsPerMm, control->Height() / kTwipsPerMm);
       const PdfWord* last = nullptr;
       for (const PdfWord& w : page.words) {
         if (w.text != words.back() || w.xMin < place.left() - 0.5 || w.yMin > place.top() + 2 ||
@@ -358,7 +360,7 @@ TEST_F(PaperRules, ACaptionStaysWithinItsLabel) {
       }
       if (!last) continue;  // a caption wrapped over several lines, or merged with its neighbour
       ++found;
-      EXPECT_LE(last->xMax, place.right() + 0.3) << label->Caption().toStdString();
+      EXPECT_LE(last->xMax, place.right() + 0.3) << caption.toStdString();
     }
   });
   EXPECT_GT(found, 500);
