@@ -40,6 +40,19 @@ bool IsFocusReturn(const QFocusEvent* event) {
 
 core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
 
+// Whether `box` stands over a letter or digit of `caption` drawn in `font` from `left`
+// (twips); a box over a row of dots or blanks only hides the leader it was put on.
+bool HidesALetterOrDigit(const QString& caption, const QFont& font, double left, const QRectF& box) {
+  const QFontMetricsF metrics(font);
+  double start = left;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    const double end = left + metrics.horizontalAdvance(caption.left(i + 1)) * platform::kTwipsPerPixel;
+    if (caption.at(i).isLetterOrNumber() && end > box.left() && start < box.right()) return true;
+    start = end;
+  }
+  return false;
+}
+
 }  // namespace
 
 QFont FontOf(const Font& font, const Font& pageFont) {
@@ -166,6 +179,31 @@ void DocumentForm::LayOut() {
     control->SetTwips(place);
     controls_.push_back(control);
     if (item.name) byName_[{QString::fromLatin1(item.name), item.index}] = control;
+  }
+  // The windows (boxes, check boxes, combo boxes, buttons) above every drawn element,
+  // in their own order among themselves.
+  for (platform::PageControl* control : controls_)
+    if (!control->IsDrawn()) control->Widget()->raise();
+  KeepCaptionsClearOfBoxes();
+}
+
+void DocumentForm::KeepCaptionsClearOfBoxes() {
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || !label->AutoWidth()) continue;
+    const QRectF caption = label->Twips();
+    double room = 0;
+    for (platform::PageControl* other : controls_) {
+      if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
+      const QRectF box = other->Twips();
+      const double shared = std::min(caption.bottom(), box.bottom()) - std::max(caption.top(), box.top());
+      const bool onItsLine = shared >= std::min(caption.height(), box.height()) / 2;
+      if (onItsLine && box.left() > caption.left() && box.left() < caption.right() &&
+          HidesALetterOrDigit(label->Caption(), label->font(), caption.left(), box) &&
+          (room == 0 || box.left() - caption.left() < room))
+        room = box.left() - caption.left();
+    }
+    if (room > 0) label->SetMaxWidth(room);
   }
 }
 
@@ -385,10 +423,14 @@ void DocumentForm::ShiftControls(double leftMm, double topMm) {
 }
 
 void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
-  for (platform::PageControl* control : controls_) {
-    const QWidget* widget = control->Widget();
-    if (widget->isHidden() || qobject_cast<const platform::FormButton*>(widget)) continue;
-    control->PaintOnPaper(painter, scale);
+  // The drawn elements first, then the windows above them, as the screen stacks them.
+  for (const bool drawn : {true, false}) {
+    for (platform::PageControl* control : controls_) {
+      const QWidget* widget = control->Widget();
+      if (control->IsDrawn() != drawn || widget->isHidden() || qobject_cast<const platform::FormButton*>(widget))
+        continue;
+      control->PaintOnPaper(painter, scale);
+    }
   }
 }
 

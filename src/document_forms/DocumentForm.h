@@ -3,7 +3,10 @@
 // and its FillFields; the skeleton lays the page out, opens it in the MDI parent at
 // left 10, top 0, scrolls it by its Top, gives the boxes their focus and Enter handling,
 // prints it (vector output, buttons hidden) and shows the main window again when it
-// unloads. A member, whole:
+// unloads. The paper shows what the window shows: boxes, check boxes and combo boxes
+// stand above every label, line, shape and picture whatever the table's order, a box
+// covers on paper the pixels it covers on the screen, and a caption or a box's text on
+// paper too wide for its room is condensed to fit (platform/FittedText.h). A member, whole:
 //
 //   // frmDeclVelorast.h
 //   class frmDeclVelorast : public document_forms::DocumentForm {
@@ -147,8 +150,10 @@ class DocumentForm : public QWidget {
   // Moves every control but the lines by the offsets in millimetres (56.7 twips each).
   void ShiftControls(double leftMm, double topMm);
 
-  // The page as it prints: every visible control but the buttons, in creation order,
-  // `scale` device units a twip from the paper's top left corner.
+  // The page as it prints: every visible control but the buttons, `scale` device units a
+  // twip from the paper's top left corner; the drawn elements (labels, lines, shapes,
+  // pictures) in creation order, then the boxes, check boxes and combo boxes above them
+  // in theirs, as the screen stacks them.
   void PaintOnPaper(QPainter& painter, double scale) const;
   // Prints the page into a PDF file as it prints on paper (for the review pictures).
   // The member's own steps around a print (BeforePrint, AfterPrint) run around it too.
@@ -190,6 +195,10 @@ class DocumentForm : public QWidget {
 
  private:
   void LayOut();
+  // A caption as wide as its text that runs under a box on its line, so that the box
+  // standing above it would hide some of its words, ends where the box begins, condensed
+  // to fit (a box over a caption's row of dots is left to hide them).
+  void KeepCaptionsClearOfBoxes();
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

@@ -60,7 +60,7 @@ std::vector<Item> PageItems() {
   };
   double top = 10200;
   for (const char* text : kDeclaration) {
-    items.push_back(Label(1320, top, text, kTimes12));  // as wide as its text
+    items.push_back(Label(1320, top, text, kTimes12, 9975));
     top += 330;
   }
   line(12210, {Say("DATA"), Field(36, 2100, 1665)});

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "platform/FittedText.h"
 #include "platform/FocusEvents.h"
 
 namespace platform {
@@ -114,7 +115,7 @@ void CheckBox::Paint(QPainter& p, const QRectF& place, double px) const {
     const double left = (kSquareLeft + kSquare + kCaptionGap) * px;
     p.setFont(font());
     p.setPen(Qt::black);
-    p.drawText(place.adjusted(left, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    DrawFittedText(p, place.adjusted(left, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
   }
   p.restore();
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/FittedText.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
@@ -49,9 +50,23 @@ QRect PixelsOf(const QRectF& twips) {
                std::max(0, TwipsToPixels(twips.bottom()) - top));
 }
 
+// Where a level or upright line `pixels` thick at `at` twips lies on the screen: the
+// middle, in twips, of the band of whole pixels it fills there (a thin line fills the
+// pixel that begins at or just after `at`).
+double PixelBandMiddle(double at, int pixels) {
+  const double firstPixel = std::floor(at / kTwipsPerPixel - pixels / 2.0 + 0.5);
+  return (firstPixel + pixels / 2.0) * kTwipsPerPixel;
+}
+
 }  // namespace
 
 // ---- PageControl
+
+QRectF PageControl::CoveredTwips() const {
+  const QRect pixels = PixelsOf(twips_);
+  return QRectF(pixels.x() * kTwipsPerPixel, pixels.y() * kTwipsPerPixel, pixels.width() * kTwipsPerPixel,
+                pixels.height() * kTwipsPerPixel);
+}
 
 void PageControl::SetTwips(const QRectF& twips) {
   twips_ = Fitted(twips);
@@ -89,6 +104,12 @@ void FormLabel::SetForeColor(const QColor& colour) {
   update();
 }
 
+void FormLabel::SetMaxWidth(double twips) {
+  maxWidth_ = twips;
+  if (autoWidth_) SetTwips(QRectF(Left(), Top(), 0, Height()));
+  update();
+}
+
 double FormLabel::TextWidthTwips(const QString& caption, const QFont& font) {
   return std::ceil(QFontMetricsF(font).horizontalAdvance(caption)) * kTwipsPerPixel;
 }
@@ -99,6 +120,7 @@ QRectF FormLabel::Fitted(const QRectF& twips) {
   autoWidth_ = true;
   QRectF r = twips;
   r.setWidth(TextWidthTwips(caption_, font()) + kTwipsPerPixel);
+  if (maxWidth_ > 0) r.setWidth(std::min(r.width(), maxWidth_));
   return r;
 }
 
@@ -106,8 +128,9 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(colour_);
-  const int wrap = wrap_ ? Qt::TextWordWrap : Qt::TextDontClip;
-  painter.drawText(Scaled(Twips(), scale), Flags(align_) | Qt::AlignTop | wrap, caption_);
+  const QRectF place = Scaled(Twips(), scale);
+  if (wrap_) painter.drawText(place, Flags(align_) | Qt::AlignTop | Qt::TextWordWrap, caption_);
+  else DrawFittedText(painter, place, Flags(align_) | Qt::AlignTop, caption_);
   painter.restore();
 }
 
@@ -135,9 +158,26 @@ FormLine::FormLine(QWidget* page, double x1, double y1, double x2, double y2, in
 }
 
 void FormLine::PaintOnPaper(QPainter& painter, double scale) const {
+  const int pixels = std::max(1, width_);
+  const double half = pixels * kTwipsPerPixel / 2;
+  QLineF line = ends_;
+  QRectF band;  // a solid level or upright line, as the rectangle it fills
+  if (line.y1() == line.y2()) {
+    const double y = PixelBandMiddle(line.y1(), pixels);
+    line = QLineF(line.x1(), y, line.x2(), y);
+    band = QRectF(QPointF(std::min(line.x1(), line.x2()), y - half), QPointF(std::max(line.x1(), line.x2()), y + half));
+  } else if (line.x1() == line.x2()) {
+    const double x = PixelBandMiddle(line.x1(), pixels);
+    line = QLineF(x, line.y1(), x, line.y2());
+    band = QRectF(QPointF(x - half, std::min(line.y1(), line.y2())), QPointF(x + half, std::max(line.y1(), line.y2())));
+  }
+  if (!dotted_ && !band.isNull()) {
+    painter.fillRect(Scaled(band, scale), Qt::black);
+    return;
+  }
   painter.save();
   painter.setPen(PenOf(width_, scale, dotted_ ? Qt::DotLine : Qt::SolidLine));
-  painter.drawLine(QLineF(ends_.p1() * scale, ends_.p2() * scale));
+  painter.drawLine(QLineF(line.p1() * scale, line.p2() * scale));
   painter.restore();
 }
 
@@ -205,17 +245,17 @@ void FormTextBox::SelectToLineEnd() {
 }
 
 void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
-  // The box covers what lies under it, as it does on the screen.
-  const QRectF box = Scaled(Twips(), scale);
-  painter.fillRect(box, BackColor());
+  // The box covers what it covers on the screen, no more.
+  painter.fillRect(Scaled(CoveredTwips(), scale), BackColor());
   if (text().isEmpty()) return;
   painter.save();
-  painter.setClipRect(box, Qt::IntersectClip);
+  const QRectF box = Scaled(Twips(), scale);
+  painter.setClipRect(box, Qt::IntersectClip);  // above and below too, as the screen shows it
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = kTextMargin * kTwipsPerPixel * scale;
-  painter.drawText(box.adjusted(margin, 0, -margin, 0),
-                   static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
+  DrawFittedText(painter, box.adjusted(margin, 0, -margin, 0),
+                 static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
   painter.restore();
 }
 
@@ -241,7 +281,7 @@ void FormMemoBox::SelectToLineEnd() {
 
 void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
   const QRectF box = Scaled(Twips(), scale);
-  painter.fillRect(box, palette().color(QPalette::Base));
+  painter.fillRect(Scaled(CoveredTwips(), scale), palette().color(QPalette::Base));
   const QString shown = toPlainText();
   if (shown.isEmpty()) return;
   painter.save();
@@ -297,8 +337,8 @@ void FormComboBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  painter.drawText(Scaled(Twips(), scale).adjusted(margin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                   currentText());
+  DrawFittedText(painter, Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 currentText());
   painter.restore();
 }
 

@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QRectF>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
@@ -46,6 +47,10 @@ class PageControl {
 
   // A line keeps its place when the page's controls are shifted.
   virtual bool IsLine() const { return false; }
+  // A drawn element of the page (a label, line, shape or picture) rather than a window:
+  // every window of the page (box, check box, combo box, button) stands above every
+  // drawn element, whatever the order they were made in.
+  virtual bool IsDrawn() const { return false; }
 
   // Paints the control as it prints, at `scale` device units a twip, the page's top left
   // corner at the painter's origin.
@@ -57,6 +62,9 @@ class PageControl {
  protected:
   // Paints the control on its own widget through PaintOnPaper.
   void PaintOnScreen(QWidget* widget) const;
+  // The part of the page the control's widget covers on the screen (its place with each
+  // edge on the nearest pixel), in twips: what a box covers on paper too.
+  QRectF CoveredTwips() const;
   // The place the control takes when asked for `twips` (a label without a width fits
   // its caption).
   virtual QRectF Fitted(const QRectF& twips) { return twips; }
@@ -69,16 +77,23 @@ class PageControl {
 enum class TextAlign { kLeft, kCentre, kRight };
 
 // A label: one caption in one font, transparent, its text from the top left corner (or
-// centred or right-aligned). A width of 0 makes it as wide as its text (AutoSize).
+// centred or right-aligned). A width of 0 makes it as wide as its text (AutoSize). A
+// caption wider than its label is condensed to fit (DrawFittedText); a caption that
+// wraps keeps its width and wraps at the label's.
 class FormLabel : public QWidget, public PageControl {
   Q_OBJECT
  public:
+  bool IsDrawn() const override { return true; }
   FormLabel(QWidget* page, QString caption, const QFont& font, TextAlign align = TextAlign::kLeft);
   QWidget* Widget() override { return this; }
   const QString& Caption() const { return caption_; }
   void SetCaption(const QString& caption);
   void SetForeColor(const QColor& colour);
   void SetWordWrap(bool on) { wrap_ = on; update(); }
+  bool AutoWidth() const { return autoWidth_; }
+  // The widest a label as wide as its caption may grow, in twips (0: no limit); a
+  // caption wider than that is condensed into it.
+  void SetMaxWidth(double twips);
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
   // The width in twips that the caption needs in `font`.
@@ -101,17 +116,22 @@ class FormLabel : public QWidget, public PageControl {
   QColor colour_ = Qt::black;
   bool wrap_ = false;
   bool autoWidth_ = false;
+  double maxWidth_ = 0;
 };
 
 // A straight line from (x1, y1) to (x2, y2) in twips, `width` pixels thick (1 a thin
-// rule), solid or dotted.
+// rule), solid or dotted. A level or upright line takes the band of whole pixels it
+// takes on the screen, on paper too, so that it meets the boxes beside it there as it
+// does on the screen.
 class FormLine : public QWidget, public PageControl {
   Q_OBJECT
  public:
   FormLine(QWidget* page, double x1, double y1, double x2, double y2, int width = 1, bool dotted = false);
   QWidget* Widget() override { return this; }
   bool IsLine() const override { return true; }
+  bool IsDrawn() const override { return true; }
   QLineF Ends() const { return ends_; }
+  int Thickness() const { return std::max(1, width_); }
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
  protected:
@@ -128,6 +148,7 @@ class FormLine : public QWidget, public PageControl {
 class FormShape : public QWidget, public PageControl {
   Q_OBJECT
  public:
+  bool IsDrawn() const override { return true; }
   enum class Kind { kRectangle, kRounded, kOval };
   FormShape(QWidget* page, Kind kind, int borderWidth = 1, bool filled = false);
   QWidget* Widget() override { return this; }
@@ -146,6 +167,7 @@ class FormShape : public QWidget, public PageControl {
 class FormImage : public QWidget, public PageControl {
   Q_OBJECT
  public:
+  bool IsDrawn() const override { return true; }
   explicit FormImage(QWidget* page);
   QWidget* Widget() override { return this; }
   const QPixmap& Picture() const { return picture_; }
@@ -162,6 +184,8 @@ class FormImage : public QWidget, public PageControl {
 };
 
 // A borderless, single-line text box on a ruled line of the page; white unless told.
+// On the screen it scrolls a text longer than itself; on paper the text is condensed to
+// fit (DrawFittedText).
 class FormTextBox : public TextBox, public PageControl {
   Q_OBJECT
  public:

@@ -1,0 +1,369 @@
+// The paper rules of every document form, each checked over all fifteen forms: what the
+// page prints, read back from the PDF (the words with pdftotext -bbox, the rules from the
+// page rendered by pdftoppm), against the boxes, labels and lines of the form.
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "FormFixture.h"
+#include "document_forms/frmCVRad.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
+#include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmFisaPermis.h"
+#include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
+#include "document_forms/frmPierdere.h"
+#include "document_forms/frmProvizorie.h"
+#include "platform/PageControls.h"
+#include "support/PdfText.h"
+
+namespace {
+
+using document_forms::DocumentForm;
+using testsupport::PdfPage;
+using testsupport::PdfWord;
+
+constexpr double kTwipsPerMm = 56.7;
+
+struct FormEntry {
+  const char* name;
+  std::function<DocumentForm*()> open;
+};
+
+template <class F>
+FormEntry Entry(const char* name) {
+  return {name, [] { return document_forms::Open<F>(); }};
+}
+
+// The fifteen forms, opened as their launchers open them.
+std::vector<FormEntry> AllForms() {
+  using namespace document_forms;
+  return {
+      Entry<frmDeclVelorast>("frmDeclVelorast"),
+      Entry<frmCertifVelorast>("frmCertifVelorast"),
+      Entry<frmProvizorie>("frmProvizorie"),
+      Entry<frmDeclTranscriere>("frmDeclTranscriere"),
+      Entry<frmFisa2>("frmFisa2"),
+      Entry<frmImpuneF>("frmImpuneF"),
+      Entry<frmImpuneV>("frmImpuneV"),
+      Entry<frmFiscalPJ>("frmFiscalPJ"),
+      Entry<frmFiscalPF>("frmFiscalPF"),
+      Entry<frmDeclScoatEvid>("frmDeclScoatEvid"),
+      Entry<frmCerRadiere>("frmCerRadiere"),
+      Entry<frmCVRad>("frmCVRad"),
+      Entry<frmFisaPermis>("frmFisaPermis"),
+      Entry<frmFisaPermisV>("frmFisaPermisV"),
+      {"frmPierdere", [] { return static_cast<DocumentForm*>(OpenPierdere(frmPierdere::Opener::kMainWindow)); }},
+  };
+}
+
+// The single-line boxes of a form that show.
+std::vector<platform::FormTextBox*> TextBoxes(const DocumentForm& form) {
+  std::vector<platform::FormTextBox*> out;
+  for (platform::PageControl* control : form.Controls())
+    if (auto* box = dynamic_cast<platform::FormTextBox*>(control); box && !box->isHidden()) out.push_back(box);
+  return out;
+}
+
+void EmptyEveryBox(DocumentForm& form) {
+  for (int i = 0; i < form.BoxCount(); ++i) form.SetText(i, QString());
+}
+
+// A text of one word, a vehicle identification number repeated, about `times` as wide
+// as the room between the box's margins (one character at least).
+QString WordAbout(const platform::FormTextBox& box, double times) {
+  const double room = box.Width() - 2 * platform::FormTextBox::kTextMargin * platform::kTwipsPerPixel;
+  QString text;
+  const QString vin = QStringLiteral("WVWZZZ1JZ3W386752");
+  for (int i = 0; platform::FormLabel::TextWidthTwips(text + vin.at(i % vin.size()), box.font()) <= times * room; ++i)
+    text += vin.at(i % vin.size());
+  return text.isEmpty() ? vin.left(1) : text;
+}
+
+// The page of an open form printed into `dir`, read back.
+PdfPage PrintedPage(DocumentForm& form, const QTemporaryDir& dir, const QString& pdf) {
+  form.PrintToPdf(dir.filePath(pdf));
+  const QList<PdfPage> pages = testsupport::ReadPdfPages(dir.filePath(pdf));
+  return pages.isEmpty() ? PdfPage{} : pages.front();
+}
+
+class PaperRules : public testsupport::FormFixture {
+ protected:
+  // Runs `check` on each of the fifteen forms, opened afresh and closed after it.
+  void ForEachForm(const std::function<void(DocumentForm&)>& check) {
+    for (const FormEntry& entry : AllForms()) {
+      SCOPED_TRACE(entry.name);
+      mainWindow_.hide();
+      DocumentForm* form = entry.open();
+      QApplication::processEvents();
+      ASSERT_NE(form, nullptr);
+      check(*form);
+      form->close();
+      Settle();
+    }
+  }
+};
+
+// The boxes in rounds such that no two boxes of a round stand side by side on a line
+// (their words would run together on paper): a box goes to the first round without a
+// neighbour of it.
+std::vector<std::vector<platform::FormTextBox*>> Rounds(const std::vector<platform::FormTextBox*>& boxes) {
+  constexpr double kApart = 200;  // twips
+  auto neighbours = [](const platform::FormTextBox* a, const platform::FormTextBox* b) {
+    return a->Twips().adjusted(-kApart, 0, kApart, 0).intersects(b->Twips());
+  };
+  std::vector<std::vector<platform::FormTextBox*>> rounds;
+  for (platform::FormTextBox* box : boxes) {
+    auto round = std::find_if(rounds.begin(), rounds.end(), [&](const auto& r) {
+      return std::none_of(r.begin(), r.end(), [&](const platform::FormTextBox* other) { return neighbours(box, other); });
+    });
+    if (round == rounds.end()) round = rounds.emplace(rounds.end());
+    round->push_back(box);
+  }
+  return rounds;
+}
+
+// A box's text up to twice as wide as the box prints whole and within the box; a word
+// clipped at the edge would still be read back whole, reaching past the edge.
+TEST_F(PaperRules, ABoxTextUpToTwiceItsWidthPrintsWholeWithinTheBox) {
+  ForEachForm([](DocumentForm& form) {
+    for (const auto& round : Rounds(TextBoxes(form))) {
+      EmptyEveryBox(form);
+      for (platform::FormTextBox* box : round) box->SetText(WordAbout(*box, 1.9));
+      QTemporaryDir dir;
+      const PdfPage page = PrintedPage(form, dir, QStringLiteral("boxes.pdf"));
+      for (const platform::FormTextBox* box : round) {
+        // A box that its page puts partly below the sheet's edge (the tax declaration's
+        // last totals row) has its text there, off the paper: it cannot be read back.
+        if (box->Twips().bottom() / kTwipsPerMm > page.sizeMm.height()) continue;
+        const std::string text = box->Text().toStdString() + " in the box at " +
+                                 std::to_string(box->Left()) + ", " + std::to_string(box->Top());
+        // Boxes alike in width hold the same text: each box's is the one nearest to it.
+        const QPointF middle = box->Twips().center() / kTwipsPerMm;
+        const PdfWord* word = nullptr;
+        double nearest = 0;
+        for (const PdfWord& w : page.words) {
+          const double distance = std::hypot((w.xMin + w.xMax) / 2 - middle.x(), (w.yMin + w.yMax) / 2 - middle.y());
+          if (w.text == box->Text() && (!word || distance < nearest)) {
+            word = &w;
+            nearest = distance;
+          }
+        }
+        ASSERT_NE(word, nullptr) << text;
+        ASSERT_LT(nearest, 3) << text;
+        const double tolerance = 0.2;  // mm
+        EXPECT_GE(word->xMin, box->Left() / kTwipsPerMm - tolerance) << text;
+        EXPECT_LE(word->xMax, (box->Left() + box->Width()) / kTwipsPerMm + tolerance) << text;
+      }
+    }
+  });
+}
+
+// Nothing runs off the sheet or into the 4 mm at its left and right edges, with every
+// box typed full and then some.
+TEST_F(PaperRules, NoWordOffTheSheetOrWithinFourMillimetresOfItsSides) {
+  ForEachForm([](DocumentForm& form) {
+    for (platform::FormTextBox* box : TextBoxes(form)) box->SetText(WordAbout(*box, 1.9));
+    QTemporaryDir dir;
+    const PdfPage page = PrintedPage(form, dir, QStringLiteral("full.pdf"));
+    ASSERT_FALSE(page.words.isEmpty());
+    for (const PdfWord& word : page.words) {
+      EXPECT_GE(word.xMin, 4) << word.text.toStdString();
+      EXPECT_LE(word.xMax, page.sizeMm.width() - 4) << word.text.toStdString();
+      EXPECT_GE(word.yMin, 0) << word.text.toStdString();
+      EXPECT_LE(word.yMax, page.sizeMm.height()) << word.text.toStdString();
+    }
+  });
+}
+
+// No two captions print over each other: with every box empty, no two words share
+// more than a sliver of the page (side by side on a line, or in neighbouring lines).
+TEST_F(PaperRules, NoTwoCaptionsOverlap) {
+  ForEachForm([](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const PdfPage page = PrintedPage(form, dir, QStringLiteral("captions.pdf"));
+    const QList<PdfWord>& words = page.words;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+      for (qsizetype j = i + 1; j < words.size(); ++j) {
+        const PdfWord& a = words[i];
+        const PdfWord& b = words[j];
+        const double acrossX = std::min(a.xMax, b.xMax) - std::max(a.xMin, b.xMin);
+        const double acrossY = std::min(a.yMax, b.yMax) - std::max(a.yMin, b.yMin);
+        const double lower = std::min(a.yMax - a.yMin, b.yMax - b.yMin);
+        EXPECT_FALSE(acrossX > 0.3 && acrossY > lower / 2)
+            << a.text.toStdString() << " over " << b.text.toStdString() << " at " << a.xMin << ", " << a.yMin;
+      }
+    }
+  });
+}
+
+// The page rendered at 288 dpi (a screen pixel is 3 by 3 dots), without smoothing.
+QImage Rendered(const QString& pdf, const QTemporaryDir& dir) {
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("288"), QStringLiteral("-aa"),
+                                            QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
+                                            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+                                            dir.filePath(QStringLiteral("page"))});
+  if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
+  return QImage(dir.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_Grayscale8);
+}
+
+bool Dark(const QImage& image, int x, int y) {
+  return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 128;
+}
+
+// Every level and upright rule shows on paper wherever the window shows it, at its
+// whole thickness (3 dots a pixel at 288 dpi): a box covers on paper no more than it
+// covers on the screen.
+TEST_F(PaperRules, EveryRuleTheWindowShowsPrintsAtFullThickness) {
+  int checked = 0;  // screen pixels of rules looked for on paper, over all the forms
+  ForEachForm([&checked](DocumentForm& form) {
+    EmptyEveryBox(form);
+    form.setFocus();
+    QApplication::processEvents();
+    const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("rules.pdf"));
+    form.PrintToPdf(pdf);
+    const QImage paper = Rendered(pdf, dir);
+    ASSERT_FALSE(paper.isNull()) << "pdftoppm could not render the page";
+    constexpr int kDotsPerPixel = 3;
+    std::vector<QRect> buttons;
+    for (platform::PageControl* control : form.Controls())
+      if (qobject_cast<platform::FormButton*>(control->Widget())) buttons.push_back(control->Widget()->geometry());
+    for (platform::PageControl* control : form.Controls()) {
+      auto* line = dynamic_cast<platform::FormLine*>(control);
+      if (!line || line->isHidden()) continue;
+      const QLineF ends = line->Ends();
+      const bool level = ends.y1() == ends.y2();
+      if (!level && ends.x1() != ends.x2()) continue;
+      const double along1 = level ? std::min(ends.x1(), ends.x2()) : std::min(ends.y1(), ends.y2());
+      const double along2 = level ? std::max(ends.x1(), ends.x2()) : std::max(ends.y1(), ends.y2());
+      const double at = level ? ends.y1() : ends.x1();
+      // The band of pixels a line this thick fills on the screen around its place.
+      const int first = static_cast<int>(std::floor(at / platform::kTwipsPerPixel - line->Thickness() / 2.0 + 0.5));
+      int missing = 0;  // dots of the line the screen shows and the paper leaves white
+      double firstMissing = 0;
+      for (int p = platform::TwipsToPixels(along1) + 1; p < platform::TwipsToPixels(along2) - 1; p += 2) {
+        for (int q = first; q < first + line->Thickness(); ++q) {
+          const QPoint pixel = level ? QPoint(p, q) : QPoint(q, p);
+          const bool underButton =
+              std::any_of(buttons.begin(), buttons.end(), [&](const QRect& r) { return r.contains(pixel); });
+          if (underButton || !Dark(screen, pixel.x(), pixel.y())) continue;  // covered on the screen
+          ++checked;
+          // All three dots across the pixel, at the middle dot along it.
+          for (int dot = 0; dot < kDotsPerPixel; ++dot) {
+            const int alongDot = p * kDotsPerPixel + 1;
+            const int acrossDot = q * kDotsPerPixel + dot;
+            const QPoint onPaper = level ? QPoint(alongDot, acrossDot) : QPoint(acrossDot, alongDot);
+            if (Dark(paper, onPaper.x(), onPaper.y())) continue;
+            if (missing++ == 0) firstMissing = p * platform::kTwipsPerPixel;
+          }
+        }
+      }
+      EXPECT_EQ(missing, 0) << (level ? "level" : "upright") << " rule at " << at << " twips, from " << along1
+                            << " to " << along2 << ": first missing at " << firstMissing;
+    }
+  });
+  EXPECT_GT(checked, 1000);
+}
+
+// Nothing drawn shows inside an empty box, on paper as on the screen: a box stands above
+// every label, line, shape and picture of its page, whatever the order of the table.
+TEST_F(PaperRules, NothingDrawnShowsThroughABox) {
+  ForEachForm([](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("boxes.pdf"));
+    form.PrintToPdf(pdf);
+    const QImage paper = Rendered(pdf, dir);
+    ASSERT_FALSE(paper.isNull()) << "pdftoppm could not render the page";
+    for (int i = 0; i < form.BoxCount(); ++i) {
+      platform::PageControl* box = form.Box(i);
+      if (!box || box->Widget()->isHidden()) continue;
+      // The box's pixels on the screen, one dot in from each side, at 288 dpi.
+      const QRect inside = box->Widget()->geometry();
+      int inked = 0;
+      for (int y = inside.top() * 3 + 1; y < (inside.bottom() + 1) * 3 - 1; ++y)
+        for (int x = inside.left() * 3 + 1; x < (inside.right() + 1) * 3 - 1; ++x) inked += Dark(paper, x, y);
+      EXPECT_EQ(inked, 0) << "box " << i << " at " << box->Left() << ", " << box->Top();
+    }
+  });
+}
+
+// A caption as wide as its text with a box standing over some of its words ends where
+// the box begins, condensed; a row of dots with a box over it is left to the box.
+TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
+  using namespace document_forms;
+  static constexpr Item kItems[] = {
+      Label(1000, 1000, "inregistrat la registrul comertului", kTimes12),
+      Box(0, 3000, 1000, 1500),
+      Label(1000, 2000, "...............................................,", kTimes12),
+      Box(1, 1200, 1960, 2000),
+  };
+  static constexpr Page kPage{.caption = "proba", .items = kItems};
+  DocumentForm form(kPage);
+  auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+  auto* leader = dynamic_cast<platform::FormLabel*>(form.Controls()[2]);
+  ASSERT_TRUE(caption && leader);
+  EXPECT_DOUBLE_EQ(caption->Width(), 2000);
+  EXPECT_DOUBLE_EQ(leader->Width(), platform::FormLabel::TextWidthTwips(leader->Caption(), leader->font()) +
+                                        platform::kTwipsPerPixel);
+  QTemporaryDir dir;
+  const PdfPage page = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
+  const PdfWord* last = page.Find(QStringLiteral("comertului"));
+  ASSERT_NE(last, nullptr);
+  EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
+  EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+}
+
+// The caption of a label or a check box stays within the control's width on paper: its
+// last word ends inside the control.
+TEST_F(PaperRules, ACaptionStaysWithinItsControl) {
+  int found = 0;
+  ForEachForm([&found](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const PdfPage page = PrintedPage(form, dir, QStringLiteral("labels.pdf"));
+    for (platform::PageControl* control : form.Controls()) {
+      QString caption;
+      if (auto* label = dynamic_cast<platform::FormLabel*>(control)) caption = label->Caption();
+      else if (auto* check = dynamic_cast<platform::FormCheckBox*>(control)) caption = check->Caption();
+      if (caption.isEmpty() || control->Widget()->isHidden()) continue;
+      const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      // Rows of dots are alike everywhere: only a word with a letter or digit is sure.
+      const bool sure = !words.isEmpty() && std::any_of(words.back().begin(), words.back().end(),
+                                                        [](QChar c) { return c.isLetterOrNumber(); });
+      if (!sure || caption.contains(QLatin1Char('\n'))) continue;
+      // The last word on the control's first line, the one ending nearest its end.
+      const QRectF place(control->Left() / kTwipsPerMm, control->Top() / kTwipsPerMm,
+                         control->Width() / kTwipsPerMm, control->Height() / kTwipsPerMm);
+      const PdfWord* last = nullptr;
+      for (const PdfWord& w : page.words) {
+        if (w.text != words.back() || w.xMin < place.left() - 0.5 || w.yMin > place.top() + 2 ||
+            w.yMax < place.top())
+          continue;
+        if (!last || std::abs(w.xMax - place.right()) < std::abs(last->xMax - place.right())) last = &w;
+      }
+      if (!last) continue;  // a caption wrapped over several lines, or merged with its neighbour
+      ++found;
+      EXPECT_LE(last->xMax, place.right() + 0.3) << caption.toStdString();
+    }
+  });
+  EXPECT_GT(found, 500);
+}
+
+}  // namespace
