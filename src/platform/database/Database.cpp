@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include "platform/database/Like.h"
+#include "platform/database/QueryText.h"
 #include "platform/database/Statement.h"
 
 namespace platform {
@@ -214,6 +215,51 @@ QList<QStringList> RowReader::Texts(const std::vector<qint64>& rowids) {
   if (db_->AutoCommit() && rowids.size() > 1) db_->InTransaction(readAll);
   else readAll();
   return out;
+}
+
+// ---- PrefixSearch
+
+PrefixSearch::PrefixSearch(std::shared_ptr<Database> db, const QString& table, const QString& condition,
+                           const QVariantList& params)
+    : db_(std::move(db)), table_(table) {
+  if (condition.trimmed().isEmpty()) return;
+  // Numbered only: a range on the condition's column would lead the engine to that
+  // column's index, away from the row id order the search walks in.
+  const db_detail::BoundSql numbered = db_detail::WithLikeRanges(condition, params, {});
+  condition_ = numbered.sql;
+  params_ = numbered.params;
+}
+
+PrefixSearch::~PrefixSearch() = default;
+
+std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from,
+                                          qint64 before) {
+  std::unique_ptr<db_detail::Statement>& statement = statements_[column.toLower()];
+  if (!statement) {
+    const int n = int(params_.size());
+    QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid >= ?%2 AND rowid < ?%3 AND %4 LIKE ?%5")
+                      .arg(table_)
+                      .arg(n + 1)
+                      .arg(n + 2)
+                      .arg(db_detail::QuoteName(column))
+                      .arg(n + 3);
+    if (!condition_.isEmpty()) sql += QStringLiteral(" AND (%1)").arg(condition_);
+    statement = std::make_unique<db_detail::Statement>(db_->Handle(), sql + QStringLiteral(" ORDER BY rowid LIMIT 1"));
+  }
+  // The prefix's wildcard characters in brackets, where each stands for itself.
+  QString pattern;
+  for (const QChar c : prefix) {
+    if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#') || c == QLatin1Char('['))
+      pattern += QLatin1Char('[') + c + QLatin1Char(']');
+    else
+      pattern += c;
+  }
+  pattern += QLatin1Char('*');
+  statement->Bind(params_ + QVariantList{from, before, pattern});
+  std::optional<qint64> found;
+  if (statement->Step()) found = statement->Int64(0);
+  statement->Reset();
+  return found;
 }
 
 }  // namespace platform

@@ -19,7 +19,9 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -222,6 +224,33 @@ class RowReader {
   std::unique_ptr<db_detail::Statement> statement_;
   int columns_ = 0;
   qint64 rowsRead_ = 0;
+};
+
+// The rows of one table that meet a condition, in row id order, as a list of them shows
+// them: the first row in a range of row ids whose column's text starts with a given
+// text, letters compared without regard to case as LIKE compares them. One query, which
+// walks the table in row id order from the start of the range and stops at the first
+// such row; nothing else is read.
+class PrefixSearch {
+ public:
+  // condition: an SQL condition on the table with "?" for params; empty for every row.
+  PrefixSearch(std::shared_ptr<Database> db, const QString& table, const QString& condition,
+               const QVariantList& params);
+  ~PrefixSearch();
+  PrefixSearch(const PrefixSearch&) = delete;
+  PrefixSearch& operator=(const PrefixSearch&) = delete;
+
+  // The smallest row id in [from, before) of a row that meets the condition and whose
+  // column starts with prefix (a star or other wildcard in it is itself); none when no
+  // row does.
+  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before);
+
+ private:
+  std::shared_ptr<Database> db_;
+  QString table_;
+  QString condition_;  // its "?" numbered ?1, ?2, ...
+  QVariantList params_;
+  std::map<QString, std::unique_ptr<db_detail::Statement>> statements_;  // one a column
 };
 
 }  // namespace platform
