@@ -108,6 +108,9 @@ class ListView : public QTableView {
   void EnsureVisibleAndSelect(const ListItem& item);
   // Where the row stands in the viewport.
   QRect ItemRect(const ListItem& item) const;
+  // A letter typed in the list, as the view's key handling gives it; an empty text ends
+  // the letters typed so far.
+  void keyboardSearch(const QString& search) override;
 
  signals:
   void Click();
@@ -119,10 +122,6 @@ class ListView : public QTableView {
   // The keys move from row to row, as in a list: Home and End to the first and the
   // last row, the left and right arrows to nowhere.
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-
- public:
-  // The typed letters, as the view's key handling gives them.
-  void keyboardSearch(const QString& search) override;
 
  private:
   class Model;

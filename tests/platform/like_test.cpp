@@ -144,3 +144,29 @@ TEST_F(LikeTest, ExactPrefixUsesTheIndexAndFindsTheSameRows) {
 }
 
 }  // namespace
+
+// Every text that starts with a prefix, letter case aside, starts with one of its
+// spellings; as many characters are spelled as keep the spellings within the limit.
+TEST(PrefixSpellings, EveryCaseOfTheLeadingCharactersWithinTheLimit) {
+  const struct {
+    QString prefix;
+    int most;
+    QStringList spellings;
+  } cases[] = {
+      {"ab", 32, {"AB", "Ab", "aB", "ab"}},
+      {"k", 32, {"K", "k", QString(QChar(0x212A))}},  // the Kelvin sign folds to k
+      {"ş1*", 32, {"Ş1*", "ş1*"}},
+      {"abcdef", 8, {"ABC", "ABc", "AbC", "Abc", "aBC", "aBc", "abC", "abc"}},
+      {"12", 1, {"12"}},
+      {QString::fromUcs4(U"\U0001F600a"), 32, {}},
+  };
+  for (const auto& c : cases) {
+    QStringList spellings = platform::db_detail::PrefixSpellings(c.prefix, c.most);
+    spellings.sort();
+    QStringList expected = c.spellings;
+    expected.sort();
+    EXPECT_EQ(spellings, expected) << c.prefix.toStdString();
+    for (const QString& spelling : spellings)
+      EXPECT_TRUE(platform::db_detail::LikeMatches(spelling, c.prefix.left(spelling.size()))) << spelling.toStdString();
+  }
+}

@@ -232,8 +232,67 @@ PrefixSearch::PrefixSearch(std::shared_ptr<Database> db, const QString& table, c
 
 PrefixSearch::~PrefixSearch() = default;
 
+namespace {
+
+// Whether an index of the table has the column as its first key, compared as stored
+// (the engine's BINARY collation), and covers every row: one that serves ranges on it.
+bool HasRangeIndex(sqlite3* db, const QString& table, const QString& column) {
+  db_detail::Statement list(db, QStringLiteral("PRAGMA index_list(%1)").arg(table));
+  list.Bind({});
+  QStringList indexes;
+  while (list.Step())
+    if (list.Value(4).toInt() == 0) indexes << list.Value(1).toString();  // not partial
+  list.Reset();
+  for (const QString& index : indexes) {
+    db_detail::Statement info(db, QStringLiteral("PRAGMA index_xinfo(%1)").arg(db_detail::QuoteName(index)));
+    info.Bind({});
+    const bool serves = info.Step() && info.Value(2).toString().compare(column, Qt::CaseInsensitive) == 0 &&
+                        info.Value(4).toString().compare(QLatin1String("BINARY"), Qt::CaseInsensitive) == 0;
+    info.Reset();
+    if (serves) return true;
+  }
+  return false;
+}
+
+// The text just past every text that starts with `spelling`: its last character
+// followed by the next one (texts compare by code point, as their UTF-8 bytes do).
+QString PastEveryTextStartingWith(const QString& spelling) {
+  const char16_t last = spelling.back().unicode();
+  const QString head = spelling.chopped(1);
+  if (last == 0xD7FF) return head + QChar(0xE000);
+  if (last == 0xFFFF) return head + QString::fromUcs4(U"\U00010000");
+  return head + QChar(char16_t(last + 1));
+}
+
+}  // namespace
+
+bool PrefixSearch::NoneStartsWith(const QString& column, const QString& prefix) {
+  auto [known, added] = indexed_.try_emplace(column.toLower(), false);
+  if (added) known->second = HasRangeIndex(db_->Handle(), db_detail::BareName(table_), column);
+  if (!known->second) return false;
+  // At most this many ranges: a few letters of a prefix in either case.
+  constexpr int kMostRanges = 32;
+  const QStringList spellings = db_detail::PrefixSpellings(prefix, kMostRanges);
+  if (spellings.isEmpty()) return false;
+  QStringList arms;
+  QVariantList bounds;
+  for (const QString& spelling : spellings) {
+    arms << QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?%3 AND %2 < ?%4")
+                .arg(table_, db_detail::QuoteName(column))
+                .arg(bounds.size() + 1)
+                .arg(bounds.size() + 2);
+    bounds << spelling << PastEveryTextStartingWith(spelling);
+  }
+  db_detail::Statement probe(db_->Handle(), arms.join(QLatin1String(" UNION ALL ")) + QStringLiteral(" LIMIT 1"));
+  probe.Bind(bounds);
+  const bool none = !probe.Step();
+  probe.Reset();
+  return none;
+}
+
 std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from,
                                           qint64 before) {
+  if (NoneStartsWith(column, prefix)) return std::nullopt;
   std::unique_ptr<db_detail::Statement>& statement = statements_[column.toLower()];
   if (!statement) {
     const int n = int(params_.size());

@@ -230,7 +230,8 @@ class RowReader {
 // them: the first row in a range of row ids whose column's text starts with a given
 // text, letters compared without regard to case as LIKE compares them. One query, which
 // walks the table in row id order from the start of the range and stops at the first
-// such row; nothing else is read.
+// such row; nothing else is read. When an index on the column shows that no row of the
+// table starts so, the walk is spared.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -251,6 +252,9 @@ class PrefixSearch {
   QString condition_;  // its "?" numbered ?1, ?2, ...
   QVariantList params_;
   std::map<QString, std::unique_ptr<db_detail::Statement>> statements_;  // one a column
+  std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
+  // Whether the column's index shows that no row of the table starts with prefix.
+  bool NoneStartsWith(const QString& column, const QString& prefix);
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -223,6 +224,29 @@ QString LikeExactPrefix(const QString& pattern) {
     prefix.append(ch);
   }
   return prefix;
+}
+
+QStringList PrefixSpellings(const QString& prefix, int most) {
+  // The characters of the Basic Multilingual Plane by their folded form, built once.
+  static const std::unordered_map<char16_t, QString> byFold = [] {
+    std::unordered_map<char16_t, QString> out;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+      if (QChar::isSurrogate(c)) continue;
+      out[char16_t(Fold(c))].append(QChar(char16_t(c)));
+    }
+    return out;
+  }();
+  QStringList spellings{QString()};
+  for (const QChar ch : prefix) {
+    if (ch.isSurrogate()) break;
+    const auto same = byFold.find(char16_t(Fold(ch.unicode())));
+    if (same == byFold.end() || spellings.size() * same->second.size() > most) break;
+    QStringList longer;
+    for (const QString& spelling : spellings)
+      for (const QChar c : same->second) longer << spelling + c;
+    spellings = std::move(longer);
+  }
+  return spellings.first().isEmpty() ? QStringList() : spellings;
 }
 
 }  // namespace platform::db_detail

@@ -9,6 +9,7 @@
 // its "]" makes the pattern invalid.
 
 #include <QString>
+#include <QStringList>
 
 struct sqlite3;
 
@@ -31,5 +32,13 @@ bool LikeMatches(const QString& text, const QString& pattern);
 // The leading characters of a pattern that every match begins with exactly, byte for
 // byte: characters that are no wildcard and have no other case (digits, punctuation).
 QString LikeExactPrefix(const QString& pattern);
+
+// The beginnings of every text that starts with `prefix` as LIKE compares (letter case
+// aside): the prefix's leading characters spelled with each character that folds as it
+// does ("ş" as "ş" and "Ş", "k" as "k", "K" and the Kelvin sign), as many characters as
+// keep the spellings within `most`. Every such text begins with one of them, and an
+// index on the column finds those by ranges. Empty when no character can be spelled so
+// (the prefix begins with a character outside the Basic Multilingual Plane).
+QStringList PrefixSpellings(const QString& prefix, int most);
 
 }  // namespace platform::db_detail
