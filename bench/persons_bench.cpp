@@ -96,10 +96,10 @@ BENCHMARK(BM_ShownSearchOneRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(ben
 BENCHMARK(BM_ShownSearchHalfTheTable)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShownListingOfEveryPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// Every person listed, the first row selected, and a letter typed in the list as a key
-// press: the row it selects, with the resident memory before the first letter and after
-// the last.
-void TypedLetter(benchmark::State& state, QChar letter) {
+// Every person listed, the first row selected, and letters typed in the list as key
+// presses quickly after each other: the row they select, with the resident memory
+// before the first letter and after the last.
+void TypedLetters(benchmark::State& state, const QString& letters) {
   WindowOver window(int(state.range(0)));
   frmVelorast* w = window.w;
   platform::ListView* list = w->lvwResult;
@@ -114,8 +114,10 @@ void TypedLetter(benchmark::State& state, QChar letter) {
     list->EnsureVisibleAndSelect(list->Item(1));
     QApplication::processEvents();
     state.ResumeTiming();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.toUpper().unicode() - 'A'), Qt::NoModifier, letter);
-    QApplication::sendEvent(list, &press);
+    for (const QChar letter : letters) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+      QApplication::sendEvent(list, &press);
+    }
     list->viewport()->repaint();
   }
   state.counters["selected_row"] = platform::ListView::Selected(list->SelectedItem()) ? list->Index(list->SelectedItem()) : 0;
@@ -125,12 +127,18 @@ void TypedLetter(benchmark::State& state, QChar letter) {
 }
 
 // "p": the third row is the next that starts with it (POPA, after POPESCU).
-void BM_TypedLetterMatchingTheFirstRows(benchmark::State& state) { TypedLetter(state, QLatin1Char('p')); }
+void BM_TypedLetterMatchingTheFirstRows(benchmark::State& state) { TypedLetters(state, QStringLiteral("p")); }
 // "x": no person's name starts with it.
-void BM_TypedLetterMatchingNoRow(benchmark::State& state) { TypedLetter(state, QLatin1Char('x')); }
+void BM_TypedLetterMatchingNoRow(benchmark::State& state) { TypedLetters(state, QStringLiteral("x")); }
+// The whole name of the last person, letter by letter: the last letters match that row
+// alone, at the end of the list.
+void BM_TypedNameOfTheLastPerson(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("ţurcanu ion %1").arg(state.range(0) - 1));
+}
 
 BENCHMARK(BM_TypedLetterMatchingTheFirstRows)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedLetterMatchingNoRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedNameOfTheLastPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The one-row search by CNP right after a letter that matched no row was typed in the
 // full listing: it costs what it costs without the letter.

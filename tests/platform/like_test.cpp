@@ -1,6 +1,7 @@
 // LIKE with the clerk's wildcards, and texts with an apostrophe, through real SQL.
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -145,28 +146,20 @@ TEST_F(LikeTest, ExactPrefixUsesTheIndexAndFindsTheSameRows) {
 
 }  // namespace
 
-// Every text that starts with a prefix, letter case aside, starts with one of its
-// spellings; as many characters are spelled as keep the spellings within the limit.
-TEST(PrefixSpellings, EveryCaseOfTheLeadingCharactersWithinTheLimit) {
+// The characters that LIKE takes for one: its other case, and the few others that fold
+// as it does.
+TEST(FoldsAlike, EveryCharacterThatLikeTakesForIt) {
   const struct {
-    QString prefix;
-    int most;
-    QStringList spellings;
+    QChar c;
+    QString alike;
   } cases[] = {
-      {"ab", 32, {"AB", "Ab", "aB", "ab"}},
-      {"k", 32, {"K", "k", QString(QChar(0x212A))}},  // the Kelvin sign folds to k
-      {"ş1*", 32, {"Ş1*", "ş1*"}},
-      {"abcdef", 8, {"ABC", "ABc", "AbC", "Abc", "aBC", "aBc", "abC", "abc"}},
-      {"12", 1, {"12"}},
-      {QString::fromUcs4(U"\U0001F600a"), 32, {}},
+      {u'a', "Aa"}, {u'A', "Aa"}, {u'k', QStringLiteral("Kk") + QChar(0x212A)}, {u'ş', "Şş"},
+      {u'Ţ', "Ţţ"}, {u'1', "1"},  {u'*', "*"},
   };
   for (const auto& c : cases) {
-    QStringList spellings = platform::db_detail::PrefixSpellings(c.prefix, c.most);
-    spellings.sort();
-    QStringList expected = c.spellings;
-    expected.sort();
-    EXPECT_EQ(spellings, expected) << c.prefix.toStdString();
-    for (const QString& spelling : spellings)
-      EXPECT_TRUE(platform::db_detail::LikeMatches(spelling, c.prefix.left(spelling.size()))) << spelling.toStdString();
+    QString alike = platform::db_detail::FoldsAlike(c.c);
+    std::sort(alike.begin(), alike.end());
+    EXPECT_EQ(alike, c.alike) << QString(c.c).toStdString();
+    for (const QChar x : alike) EXPECT_TRUE(platform::db_detail::LikeMatches(QString(x), QString(c.c)));
   }
 }

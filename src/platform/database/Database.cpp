@@ -266,45 +266,40 @@ QString PastEveryTextStartingWith(const QString& spelling) {
 
 }  // namespace
 
-bool PrefixSearch::NoneStartsWith(const QString& column, const QString& prefix) {
+std::optional<QStringList> PrefixSearch::Spellings(const QString& column, const QString& prefix) {
   auto [known, added] = indexed_.try_emplace(column.toLower(), false);
   if (added) known->second = HasRangeIndex(db_->Handle(), db_detail::BareName(table_), column);
-  if (!known->second) return false;
-  // At most this many ranges: a few letters of a prefix in either case.
-  constexpr int kMostRanges = 32;
-  const QStringList spellings = db_detail::PrefixSpellings(prefix, kMostRanges);
-  if (spellings.isEmpty()) return false;
-  QStringList arms;
-  QVariantList bounds;
-  for (const QString& spelling : spellings) {
-    arms << QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?%3 AND %2 < ?%4")
-                .arg(table_, db_detail::QuoteName(column))
-                .arg(bounds.size() + 1)
-                .arg(bounds.size() + 2);
-    bounds << spelling << PastEveryTextStartingWith(spelling);
+  if (!known->second) return std::nullopt;
+  // The prefix spelled character by character with each character LIKE takes for it,
+  // keeping only the spellings that some text in the index begins with: a seek each.
+  // Stored texts are written mostly in one case, so few spellings live on.
+  constexpr int kMostSpellings = 32;
+  db_detail::Statement exists(db_->Handle(), QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?1 AND %2 < ?2 LIMIT 1")
+                                                 .arg(table_, db_detail::QuoteName(column)));
+  QStringList spellings{QString()};
+  for (const QChar c : prefix) {
+    if (c.isSurrogate()) break;
+    const QString alike = db_detail::FoldsAlike(c);
+    if (spellings.size() * alike.size() > kMostSpellings * 4) break;
+    QStringList longer;
+    for (const QString& spelling : spellings) {
+      for (const QChar a : alike) {
+        const QString candidate = spelling + a;
+        exists.Bind({candidate, PastEveryTextStartingWith(candidate)});
+        if (exists.Step()) longer << candidate;
+        exists.Reset();
+      }
+    }
+    if (longer.size() > kMostSpellings) break;
+    spellings = std::move(longer);
+    if (spellings.isEmpty()) break;
   }
-  db_detail::Statement probe(db_->Handle(), arms.join(QLatin1String(" UNION ALL ")) + QStringLiteral(" LIMIT 1"));
-  probe.Bind(bounds);
-  const bool none = !probe.Step();
-  probe.Reset();
-  return none;
+  if (spellings.size() == 1 && spellings.front().isEmpty()) return std::nullopt;
+  return spellings;
 }
 
 std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from,
                                           qint64 before) {
-  if (NoneStartsWith(column, prefix)) return std::nullopt;
-  std::unique_ptr<db_detail::Statement>& statement = statements_[column.toLower()];
-  if (!statement) {
-    const int n = int(params_.size());
-    QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid >= ?%2 AND rowid < ?%3 AND %4 LIKE ?%5")
-                      .arg(table_)
-                      .arg(n + 1)
-                      .arg(n + 2)
-                      .arg(db_detail::QuoteName(column))
-                      .arg(n + 3);
-    if (!condition_.isEmpty()) sql += QStringLiteral(" AND (%1)").arg(condition_);
-    statement = std::make_unique<db_detail::Statement>(db_->Handle(), sql + QStringLiteral(" ORDER BY rowid LIMIT 1"));
-  }
   // The prefix's wildcard characters in brackets, where each stands for itself.
   QString pattern;
   for (const QChar c : prefix) {
@@ -313,12 +308,54 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
     else
       pattern += c;
   }
-  pattern += QLatin1Char('*');
-  statement->Bind(params_ + QVariantList{from, before, pattern});
-  std::optional<qint64> found;
-  if (statement->Step()) found = statement->Int64(0);
-  statement->Reset();
-  return found;
+  // The condition's values, then the range of row ids and the pattern.
+  QVariantList values = params_;
+  values << from << before << pattern + QLatin1Char('*');
+  QString where = QStringLiteral("rowid >= ?%1 AND rowid < ?%2 AND %3 LIKE ?%4")
+                      .arg(values.size() - 2)
+                      .arg(values.size() - 1)
+                      .arg(db_detail::QuoteName(column))
+                      .arg(values.size());
+  if (!condition_.isEmpty()) where += QStringLiteral(" AND (%1)").arg(condition_);
+  QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1").arg(table_, where);
+  const qsizetype walked = values.size();  // the values the walk takes
+
+  // What the column's index tells of the table's rows that start with the prefix in
+  // any case: none; a few, which are then looked at one by one in row id order; or
+  // many, and the walk from the start of the range soon meets one.
+  if (const std::optional<QStringList> spellings = Spellings(column, prefix)) {
+    if (spellings->isEmpty()) return std::nullopt;
+    // The ranges of the spellings, each compared by the pattern too (read from the
+    // index, which holds the column) where the spellings stop short of the prefix.
+    QStringList arms;
+    for (const QString& spelling : *spellings) {
+      values << spelling << PastEveryTextStartingWith(spelling);
+      arms << QStringLiteral("SELECT rowid FROM %1 WHERE %2 >= ?%3 AND %2 < ?%4 AND %2 LIKE ?%5")
+                  .arg(table_, db_detail::QuoteName(column))
+                  .arg(values.size() - 1)
+                  .arg(values.size())
+                  .arg(walked);
+    }
+    const QString ranges = arms.join(QLatin1String(" UNION ALL "));
+    constexpr int kFew = 64;
+    db_detail::Statement counting(db_->Handle(),
+                                  QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(ranges).arg(kFew + 1));
+    counting.Bind(values);
+    const int found = counting.Step() ? counting.Value(0).toInt() : 0;
+    counting.Reset();
+    if (found == 0) return std::nullopt;
+    if (found <= kFew)
+      sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND %3 ORDER BY rowid LIMIT 1")
+                .arg(table_, ranges, where);
+    else
+      values.resize(walked);
+  }
+  db_detail::Statement statement(db_->Handle(), sql);
+  statement.Bind(values);
+  std::optional<qint64> first;
+  if (statement.Step()) first = statement.Int64(0);
+  statement.Reset();
+  return first;
 }
 
 }  // namespace platform

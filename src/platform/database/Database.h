@@ -228,10 +228,10 @@ class RowReader {
 
 // The rows of one table that meet a condition, in row id order, as a list of them shows
 // them: the first row in a range of row ids whose column's text starts with a given
-// text, letters compared without regard to case as LIKE compares them. One query, which
-// walks the table in row id order from the start of the range and stops at the first
-// such row; nothing else is read. When an index on the column shows that no row of the
-// table starts so, the walk is spared.
+// text, letters compared without regard to case as LIKE compares them. One query walks
+// the table in row id order from the start of the range and stops at the first such
+// row. Where an index on the column tells that no row of the table starts so, nothing
+// is walked; where it tells that only a few do, only those are looked at.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -251,10 +251,11 @@ class PrefixSearch {
   QString table_;
   QString condition_;  // its "?" numbered ?1, ?2, ...
   QVariantList params_;
-  std::map<QString, std::unique_ptr<db_detail::Statement>> statements_;  // one a column
   std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
-  // Whether the column's index shows that no row of the table starts with prefix.
-  bool NoneStartsWith(const QString& column, const QString& prefix);
+  // The spellings of the prefix (or of its first characters) in every case with which
+  // some text of the column begins, found through an index on the column: empty when
+  // no text begins so; none without such an index.
+  std::optional<QStringList> Spellings(const QString& column, const QString& prefix);
 };
 
 }  // namespace platform

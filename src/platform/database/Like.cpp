@@ -226,27 +226,16 @@ QString LikeExactPrefix(const QString& pattern) {
   return prefix;
 }
 
-QStringList PrefixSpellings(const QString& prefix, int most) {
+QString FoldsAlike(QChar c) {
   // The characters of the Basic Multilingual Plane by their folded form, built once.
   static const std::unordered_map<char16_t, QString> byFold = [] {
     std::unordered_map<char16_t, QString> out;
-    for (char32_t c = 0; c <= 0xFFFF; ++c) {
-      if (QChar::isSurrogate(c)) continue;
-      out[char16_t(Fold(c))].append(QChar(char16_t(c)));
-    }
+    for (char32_t x = 0; x <= 0xFFFF; ++x)
+      if (!QChar::isSurrogate(x)) out[char16_t(Fold(x))].append(QChar(char16_t(x)));
     return out;
   }();
-  QStringList spellings{QString()};
-  for (const QChar ch : prefix) {
-    if (ch.isSurrogate()) break;
-    const auto same = byFold.find(char16_t(Fold(ch.unicode())));
-    if (same == byFold.end() || spellings.size() * same->second.size() > most) break;
-    QStringList longer;
-    for (const QString& spelling : spellings)
-      for (const QChar c : same->second) longer << spelling + c;
-    spellings = std::move(longer);
-  }
-  return spellings.first().isEmpty() ? QStringList() : spellings;
+  const auto same = byFold.find(char16_t(Fold(c.unicode())));
+  return same != byFold.end() ? same->second : QString(c);
 }
 
 }  // namespace platform::db_detail

@@ -9,7 +9,6 @@
 // its "]" makes the pattern invalid.
 
 #include <QString>
-#include <QStringList>
 
 struct sqlite3;
 
@@ -33,12 +32,8 @@ bool LikeMatches(const QString& text, const QString& pattern);
 // byte: characters that are no wildcard and have no other case (digits, punctuation).
 QString LikeExactPrefix(const QString& pattern);
 
-// The beginnings of every text that starts with `prefix` as LIKE compares (letter case
-// aside): the prefix's leading characters spelled with each character that folds as it
-// does ("ş" as "ş" and "Ş", "k" as "k", "K" and the Kelvin sign), as many characters as
-// keep the spellings within `most`. Every such text begins with one of them, and an
-// index on the column finds those by ranges. Empty when no character can be spelled so
-// (the prefix begins with a character outside the Basic Multilingual Plane).
-QStringList PrefixSpellings(const QString& prefix, int most);
+// Every character that LIKE takes for c, letter case aside, c among them: "ş" and "Ş",
+// "k", "K" and the Kelvin sign. c is a character of the Basic Multilingual Plane.
+QString FoldsAlike(QChar c);
 
 }  // namespace platform::db_detail

@@ -145,18 +145,18 @@ struct Recordset::Impl {
     if (complete) return false;
     const int wanted = rest ? -1 : chunk;  // a negative limit is none
     chunkQuery->Bind({readThrough, lastRowid, wanted});
-    int read = 0;
-    while (chunkQuery->Step()) {
-      rowids.push_back(chunkQuery->Int64(0));
-      ++read;
-    }
+    // Taken into the set only once the whole chunk has been read: a read that fails
+    // leaves the set as it was.
+    std::vector<qint64> read;
+    while (chunkQuery->Step()) read.push_back(chunkQuery->Int64(0));
     chunkQuery->Reset();
+    rowids.insert(rowids.end(), read.begin(), read.end());
     deleted.resize(rowids.size(), 0);
-    live += read;
-    if (read > 0) readThrough = rowids.back();
-    complete = rest || read < wanted;
+    live += int(read.size());
+    if (!read.empty()) readThrough = read.back();
+    complete = rest || int(read.size()) < wanted;
     chunk = std::min(chunk * 4, kLargestChunk);
-    return read > 0;
+    return !read.empty();
   }
   void ReadAll() { ReadMore(true); }
   // Reads row ids until the set holds `rowid`, or until every one is read.
