@@ -13,6 +13,7 @@ ListedRecords::ListedRecords(std::shared_ptr<platform::Database> db, const Recor
       reader_(db, kind.table, columns_),
       search_(db, kind.table, condition.sql, condition.params),
       rowids_(std::move(rowids)) {
+  Q_ASSERT(std::is_sorted(rowids_.begin(), rowids_.end()));
   Read(0, std::min(shown, Count()));
 }
 
