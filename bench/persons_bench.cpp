@@ -1,9 +1,11 @@
 // The persons search as the clerk waits for it: the main window shown, its real handler
 // searching into its real list, and the list laid out and painted; at 20,000, 200,000
 // and 1,000,000 persons, for a prefix that matches one row, one that matches about half
-// the table, and the full listing.
+// the table, and the full listing. Then a letter typed in the full listing, and the
+// search after it.
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <benchmark/benchmark.h>
@@ -93,5 +95,74 @@ void BM_ShownListingOfEveryPerson(benchmark::State& state) { ShownSearch(state, 
 BENCHMARK(BM_ShownSearchOneRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShownSearchHalfTheTable)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShownListingOfEveryPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Every person listed, the first row selected, and letters typed in the list as key
+// presses quickly after each other: the row they select, with the resident memory
+// before the first letter and after the last.
+void TypedLetters(benchmark::State& state, const QString& letters) {
+  WindowOver window(int(state.range(0)));
+  frmVelorast* w = window.w;
+  platform::ListView* list = w->lvwResult;
+  w->txtCriteriu->clear();
+  w->cmdCauta_Click();
+  QApplication::processEvents();
+  list->setFocus();
+  const double before = ResidentMegabytes();
+  for (auto _ : state) {
+    state.PauseTiming();
+    list->keyboardSearch(QString());  // a letter of its own, not one typed after the last
+    list->EnsureVisibleAndSelect(list->Item(1));
+    QApplication::processEvents();
+    state.ResumeTiming();
+    for (const QChar letter : letters) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+      QApplication::sendEvent(list, &press);
+    }
+    list->viewport()->repaint();
+  }
+  state.counters["selected_row"] = platform::ListView::Selected(list->SelectedItem()) ? list->Index(list->SelectedItem()) : 0;
+  state.counters["rss_before_MB"] = before;
+  state.counters["rss_after_MB"] = ResidentMegabytes();
+  if (auto* listed = dynamic_cast<main_window::ListedRecords*>(list->Rows())) state.counters["rows_held"] = listed->RowsHeld();
+}
+
+// "p": the third row is the next that starts with it (POPA, after POPESCU).
+void BM_TypedLetterMatchingTheFirstRows(benchmark::State& state) { TypedLetters(state, QStringLiteral("p")); }
+// "x": no person's name starts with it.
+void BM_TypedLetterMatchingNoRow(benchmark::State& state) { TypedLetters(state, QStringLiteral("x")); }
+// The whole name of the last person, letter by letter: the last letters match that row
+// alone, at the end of the list.
+void BM_TypedNameOfTheLastPerson(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("ţurcanu ion %1").arg(state.range(0) - 1));
+}
+
+BENCHMARK(BM_TypedLetterMatchingTheFirstRows)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedLetterMatchingNoRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedNameOfTheLastPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The one-row search by CNP right after a letter that matched no row was typed in the
+// full listing: it costs what it costs without the letter.
+void BM_ShownSearchOneRowAfterATypedLetter(benchmark::State& state) {
+  WindowOver window(int(state.range(0)));
+  frmVelorast* w = window.w;
+  w->txtCriteriu->clear();
+  w->cmdCauta_Click();
+  QApplication::processEvents();
+  w->lvwResult->setFocus();
+  w->lvwResult->EnsureVisibleAndSelect(w->lvwResult->Item(1));
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(w->lvwResult, &press);
+  const double before = ResidentMegabytes();
+  w->optCNP->setChecked(true);
+  w->txtCriteriu->setText(bench::Cnp(int(state.range(0)) - 1).left(12) + QLatin1Char('*'));
+  for (auto _ : state) {
+    w->cmdCauta_Click();
+    QCoreApplication::sendPostedEvents();
+    w->lvwResult->viewport()->repaint();
+  }
+  state.counters["rows"] = w->lvwResult->Count();
+  state.counters["rss_after_letter_MB"] = before;
+}
+BENCHMARK(BM_ShownSearchOneRowAfterATypedLetter)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

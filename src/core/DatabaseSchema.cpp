@@ -16,7 +16,8 @@ QString TextColumns(const QStringList& names) {
 }
 
 // The indexes, each made only where it is missing: a search by CNP or number prefix
-// walks the column's index; add and modify look a key up by its KeyExpression.
+// walks the column's index; add and modify look a key up by its KeyExpression; a letter
+// typed in the persons list learns from the names' index when no name starts with it.
 QString IndexStatements() {
   struct Index {
     const char* name;
@@ -26,6 +27,7 @@ QString IndexStatements() {
   };
   static const Index indexes[] = {
       {"PersoaneCNP", "Persoane", "CNP", false},
+      {"PersoaneNume", "Persoane", "Nume", false},
       {"MasiniNrIdentificare", "Masini", "NrIdentificare", false},
       {"PersoaneCNPCheie", "Persoane", "CNP", true},
       {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", true},

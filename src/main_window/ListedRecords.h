@@ -1,8 +1,14 @@
 #pragma once
 // The rows of a search as its list shows them: the record set's row ids as the search
-// found them, and the listed columns of a row read only when the list first shows it
-// (a block of rows at a time). The texts of a row, once read, stay as they were read:
-// the list shows what the search found, and a later modify does not change it.
+// found them (in row id order), and the listed columns of a row read only when the list
+// shows it (a block of rows at a time). Only the rows around those last shown are held:
+// walking a long list does not fill memory. The texts of a record that the clerk
+// modifies are kept as they were read: the list shows what the search found, and a
+// later modify does not change it.
+//
+// A letter typed in the list is answered by the database: one query over the search's
+// own condition, in the list's order, finds the next row whose listed text starts with
+// the letters.
 
 #include <QStringList>
 #include <memory>
@@ -16,30 +22,51 @@ namespace main_window {
 
 struct RecordKind;
 
+// The condition that chose a list's rows: an SQL condition on the kind's table with "?"
+// for its values; empty for every row.
+struct ListCondition {
+  QString sql;
+  QVariantList params;
+};
+
 class ListedRecords : public platform::ListRows {
  public:
   // Reads the first `shown` rows at once: those on screen when the list is filled.
+  // rowids are those of the rows of the kind's table that meet the condition, in
+  // row id order.
   ListedRecords(std::shared_ptr<platform::Database> db, const RecordKind& kind, std::vector<qint64> rowids,
-                int shown);
+                const ListCondition& condition, int shown);
 
   int Count() const override { return int(rowids_.size()); }
   QStringList Texts(int row) override;
   void Remove(int row) override;
+  int FindStartingWith(int column, const QString& prefix, int from) override;
 
   // Reads the texts of a record before it changes, so that the list keeps showing them.
   void Keep(qint64 rowid);
-  // How many rows have been read from the database.
+  // How many rows have been read from the database, and how many are held now.
   qint64 RowsRead() const { return reader_.RowsRead(); }
+  int RowsHeld() const { return int(texts_.size() + kept_.size()); }
 
   // Rows read together when the list shows one that has not been read.
   static constexpr int kBlock = 32;
+  // Rows held at most besides the kept ones: a few screens on each side of those shown.
+  static constexpr int kHeld = 16 * kBlock;
 
  private:
   void Read(int first, int count);
+  // The position of a row id in the list; -1 when the list does not hold it.
+  int RowOf(qint64 rowid) const;
+  // The first listed row at or after `from` and before `before` (row ids) whose text in
+  // `column` starts with prefix; -1 when none.
+  int FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before);
 
+  QStringList columns_;
   platform::RowReader reader_;
+  platform::PrefixSearch search_;
   std::vector<qint64> rowids_;
   std::unordered_map<qint64, QStringList> texts_;
+  std::unordered_map<qint64, QStringList> kept_;
 };
 
 }  // namespace main_window

@@ -122,14 +122,16 @@ platform::Database& OpenDatabase() {
 void SearchRecords(const RecordKind& kind, const QString& column, const QString& criterion,
                    std::unique_ptr<platform::Recordset>& rs, platform::ListView& list) {
   platform::Database& db = OpenDatabase();
-  const QString all = QStringLiteral("SELECT * FROM ") + kind.table;
-  std::unique_ptr<platform::Recordset> found =
-      criterion.isEmpty() ? db.OpenRecordset(all)
-                          : db.OpenRecordset(all + QStringLiteral(" WHERE %1 LIKE ?").arg(column), {criterion});
+  const ListCondition condition =
+      criterion.isEmpty() ? ListCondition{} : ListCondition{QStringLiteral("%1 LIKE ?").arg(column), {criterion}};
+  QString sql = QStringLiteral("SELECT * FROM ") + kind.table;
+  if (!condition.sql.isEmpty()) sql += QStringLiteral(" WHERE ") + condition.sql;
+  // Without an order of its own the set is in row id order, as the list wants it.
+  std::unique_ptr<platform::Recordset> found = db.OpenRecordset(sql, condition.params);
 
   // The rows that the list shows at once are read now; the others when they are shown.
   const int shown = list.viewport()->height() / std::max(1, list.fontMetrics().height()) + 1;
-  auto rows = std::make_unique<ListedRecords>(db.shared_from_this(), kind, found->RowIds(), shown);
+  auto rows = std::make_unique<ListedRecords>(db.shared_from_this(), kind, found->RowIds(), condition, shown);
   // Past the last record, where listing every record leaves the set.
   if (!found->EOF()) {
     found->MoveLast();

@@ -1,6 +1,7 @@
 #include "platform/ListView.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -54,6 +55,15 @@ class ListView::Model : public QAbstractTableModel {
   QStringList headers_;
   std::unique_ptr<ListRows> rows_;
 };
+
+int ListRows::FindStartingWith(int column, const QString& prefix, int from) {
+  const int count = Count();
+  for (int i = 0; i < count; ++i) {
+    const int row = (from + i) % count;
+    if (Texts(row).value(column).startsWith(prefix, Qt::CaseInsensitive)) return row;
+  }
+  return -1;
+}
 
 QString ListItem::text(int column) const {
   if (IsNull()) return QString();
@@ -149,6 +159,43 @@ QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     case MoveRight: return current;
     default: return QTableView::moveCursor(action, modifiers);
   }
+}
+
+void ListView::keyboardSearch(const QString& search) {
+  if (Count() == 0 || ColumnCount() == 0) return;
+  const QModelIndex current = currentIndex();
+  // An empty text ends the letters typed so far; the next letter starts afresh.
+  if (search.isEmpty()) {
+    typed_.clear();
+    typing_.invalidate();
+    return;
+  }
+  const bool continued = typing_.isValid() &&
+                         typing_.elapsed() <= QApplication::keyboardInputInterval();
+  typing_.start();
+  // A new search starts after the current row; letters typed quickly after each other
+  // look again from the current row, which may itself start with all of them.
+  bool skipCurrent = false;
+  if (continued) {
+    typed_ += search;
+  } else {
+    typed_ = search;
+    skipCurrent = current.isValid();
+  }
+  // The same letter typed again and again moves on from match to match.
+  QString prefix = typed_;
+  if (typed_.size() > 1 && typed_.count(typed_.back()) == typed_.size()) {
+    skipCurrent = true;
+    prefix = typed_.left(1);
+  }
+  int from = current.isValid() ? current.row() : 0;
+  if (skipCurrent) from = from + 1 < Count() ? from + 1 : 0;
+  const int column = current.isValid() ? current.column() : 0;
+  const int row = model_->Rows()->FindStartingWith(column, prefix, from);
+  if (row < 0) return;
+  const QModelIndex found = model_->index(row, column);
+  scrollTo(found);
+  selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {

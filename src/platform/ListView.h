@@ -8,11 +8,16 @@
 // - SelectedItem is the current row, which may be missing (a null item) or not
 //   selected; Selected tells which. Rows are counted from 1 (Index, Item, Remove); Item
 //   of a position where no row stands raises error 35600.
+// - A letter typed in the list (and the letters typed quickly after it) makes the next
+//   row whose text in the current column starts with them current, wrapping to the
+//   first row, letters compared without regard to case: the rows answer it themselves,
+//   so a long list need not give the list every row's text.
 // - The rows come from a ListRows, which gives a row's texts only when the list asks
 //   for them (when the row is painted, or its texts are read through an item): a list
 //   of a million rows costs what its rows on screen cost. (A table view without grid
 //   or row headers: rows of one height cost nothing to lay out, however many.)
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QStringList>
@@ -32,6 +37,10 @@ class ListRows {
   virtual QStringList Texts(int row) = 0;
   // Forgets the row; the rows after it move up by one.
   virtual void Remove(int row) = 0;
+  // The first row from `from` on, then from the first row up to `from`, whose text in
+  // `column` starts with prefix, compared without regard to case; -1 when none. This
+  // one asks every row for its texts; rows that can answer more cheaply answer here.
+  virtual int FindStartingWith(int column, const QString& prefix, int from);
 };
 
 // Rows given as texts, all held by the list.
@@ -99,6 +108,9 @@ class ListView : public QTableView {
   void EnsureVisibleAndSelect(const ListItem& item);
   // Where the row stands in the viewport.
   QRect ItemRect(const ListItem& item) const;
+  // A letter typed in the list, as the view's key handling gives it; an empty text ends
+  // the letters typed so far.
+  void keyboardSearch(const QString& search) override;
 
  signals:
   void Click();
@@ -114,6 +126,8 @@ class ListView : public QTableView {
  private:
   class Model;
   Model* model_;
+  QString typed_;        // the letters typed quickly after each other
+  QElapsedTimer typing_;  // since the last of them
 };
 
 }  // namespace platform

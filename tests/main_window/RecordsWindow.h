@@ -70,6 +70,12 @@ class RecordsWindow : public testing::Test {
     }
   }
 
+  // The position of the list's selected row, counted from 1; 0 when none is selected.
+  static int SelectedIndex(const platform::ListView* list) {
+    const platform::ListItem item = list->SelectedItem();
+    return platform::ListView::Selected(item) ? list->Index(item) : 0;
+  }
+
   // One column of every list row: 0 the row's text, 1 to 3 its sub-items.
   static QStringList Listed(const platform::ListView* list, int column) {
     QStringList out;

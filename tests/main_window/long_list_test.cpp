@@ -31,10 +31,6 @@ class LongList : public testsupport::RecordsWindow {
     QApplication::processEvents();  // laid out and painted
   }
   qint64 RowsRead() const { return dynamic_cast<main_window::ListedRecords&>(*w->lvwResult->Rows()).RowsRead(); }
-  int SelectedIndex() const {
-    const platform::ListItem item = w->lvwResult->SelectedItem();
-    return platform::ListView::Selected(item) ? w->lvwResult->Index(item) : 0;
-  }
 
   frmVelorast* w = nullptr;
 };
@@ -69,7 +65,7 @@ TEST_F(LongList, ItsMembersAnswerAndOnlyRowsShownOrAskedForAreRead) {
   // End and Down on the last row: the last person.
   PressAndRelease(list, Qt::Key_End);
   QApplication::processEvents();
-  EXPECT_EQ(SelectedIndex(), kPersons);
+  EXPECT_EQ(SelectedIndex(w->lvwResult), kPersons);
   PressAndRelease(list, Qt::Key_Down);
   EXPECT_EQ(w->txtVerso[1]->text(), Name(kPersons));
 
@@ -81,7 +77,7 @@ TEST_F(LongList, ItsMembersAnswerAndOnlyRowsShownOrAskedForAreRead) {
   w->cmdDelete->click();
   EXPECT_EQ(boxes.Prompts(), QStringList{"Sigur doriti sa stergeti datele persoanei cu CNP-ul " + Cnp(kPersons - 1) + " ?"});
   EXPECT_EQ(list->Count(), kPersons - 1);
-  EXPECT_EQ(SelectedIndex(), kPersons - 1);
+  EXPECT_EQ(SelectedIndex(w->lvwResult), kPersons - 1);
   EXPECT_EQ(list->SelectedItem().text(0), Name(kPersons));
   EXPECT_EQ(w->rsPersoane->Fields("Nume").Text(), Name(kPersons));
   EXPECT_EQ(StoredCount("Persoane"), kPersons - 1);

@@ -1,6 +1,7 @@
 // LIKE with the clerk's wildcards, and texts with an apostrophe, through real SQL.
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -144,3 +145,21 @@ TEST_F(LikeTest, ExactPrefixUsesTheIndexAndFindsTheSameRows) {
 }
 
 }  // namespace
+
+// The characters that LIKE takes for one: its other case, and the few others that fold
+// as it does.
+TEST(FoldsAlike, EveryCharacterThatLikeTakesForIt) {
+  const struct {
+    QChar c;
+    QString alike;
+  } cases[] = {
+      {u'a', "Aa"}, {u'A', "Aa"}, {u'k', QStringLiteral("Kk") + QChar(0x212A)}, {u'ş', "Şş"},
+      {u'Ţ', "Ţţ"}, {u'1', "1"},  {u'*', "*"},
+  };
+  for (const auto& c : cases) {
+    QString alike = platform::db_detail::FoldsAlike(c.c);
+    std::sort(alike.begin(), alike.end());
+    EXPECT_EQ(alike, c.alike) << QString(c.c).toStdString();
+    for (const QChar x : alike) EXPECT_TRUE(platform::db_detail::LikeMatches(QString(x), QString(c.c)));
+  }
+}

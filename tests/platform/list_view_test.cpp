@@ -77,3 +77,41 @@ TEST_F(ListViewTest, EveryLeftClickIsAClickAndOnlyTheLastReleaseOfAHeldKeyIsAKey
   EXPECT_EQ(events.keysUp, QList<int>{platform::vbKeyDown});
   EXPECT_EQ(list.Index(list.SelectedItem()), 3) << "the list moved before the key came up";
 }
+
+// A typed letter selects the next row whose text in the current column starts with it,
+// letters compared without regard to case, wrapping to the first row; letters typed
+// quickly after each other are one prefix, the same letter again moves on. A wildcard
+// of the database's patterns is an ordinary character here.
+TEST(ListViewKeyboardSearch, SelectsTheNextRowThatStartsWithTheTypedLetters) {
+  struct Case {
+    int current;   // 0: no row current
+    QStringList letters;  // typed quickly after each other
+    int selected;  // the row selected afterwards, 0 for none
+  };
+  const Case cases[] = {
+      {0, {"b"}, 2},         // from the first row when none is current
+      {2, {"b"}, 3},         // after the current row, in either case
+      {3, {"b"}, 2},         // past the last row, from the first again
+      {1, {"a"}, 5},         // the current row itself is passed over
+      {1, {"a", "n", "a", " "}, 5},  // "ana " as one prefix
+      {0, {"b", "b"}, 3},    // the same letter again: the next row with it
+      {4, {"s"}, 4},         // the only row with it, and it is the current one
+      {0, {"ş"}, 4},         // a Romanian letter matches its capital
+      {6, {"x"}, 6},         // no row: the selection stays
+      {0, {"*"}, 6},         // a star is itself
+      {0, {"?"}, 0},
+  };
+  for (const Case& c : cases) {
+    platform::ListView list;
+    list.SetColumns({{"A", 50}, {"B", 50}});
+    list.Fill({{"Ana", "1"}, {"bogdan", "2"}, {"Barbu", "3"}, {"Şerban", "4"}, {"ana maria", "5"}, {"*stea", "6"}});
+    if (c.current) list.EnsureVisibleAndSelect(list.Item(c.current));
+    for (const QString& letter : c.letters) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, letter);
+      QApplication::sendEvent(&list, &press);
+    }
+    const platform::ListItem item = list.SelectedItem();
+    EXPECT_EQ(platform::ListView::Selected(item) ? list.Index(item) : 0, c.selected)
+        << c.current << " " << c.letters.join("").toStdString();
+  }
+}

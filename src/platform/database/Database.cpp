@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include "platform/database/Like.h"
+#include "platform/database/QueryText.h"
 #include "platform/database/Statement.h"
 
 namespace platform {
@@ -223,6 +224,147 @@ QList<QStringList> RowReader::Texts(const std::vector<qint64>& rowids) {
   if (db_->AutoCommit() && rowids.size() > 1) db_->InTransaction(readAll);
   else readAll();
   return out;
+}
+
+// ---- PrefixSearch
+
+PrefixSearch::PrefixSearch(std::shared_ptr<Database> db, const QString& table, const QString& condition,
+                           const QVariantList& params)
+    : db_(std::move(db)), table_(table) {
+  if (condition.trimmed().isEmpty()) return;
+  // Numbered only: a range on the condition's column would lead the engine to that
+  // column's index, away from the row id order the search walks in.
+  const db_detail::BoundSql numbered = db_detail::WithLikeRanges(condition, params, {});
+  condition_ = numbered.sql;
+  params_ = numbered.params;
+}
+
+PrefixSearch::~PrefixSearch() = default;
+
+namespace {
+
+// Whether an index of the table has the column as its first key, compared as stored
+// (the engine's BINARY collation), and covers every row: one that serves ranges on it.
+bool HasRangeIndex(sqlite3* db, const QString& table, const QString& column) {
+  db_detail::Statement list(db, QStringLiteral("PRAGMA index_list(%1)").arg(table));
+  list.Bind({});
+  QStringList indexes;
+  while (list.Step())
+    if (list.Value(4).toInt() == 0) indexes << list.Value(1).toString();  // not partial
+  list.Reset();
+  for (const QString& index : indexes) {
+    db_detail::Statement info(db, QStringLiteral("PRAGMA index_xinfo(%1)").arg(db_detail::QuoteName(index)));
+    info.Bind({});
+    const bool serves = info.Step() && info.Value(2).toString().compare(column, Qt::CaseInsensitive) == 0 &&
+                        info.Value(4).toString().compare(QLatin1String("BINARY"), Qt::CaseInsensitive) == 0;
+    info.Reset();
+    if (serves) return true;
+  }
+  return false;
+}
+
+// The text just past every text that starts with `spelling`: its last character
+// followed by the next one (texts compare by code point, as their UTF-8 bytes do).
+QString PastEveryTextStartingWith(const QString& spelling) {
+  const char16_t last = spelling.back().unicode();
+  const QString head = spelling.chopped(1);
+  if (last == 0xD7FF) return head + QChar(0xE000);
+  if (last == 0xFFFF) return head + QString::fromUcs4(U"\U00010000");
+  return head + QChar(char16_t(last + 1));
+}
+
+}  // namespace
+
+std::optional<QStringList> PrefixSearch::Spellings(const QString& column, const QString& prefix) {
+  auto [known, added] = indexed_.try_emplace(column.toLower(), false);
+  if (added) known->second = HasRangeIndex(db_->Handle(), db_detail::BareName(table_), column);
+  if (!known->second) return std::nullopt;
+  // The prefix spelled character by character with each character LIKE takes for it,
+  // keeping only the spellings that some text in the index begins with: a seek each.
+  // Stored texts are written mostly in one case, so few spellings live on.
+  constexpr int kMostSpellings = 32;
+  db_detail::Statement exists(db_->Handle(), QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?1 AND %2 < ?2 LIMIT 1")
+                                                 .arg(table_, db_detail::QuoteName(column)));
+  QStringList spellings{QString()};
+  for (const QChar c : prefix) {
+    if (c.isSurrogate()) break;
+    const QString alike = db_detail::FoldsAlike(c);
+    if (spellings.size() * alike.size() > kMostSpellings * 4) break;
+    QStringList longer;
+    for (const QString& spelling : spellings) {
+      for (const QChar a : alike) {
+        const QString candidate = spelling + a;
+        exists.Bind({candidate, PastEveryTextStartingWith(candidate)});
+        if (exists.Step()) longer << candidate;
+        exists.Reset();
+      }
+    }
+    if (longer.size() > kMostSpellings) break;
+    spellings = std::move(longer);
+    if (spellings.isEmpty()) break;
+  }
+  if (spellings.size() == 1 && spellings.front().isEmpty()) return std::nullopt;
+  return spellings;
+}
+
+std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from,
+                                          qint64 before) {
+  // The prefix's wildcard characters in brackets, where each stands for itself.
+  QString pattern;
+  for (const QChar c : prefix) {
+    if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#') || c == QLatin1Char('['))
+      pattern += QLatin1Char('[') + c + QLatin1Char(']');
+    else
+      pattern += c;
+  }
+  // The condition's values, then the range of row ids and the pattern.
+  QVariantList values = params_;
+  values << from << before << pattern + QLatin1Char('*');
+  QString where = QStringLiteral("rowid >= ?%1 AND rowid < ?%2 AND %3 LIKE ?%4")
+                      .arg(values.size() - 2)
+                      .arg(values.size() - 1)
+                      .arg(db_detail::QuoteName(column))
+                      .arg(values.size());
+  if (!condition_.isEmpty()) where += QStringLiteral(" AND (%1)").arg(condition_);
+  QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1").arg(table_, where);
+  const qsizetype walked = values.size();  // the values the walk takes
+
+  // What the column's index tells of the table's rows that start with the prefix in
+  // any case: none; a few, which are then looked at one by one in row id order; or
+  // many, and the walk from the start of the range soon meets one.
+  if (const std::optional<QStringList> spellings = Spellings(column, prefix)) {
+    if (spellings->isEmpty()) return std::nullopt;
+    // The ranges of the spellings, each compared by the pattern too (read from the
+    // index, which holds the column) where the spellings stop short of the prefix.
+    QStringList arms;
+    for (const QString& spelling : *spellings) {
+      values << spelling << PastEveryTextStartingWith(spelling);
+      arms << QStringLiteral("SELECT rowid FROM %1 WHERE %2 >= ?%3 AND %2 < ?%4 AND %2 LIKE ?%5")
+                  .arg(table_, db_detail::QuoteName(column))
+                  .arg(values.size() - 1)
+                  .arg(values.size())
+                  .arg(walked);
+    }
+    const QString ranges = arms.join(QLatin1String(" UNION ALL "));
+    constexpr int kFew = 64;
+    db_detail::Statement counting(db_->Handle(),
+                                  QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(ranges).arg(kFew + 1));
+    counting.Bind(values);
+    const int found = counting.Step() ? counting.Value(0).toInt() : 0;
+    counting.Reset();
+    if (found == 0) return std::nullopt;
+    if (found <= kFew)
+      sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND %3 ORDER BY rowid LIMIT 1")
+                .arg(table_, ranges, where);
+    else
+      values.resize(walked);
+  }
+  db_detail::Statement statement(db_->Handle(), sql);
+  statement.Bind(values);
+  std::optional<qint64> first;
+  if (statement.Step()) first = statement.Int64(0);
+  statement.Reset();
+  return first;
 }
 
 }  // namespace platform

@@ -19,7 +19,9 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -231,6 +233,38 @@ class RowReader {
   std::unique_ptr<db_detail::Statement> statement_;
   int columns_ = 0;
   qint64 rowsRead_ = 0;
+};
+
+// The rows of one table that meet a condition, in row id order, as a list of them shows
+// them: the first row in a range of row ids whose column's text starts with a given
+// text, letters compared without regard to case as LIKE compares them. One query walks
+// the table in row id order from the start of the range and stops at the first such
+// row. Where an index on the column tells that no row of the table starts so, nothing
+// is walked; where it tells that only a few do, only those are looked at.
+class PrefixSearch {
+ public:
+  // condition: an SQL condition on the table with "?" for params; empty for every row.
+  PrefixSearch(std::shared_ptr<Database> db, const QString& table, const QString& condition,
+               const QVariantList& params);
+  ~PrefixSearch();
+  PrefixSearch(const PrefixSearch&) = delete;
+  PrefixSearch& operator=(const PrefixSearch&) = delete;
+
+  // The smallest row id in [from, before) of a row that meets the condition and whose
+  // column starts with prefix (a star or other wildcard in it is itself); none when no
+  // row does.
+  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before);
+
+ private:
+  std::shared_ptr<Database> db_;
+  QString table_;
+  QString condition_;  // its "?" numbered ?1, ?2, ...
+  QVariantList params_;
+  std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
+  // The spellings of the prefix (or of its first characters) in every case with which
+  // some text of the column begins, found through an index on the column: empty when
+  // no text begins so; none without such an index.
+  std::optional<QStringList> Spellings(const QString& column, const QString& prefix);
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -223,6 +224,18 @@ QString LikeExactPrefix(const QString& pattern) {
     prefix.append(ch);
   }
   return prefix;
+}
+
+QString FoldsAlike(QChar c) {
+  // The characters of the Basic Multilingual Plane by their folded form, built once.
+  static const std::unordered_map<char16_t, QString> byFold = [] {
+    std::unordered_map<char16_t, QString> out;
+    for (char32_t x = 0; x <= 0xFFFF; ++x)
+      if (!QChar::isSurrogate(x)) out[char16_t(Fold(x))].append(QChar(char16_t(x)));
+    return out;
+  }();
+  const auto same = byFold.find(char16_t(Fold(c.unicode())));
+  return same != byFold.end() ? same->second : QString(c);
 }
 
 }  // namespace platform::db_detail

@@ -32,4 +32,8 @@ bool LikeMatches(const QString& text, const QString& pattern);
 // byte: characters that are no wildcard and have no other case (digits, punctuation).
 QString LikeExactPrefix(const QString& pattern);
 
+// Every character that LIKE takes for c, letter case aside, c among them: "ş" and "Ş",
+// "k", "K" and the Kelvin sign. c is a character of the Basic Multilingual Plane.
+QString FoldsAlike(QChar c);
+
 }  // namespace platform::db_detail

@@ -1,6 +1,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -41,6 +43,29 @@ QSet<QString> TextColumns(sqlite3* db, const QString& table) {
   return out;
 }
 
+// Sorts distinct row ids. Ids that lie close together (those of a condition over most
+// of a table) are sorted by marking each in a bit map of their range and reading the
+// map in order, which takes a fraction of a comparison sort; others are sorted as usual.
+void SortRowids(std::vector<qint64>& rowids) {
+  if (std::is_sorted(rowids.begin(), rowids.end())) return;
+  const auto [low, high] = std::minmax_element(rowids.begin(), rowids.end());
+  const qint64 first = *low;
+  const quint64 span = quint64(*high) - quint64(first) + 1;
+  if (span / 64 > rowids.size()) {
+    std::sort(rowids.begin(), rowids.end());
+    return;
+  }
+  std::vector<quint64> marks(size_t(span / 64 + 1), 0);
+  for (const qint64 rowid : rowids) {
+    const quint64 offset = quint64(rowid) - quint64(first);
+    marks[size_t(offset / 64)] |= quint64(1) << (offset % 64);
+  }
+  size_t out = 0;
+  for (size_t word = 0; word < marks.size(); ++word)
+    for (quint64 bits = marks[word]; bits; bits &= bits - 1)
+      rowids[out++] = qint64(quint64(first) + word * 64 + quint64(std::countr_zero(bits)));
+}
+
 }  // namespace
 
 struct Recordset::Impl {
@@ -51,6 +76,20 @@ struct Recordset::Impl {
   QSet<QString> textColumns;
   BoundSql keyset;    // "SELECT rowid FROM table ..." with its values
   bool sortRowids = false;  // the set is in the order of its row ids
+
+  // A set of the whole table reads its row ids in chunks, in row id order, as it is
+  // walked: opening it costs what its first rows cost, whatever the size of the table.
+  // Only the rows that were in the table when the set was opened (row ids up to
+  // `lastRowid`) belong to it; no statement stays open between chunks, so the set
+  // holds no lock on the file.
+  bool chunked = false;
+  std::optional<Statement> chunkQuery;  // ids after ?1 up to ?2, at most ?3 of them
+  bool complete = true;                 // every row id of the set has been read
+  qint64 lastRowid = 0;
+  qint64 readThrough = 0;  // the last row id read
+  int chunk = 0;
+  static constexpr int kFirstChunk = 64;
+  static constexpr int kLargestChunk = 1 << 16;
 
   QStringList fieldNames;
   QStringList tableColumns;  // per field: the table column it shows, empty when computed
@@ -75,17 +114,59 @@ struct Recordset::Impl {
   bool OnRow() const { return cur >= 0 && cur < Size(); }
 
   void RunKeyset() {
-    Statement query(db, keyset.sql);
-    query.Bind(keyset.params);
     rowids.clear();
-    while (query.Step()) rowids.push_back(query.Int64(0));
-    query.Reset();
-    if (sortRowids && !std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
-    deleted.assign(rowids.size(), 0);
-    live = Size();
+    if (chunked) {
+      Statement last(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(table));
+      last.Bind({});
+      complete = !last.Step() || last.Value(0).isNull();
+      lastRowid = complete ? 0 : last.Int64(0);
+      last.Reset();
+      readThrough = std::numeric_limits<qint64>::min();
+      chunk = kFirstChunk;
+      deleted.clear();
+      live = 0;
+      ReadMore();
+    } else {
+      Statement query(db, keyset.sql);
+      query.Bind(keyset.params);
+      while (query.Step()) rowids.push_back(query.Int64(0));
+      query.Reset();
+      if (sortRowids) SortRowids(rowids);
+      deleted.assign(rowids.size(), 0);
+      live = Size();
+    }
     cur = rowids.empty() ? -1 : 0;
     cachedChanges = -1;
     mode = Mode::None;
+  }
+
+  // Reads the next chunk of row ids; false when the set had none left to read.
+  bool ReadMore(bool rest = false) {
+    if (complete) return false;
+    const int wanted = rest ? -1 : chunk;  // a negative limit is none
+    chunkQuery->Bind({readThrough, lastRowid, wanted});
+    // Taken into the set only once the whole chunk has been read: a read that fails
+    // leaves the set as it was.
+    std::vector<qint64> read;
+    while (chunkQuery->Step()) read.push_back(chunkQuery->Int64(0));
+    chunkQuery->Reset();
+    rowids.insert(rowids.end(), read.begin(), read.end());
+    deleted.resize(rowids.size(), 0);
+    live += int(read.size());
+    if (!read.empty()) readThrough = read.back();
+    complete = rest || int(read.size()) < wanted;
+    chunk = std::min(chunk * 4, kLargestChunk);
+    return !read.empty();
+  }
+  void ReadAll() { ReadMore(true); }
+  // Reads row ids until the set holds `rowid`, or until every one is read.
+  void ReadThrough(qint64 rowid) {
+    while (!complete && readThrough < rowid) ReadMore();
+  }
+  // Whether the set holds no row that is not deleted.
+  bool Empty() {
+    while (live == 0 && ReadMore()) {}
+    return live == 0;
   }
 
   // Reads the current row's values (the row must still be in the table).
@@ -111,10 +192,12 @@ struct Recordset::Impl {
     if (deleted[size_t(cur)]) RecordDeleted();
   }
 
-  int NextLive(int from) const {
-    for (int i = from + 1; i < Size(); ++i)
+  // The next row not deleted after `from`, reading row ids as needed; Size() when none.
+  int NextLive(int from) {
+    for (int i = from + 1;; ++i) {
+      if (i >= Size() && !ReadMore()) return Size();
       if (!deleted[size_t(i)]) return i;
-    return Size();
+    }
   }
   int PreviousLive(int from) const {
     for (int i = from - 1; i >= 0; --i)
@@ -151,24 +234,34 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVa
   // Without an order of its own the set keeps the order in which rows were added. The
   // whole table is read in that order as it stands; the rows of a condition are sorted
   // here, so that the engine may walk whichever index serves the condition best.
-  if (parts.rest.trimmed().isEmpty()) rest.sql += QStringLiteral(" ORDER BY rowid");
-  else impl->sortRowids = !db_detail::HasOrderOrLimit(parts.rest);
+  if (parts.rest.trimmed().isEmpty()) {
+    impl->chunked = true;
+    impl->chunkQuery.emplace(db_, QStringLiteral("SELECT rowid FROM %1 WHERE rowid > ?1 AND rowid <= ?2 "
+                                                 "ORDER BY rowid LIMIT ?3")
+                                      .arg(parts.table));
+  } else {
+    impl->sortRowids = !db_detail::HasOrderOrLimit(parts.rest);
+  }
   impl->keyset = {QStringLiteral("SELECT rowid FROM %1 %2").arg(parts.table, rest.sql), rest.params};
   impl->RunKeyset();
   return std::unique_ptr<Recordset>(new Recordset(std::move(impl)));
 }
 
 bool Recordset::BOF() const {
-  return impl_->cur < 0 || (impl_->live == 0 && impl_->cur >= impl_->Size());
+  return impl_->cur < 0 || (impl_->cur >= impl_->Size() && impl_->Empty());
 }
 
 bool Recordset::EOF() const {
-  return impl_->cur >= impl_->Size() || (impl_->live == 0 && impl_->cur < 0);
+  return impl_->cur >= impl_->Size() || (impl_->cur < 0 && impl_->Empty());
 }
 
-int Recordset::RecordCount() const { return impl_->live; }
+int Recordset::RecordCount() const {
+  impl_->ReadAll();
+  return impl_->live;
+}
 
 std::vector<qint64> Recordset::RowIds() const {
+  impl_->ReadAll();
   const Impl& d = *impl_;
   if (d.live == d.Size()) return d.rowids;
   std::vector<qint64> out;
@@ -184,12 +277,13 @@ qint64 Recordset::RowId() const {
 }
 
 void Recordset::MoveFirst() {
-  if (impl_->live == 0) NoCurrentRecord();
+  if (impl_->Empty()) NoCurrentRecord();
   impl_->mode = Impl::Mode::None;
   impl_->cur = impl_->NextLive(-1);
 }
 
 void Recordset::MoveLast() {
+  impl_->ReadAll();
   if (impl_->live == 0) NoCurrentRecord();
   impl_->mode = Impl::Mode::None;
   impl_->cur = impl_->PreviousLive(impl_->Size());
@@ -217,6 +311,9 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   query.Reset();
   impl_->mode = Impl::Mode::None;
   Impl& d = *impl_;
+  // The set is in row id order while it is read in chunks: it is read as far as the
+  // last row found.
+  if (!found.empty()) d.ReadThrough(*std::max_element(found.begin(), found.end()));
   int first = -1;
   if (found.size() <= 4) {
     // A key's few rows: each looked for in the set, which may hold a million.
@@ -278,6 +375,8 @@ void Recordset::Update() {
       sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(d.table, columns.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
     }
+    // The new row is the set's last: the rows before it are read first.
+    d.ReadAll();
     Statement insert(d.db, sql, Phase::Write);
     insert.Bind(values);
     insert.Step();

@@ -1,0 +1,130 @@
+// How a record set reads its rows: a set of a whole table reads its row ids as it is
+// walked (in chunks, holding no lock between them) with the same moves, counts and
+// finds as a set read at once; a condition's rows come in row id order, however the
+// index that found them ordered them.
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/database/Database.h"
+
+using platform::Database;
+using platform::Recordset;
+
+namespace {
+
+constexpr int kRows = 1000;
+
+class RecordSetReading : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = dir_.filePath(QStringLiteral("test.db"));
+    Database::CreateDatabase(path_, QStringLiteral("pw"))->Execute(QStringLiteral(
+        "CREATE TABLE Oameni (Id INTEGER PRIMARY KEY, Nume TEXT, Cod TEXT);"
+        "CREATE INDEX OameniCod ON Oameni (Cod);"));
+    db_ = Open();
+  }
+  std::shared_ptr<Database> Open() { return Database::OpenDatabase(path_, false, false, QStringLiteral(";PWD=pw")); }
+  // Rows 1 to kRows, row i named "N<i>" with a code that orders the rows backwards;
+  // with `spacing`, row i has the row id i * spacing.
+  void Fill(qint64 spacing = 1) {
+    db_->Execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO Oameni (Id, Nume, Cod) SELECT i * %2, 'N' || i, printf('%06d', %1 * 2 - i) FROM n")
+                     .arg(kRows)
+                     .arg(spacing));
+  }
+  static QStringList Walk(Recordset& rs) {
+    QStringList out;
+    for (; !rs.EOF(); rs.MoveNext()) out << rs.Fields(1).Text();
+    return out;
+  }
+  static QStringList Names(int first, int last) {
+    QStringList out;
+    for (int i = first; i <= last; ++i) out << QStringLiteral("N%1").arg(i);
+    return out;
+  }
+
+  QTemporaryDir dir_;
+  QString path_;
+  std::shared_ptr<Database> db_;
+};
+
+}  // namespace
+
+TEST_F(RecordSetReading, AWholeTableSetMovesCountsAndFindsAsOneReadAtOnce) {
+  Fill();
+  auto rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  EXPECT_FALSE(rs->BOF());
+  EXPECT_EQ(rs->Fields(1).Text(), "N1");
+  EXPECT_EQ(Walk(*rs), Names(1, kRows));
+  EXPECT_EQ(rs->RecordCount(), kRows);
+
+  // A find far down, then on from the row found; the last row; the count.
+  rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  rs->FindFirst(QStringLiteral("Nume = ?"), {"N998"});
+  ASSERT_FALSE(rs->NoMatch());
+  EXPECT_EQ(Walk(*rs), Names(998, kRows));
+  rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  rs->MoveLast();
+  EXPECT_EQ(rs->Fields(1).Text(), QStringLiteral("N%1").arg(kRows));
+  rs->MoveNext();
+  EXPECT_TRUE(rs->EOF());
+  EXPECT_EQ(rs->RecordCount(), kRows);
+
+  // Deleting the first rows, past the first chunk, through the set.
+  rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  for (int i = 1; i <= 100; ++i) {
+    rs->Delete();
+    rs->MoveNext();
+  }
+  EXPECT_EQ(rs->Fields(1).Text(), "N101");
+  rs->MoveFirst();
+  EXPECT_EQ(rs->Fields(1).Text(), "N101");
+  rs->MovePrevious();
+  EXPECT_TRUE(rs->BOF());
+  EXPECT_FALSE(rs->EOF()) << "the set still holds rows";
+  EXPECT_EQ(rs->RecordCount(), kRows - 100);
+}
+
+// The set holds the rows that were in the table when it opened, and what it added
+// itself; between two reads another connection writes without waiting for it.
+TEST_F(RecordSetReading, AWholeTableSetHoldsTheRowsOfItsOpeningAndNoLock) {
+  Fill();
+  auto rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  rs->MoveNext();
+
+  auto other = Open();
+  other->Execute(QStringLiteral("INSERT INTO Oameni (Nume, Cod) VALUES ('Altul', 'X')"));
+  rs->FindFirst(QStringLiteral("Nume = ?"), {"Altul"});
+  EXPECT_TRUE(rs->NoMatch()) << "added by another after the set opened";
+  EXPECT_EQ(rs->Fields(1).Text(), "N2");
+
+  auto fresh = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  fresh->AddNew();
+  fresh->Fields(1).SetValue(QStringLiteral("Nou"));
+  fresh->Update();
+  EXPECT_EQ(fresh->Fields(1).Text(), "N1") << "the add leaves the position";
+  fresh->MoveLast();
+  EXPECT_EQ(fresh->Fields(1).Text(), "Nou");
+  EXPECT_EQ(fresh->RecordCount(), kRows + 2);
+
+  EXPECT_EQ(Walk(*rs), Names(2, kRows));
+  EXPECT_EQ(rs->RecordCount(), kRows);
+}
+
+// Codes beginning with "0019" are found through the index in code order, which is the
+// reverse of the row id order; close row ids and scattered ones alike.
+TEST_F(RecordSetReading, AConditionsRowsComeInRowIdOrder) {
+  for (const qint64 spacing : {qint64(1), qint64(1) << 40}) {
+    db_->Execute(QStringLiteral("DELETE FROM Oameni"));
+    Fill(spacing);
+    auto rs = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Cod LIKE ?"), {"0019*"});
+    std::vector<qint64> expected;
+    for (int i = 1; i <= kRows; ++i)
+      if (QStringLiteral("%1").arg(kRows * 2 - i, 6, 10, QLatin1Char('0')).startsWith("0019")) expected.push_back(i * spacing);
+    ASSERT_EQ(expected.size(), 100u);
+    EXPECT_EQ(rs->RowIds(), expected) << spacing;
+    EXPECT_EQ(rs->Fields(1).Text(), "N1");
+  }
+}
