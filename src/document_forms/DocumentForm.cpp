@@ -191,7 +191,27 @@ void DocumentForm::LayOut() {
   KeepCaptionsClear();
 }
 
+std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {
+  std::vector<UprightRule> rules;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
+      const QLineF ends = line->Ends();
+      if (ends.x1() == ends.x2())
+        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2()), line->Thickness()});
+    } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+               shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+      // A rectangle's sides, its border drawn inside its place.
+      const QRectF place = shape->Twips();
+      const double inset = shape->Border() * platform::kTwipsPerPixel / 2;
+      for (double x : {place.left() + inset, place.right() - inset})
+        rules.push_back({x, place.top(), place.bottom(), shape->Border()});
+    }
+  }
+  return rules;
+}
+
 void DocumentForm::KeepCaptionsClear() {
+  const std::vector<UprightRule> rules = UprightRules();
   for (platform::PageControl* control : controls_) {
     auto* label = dynamic_cast<platform::FormLabel*>(control);
     if (!label || !label->AutoWidth()) continue;
@@ -205,22 +225,18 @@ void DocumentForm::KeepCaptionsClear() {
     const auto endBefore = [&room, &caption](double x) {
       if (room == 0 || x - caption.left() < room) room = x - caption.left();
     };
+    // An upright rule through the caption's text: the caption ends a pixel short of it.
+    // Only a caption that fits before the rule, condensed, is drawn so; one that the rule
+    // crosses near its start is left as it stands.
+    const double least = (caption.width() - platform::kTwipsPerPixel) * platform::kMinTextStretch / 100;
+    for (const UprightRule& rule : rules) {
+      const double half = rule.thickness * platform::kTwipsPerPixel / 2;
+      const double x = rule.x - half - platform::kTwipsPerPixel;
+      if (onItsLine(rule.top, rule.bottom) && x - caption.left() >= least && rule.x < caption.right() &&
+          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), x, rule.x + half, false))
+        endBefore(x);
+    }
     for (platform::PageControl* other : controls_) {
-      if (auto* line = dynamic_cast<platform::FormLine*>(other)) {
-        // An upright rule through the caption's text: the caption ends a pixel short of it.
-        const QLineF ends = line->Ends();
-        if (ends.x1() != ends.x2() || !onItsLine(std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2())))
-          continue;
-        const double half = line->Thickness() * platform::kTwipsPerPixel / 2;
-        const double x = ends.x1() - half - platform::kTwipsPerPixel;
-        // Only a caption that fits before the rule, condensed, is drawn so; one that the
-        // rule crosses near its start is left as it stands.
-        const double least = (caption.width() - platform::kTwipsPerPixel) * platform::kMinTextStretch / 100;
-        if (x - caption.left() >= least && ends.x1() < caption.right() &&
-            DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), x, ends.x1() + half, false))
-          endBefore(x);
-        continue;
-      }
       if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
       const QRectF box = other->Twips();
       if (onItsLine(box.top(), box.bottom()) && box.left() > caption.left() && box.left() < caption.right() &&

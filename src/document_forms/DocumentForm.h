@@ -200,6 +200,12 @@ class DocumentForm : public QWidget {
   // to fit (a box over a caption's row of dots is left to hide them); one that an
   // upright rule of the page would cross ends a pixel short of the rule.
   void KeepCaptionsClear();
+  // An upright rule of the page: a line, or a side of a rectangle, in twips.
+  struct UprightRule {
+    double x, top, bottom;
+    int thickness;  // pixels
+  };
+  std::vector<UprightRule> UprightRules() const;
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

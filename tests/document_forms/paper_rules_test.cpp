@@ -211,23 +211,37 @@ TEST_F(PaperRules, NoTwoCaptionsOverlap) {
   });
 }
 
-// No upright rule of the page runs through a caption's letters: a caption as wide as its
-// text that a rule would cross ends short of the rule, condensed.
+// No upright rule of the page (a line, or a side of a rectangle) runs through a caption's
+// letters: a caption as wide as its text that a rule would cross ends short of the rule,
+// condensed.
 TEST_F(PaperRules, NoUprightRuleCrossesACaption) {
   ForEachForm([](DocumentForm& form) {
     EmptyEveryBox(form);
     QTemporaryDir dir;
     const PdfPage page = PrintedPage(form, dir, QStringLiteral("rules.pdf"));
+    struct Upright {
+      double x, top, bottom;  // twips
+    };
+    std::vector<Upright> rules;
     for (platform::PageControl* control : form.Controls()) {
-      auto* line = dynamic_cast<platform::FormLine*>(control);
-      if (!line || line->isHidden() || line->Ends().x1() != line->Ends().x2()) continue;
-      const double x = line->Ends().x1() / kTwipsPerMm;
-      const double top = std::min(line->Ends().y1(), line->Ends().y2()) / kTwipsPerMm;
-      const double bottom = std::max(line->Ends().y1(), line->Ends().y2()) / kTwipsPerMm;
+      if (control->Widget()->isHidden()) continue;
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+        const QLineF ends = line->Ends();
+        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2())});
+      } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+                 shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+        const QRectF place = shape->Twips();
+        rules.push_back({place.left(), place.top(), place.bottom()});
+        rules.push_back({place.right(), place.top(), place.bottom()});
+      }
+    }
+    for (const Upright& rule : rules) {
+      const double x = rule.x / kTwipsPerMm;
       for (const PdfWord& w : page.words) {
         const double middle = (w.yMin + w.yMax) / 2;
-        EXPECT_FALSE(middle > top && middle < bottom && x > w.xMin + 0.3 && x < w.xMax - 0.3)
-            << "the rule at " << line->Ends().x1() << " twips crosses " << w.text.toStdString();
+        EXPECT_FALSE(middle > rule.top / kTwipsPerMm && middle < rule.bottom / kTwipsPerMm && x > w.xMin + 0.3 &&
+                     x < w.xMax - 0.3)
+            << "the rule at " << rule.x << " twips crosses " << w.text.toStdString();
       }
     }
   });
