@@ -14,6 +14,7 @@
 #include "core/MDIVelorast.h"
 #include "document_forms/PagePrinting.h"
 #include "platform/Clock.h"
+#include "platform/FittedText.h"
 #include "platform/FormPrinter.h"
 #include "platform/KeyCodes.h"
 #include "platform/Keystrokes.h"
@@ -40,14 +41,17 @@ bool IsFocusReturn(const QFocusEvent* event) {
 
 core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
 
-// Whether `box` stands over a letter or digit of `caption` drawn in `font` from `left`
-// (twips); a box over a row of dots or blanks only hides the leader it was put on.
-bool HidesALetterOrDigit(const QString& caption, const QFont& font, double left, const QRectF& box) {
+// Whether a character of `caption` drawn in `font` from `left` (twips) lies across the
+// band from `from` to `to`: any character but a blank, or only a letter or digit.
+bool DrawsACharacterAcross(const QString& caption, const QFont& font, double left, double from, double to,
+                           bool lettersOnly) {
   const QFontMetricsF metrics(font);
   double start = left;
   for (qsizetype i = 0; i < caption.size(); ++i) {
     const double end = left + metrics.horizontalAdvance(caption.left(i + 1)) * platform::kTwipsPerPixel;
-    if (caption.at(i).isLetterOrNumber() && end > box.left() && start < box.right()) return true;
+    const QChar c = caption.at(i);
+    const bool counts = lettersOnly ? c.isLetterOrNumber() : !c.isSpace();
+    if (counts && end > from && start < to) return true;
     start = end;
   }
   return false;
@@ -184,24 +188,60 @@ void DocumentForm::LayOut() {
   // in their own order among themselves.
   for (platform::PageControl* control : controls_)
     if (!control->IsDrawn()) control->Widget()->raise();
-  KeepCaptionsClearOfBoxes();
+  KeepCaptionsClear();
 }
 
-void DocumentForm::KeepCaptionsClearOfBoxes() {
+std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {
+  std::vector<UprightRule> rules;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
+      const QLineF ends = line->Ends();
+      if (ends.x1() == ends.x2())
+        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2()), line->Thickness()});
+    } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+               shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+      // A rectangle's sides, its border drawn inside its place.
+      const QRectF place = shape->Twips();
+      const double inset = shape->Border() * platform::kTwipsPerPixel / 2;
+      for (double x : {place.left() + inset, place.right() - inset})
+        rules.push_back({x, place.top(), place.bottom(), shape->Border()});
+    }
+  }
+  return rules;
+}
+
+void DocumentForm::KeepCaptionsClear() {
+  const std::vector<UprightRule> rules = UprightRules();
   for (platform::PageControl* control : controls_) {
     auto* label = dynamic_cast<platform::FormLabel*>(control);
     if (!label || !label->AutoWidth()) continue;
     const QRectF caption = label->Twips();
+    // Whether a control spanning `top` to `bottom` stands on the caption's line.
+    const auto onItsLine = [&caption](double top, double bottom) {
+      const double shared = std::min(caption.bottom(), bottom) - std::max(caption.top(), top);
+      return shared >= std::min(caption.height(), bottom - top) / 2;
+    };
     double room = 0;
+    const auto endBefore = [&room, &caption](double x) {
+      if (room == 0 || x - caption.left() < room) room = x - caption.left();
+    };
+    // An upright rule through the caption's text: the caption ends a pixel short of it.
+    // Only a caption that fits before the rule, condensed, is drawn so; one that the rule
+    // crosses near its start is left as it stands.
+    const double least = (caption.width() - platform::kTwipsPerPixel) * platform::kMinTextStretch / 100;
+    for (const UprightRule& rule : rules) {
+      const double half = rule.thickness * platform::kTwipsPerPixel / 2;
+      const double x = rule.x - half - platform::kTwipsPerPixel;
+      if (onItsLine(rule.top, rule.bottom) && x - caption.left() >= least && rule.x < caption.right() &&
+          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), x, rule.x + half, false))
+        endBefore(x);
+    }
     for (platform::PageControl* other : controls_) {
       if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
       const QRectF box = other->Twips();
-      const double shared = std::min(caption.bottom(), box.bottom()) - std::max(caption.top(), box.top());
-      const bool onItsLine = shared >= std::min(caption.height(), box.height()) / 2;
-      if (onItsLine && box.left() > caption.left() && box.left() < caption.right() &&
-          HidesALetterOrDigit(label->Caption(), label->font(), caption.left(), box) &&
-          (room == 0 || box.left() - caption.left() < room))
-        room = box.left() - caption.left();
+      if (onItsLine(box.top(), box.bottom()) && box.left() > caption.left() && box.left() < caption.right() &&
+          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), box.left(), box.right(), true))
+        endBefore(box.left());
     }
     if (room > 0) label->SetMaxWidth(room);
   }

@@ -197,8 +197,15 @@ class DocumentForm : public QWidget {
   void LayOut();
   // A caption as wide as its text that runs under a box on its line, so that the box
   // standing above it would hide some of its words, ends where the box begins, condensed
-  // to fit (a box over a caption's row of dots is left to hide them).
-  void KeepCaptionsClearOfBoxes();
+  // to fit (a box over a caption's row of dots is left to hide them); one that an
+  // upright rule of the page would cross ends a pixel short of the rule.
+  void KeepCaptionsClear();
+  // An upright rule of the page: a line, or a side of a rectangle, in twips.
+  struct UprightRule {
+    double x, top, bottom;
+    int thickness;  // pixels
+  };
+  std::vector<UprightRule> UprightRules() const;
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

@@ -1,6 +1,5 @@
 #include "document_forms/PrintedLine.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "document_forms/DocumentForm.h"
@@ -23,10 +22,11 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
         // The line's first caption begins at the line's left, its room up to the box.
         items.push_back(Label(left, top, p.text, f, next->left - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
-        // Ending at the box; reaching further left than the gap when its text needs it.
+        // Ending at the box and beginning no further left than the piece before it ends: a
+        // text wider than that gap is condensed into it rather than drawn over that piece.
         const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
                               platform::kTwipsPerPixel;
-        const double from = std::min(cursor, next->left - needed);
+        const double from = cursor < next->left ? cursor : next->left - needed;
         items.push_back(Label(from, top, p.text, f, next->left - from, kLabelHeight, TextAlign::kRight));
       } else {
         items.push_back(Label(cursor, top, p.text, f));

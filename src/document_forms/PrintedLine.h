@@ -3,7 +3,8 @@
 // left to right, laid into page-table rows. The line's first caption begins at the line's
 // left, left-aligned, its room reaching to the box or fill-in line that follows it. A
 // later caption stands directly before the box or fill-in line that follows it (it ends
-// where that begins, its label reaching as far left as its text needs); a caption that
+// where that begins, right-aligned in the gap from the piece before it, condensed when
+// its text is wider than that gap); a caption that
 // no box or line follows begins where the piece before it ends; a caption given a left
 // of its own begins there.
 //

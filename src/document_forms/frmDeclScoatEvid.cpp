@@ -97,8 +97,8 @@ std::vector<Item> PageItems() {
   line(8670, {Say("din judetul"), HandLine(2340, 1900), Say(" , localitatea"), HandLine(5400, 2100), Say("str."),
               HandLine(7950, 2950)});
   line(8970, {Say("nr."), HandLine(1680, 600), Say(" bl."), HandLine(2640, 600), Say(" sc."), HandLine(3600, 600), Say(" ap."),
-              HandLine(4560, 600), Say("a dobandit mijlocul de transport marca  "), HandLine(8640, 2280)});
-  line(9270, {Say("cu seria motor"), HandLine(2640, 2100), Say("seria sasiu*)"), HandLine(5880, 1700),
+              HandLine(4560, 600), Say("a dobandit mijlocul de transport marca  "), HandLine(8775, 2145)});
+  line(9270, {Say("cu seria motor"), HandLine(2640, 2100), Say("seria sasiu*)"), HandLine(5880, 1500),
               Say(",capacitatea cilindrica"), HandLine(9360, 1000), Say("cmc")});
   line(9570, {Say("capacitatea **)"), HandLine(2700, 1200),
               Say("tone. Va rugam sa luati masurile necesare pentru inscrierea in evidenta dvs.")});
@@ -112,8 +112,8 @@ std::vector<Item> PageItems() {
   line(12330, {Say("Ca urmare a declaratiei dvs. nr."), HandLine(4200, 1300),
                Say("prin care solicitati scoaterea din evidenta a mijlocului de")});
   line(12600, {Say("transport marca"), HandLine(2700, 1700), Say(",cu seria motor"), HandLine(5760, 1500),
-               Say("seria sasiu*)"), HandLine(8460, 1250), Say(",cap. cil."), HandLine(10380, 500), Say("cmc")});
-  line(12870, {Say("capacitatea **)"), HandLine(2580, 900), Say("tone,dobandit la"), HandLine(4740, 1000),
+               Say("seria sasiu*)"), HandLine(8460, 1140), Say(",cap. cil."), HandLine(10380, 500), Say("cmc")});
+  line(12870, {Say("capacitatea **)"), HandLine(2580, 900), Say("tone,dobandit la"), HandLine(4950, 790),
                Say("si a actelor anexate, va aducem la cunostinta faptul ca aceasta a")});
   line(13140, {Say("fost operata. Nr. matricol"), HandLine(3780, 1300), Say(", nr. rol"), HandLine(5760, 1300),
                Say("au rezultat scaderi de debit astfel"), HandLine(10080, 840)});

@@ -10,6 +10,10 @@
 namespace document_forms {
 namespace {
 
+// How far the totals below the table stand above their designed places: the least, in
+// whole pixels, that brings their last row with its bottom rule onto the sheet.
+constexpr double kTotalsRaise = 135;
+
 // In creation order; each box stands over the dotted leader that prints when it is empty.
 constexpr Item kItems[] = {
     // The header frame: the taxpayer on the left, the tax office on the right.
@@ -374,21 +378,22 @@ constexpr Item kItems[] = {
     TaxBox(111, 5190, 11070, 1155),
     TaxBox(112, 6450, 11070, 1155),
     TaxBox(113, 7740, 11070, 1215),
-    // The totals, at the bottom edge of the page.
-    Line(855, 11430, 11325, 11430),
-    Line(855, 11595, 11325, 11595),
-    Line(855, 11760, 11325, 11760),
-    Line(855, 12015, 11325, 12015),
-    Label(1320, 11430, "4", kArial825),
-    Box(63, 2040, 11445, 4230, 155, kArial675),
-    Box(67, 6525, 11445, 2550, 155, kArial675),
-    Box(71, 9240, 11445, 1995, 155, kArial675),
-    Label(3420, 11580, "TOTAL   C", kArial9),
-    Label(7830, 11580, "X", kArial9),
-    Box(72, 9240, 11610, 1995, 155, kArial675),
-    Label(2400, 11790, "TOTAL  (AI + AII + AIII + B + C)", kArial975Bold),
-    Label(7830, 11790, "X", kArial9),
-    Box(73, 9360, 11790, 1770, 210, kArial9Bold),
+    // The totals, in the gap under the table raised by kTotalsRaise so that the last row,
+    // its rule and the total typed in box 73 print whole above the bottom edge (11907).
+    Line(855, 11430 - kTotalsRaise, 11325, 11430 - kTotalsRaise),
+    Line(855, 11595 - kTotalsRaise, 11325, 11595 - kTotalsRaise),
+    Line(855, 11760 - kTotalsRaise, 11325, 11760 - kTotalsRaise),
+    Line(855, 12015 - kTotalsRaise, 11325, 12015 - kTotalsRaise),
+    Label(1320, 11430 - kTotalsRaise, "4", kArial825),
+    Box(63, 2040, 11445 - kTotalsRaise, 4230, 155, kArial675),
+    Box(67, 6525, 11445 - kTotalsRaise, 2550, 155, kArial675),
+    Box(71, 9240, 11445 - kTotalsRaise, 1995, 155, kArial675),
+    Label(3420, 11580 - kTotalsRaise, "TOTAL   C", kArial9),
+    Label(7830, 11580 - kTotalsRaise, "X", kArial9),
+    Box(72, 9240, 11610 - kTotalsRaise, 1995, 155, kArial675),
+    Label(2400, 11790 - kTotalsRaise, "TOTAL  (AI + AII + AIII + B + C)", kArial975Bold),
+    Label(7830, 11790 - kTotalsRaise, "X", kArial9),
+    Box(73, 9360, 11790 - kTotalsRaise, 1770, 210, kArial9Bold),
     // The closing block, below the bottom edge: on the page, never on paper.
     Label(1080, 12255, "    Prin semnarea prezentei am luat la cunostinta ca declararea necorespunzatoare a adevarului se pedepseste  conform legii penale, cele declarate fiind corecte si complete.", kTimes1125),
     Label(1080, 12825, "Data ...................... 20......", kTimes1125),

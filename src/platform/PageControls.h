@@ -152,6 +152,9 @@ class FormShape : public QWidget, public PageControl {
   enum class Kind { kRectangle, kRounded, kOval };
   FormShape(QWidget* page, Kind kind, int borderWidth = 1, bool filled = false);
   QWidget* Widget() override { return this; }
+  Kind ShapeKind() const { return kind_; }
+  // The border's width in pixels (0: none).
+  int Border() const { return border_; }
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
  protected:

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "FormFixture.h"
+#include "document_forms/FormFonts.h"
+#include "document_forms/PrintedLine.h"
 #include "document_forms/frmCVRad.h"
 #include "document_forms/frmCerRadiere.h"
 #include "document_forms/frmCertifVelorast.h"
@@ -145,9 +147,8 @@ TEST_F(PaperRules, ABoxTextUpToTwiceItsWidthPrintsWholeWithinTheBox) {
       QTemporaryDir dir;
       const PdfPage page = PrintedPage(form, dir, QStringLiteral("boxes.pdf"));
       for (const platform::FormTextBox* box : round) {
-        // A box that its page puts partly below the sheet's edge (the tax declaration's
-        // last totals row) has its text there, off the paper: it cannot be read back.
-        if (box->Twips().bottom() / kTwipsPerMm > page.sizeMm.height()) continue;
+        // A box its page puts below the sheet's bottom edge is on the page, never on paper.
+        if (box->Top() / kTwipsPerMm >= page.sizeMm.height()) continue;
         const std::string text = box->Text().toStdString() + " in the box at " +
                                  std::to_string(box->Left()) + ", " + std::to_string(box->Top());
         // Boxes alike in width hold the same text: each box's is the one nearest to it.
@@ -208,6 +209,72 @@ TEST_F(PaperRules, NoTwoCaptionsOverlap) {
       }
     }
   });
+}
+
+// No upright rule of the page (a line, or a side of a rectangle) runs through a caption's
+// letters: a caption as wide as its text that a rule would cross ends short of the rule,
+// condensed.
+TEST_F(PaperRules, NoUprightRuleCrossesACaption) {
+  ForEachForm([](DocumentForm& form) {
+    EmptyEveryBox(form);
+    QTemporaryDir dir;
+    const PdfPage page = PrintedPage(form, dir, QStringLiteral("rules.pdf"));
+    struct Upright {
+      double x, top, bottom;  // twips
+    };
+    std::vector<Upright> rules;
+    for (platform::PageControl* control : form.Controls()) {
+      if (control->Widget()->isHidden()) continue;
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+        const QLineF ends = line->Ends();
+        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2())});
+      } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+                 shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+        const QRectF place = shape->Twips();
+        rules.push_back({place.left(), place.top(), place.bottom()});
+        rules.push_back({place.right(), place.top(), place.bottom()});
+      }
+    }
+    for (const Upright& rule : rules) {
+      const double x = rule.x / kTwipsPerMm;
+      for (const PdfWord& w : page.words) {
+        const double middle = (w.yMin + w.yMax) / 2;
+        EXPECT_FALSE(middle > rule.top / kTwipsPerMm && middle < rule.bottom / kTwipsPerMm && x > w.xMin + 0.3 &&
+                     x < w.xMax - 0.3)
+            << "the rule at " << rule.x << " twips crosses " << w.text.toStdString();
+      }
+    }
+  });
+}
+
+// A later caption of a printed line stands in the gap between the piece before it and the
+// box or fill-in line after it, condensed when its text is wider than the gap, and never
+// reaches back over the piece before it.
+TEST_F(PaperRules, ALaterCaptionOfAPrintedLineStaysInItsGap) {
+  using namespace document_forms;
+  struct Case {
+    double gap;  // twips between the first fill-in line's end and the second's start
+  };
+  constexpr Font kFont{"Times New Roman", 11.25};
+  const double natural =
+      platform::FormLabel::TextWidthTwips(QStringLiteral("tone,dobandit la"), FontOf(kFont, kFont));
+  for (const Case& c : {Case{natural * 1.5}, Case{natural}, Case{natural * 0.8}, Case{natural * 0.6}}) {
+    SCOPED_TRACE(c.gap);
+    std::vector<Item> items;
+    const double firstEnd = 3000;
+    AddLine(items, 1000, 1000, kFont,
+            {Say("capacitatea"), Blank(2400, firstEnd - 2400), Say("tone,dobandit la"), Blank(firstEnd + c.gap, 900)});
+    const Page page{.caption = "proba", .items = items};
+    DocumentForm form(page);
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("line.pdf"));
+    const PdfWord* first = printed.Find(QStringLiteral("tone,dobandit"));
+    const PdfWord* last = printed.Find(QStringLiteral("la"));
+    ASSERT_TRUE(first && last);
+    EXPECT_GE(first->xMin, firstEnd / kTwipsPerMm - 0.1);
+    EXPECT_LE(last->xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
+    EXPECT_GT(last->xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
+  }
 }
 
 // The page rendered at 288 dpi (a screen pixel is 3 by 3 dots), without smoothing.
