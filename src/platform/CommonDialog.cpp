@@ -79,15 +79,18 @@ void PrintEveryPage(QPrinter& printer) {
 }
 
 // Hides the print dialog's page range when it is shown: without page numbers the dialog
-// would still offer "Pages from/to" and hand that range to the print system.
+// would still offer "Pages from/to" and hand that range to the print system. The names
+// are looked up in the range box only, since the printer's box has a label of the same
+// name as the range's "to".
 class HidePageRange : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show) {
+    if (event->type() != QEvent::Show) return false;
+    if (auto* range = watched->findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
       for (const char* name : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit",
                                "pageSetLabel", "pageSetCombo"})
-        if (auto* widget = watched->findChild<QWidget*>(QLatin1String(name))) widget->hide();
+        if (auto* widget = range->findChild<QWidget*>(QLatin1String(name))) widget->hide();
     }
     return false;
   }

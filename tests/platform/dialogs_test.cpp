@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -130,6 +131,43 @@ TEST(CommonDialog, RealColourDialog) {
   cdg.CancelError = true;
   OnNextModal<QColorDialog>([](QColorDialog* d) { d->reject(); });
   EXPECT_EQ(CancelNumber(cdg, &CommonDialog::ShowColor), kErrCancelSelected);
+  SetUnscriptedDialogHandler([](const QString& d) { ADD_FAILURE() << d.toStdString(); });
+}
+
+// The real print dialog without page numbers offers the whole text or the selection and
+// nothing of a page range; every other control shows as it does with page numbers.
+TEST(CommonDialog, RealPrintDialogWithoutPageNumbersOffersNoPageRange) {
+  SetUnscriptedDialogHandler(nullptr);
+  struct Shown {
+    QStringList range;  // what the range box shows
+    QStringList rest;   // every other control shown, as box/name
+  };
+  const auto show = [](int flags) {
+    Shown shown;
+    OnNextModal<QPrintDialog>([&shown](QPrintDialog* d) {
+      QWidget* range = d->findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+      for (QWidget* w : d->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+        if (range && w->parentWidget() == range) {
+          if (w->isVisibleTo(range)) shown.range << w->objectName();
+        } else if (w->isVisibleTo(d)) {
+          shown.rest << w->parentWidget()->objectName() + "/" + w->objectName();
+        }
+      }
+      d->reject();
+    });
+    CommonDialog cdg;
+    cdg.Flags = flags;
+    cdg.ShowPrinter();
+    return shown;
+  };
+  const Shown withPages = show(cdlPDReturnDC + cdlPDSelection);
+  const Shown withoutPages = show(cdlPDReturnDC + cdlPDNoPageNums + cdlPDSelection);
+  const auto text = [](const QStringList& names) { return names.join(' ').toStdString(); };
+  EXPECT_TRUE(withPages.range.contains("from") && withPages.range.contains("to")) << text(withPages.range);
+  EXPECT_EQ(text(withoutPages.range), "printAll printSelection");
+  EXPECT_EQ(text(withoutPages.rest), text(withPages.rest));
+  EXPECT_TRUE(withoutPages.rest.contains("printerGroup/label_3")) << "the printer's type label stays";
   SetUnscriptedDialogHandler([](const QString& d) { ADD_FAILURE() << d.toStdString(); });
 }
 
