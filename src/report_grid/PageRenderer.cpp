@@ -65,7 +65,7 @@ const QPaintDevice* LayoutDevice() {
 }  // namespace
 
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
-                  const QString& text, double devicePixelsPerUnit) {
+                  const QString& text, double devicePixelsPerUnit, double clearLeft, double clearRight) {
   QString lines = text;
   lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
   lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
@@ -93,11 +93,20 @@ void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::
   // than the cell starts at the cell's left edge, and several lines taller than the cell
   // together are laid from its top and cut at its bottom. A text that fits keeps its
   // alignment, and so does a single line a little taller than its row.
+  // A line with room to spare on both sides keeps clear of the lines drawn along them;
+  // a line without that room is placed as its alignment puts it.
+  const double keepLeft = clearLeft / scale, keepRight = clearRight / scale;
   for (int i = 0; i < layout.lineCount(); ++i) {
     QTextLine line = layout.lineAt(i);
-    if (line.naturalTextWidth() <= room.width()) continue;
     const double start = line.cursorToX(line.textStart());  // where the alignment puts it
-    if (start < 0) line.setPosition(QPointF(line.x() - start, line.y()));
+    if (line.naturalTextWidth() > room.width()) {
+      if (start < 0) line.setPosition(QPointF(line.x() - start, line.y()));
+      continue;
+    }
+    const double spareLeft = start, spareRight = room.width() - start - line.naturalTextWidth();
+    if (spareLeft + spareRight < keepLeft + keepRight) continue;
+    if (spareLeft < keepLeft) line.setPosition(QPointF(line.x() + keepLeft - spareLeft, line.y()));
+    else if (spareRight < keepRight) line.setPosition(QPointF(line.x() - (keepRight - spareRight), line.y()));
   }
   double top = 0;
   if (height <= room.height() || layout.lineCount() < 2) {
@@ -204,7 +213,25 @@ class Painter {
     }
     if (s.text.isEmpty() || inner.width() <= 0) return;
     p_.setPen(Qt::black);
-    DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_);
+    DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_,
+                 ClearOfLine(piece, kEdgeLeft), ClearOfLine(piece, kEdgeRight));
+  }
+
+  // How much further than the inset a text that has room to spare keeps from the left or
+  // right side of a piece (device pixels): kTextClearUnits clear of the widest line drawn
+  // along that side, so that a value aligned to a ruled side does not touch the rule.
+  double ClearOfLine(const Piece& piece, int edge) const {
+    const bool left = edge == kEdgeLeft;
+    const int beside = left ? piece.area.col1 - 1 : piece.area.col2 + 1;
+    double halfLine = 0;
+    for (int r = piece.area.row1; r <= piece.area.row2; ++r) {
+      const Piece* other = PieceAt(r, beside);
+      const int style = left ? LineBetween(other, kEdgeRight, &piece, kEdgeLeft)
+                             : LineBetween(&piece, kEdgeRight, other, kEdgeLeft);
+      if (style != kLineNone) halfLine = std::max(halfLine, WidthOf(style, sx_) / 2);
+    }
+    if (halfLine == 0) return 0;
+    return std::max(0.0, halfLine + (kTextClearUnits - kTextInsetUnits) * sx_);
   }
 
   void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {

@@ -55,12 +55,15 @@ QFont QFontOf(const FontState& font);
 // resolution with the font's design metrics, so they break at the same places on every
 // device; `devicePixelsPerUnit` is the device's scale (pixels a grid unit). A text
 // longer than the rectangle shows its start: a line wider than it starts at its left
-// edge, and several lines taller than it start at its top.
+// edge, and several lines taller than it start at its top. A line with room to spare
+// keeps at least `clearLeft` and `clearRight` (device pixels) from the rectangle's sides,
+// where lines are drawn beside it; the breaks of the lines stay the same.
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
-                  const QString& text, double devicePixelsPerUnit);
+                  const QString& text, double devicePixelsPerUnit, double clearLeft = 0, double clearRight = 0);
 
 // Geometry of the drawing shared by every target.
-inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges
+inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges,
+inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line there
 inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box
 inline constexpr double kThinLineUnits = 1.0;      // line widths: thin and dotted
 inline constexpr double kThickLineUnits = 2.0;     // thick

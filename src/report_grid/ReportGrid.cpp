@@ -226,10 +226,10 @@ EdgeState ReportGrid::EffectiveEdge(int row, int col, int edge) const {
       bool reaches = single;
       if (!reaches) {
         switch (e.source) {
-          case EdgeSource::kRange:    // any cell of the area
-          case EdgeSource::kCovered: reaches = true; break;
+          case EdgeSource::kRange: reaches = true; break;  // any cell of the area
           case EdgeSource::kCell: reaches = (r == a.row1 && c == a.col1); break;  // the anchor
-          case EdgeSource::kInner:  // only where the inner line is the area's own edge
+          case EdgeSource::kCovered:  // only where the cell's edge is the area's own edge
+          case EdgeSource::kInner:
             reaches = (edge == kEdgeLeft && c == a.col1) || (edge == kEdgeRight && c == a.col2) ||
                       (edge == kEdgeTop && r == a.row1) || (edge == kEdgeBottom && r == a.row2);
             break;

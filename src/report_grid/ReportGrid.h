@@ -83,7 +83,8 @@ enum class EdgeSource : std::uint8_t {
   kCell,     // Cell.Border on this cell
   kRange,    // an outer edge of Range.Border passing through this cell
   kInner,    // the inner lines of Range.Border(5), kept by the cells on both sides
-  kCovered,  // Cell.Border on this cell while a merged area covered it (not its anchor)
+  kCovered,  // Cell.Border on this cell while a merged area covered it (not its anchor);
+             // held by the area only where this edge lies on the area's own edge
 };
 
 struct EdgeState {
@@ -162,8 +163,8 @@ class GridFont {
 
 // One cell. A format, text or lock set on a covered cell of a merged area is kept, but
 // the area shows and obeys its anchor (its top left cell). A line set on a covered cell
-// is the exception: it runs along the matching edge of the merged area, as a line of
-// Range.Border through that cell does.
+// is the exception where that edge of the cell lies on the area's own edge: it runs along
+// the whole of that edge of the area. An edge inside the area draws nothing.
 class GridCell {
  public:
   int Row() const { return row_; }

@@ -263,6 +263,49 @@ TEST(ReportGridPrinting, LineBreaksAndWrappingGiveFurtherLines) {
   EXPECT_GT(gama->yMin, alfa->yMax - 0.5);  // wrapped onto a further line
 }
 
+// A value aligned to a side of its cell keeps its inset from a bare side, and keeps that
+// far clear of a line drawn along a ruled side, whichever cell holds the line.
+TEST(ReportGridPrinting, AValueAlignedToARuledSideKeepsClearOfTheRule) {
+  struct Case {
+    const char* what;
+    int alignment;
+    int style;
+    bool heldByNeighbour;
+    double gapUnits;  // from the cell's side to the text
+  } cases[] = {
+      {"right, bare side", 14, kLineNone, false, 1.0},
+      {"right, thin line", 14, kLineThin, false, 1.5},
+      {"right, thick line", 14, kLineThick, false, 2.0},
+      {"left, thin line of the neighbour", 6, kLineThin, true, 1.5},
+      {"left, thick line", 6, kLineThick, false, 2.0},
+  };
+  QTemporaryDir dir;
+  int file = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ReportGrid g;
+    g.SetRows(3);
+    g.SetCols(4);
+    g.Column(0).SetWidth(0);
+    for (int col = 1; col < 4; ++col) g.Column(col).SetWidth(100);
+    g.SetRowHeight(1, 30);
+    g.DefaultFont().SetName("times new roman");
+    g.DefaultFont().SetSize(10);
+    g.Cell(1, 2).SetText("C123456");
+    g.Cell(1, 2).SetAlignment(c.alignment);
+    const bool right = c.alignment == 14;
+    if (c.style != kLineNone) {
+      if (c.heldByNeighbour) g.Cell(1, right ? 3 : 1).SetBorder(right ? kEdgeLeft : kEdgeRight, c.style);
+      else g.Cell(1, 2).SetBorder(right ? kEdgeRight : kEdgeLeft, c.style);
+    }
+    const PdfPage page = PrintToPdf(g, dir.filePath(QStringLiteral("side-%1.pdf").arg(++file)));
+    const PdfWord* word = page.Find("C123456");
+    ASSERT_TRUE(word);
+    const double cellLeft = g.Page().leftMargin * 10 + 100 * kUnitMm, cellRight = cellLeft + 100 * kUnitMm;
+    EXPECT_NEAR(right ? cellRight - word->xMax : word->xMin - cellLeft, c.gapUnits * kUnitMm, 0.05);
+  }
+}
+
 TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {
   platform::PrintersScript noPrinters;
   PreviewScript preview;
