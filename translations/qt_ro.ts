@@ -391,6 +391,14 @@ Verificati daca numele fisierului este scris corect.</translation>
 <context>
     <name>QMdiSubWindow</name>
     <message>
+        <source>%1 - [%2]</source>
+        <translation>%1 - [%2]</translation>
+    </message>
+    <message>
+        <source>- [%1]</source>
+        <translation>- [%1]</translation>
+    </message>
+    <message>
         <source>&amp;Restore</source>
         <translation>&amp;Restabileste</translation>
     </message>
