@@ -1,5 +1,6 @@
 #include "core/frmHelp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QTextCursor>
@@ -66,12 +67,16 @@ frmHelp::frmHelp() {
 void frmHelp::Form_Load() {
   const QString path = AppPath + QStringLiteral("/help.rtf");
   QFile file(path);
-  bool read = false;
-  if (file.open(QIODevice::ReadOnly)) read = platform::rtf::ReadRtf(file.readAll(), *rtfHelp->document()).rtf;
+  const bool opened = file.open(QIODevice::ReadOnly);
+  const bool read = opened && platform::rtf::ReadRtf(file.readAll(), *rtfHelp->document()).rtf;
   rtfHelp->moveCursor(QTextCursor::Start);  // the guide opens at its beginning
   if (!read) {
     rtfHelp->clear();
-    platform::MsgBox(QStringLiteral("Ghidul de utilizare nu poate fi citit din fisierul \"%1\".").arg(path),
+    const QString why = opened ? QStringLiteral("nu este un text RTF sau este deteriorat")
+                               : QStringLiteral("lipseste sau nu poate fi deschis");
+    platform::MsgBox(QStringLiteral("Ghidul de utilizare nu poate fi afisat: fisierul \"%1\" %2. Reinstalati "
+                                    "programul (sau cereti administratorului sa o faca).")
+                         .arg(QDir::toNativeSeparators(path), why),
                      platform::vbExclamation);
   }
   LoadButtonPictures();

@@ -30,10 +30,9 @@ QPageLayout::Orientation OrientationOf(int code) {
 
 void PaintOn(QPrinter& printer, const ReportGrid& grid) {
   QPainter painter;
-  if (!painter.begin(&printer)) platform::RaisePrintFailed(printer.printerName());
+  if (!painter.begin(&printer)) platform::RaisePrintFailed(printer);
   PaintPage(painter, grid);
-  if (!painter.end() || printer.printerState() == QPrinter::Error)
-    platform::RaisePrintFailed(printer.printerName());
+  if (!painter.end() || printer.printerState() == QPrinter::Error) platform::RaisePrintFailed(printer);
 }
 
 // Large enough to show the page's whole width at 100 percent, with the window's frame,

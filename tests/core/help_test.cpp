@@ -74,14 +74,25 @@ TEST_F(HelpTest, ShowsTheHelpText) {
   EXPECT_EQ(help->rtfHelp->textCursor().position(), 0);
 }
 
+// The message names the file, tells a missing file from a malformed one, and says what
+// the clerk can do.
 TEST_F(HelpTest, MissingOrUnreadableHelpOpensEmptyWithAMessage) {
-  for (const QByteArray& content : {QByteArray(), QByteArray("nu este RTF")}) {
-    if (!content.isNull()) WriteHelp(content);
+  const struct {
+    QByteArray content;  // null: no file
+    const char* why;
+  } cases[] = {
+      {QByteArray(), "lipseste sau nu poate fi deschis"},
+      {QByteArray("nu este RTF"), "nu este un text RTF sau este deteriorat"},
+  };
+  for (const auto& c : cases) {
+    if (!c.content.isNull()) WriteHelp(c.content);
     platform::MessageBoxScript boxes;
     frmHelp* help = Forms::Get<frmHelp>();
     EXPECT_TRUE(help->rtfHelp->toPlainText().isEmpty());
     ASSERT_EQ(boxes.Shown().size(), 1);
-    EXPECT_TRUE(boxes.Shown()[0].prompt.contains("help.rtf")) << boxes.Shown()[0].prompt.toStdString();
+    EXPECT_EQ(boxes.Shown()[0].prompt, QStringLiteral("Ghidul de utilizare nu poate fi afisat: fisierul \"%1\" %2. "
+                                                      "Reinstalati programul (sau cereti administratorului sa o faca).")
+                                           .arg(dir_.filePath("help.rtf"), c.why));
     Forms::Unload<frmHelp>();
   }
 }

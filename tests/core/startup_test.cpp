@@ -179,7 +179,10 @@ TEST_F(StartupTest, DatabaseDamagedPastItsFirstPageIsReportedAndAnotherFolderOff
     EXPECT_EQ(folders.Shown(), 2);
     ASSERT_EQ(boxes.Shown().size(), 1);
     EXPECT_EQ(boxes.Prompts()[0],
-              QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
+              QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. "
+                             "Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
+                             "administratorului sa o faca), ori alegeti la pornire dosarul altei baze de date a "
+                             "programului.")
                   .arg(damaged.Path()));
     EXPECT_EQ(StoredFolder(), QString());
     EXPECT_FALSE(platform::Forms::IsLoaded<MDIVelorast>());

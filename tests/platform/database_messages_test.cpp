@@ -109,6 +109,11 @@ TEST_F(DatabaseMessagesTest, EachCauseIsToldInItsOwnWordsNamingTheFile) {
     EXPECT_TRUE(said.fileError) << "the start-up must tell it from a failed query";
     EXPECT_TRUE(said.description.startsWith(c.start)) << said.description.toStdString();
     EXPECT_TRUE(said.description.contains(c.words)) << said.description.toStdString();
+    // and what the clerk can do about it
+    EXPECT_TRUE(said.description.endsWith(" Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
+                                          "administratorului sa o faca), ori alegeti la pornire dosarul altei baze "
+                                          "de date a programului."))
+        << said.description.toStdString();
   }
 }
 

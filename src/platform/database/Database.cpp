@@ -49,7 +49,9 @@ void ApplyKey(sqlite3* db, const QString& password) {
   if (password.isEmpty()) return;
   const QByteArray key = password.toUtf8();
   if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
-    Raise(kDbWriteFailed, QStringLiteral("Cheia bazei de date nu a putut fi aplicata."));
+    Raise(kDbWriteFailed, QStringLiteral("Baza de date \"%1\" nu poate fi deschisa: cheia ei nu a putut fi aplicata. "
+                                         "Reinstalati programul (sau cereti administratorului sa o faca).")
+                              .arg(QDir::toNativeSeparators(QFile::decodeName(sqlite3_db_filename(db, "main")))));
   for (const char* setting : kCipherSettings) Exec(db, setting, Phase::Read);
 }
 
@@ -70,8 +72,8 @@ struct Connection {
   db_detail::RaiseFileError(
       kDbWrongPassword,
       QStringLiteral("Fisierul \"%1\" nu poate fi deschis: nu este o baza de date a acestui program, este "
-                     "deteriorat sau a fost creat cu alta parola.")
-          .arg(QDir::toNativeSeparators(path)));
+                     "deteriorat sau a fost creat cu alta parola. %2")
+          .arg(QDir::toNativeSeparators(path), db_detail::kRestoreAdvice));
 }
 
 }  // namespace

@@ -92,13 +92,15 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
       Raise(kDbWriteFailed, failed + QStringLiteral("memoria calculatorului nu ajunge. Inchideti alte "
                                                     "programe si incercati din nou."));
     default:
-      Raise(kDbWriteFailed, failed + QStringLiteral("motorul bazei de date a raspuns cu codul %1.").arg(rc));
+      Raise(kDbWriteFailed, failed + QStringLiteral("motorul bazei de date a raspuns cu codul %1. Incercati din "
+                                                    "nou; daca se repeta, cereti ajutorul administratorului.")
+                                         .arg(rc));
   }
 }
 
 QString UnrecognizedFile(const QString& path) {
-  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
-      .arg(QDir::toNativeSeparators(path));
+  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. %2")
+      .arg(QDir::toNativeSeparators(path), kRestoreAdvice);
 }
 
 void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
