@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -81,34 +82,48 @@ QStringList ChildTexts(core::MDIVelorast& mdi, const std::function<void()>& open
   return texts;
 }
 
-// The folder choice lists the folders under a home of its own, their dates shown once
-// the list has read them.
+// While it lives, the home folder is one of its own with a folder and two files, so that
+// the file dialogs, which open there, list a size, a type and a date of each kind.
+class OwnHome {
+ public:
+  OwnHome() : previous_(qgetenv("HOME")) {
+    QDir(home_.path()).mkpath(QStringLiteral("Documente"));
+    for (const auto& [name, bytes] : {std::pair{"contract.pdf", 5000}, std::pair{"nota.txt", 3}}) {
+      QFile file(home_.filePath(QString::fromLatin1(name)));
+      if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(bytes, 'x'));
+    }
+    qputenv("HOME", home_.path().toLocal8Bit());
+  }
+  ~OwnHome() { qputenv("HOME", previous_); }
+
+ private:
+  QTemporaryDir home_;
+  QByteArray previous_;
+};
+
+// A file dialog's list is read by a thread of Qt's: waited for, a little at a time.
+void WaitForTheList(QWidget& dialog) {
+  const QTreeView* list = dialog.findChild<QTreeView*>();
+  ASSERT_NE(list, nullptr);
+  for (int i = 0; i < 500 && list->model()->rowCount(list->rootIndex()) == 0; ++i) {
+    QThread::msleep(10);
+    Settle();
+  }
+  ASSERT_GT(list->model()->rowCount(list->rootIndex()), 0) << "the list was never read";
+}
+
 QStringList FolderChoiceTexts() {
-  QTemporaryDir home;
-  QDir(home.path()).mkpath(QStringLiteral("Documente"));
-  const QByteArray previous = qgetenv("HOME");
-  qputenv("HOME", home.path().toLocal8Bit());
-  QStringList texts = ModalTexts(
+  OwnHome home;
+  return ModalTexts(
       [] {
         platform::FolderDialog dialog;
         dialog.Show();
       },
-      [](QWidget& dialog) {
-        const QTreeView* list = dialog.findChild<QTreeView*>();
-        ASSERT_NE(list, nullptr);
-        // The list is read by a thread of Qt's: waited for, a little at a time.
-        for (int i = 0; i < 500 && list->model()->rowCount(list->rootIndex()) == 0; ++i) {
-          QThread::msleep(10);
-          Settle();
-        }
-        ASSERT_GT(list->model()->rowCount(list->rootIndex()), 0) << "the folder list was never read";
-      });
-  qputenv("HOME", previous);
-  return texts;
+      WaitForTheList);
 }
 
 // The print dialog as the program opens it, its options shown, and the printer
-// properties opened from it.
+// properties and the choice of a file to print into opened from it.
 QStringList PrintDialogTexts(QPrinter& printer) {
   QPrintDialog print(&printer);
   print.show();
@@ -120,6 +135,9 @@ QStringList PrintDialogTexts(QPrinter& printer) {
   for (QPushButton* b : print.findChildren<QPushButton*>())
     if (b->text() == QStringLiteral("P&roprietati") && b->isEnabled())
       texts << ModalTexts([b] { b->click(); });
+  for (QAbstractButton* b : print.findChildren<QAbstractButton*>())
+    if (b->text() == QStringLiteral("...") && b->isEnabled())  // the choice of the file printed into
+      texts << ModalTexts([b] { b->click(); }, WaitForTheList);
   return texts;
 }
 
@@ -233,7 +251,10 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
          });
        }},
       {"folder choice", FolderChoiceTexts},
-      {"print dialog", [&] { return PrintDialogTexts(printer); }},
+      {"print dialog", [&] {
+         OwnHome home;
+         return PrintDialogTexts(printer);
+       }},
       {"page set-up of the preview", [&] {
          QPageSetupDialog pageSetup(&printer);
          pageSetup.show();
@@ -289,6 +310,8 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"folder choice", "Cauta in:"}, {"folder choice", "Dosar:"}, {"folder choice", "Fisiere de tipul:"},
       {"folder choice", "Alege"}, {"folder choice", "Anulare"}, {"folder choice", "Dosare"}, {"folder choice", "Nume"},
       {"folder choice", "Data modificarii"},
+      {"print dialog", "Fisier PDF"}, {"print dialog", "3 octeti"}, {"print dialog", "4,9 KB"},
+      {"print dialog", "Tiparire in fisier ..."}, {"print dialog", "Nume fisier:"},
       {"preview", "Mareste"}, {"preview", "Micsoreaza"}, {"preview", "Potriveste pagina"}, {"preview", "Tiparire"},
       {"preview", "Configurare pagina"}, {"preview", "Pagina urmatoare"},
       {"print dialog", "Tiparire"}, {"print dialog", "Nume:"}, {"print dialog", "Proprietati"},

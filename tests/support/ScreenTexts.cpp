@@ -114,10 +114,10 @@ QStringList ShownTexts(const QWidget& window) {
 QStringList EnglishTexts(const QStringList& texts) {
   static const QRegularExpression english(
       QStringLiteral("\\b(Jan|Feb|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec|January|February|March|April|June|July|August|"
-                     "September|October|November|December|AM|PM|Yes|No|Close|Restore|Minimize|"
+                     "September|October|November|December|AM|PM|bytes|byte|Yes|No|Close|Restore|Minimize|"
                      "Maximize|Move|Size|Cancel|Open|Save|Print|Printer|Page|Zoom|Folder|File|Files|Directory|Name|Type|"
                      "Modified|Back|Forward|Parent|Detail|List|View|Options|Properties|Copy|Paste|Cut|Undo|Redo|"
-                     "Delete|Select|All|Help|About|Menu|Stay|Top|Down|Up|Left|Right|Scroll|here|Edge|bytes|KB|MB|KiB|MiB)\\b"));
+                     "Delete|Select|All|Help|About|Menu|Stay|Top|Down|Up|Left|Right|Scroll|here|Edge|KiB|MiB)\\b"));
   QStringList found;
   for (const QString& text : texts)
     if (english.match(text).hasMatch()) found << text;

@@ -1,0 +1,80 @@
+#include "platform/FileListTexts.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+
+namespace platform {
+namespace {
+
+class RomanianFileList : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    const bool folder = files->isDir(source);
+    switch (index.column()) {
+      case kSize:
+        if (!folder) return Size(files->size(source));
+        break;
+      case kType:
+        if (!folder) return Type(files->fileInfo(source).suffix());
+        break;
+      case kDate: return files->lastModified(source).toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+      default: break;
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  enum Column { kName, kSize, kType, kDate };
+
+  // Bytes below a kilobyte, else the size in the largest unit that holds it, with one
+  // decimal after a comma.
+  static QString Size(qint64 bytes) {
+    if (bytes < 1024) return QStringLiteral("%1 octeti").arg(bytes);
+    static const char* const units[] = {"KB", "MB", "GB", "TB"};
+    double size = double(bytes);
+    int unit = -1;
+    while (size >= 1024 && unit < 3) size /= 1024, ++unit;
+    return QString::number(size, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) + QLatin1Char(' ') +
+           QLatin1String(units[unit]);
+  }
+
+  static QString Type(const QString& suffix) {
+    return suffix.isEmpty() ? QStringLiteral("Fisier") : QStringLiteral("Fisier ") + suffix.toUpper();
+  }
+};
+
+// Gives every file dialog the Romanian list as it is shown.
+class FileDialogWatch : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      if (auto* dialog = qobject_cast<QFileDialog*>(watched)) UseRomanianFileList(*dialog);
+    return false;
+  }
+};
+
+}  // namespace
+
+void UseRomanianFileList(QFileDialog& dialog) {
+  if (!dialog.proxyModel()) dialog.setProxyModel(new RomanianFileList(&dialog));
+}
+
+void UseRomanianFileListsEverywhere(QCoreApplication& app) {
+  static const QString kName = QStringLiteral("velorast_file_dialog_watch");
+  if (app.findChild<FileDialogWatch*>(kName, Qt::FindDirectChildrenOnly)) return;
+  auto* watch = new FileDialogWatch(&app);
+  watch->setObjectName(kName);
+  app.installEventFilter(watch);
+}
+
+}  // namespace platform
