@@ -1,6 +1,7 @@
 #include "core/ErrorGuard.h"
 
 #include "platform/MessageBox.h"
+#include "platform/Printers.h"
 #include "platform/RuntimeError.h"
 
 namespace core {
@@ -12,6 +13,11 @@ void ReportUncaught(const std::exception& error) {
   } else {
     platform::MsgBox(QString::fromLocal8Bit(error.what()), platform::vbCritical);
   }
+}
+
+void ReportFailedPrint(const std::exception& error) {
+  const auto* e = dynamic_cast<const platform::RuntimeError*>(&error);
+  if (e && e->Number() == platform::kErrPrinter) ReportUncaught(error);
 }
 
 }  // namespace core

@@ -7,6 +7,7 @@
 
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
+#include "core/ErrorGuard.h"
 #include "core/MDIVelorast.h"
 #include "platform/CommonDialog.h"
 #include "platform/Forms.h"
@@ -112,8 +113,10 @@ void frmHelp::cmdPrint_Click() {
     platform::CommonDialog& cdgOpen = platform::Forms::Get<MDIVelorast>()->cdgOpen;
     cdgOpen.Orientation = platform::cdlPortrait;
     rtfHelp->PrintThroughDialog(cdgOpen, platform::cdlPDReturnDC);
-  } catch (const std::exception&) {
-    // A cancelled dialog, no printer or a printer error: nothing is printed, nothing said.
+  } catch (const std::exception& error) {
+    // A cancelled dialog prints nothing and says nothing; a printer that did not take the
+    // text says so.
+    ReportFailedPrint(error);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QToolButton>
 
+#include "core/ErrorGuard.h"
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
 #include "platform/RichTextBox.h"
@@ -294,8 +295,10 @@ void frmAnexa::rtfAnunt_SelChange() {
 void frmAnexa::Print() {
   try {
     rtfAnunt->PrintThroughDialog(cdlAnunt, platform::cdlPDReturnDC + platform::cdlPDNoPageNums);
-  } catch (const std::exception&) {
-    // A cancelled dialog or a failed print ends the print without a word.
+  } catch (const std::exception& error) {
+    // A cancelled dialog prints nothing and says nothing; a printer that did not take the
+    // annex says so, and the text stays as it is for another try.
+    core::ReportFailedPrint(error);
   }
 }
 

@@ -211,3 +211,18 @@ TEST_F(HelpTest, NoAndACancelledDialogPrintNothing) {
   }
   EXPECT_TRUE(QDir(dir_.path()).entryList({"*.pdf"}).isEmpty());
 }
+
+// A print that does not go through says so, naming where it went; the text stays shown.
+TEST_F(HelpTest, AFailedPrintIsReported) {
+  WriteHelp("{\\rtf1 Text}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  platform::CommonDialogScript dialogs;
+  const QString pdf = QStringLiteral("/nonexistent-folder/ajutor.pdf");
+  dialogs.ChoosePrinterPdf({.pdfFile = pdf});
+  platform::MessageBoxScript boxes;  // Yes to the question
+  help->cmdPrint->click();
+  ASSERT_EQ(boxes.Shown().size(), 2);
+  EXPECT_TRUE(boxes.Prompts()[1].startsWith("482 Fisierul \"" + pdf + "\" nu a putut fi scris."))
+      << boxes.Prompts()[1].toStdString();
+  EXPECT_EQ(help->rtfHelp->toPlainText(), "Text");
+}

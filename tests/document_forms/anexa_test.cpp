@@ -502,6 +502,23 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
   platform::ResetCurrentPrinter();
 }
 
+// A print that does not go through says so, naming where it went; the annex stays as
+// typed for another try.
+TEST_F(Anexa, AFailedPrintIsReportedAndTheTextKept) {
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->insertPlainText("ANEXATOT1");
+  const QString typed = w->rtfAnunt->toPlainText();
+  platform::CommonDialogScript dialog;
+  const QString pdf = QStringLiteral("/nonexistent-folder/anexa.pdf");
+  dialog.ChoosePrinterPdf({.pdfFile = pdf});
+  platform::MessageBoxScript boxes;
+  w->tlbAnunt->Button(frmAnexa::kPrint)->click();
+  ASSERT_EQ(boxes.Shown().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith("482 Fisierul \"" + pdf + "\" nu a putut fi scris."))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_EQ(w->rtfAnunt->toPlainText(), typed);
+}
+
 // The main window's hidden button shows the editor modally.
 TEST(AnexaModal, ShowAnexaRunsTheEditorModally) {
   bool modal = false;
