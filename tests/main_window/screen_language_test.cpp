@@ -9,10 +9,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -22,10 +21,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QThread>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <functional>
@@ -41,8 +39,12 @@
 #include "platform/DialogScript.h"
 #include "platform/FolderDialog.h"
 #include "platform/Forms.h"
+#include "platform/ListView.h"
 #include "platform/MessageBox.h"
+#include "platform/MultiLineTextBox.h"
+#include "platform/TextBox.h"
 #include "platform/Toolbar.h"
+#include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
 #include "support/ScreenTexts.h"
 
@@ -66,6 +68,15 @@ QStringList ModalTexts(const std::function<void()>& open, const std::function<vo
   });
   EXPECT_TRUE(shown) << "no dialog came up";
   return texts;
+}
+
+// The texts of the menu that the widget shows at a right click.
+QStringList ContextMenuTexts(QWidget* target) {
+  return ModalTexts([target] {
+    const QPoint at(2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+  });
 }
 
 // The texts of the MDI child that `open` shows, with its frame's menu; the child is
@@ -275,16 +286,10 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
          Settle();
          return ShownTexts(colours);
        }},
-      {"text box menus", [] {
-         QLineEdit line;
-         QTextEdit rich;
-         QStringList texts;
-         for (QMenu* menu : {line.createStandardContextMenu(), rich.createStandardContextMenu()}) {
-           texts << ShownTexts(*menu);
-           delete menu;
-         }
-         return texts;
-       }},
+      {"text box menu", [&] { return ContextMenuTexts(w->txtCamp[1]); }},
+      {"multi-line box menu", [&] { return ContextMenuTexts(w->txtSpecificatii->viewport()); }},
+      {"list's scroll bar menu", [&] { return ContextMenuTexts(w->lvwResult->verticalScrollBar()); }},
+      {"grid's scroll bar menu", [&] { return ContextMenuTexts(w->Grid->horizontalScrollBar()); }},
   };
 
   // What the print system says of its printers (names, models, places) is its own data,
@@ -328,8 +333,9 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"annex editor", "Tipareste"}, {"annex editor", "Anulare"},
       {"page set-up of the preview", "Dimensiunea paginii:"}, {"page set-up of the preview", "Portret"},
       {"colour choice", "Culori de baza"}, {"colour choice", "OK"}, {"colour choice", "Anulare"},
-      {"text box menus", "Anuleaza"}, {"text box menus", "Copiaza"}, {"text box menus", "Lipeste"},
-      {"text box menus", "Selecteaza tot"},
+      {"text box menu", "Anuleaza"}, {"text box menu", "Copiaza"}, {"text box menu", "Lipeste"},
+      {"text box menu", "Selecteaza tot"}, {"multi-line box menu", "Lipeste"},
+      {"list's scroll bar menu", "Deruleaza aici"}, {"grid's scroll bar menu", "Marginea din stanga"},
       {"main window", "Restabileste"}, {"main window", "Minimizeaza"}, {"main window", "Inchide"},
       {"frmDeclVelorast", "Restabileste"}, {"frmDeclVelorast", "Inchide"},
   };

@@ -130,20 +130,23 @@ void Settle() {
 
 bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& walk) {
   bool walked = false;
-  QWidget* before = QApplication::activeModalWidget();
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == before) return;
-    poll.stop();
-    Settle();
-    walk(*modal);
+  QWidget* const before = QApplication::activeModalWidget();
+  // A menu shown at the mouse counts as soon as it is up, a dialog once it is modal.
+  const auto walkNew = [&] {
+    QWidget* up = QApplication::activePopupWidget();
+    if (!up && QApplication::activeModalWidget() != before) up = QApplication::activeModalWidget();
+    if (!up || walked) return;
     walked = true;
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    else modal->close();
-  });
+    Settle();
+    walk(*up);
+    if (auto* dialog = qobject_cast<QDialog*>(up)) dialog->reject();
+    else up->close();
+  };
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, walkNew);
   poll.start(20);
   open();
+  walkNew();  // a menu that `open` showed without waiting for it
   return walked;
 }
 

@@ -60,9 +60,9 @@ QStringList EnglishTexts(const QStringList& texts);
 // Runs events a few times, so that what a window queued at its showing has run.
 void Settle();
 
-// Runs open, which shows a modal dialog and waits for it; walk is called with the dialog
-// as soon as it is up, and the dialog is then closed as the clerk's Esc would close it.
-// False when no modal dialog came up.
+// Runs open, which shows a modal dialog or a menu (and may wait for it); walk is called
+// with the dialog or the menu as soon as it is up, and it is then closed as the clerk's
+// Esc would close it. False when nothing came up.
 bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& walk);
 
 }  // namespace testsupport
