@@ -165,6 +165,11 @@ TEST_F(DatabaseMessagesTest, QueryErrorIsNotAFileError) {
   const Said said = ErrorOf([&] { Open()->Scalar("SELECT * FROM Nimic"); });
   EXPECT_EQ(said.number, platform::kDbTableNotFound);
   EXPECT_FALSE(said.fileError);
+  // A file without one of the program's tables is told in Romanian, naming the table.
+  EXPECT_TRUE(said.description.startsWith(
+      QStringLiteral("Tabelul \"Nimic\" nu exista in baza de date \"%1\": fisierul nu este o baza de date "
+                     "completa a programului. Inlocuiti fisierul").arg(path_)))
+      << said.description.toStdString();
 }
 
 }  // namespace

@@ -65,8 +65,12 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   RaiseIfReadOnly(db, rc, phase);
   if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
-    if (message.startsWith(QLatin1String("no such table")))
-      Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
+    static const QLatin1String noSuchTable("no such table: ");
+    if (message.startsWith(noSuchTable))
+      Raise(kDbTableNotFound, QStringLiteral("Tabelul \"%1\" nu exista in baza de date \"%2\": fisierul nu este o baza "
+                                             "de date completa a programului. %3")
+                                  .arg(message.mid(noSuchTable.size()).section(QLatin1Char('.'), -1), file,
+                                       kRestoreAdvice));
     Raise(kDbSyntax, QStringLiteral("Interogarea nu este corecta (%1).").arg(message));
   }
   const QString failed = phase == Phase::Write
