@@ -5,12 +5,15 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
+#include <QTreeView>
 
 namespace platform {
 namespace {
 
 class RomanianFileList : public QIdentityProxyModel {
  public:
+  enum Column { kName, kSize, kType, kDate };  // the columns of Qt's file model
+
   using QIdentityProxyModel::QIdentityProxyModel;
 
   QVariant data(const QModelIndex& index, int role) const override {
@@ -32,7 +35,6 @@ class RomanianFileList : public QIdentityProxyModel {
   }
 
  private:
-  enum Column { kName, kSize, kType, kDate };
 
   // Bytes below a kilobyte, else the size in the largest unit that holds it, with one
   // decimal after a comma.
@@ -66,7 +68,16 @@ class FileDialogWatch : public QObject {
 }  // namespace
 
 void UseRomanianFileList(QFileDialog& dialog) {
-  if (!dialog.proxyModel()) dialog.setProxyModel(new RomanianFileList(&dialog));
+  if (dialog.proxyModel()) return;
+  auto* list = new RomanianFileList(&dialog);
+  dialog.setProxyModel(list);
+  // The dates are as wide as they are written: their column widens to show them whole
+  // once a folder is read.
+  auto* files = qobject_cast<QFileSystemModel*>(list->sourceModel());
+  auto* details = dialog.findChild<QTreeView*>();
+  if (files && details)
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, details,
+                     [details] { details->resizeColumnToContents(RomanianFileList::kDate); });
 }
 
 void UseRomanianFileListsEverywhere(QCoreApplication& app) {
