@@ -117,6 +117,37 @@ TEST_F(DatabaseMessagesTest, EachCauseIsToldInItsOwnWordsNamingTheFile) {
   }
 }
 
+// A file that is not there to open, or not to be made, is named with what to do about it.
+TEST_F(DatabaseMessagesTest, FilesNotFoundOrNotMadeAreNamedWithWhatToDo) {
+  const QString missing = dir_.filePath(QStringLiteral("lipsa.db"));
+  const QString nowhere = dir_.filePath(QStringLiteral("fara dosar/nou.db"));
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    int number;
+    QString description;
+  } cases[] = {
+      {"open a missing file", [&] { Database::OpenDatabase(missing, false, false, kConnect); },
+       platform::kDbFileNotFound,
+       QStringLiteral("Fisierul \"%1\" nu exista. Alegeti dosarul in care se afla baza de date a programului; o baza "
+                      "de date noua o face administratorul, cu comanda velorast-createdb.")
+           .arg(missing)},
+      {"create over a database", [&] { Database::CreateDatabase(path_, kPassword); }, platform::kDbWriteFailed,
+       QStringLiteral("Fisierul \"%1\" exista deja, iar o baza de date existenta nu se inlocuieste. Alegeti alt "
+                      "dosar.")
+           .arg(path_)},
+      {"create in a missing folder", [&] { Database::CreateDatabase(nowhere, kPassword); }, platform::kDbWriteFailed,
+       QStringLiteral("Fisierul \"%1\" nu poate fi creat. Verificati ca dosarul exista si ca aveti dreptul de "
+                      "scriere in el.")
+           .arg(nowhere)},
+  };
+  for (const auto& c : cases) {
+    const Said said = ErrorOf(c.act);
+    EXPECT_EQ(said.number, c.number) << c.name;
+    EXPECT_EQ(said.description, c.description) << c.name;
+  }
+}
+
 // Another desk holds the write lock past the wait: the write is refused with words that
 // say so, and the clerk's next try, once the other desk is done, goes through.
 TEST_F(DatabaseMessagesTest, BusyDatabaseSaysAnotherDeskHoldsItAndToTryAgain) {

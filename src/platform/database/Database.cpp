@@ -82,7 +82,10 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
                                                  bool readOnly, const QString& connect) {
   const QFileInfo info(path);
   if (!info.exists() || info.isDir())
-    Raise(kDbFileNotFound, QStringLiteral("Fisierul \"%1\" nu exista.").arg(path));
+    Raise(kDbFileNotFound, QStringLiteral("Fisierul \"%1\" nu exista. Alegeti dosarul in care se afla baza de date a "
+                                          "programului; o baza de date noua o face administratorul, cu comanda "
+                                          "velorast-createdb.")
+                               .arg(QDir::toNativeSeparators(path)));
   const QString password = PasswordOf(connect);
 
   // What the file itself tells before any key is tried: an encrypted file is whole
@@ -130,10 +133,14 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
   {
     QFile file(path);
     if (file.exists())
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja.").arg(path));
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja, iar o baza de date existenta nu se "
+                                           "inlocuieste. Alegeti alt dosar.")
+                                .arg(QDir::toNativeSeparators(path)));
     // Readable by its owner only: it holds every person's CNP and address.
     if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner))
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat.").arg(path));
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat. Verificati ca dosarul exista si ca "
+                                           "aveti dreptul de scriere in el.")
+                                .arg(QDir::toNativeSeparators(path)));
   }
   Connection c;
   try {
