@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-const QString kSource = QStringLiteral("Printer");
+const QString kSource = QStringLiteral("Velorast.Imprimanta");
 
 [[noreturn]] void RaiseCannotPrint(const QString& description) {
   throw RuntimeError(kErrCannotPrintPage, description, kSource);

@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-const QString kSource = QStringLiteral("Printers");
+const QString kSource = QStringLiteral("Velorast.Imprimante");
 
 PrintersScript* g_script = nullptr;
 std::optional<QString> g_current;

@@ -103,7 +103,7 @@ void PrintPreview(const ReportGrid& grid, int zoom, QWidget* parent) {
   if (zoom < 1 || zoom > 1000)
     throw platform::RuntimeError(platform::kErrInvalidArgument,
                                  QStringLiteral("Argument nepermis: marirea %1 nu este intre 1 si 1000").arg(zoom),
-                                 QStringLiteral("ReportGrid"));
+                                 kReportGridErrorSource);
   if (g_previewScript) {
     g_previewScript->shown_.append(ShownPreview{zoom, grid.Page(), RenderPageImage(grid, kPreviewScriptDpi)});
     return;
