@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include "platform/FileListTexts.h"
+#include "platform/QtDialogsInRomanian.h"
 
 namespace core {
 
@@ -16,7 +16,7 @@ bool InstallQtTranslation(QCoreApplication& app) {
     delete translator;
     return false;
   }
-  platform::UseRomanianFileListsEverywhere(app);
+  platform::UseRomanianInQtDialogs(app);
   return true;
 }
 

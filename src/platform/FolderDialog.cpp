@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 
-#include "platform/FileListTexts.h"
+#include "platform/QtDialogsInRomanian.h"
 
 namespace platform {
 

@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
@@ -46,6 +47,7 @@
 #include "platform/Toolbar.h"
 #include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
+#include "support/QtPrinters.h"
 #include "support/ScreenTexts.h"
 
 using platform::Forms;
@@ -348,6 +350,15 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
   for (const Expected& e : expected)
     EXPECT_TRUE(shown[e.window].contains(e.text)) << e.window << ": no \"" << e.text.toStdString() << "\" in "
                                                   << shown[e.window].join(" | ").toStdString();
+
+  // Qt's number boxes (sizes and margins of the page) write numbers as a Romanian desktop
+  // does, with a decimal comma.
+  static const QRegularExpression decimalPoint(QStringLiteral("^\\d+\\.\\d+ ?mm$"));
+  static const QRegularExpression decimalComma(QStringLiteral("^\\d+,\\d+ ?mm$"));
+  for (const char* window : {"preview", "print dialog"}) {
+    EXPECT_FALSE(shown[window].filter(decimalComma).isEmpty()) << window;
+    EXPECT_EQ(shown[window].filter(decimalPoint), QStringList()) << window;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -95,6 +96,7 @@ QStringList ShownTexts(const QWidget& window) {
     if (const auto* l = qobject_cast<const QLabel*>(w)) texts << l->text();
     if (const auto* g = qobject_cast<const QGroupBox*>(w)) texts << g->title();
     if (const auto* e = qobject_cast<const QLineEdit*>(w)) texts << e->placeholderText();
+    if (const auto* n = qobject_cast<const QAbstractSpinBox*>(w)) texts << n->text();
     if (const auto* m = qobject_cast<const QMenu*>(w)) texts << m->title();
     if (const auto* t = qobject_cast<const QTabWidget*>(w))
       for (int i = 0; i < t->count(); ++i) texts << t->tabText(i) << t->tabToolTip(i);

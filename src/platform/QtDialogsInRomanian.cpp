@@ -1,10 +1,12 @@
-#include "platform/FileListTexts.h"
+#include "platform/QtDialogsInRomanian.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
+#include <QLocale>
 #include <QTreeView>
 
 namespace platform {
@@ -53,14 +55,28 @@ class RomanianFileList : public QIdentityProxyModel {
   }
 };
 
-// Gives every file dialog the Romanian list as it is shown.
-class FileDialogWatch : public QObject {
+// Gives every dialog of Qt's the Romanian numbers, and every file dialog the Romanian
+// list, as it is shown. The program's own dialogs are left as they are.
+class QtDialogWatch : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show)
-      if (auto* dialog = qobject_cast<QFileDialog*>(watched)) UseRomanianFileList(*dialog);
+    if (event->type() != QEvent::Show) return false;
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (!dialog || !QtsOwn(*dialog)) return false;
+    static const QLocale romanian(QLocale::Romanian, QLocale::Romania);
+    if (dialog->locale() != romanian) dialog->setLocale(romanian);
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) UseRomanianFileList(*files);
+    return false;
+  }
+
+ private:
+  // A dialog class of Qt's, its own or one of its inner ones ("QPrintPropertiesDialog").
+  static bool QtsOwn(const QDialog& dialog) {
+    for (const QMetaObject* m = dialog.metaObject(); m; m = m->superClass())
+      if (m == &QDialog::staticMetaObject) return true;
+      else if (!QLatin1String(m->className()).startsWith(QLatin1Char('Q'))) return false;
     return false;
   }
 };
@@ -80,10 +96,10 @@ void UseRomanianFileList(QFileDialog& dialog) {
                      [details] { details->resizeColumnToContents(RomanianFileList::kDate); });
 }
 
-void UseRomanianFileListsEverywhere(QCoreApplication& app) {
-  static const QString kName = QStringLiteral("velorast_file_dialog_watch");
-  if (app.findChild<FileDialogWatch*>(kName, Qt::FindDirectChildrenOnly)) return;
-  auto* watch = new FileDialogWatch(&app);
+void UseRomanianInQtDialogs(QCoreApplication& app) {
+  static const QString kName = QStringLiteral("velorast_qt_dialog_watch");
+  if (app.findChild<QtDialogWatch*>(kName, Qt::FindDirectChildrenOnly)) return;
+  auto* watch = new QtDialogWatch(&app);
   watch->setObjectName(kName);
   app.installEventFilter(watch);
 }
