@@ -16,6 +16,7 @@
 #include "core/ErrorGuard.h"
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
+#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Toolbar.h"
 #include "platform/Twips.h"
@@ -254,8 +255,9 @@ void frmAnexa::mnuTai_Click() {
 
 void frmAnexa::mnuLip_Click() {
   // Without rich text on the clipboard the selection stays as it is: plain text alone
-  // is no reason to lose it.
-  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData())) rtfAnunt->PasteRtf(*rtf);
+  // is no reason to lose it. Rich text that does not read leaves it too, and says so.
+  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData()))
+    if (!rtfAnunt->PasteRtf(*rtf)) platform::MsgBox(platform::kRtfMalformedMessage, platform::vbExclamation);
   SetCutCopyEnabled(true);
   rtfAnunt->setFocus();
 }
