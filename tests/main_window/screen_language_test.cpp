@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -137,8 +139,9 @@ QStringList FolderChoiceTexts() {
       WaitForTheList);
 }
 
-// The print dialog as the program opens it, its options shown, and the printer
-// properties and the choice of a file to print into opened from it.
+// The print dialog as the program opens it, its options shown, the printer properties
+// and the choice of a file to print into opened from it, and its message on pages
+// written wrong.
 QStringList PrintDialogTexts(QPrinter& printer) {
   QPrintDialog print(&printer);
   print.show();
@@ -153,6 +156,15 @@ QStringList PrintDialogTexts(QPrinter& printer) {
   for (QAbstractButton* b : print.findChildren<QAbstractButton*>())
     if (b->text() == QStringLiteral("...") && b->isEnabled())  // the choice of the file printed into
       texts << ModalTexts([b] { b->click(); }, WaitForTheList);
+  // Pages written wrong, which the dialog refuses with a message of its own.
+  auto* pages = print.findChild<QRadioButton*>(QStringLiteral("pagesRadioButton"));
+  auto* range = print.findChild<QLineEdit*>(QStringLiteral("pagesLineEdit"));
+  EXPECT_TRUE(pages && range) << "the print dialog has no page range";
+  if (pages && range) {
+    pages->setChecked(true);
+    range->setText(QStringLiteral("doi"));
+    texts << ModalTexts([&print] { print.accept(); });
+  }
   return texts;
 }
 
@@ -332,6 +344,7 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"folder choice", "Data modificarii"}, {"folder choice", "Documente"},
       {"print dialog", "Fisier PDF"}, {"print dialog", "3 octeti"}, {"print dialog", "4,9 KB"},
       {"print dialog", "Tiparire in fisier ..."}, {"print dialog", "Nume fisier:"},
+      {"print dialog", "Pagini scrise gresit"},
       {"preview", "Mareste"}, {"preview", "Micsoreaza"}, {"preview", "Potriveste pagina"}, {"preview", "Tiparire"},
       {"preview", "Configurare pagina"}, {"preview", "Pagina urmatoare"},
       {"print dialog", "Tiparire"}, {"print dialog", "Nume:"}, {"print dialog", "Proprietati"},
