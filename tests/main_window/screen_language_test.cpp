@@ -129,14 +129,23 @@ void WaitForTheList(QWidget& dialog) {
   ASSERT_GT(list->model()->rowCount(list->rootIndex()), 0) << "the list was never read";
 }
 
+// The folder choice, and its message on a folder typed that does not exist.
 QStringList FolderChoiceTexts() {
   OwnHome home;
-  return ModalTexts(
+  QStringList texts;
+  texts << ModalTexts(
       [] {
         platform::FolderDialog dialog;
         dialog.Show();
       },
-      WaitForTheList);
+      [&](QWidget& dialog) {
+        WaitForTheList(dialog);
+        auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(typed, nullptr);
+        typed->setText(QStringLiteral("/nu/exista"));
+        texts << ModalTexts([&dialog] { static_cast<QDialog&>(dialog).accept(); });
+      });
+  return texts;
 }
 
 // The print dialog as the program opens it, its options shown, the printer properties
@@ -342,6 +351,7 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"folder choice", "Cauta in:"}, {"folder choice", "Dosar:"}, {"folder choice", "Fisiere de tipul:"},
       {"folder choice", "Alege"}, {"folder choice", "Anulare"}, {"folder choice", "Dosare"}, {"folder choice", "Nume"},
       {"folder choice", "Data modificarii"}, {"folder choice", "Documente"},
+      {"folder choice", "exista\nDosarul nu a fost gasit.\nVerificati daca numele dosarului este scris corect."},
       {"print dialog", "Fisier PDF"}, {"print dialog", "3 octeti"}, {"print dialog", "4,9 KB"},
       {"print dialog", "Tiparire in fisier ..."}, {"print dialog", "Nume fisier:"},
       {"print dialog", "Pagini scrise gresit"},
