@@ -354,6 +354,21 @@ Verificati daca numele fisierului este scris corect.</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Selecteaza tot</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Mareste</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Mics&amp;oreaza</translation>
+    </message>
+</context>
+<context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>

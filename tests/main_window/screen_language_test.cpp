@@ -7,6 +7,7 @@
 // text or a date written by the desktop's language would show.
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
@@ -165,6 +166,9 @@ QStringList PrintDialogTexts(QPrinter& printer) {
   for (QAbstractButton* b : print.findChildren<QAbstractButton*>())
     if (b->text() == QStringLiteral("...") && b->isEnabled())  // the choice of the file printed into
       texts << ModalTexts([b] { b->click(); }, WaitForTheList);
+  // The menu of a number box, at a right click.
+  if (auto* copies = print.findChild<QAbstractSpinBox*>(QStringLiteral("copies"))) texts << ContextMenuTexts(copies);
+  else ADD_FAILURE() << "the print dialog has no number of copies";
   // Pages written wrong, which the dialog refuses with a message of its own.
   auto* pages = print.findChild<QRadioButton*>(QStringLiteral("pagesRadioButton"));
   auto* range = print.findChild<QLineEdit*>(QStringLiteral("pagesLineEdit"));
@@ -354,7 +358,7 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"folder choice", "exista\nDosarul nu a fost gasit.\nVerificati daca numele dosarului este scris corect."},
       {"print dialog", "Fisier PDF"}, {"print dialog", "3 octeti"}, {"print dialog", "4,9 KB"},
       {"print dialog", "Tiparire in fisier ..."}, {"print dialog", "Nume fisier:"},
-      {"print dialog", "Pagini scrise gresit"},
+      {"print dialog", "Pagini scrise gresit"}, {"print dialog", "Mareste"}, {"print dialog", "Micsoreaza"},
       {"preview", "Mareste"}, {"preview", "Micsoreaza"}, {"preview", "Potriveste pagina"}, {"preview", "Tiparire"},
       {"preview", "Configurare pagina"}, {"preview", "Pagina urmatoare"},
       {"print dialog", "Tiparire"}, {"print dialog", "Nume:"}, {"print dialog", "Proprietati"},
