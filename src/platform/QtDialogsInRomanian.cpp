@@ -37,7 +37,6 @@ class RomanianFileList : public QIdentityProxyModel {
   }
 
  private:
-
   // Bytes below a kilobyte, else the size in the largest unit that holds it, with one
   // decimal after a comma.
   static QString Size(qint64 bytes) {
@@ -74,10 +73,9 @@ class QtDialogWatch : public QObject {
  private:
   // A dialog class of Qt's, its own or one of its inner ones ("QPrintPropertiesDialog").
   static bool QtsOwn(const QDialog& dialog) {
-    for (const QMetaObject* m = dialog.metaObject(); m; m = m->superClass())
-      if (m == &QDialog::staticMetaObject) return true;
-      else if (!QLatin1String(m->className()).startsWith(QLatin1Char('Q'))) return false;
-    return false;
+    for (const QMetaObject* m = dialog.metaObject(); m != &QDialog::staticMetaObject; m = m->superClass())
+      if (!QLatin1String(m->className()).startsWith(QLatin1Char('Q'))) return false;
+    return true;
   }
 };
 

@@ -50,7 +50,8 @@ class TranslationWatch {
 
 // Every text a window shows on itself and its widgets, the accelerator marks and the
 // shortcuts after a tab taken out: titles, captions, tips, tab and list texts, the cells
-// its lists show, and the actions of its menus and of the menus under them.
+// its lists show, the numbers its number boxes show, and the actions of its menus and of
+// the menus under them.
 QStringList ShownTexts(const QWidget& window);
 
 // The texts among `texts` that an English desktop would show: dates with English month
