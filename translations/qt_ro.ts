@@ -354,6 +354,21 @@ Verificati daca numele fisierului este scris corect.</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Selecteaza tot</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Mareste</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Mics&amp;oreaza</translation>
+    </message>
+</context>
+<context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
@@ -390,6 +405,14 @@ Verificati daca numele fisierului este scris corect.</translation>
 </context>
 <context>
     <name>QMdiSubWindow</name>
+    <message>
+        <source>%1 - [%2]</source>
+        <translation>%1 - [%2]</translation>
+    </message>
+    <message>
+        <source>- [%1]</source>
+        <translation>- [%1]</translation>
+    </message>
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Restabileste</translation>
@@ -662,6 +685,34 @@ Verificati daca numele fisierului este scris corect.</translation>
 <context>
     <name>QPrintDialog</name>
     <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 este un dosar.
+Alegeti alt nume de fisier.</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Pagini scrise gresit</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use &apos;,&apos; to separate ranges and pages, &apos;-&apos; to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>%1 nu este scris corect. Despartiti paginile si intervalele prin virgula, scrieti un interval ca doua numere despartite de cratima si aveti grija ca intervalele sa nu se suprapuna.</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>Setari fata-verso in conflict</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>Unele setari de tiparire fata-verso sunt in conflict. Doriti sa le corectati?</translation>
+    </message>
+    <message>
+        <source>Options &apos;Pages Per Sheet&apos; and &apos;Page Set&apos; cannot be used together.
+Please turn one of those options off.</source>
+        <translation>Optiunile &apos;Pagini pe foaie&apos; si &apos;Setul de pagini&apos; nu pot fi folosite impreuna.
+Renuntati la una dintre ele.</translation>
+    </message>
+    <message>
         <source>Print</source>
         <translation>Tiparire</translation>
     </message>
@@ -878,6 +929,22 @@ Doriti sa il inlocuiti?</translation>
 </context>
 <context>
     <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>Setari ale paginii in conflict</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>Unele setari ale paginii sunt in conflict. Doriti sa le corectati?</translation>
+    </message>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>Optiuni avansate in conflict</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>Unele optiuni avansate sunt in conflict. Doriti sa le corectati?</translation>
+    </message>
     <message>
         <source>Printer Properties</source>
         <translation>Proprietatile imprimantei</translation>

@@ -18,7 +18,7 @@ QString CaseBoxes::Text(QStringView fieldName) const {
   if (!box)
     throw platform::RuntimeError(platform::kErrSubscriptOutOfRange,
                                  QStringLiteral("Nu exista campul %1").arg(fieldName),
-                                 QStringLiteral("Velorast.CaseBoxes"));
+                                 QStringLiteral("Velorast.Casete"));
   return Text(*box);
 }
 

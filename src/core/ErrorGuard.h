@@ -14,6 +14,11 @@ namespace core {
 // Shows the error of an exception that escaped a handler.
 void ReportUncaught(const std::exception& error);
 
+// Shows the error of a print that did not go through (a printer that refused the job, for
+// one); the clerk's cancelling of the print dialog, and any other failure, end the print
+// without a word.
+void ReportFailedPrint(const std::exception& error);
+
 template <class F>
 void Guarded(F&& handler) {
   try {

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "platform/QtDialogsInRomanian.h"
+
 namespace core {
 
 bool InstallQtTranslation(QCoreApplication& app) {
@@ -14,6 +16,7 @@ bool InstallQtTranslation(QCoreApplication& app) {
     delete translator;
     return false;
   }
+  platform::UseRomanianInQtDialogs(app);
   return true;
 }
 

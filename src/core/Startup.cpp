@@ -79,7 +79,10 @@ void Main() {
   }
   // Stored only now, so that no folder whose database the start-up could not use is
   // offered again at the next start.
-  if (chosen) platform::SaveSetting(settings::kApplication, kFolderSection, kFolderKey, folder);
+  // A folder that cannot be stored is asked for again at the next start: the clerk is
+  // told why, and the program goes on with it.
+  if (chosen && !platform::SaveSetting(settings::kApplication, kFolderSection, kFolderKey, folder))
+    platform::ReportSettingsNotSaved(settings::kApplication);
 }
 
 }  // namespace core

@@ -1,11 +1,13 @@
 #include "core/frmHelp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QTextCursor>
 
 #include "core/AppState.h"
 #include "core/ImagePaths.h"
+#include "core/ErrorGuard.h"
 #include "core/MDIVelorast.h"
 #include "platform/CommonDialog.h"
 #include "platform/Forms.h"
@@ -66,12 +68,16 @@ frmHelp::frmHelp() {
 void frmHelp::Form_Load() {
   const QString path = AppPath + QStringLiteral("/help.rtf");
   QFile file(path);
-  bool read = false;
-  if (file.open(QIODevice::ReadOnly)) read = platform::rtf::ReadRtf(file.readAll(), *rtfHelp->document()).rtf;
+  const bool opened = file.open(QIODevice::ReadOnly);
+  const bool read = opened && platform::rtf::ReadRtf(file.readAll(), *rtfHelp->document()).rtf;
   rtfHelp->moveCursor(QTextCursor::Start);  // the guide opens at its beginning
   if (!read) {
     rtfHelp->clear();
-    platform::MsgBox(QStringLiteral("Ghidul de utilizare nu poate fi citit din fisierul \"%1\".").arg(path),
+    const QString why = opened ? QStringLiteral("nu este un text RTF sau este deteriorat")
+                               : QStringLiteral("lipseste sau nu poate fi deschis");
+    platform::MsgBox(QStringLiteral("Ghidul de utilizare nu poate fi afisat: fisierul \"%1\" %2. Reinstalati "
+                                    "programul (sau cereti administratorului sa o faca).")
+                         .arg(QDir::toNativeSeparators(path), why),
                      platform::vbExclamation);
   }
   LoadButtonPictures();
@@ -107,8 +113,10 @@ void frmHelp::cmdPrint_Click() {
     platform::CommonDialog& cdgOpen = platform::Forms::Get<MDIVelorast>()->cdgOpen;
     cdgOpen.Orientation = platform::cdlPortrait;
     rtfHelp->PrintThroughDialog(cdgOpen, platform::cdlPDReturnDC);
-  } catch (const std::exception&) {
-    // A cancelled dialog, no printer or a printer error: nothing is printed, nothing said.
+  } catch (const std::exception& error) {
+    // A cancelled dialog prints nothing and says nothing; a printer that did not take the
+    // text says so.
+    ReportFailedPrint(error);
   }
 }
 

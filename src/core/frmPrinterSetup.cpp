@@ -99,8 +99,10 @@ void frmPrinterSetup::cmdOK_Click() {
   }
   settings::Fisa = cboPrintFisa->currentText();
   settings::Acte = cboPrintActe->currentText();
-  platform::SaveSetting(settings::kApplication, settings::kSection, QStringLiteral("Fisa"), settings::Fisa);
-  platform::SaveSetting(settings::kApplication, settings::kSection, QStringLiteral("Acte"), settings::Acte);
+  const bool saved =
+      platform::SaveSetting(settings::kApplication, settings::kSection, QStringLiteral("Fisa"), settings::Fisa) &
+      platform::SaveSetting(settings::kApplication, settings::kSection, QStringLiteral("Acte"), settings::Acte);
+  if (!saved) platform::ReportSettingsNotSaved(settings::kApplication);
   close();
 }
 

@@ -65,8 +65,8 @@ const char* const kTabs[5] = {"Fisa", "Impunere PF", "Impunere PJ", "Fisa Permis
 
 QString Caption(bool top) { return top ? QStringLiteral("Inaltime") : QStringLiteral("Stanga"); }
 
-void Save(const QString& key, const QString& text) {
-  platform::SaveSetting(settings::kApplication, settings::kSection, key, text);
+bool Save(const QString& key, const QString& text) {
+  return platform::SaveSetting(settings::kApplication, settings::kSection, key, text);
 }
 
 QString FlagText(bool flag) { return flag ? QStringLiteral("True") : QStringLiteral("False"); }
@@ -178,10 +178,12 @@ void frmSetPage::cmdOK_Click() {
   settings::ContractInGrid = chkContract->isChecked();
   settings::UsesBD = chkUsesBD->isChecked();
 
-  for (const Offset& o : Offsets()) Save(QString::fromLatin1(o.key), QString::number(*o.value));
-  Save(QStringLiteral("ContractInGrid"), FlagText(settings::ContractInGrid));
-  Save(QStringLiteral("UsesBD"), FlagText(settings::UsesBD));
-  Save(QStringLiteral("CuloareFocus"), settings::CuloareFocus);
+  bool saved = true;
+  for (const Offset& o : Offsets()) saved &= Save(QString::fromLatin1(o.key), QString::number(*o.value));
+  saved &= Save(QStringLiteral("ContractInGrid"), FlagText(settings::ContractInGrid));
+  saved &= Save(QStringLiteral("UsesBD"), FlagText(settings::UsesBD));
+  saved &= Save(QStringLiteral("CuloareFocus"), settings::CuloareFocus);
+  if (!saved) platform::ReportSettingsNotSaved(settings::kApplication);
   close();
 }
 

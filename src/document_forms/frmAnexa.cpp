@@ -13,8 +13,10 @@
 #include <QTextCursor>
 #include <QToolButton>
 
+#include "core/ErrorGuard.h"
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
+#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Toolbar.h"
 #include "platform/Twips.h"
@@ -253,8 +255,9 @@ void frmAnexa::mnuTai_Click() {
 
 void frmAnexa::mnuLip_Click() {
   // Without rich text on the clipboard the selection stays as it is: plain text alone
-  // is no reason to lose it.
-  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData())) rtfAnunt->PasteRtf(*rtf);
+  // is no reason to lose it. Rich text that does not read leaves it too, and says so.
+  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData()))
+    if (!rtfAnunt->PasteRtf(*rtf)) platform::MsgBox(platform::kRtfMalformedMessage, platform::vbExclamation);
   SetCutCopyEnabled(true);
   rtfAnunt->setFocus();
 }
@@ -294,8 +297,10 @@ void frmAnexa::rtfAnunt_SelChange() {
 void frmAnexa::Print() {
   try {
     rtfAnunt->PrintThroughDialog(cdlAnunt, platform::cdlPDReturnDC + platform::cdlPDNoPageNums);
-  } catch (const std::exception&) {
-    // A cancelled dialog or a failed print ends the print without a word.
+  } catch (const std::exception& error) {
+    // A cancelled dialog prints nothing and says nothing; a printer that did not take the
+    // annex says so, and the text stays as it is for another try.
+    core::ReportFailedPrint(error);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "document_forms/frmCVRad.h"
 
+#include <QDir>
 #include <array>
 
 #include "core/AppState.h"
@@ -123,9 +124,10 @@ void frmCVRad::LoadExtras() {
   ShiftControls(core::settings::LeftCVRad, core::settings::TopCVRad);
   const QString path = core::AppPath + QLatin1Char('/') + kCVRadPaperFile;
   if (!imgFond()->LoadPicture(path))
-    platform::MsgBox(QStringLiteral("Imaginea formularului nu poate fi citita din fisierul %1. "
-                                    "Contractul se deschide pe fond alb.")
-                         .arg(path),
+    platform::MsgBox(QStringLiteral("Imaginea formularului nu poate fi citita din fisierul \"%1\". Contractul se "
+                                    "deschide pe fond alb; pentru imagine, reinstalati programul (sau cereti "
+                                    "administratorului sa o faca).")
+                         .arg(QDir::toNativeSeparators(path)),
                      platform::vbExclamation);
 }
 

@@ -30,8 +30,8 @@ QPrinter& CommonDialog::Printer() {
 
 void CommonDialog::Cancelled() {
   if (CancelError)
-    throw RuntimeError(kErrCancelSelected, QStringLiteral("A fost aleasa optiunea Cancel."),
-                       QStringLiteral("Velorast.CommonDialog"));
+    throw RuntimeError(kErrCancelSelected, QStringLiteral("Dialogul a fost inchis cu Anulare."),
+                       QStringLiteral("Velorast.Dialoguri"));
 }
 
 void CommonDialog::ShowColor() {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "platform/QtDialogsInRomanian.h"
+
 namespace platform {
 
 void FolderDialog::Show() {
@@ -23,6 +25,7 @@ std::unique_ptr<QFileDialog> NewFolderChoice(QWidget* parent) {
   auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Alegeti dosarul bazei de date"), QDir::homePath());
   dialog->setFileMode(QFileDialog::Directory);
   dialog->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  UseRomanianFileList(*dialog);
   return dialog;
 }
 

@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-const QString kSource = QStringLiteral("Printer");
+const QString kSource = QStringLiteral("Velorast.Imprimanta");
 
 [[noreturn]] void RaiseCannotPrint(const QString& description) {
   throw RuntimeError(kErrCannotPrintPage, description, kSource);
@@ -101,7 +101,7 @@ void PrintPageToPdf(const QString& path, int paperCode, int orientationCode, con
   printer.setOutputFileName(path);
   SetUp(printer, paperCode, orientationCode);
   if (!Paint(printer, paint))
-    RaiseCannotPrint(QStringLiteral("Fisierul \"%1\" nu a putut fi scris.").arg(path));
+    RaiseCannotPrint(FileNotWritten(path));
 }
 
 FormPrinterScript::FormPrinterScript(FormPrinter& printer) : previous_(g_script) { g_script = &printer; }

@@ -1,5 +1,6 @@
 #include "platform/Printers.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <dlfcn.h>
@@ -10,7 +11,7 @@
 namespace platform {
 namespace {
 
-const QString kSource = QStringLiteral("Printers");
+const QString kSource = QStringLiteral("Velorast.Imprimante");
 
 PrintersScript* g_script = nullptr;
 std::optional<QString> g_current;
@@ -100,6 +101,18 @@ void RaisePrintFailed(const QString& deviceName) {
                                     "si incercati din nou.")
                          .arg(deviceName),
                      kSource);
+}
+
+void RaisePrintFailed(const QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat)
+    throw RuntimeError(kErrPrinter, FileNotWritten(printer.outputFileName()), kSource);
+  RaisePrintFailed(printer.printerName());
+}
+
+QString FileNotWritten(const QString& path) {
+  return QStringLiteral("Fisierul \"%1\" nu a putut fi scris. Verificati ca dosarul lui exista si poate fi scris "
+                        "si ca discul nu este plin, apoi incercati din nou.")
+      .arg(QDir::toNativeSeparators(path));
 }
 
 void CheckPrintAccepted(const QString& deviceName) {

@@ -51,6 +51,12 @@ void UseCurrentPrinter(QPrinter& printer);
 
 // Raises error 482 telling that printing on `deviceName` failed.
 [[noreturn]] void RaisePrintFailed(const QString& deviceName);
+// Raises error 482 telling that printing failed: on the printer's queue, or into its
+// file when it prints to a PDF file.
+[[noreturn]] void RaisePrintFailed(const QPrinter& printer);
+
+// The words for a PDF file that printing could not write, naming it.
+QString FileNotWritten(const QString& path);
 
 // Right after a page has been printed on a system printer (the painter ended): raises
 // error 482 when the print system refused the job, which Qt hands over without telling.

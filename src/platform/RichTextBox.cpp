@@ -128,6 +128,7 @@ void RichTextBox::SelPrint(QPrinter& printer) const {
   const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
   page->setPageSize(printer.pageRect(QPrinter::Point).size() * (dpi / 72.0));
   page->print(&printer);
+  if (printer.printerState() == QPrinter::Error) RaisePrintFailed(printer);
   if (printer.outputFormat() == QPrinter::NativeFormat) CheckPrintAccepted(printer.printerName());
 }
 

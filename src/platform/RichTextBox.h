@@ -30,7 +30,10 @@ std::optional<QByteArray> RtfOf(const QMimeData* data);
 // The message of a paste refused for its size.
 inline const QString kRtfTooLargeMessage =
     QStringLiteral("Textul din Clipboard nu poate fi lipit: este prea mare sau are prea multe formatari "
-                   "intr-un paragraf.");
+                   "intr-un paragraf. Copiati si lipiti textul in bucati mai mici.");
+inline const QString kRtfMalformedMessage =
+    QStringLiteral("Textul din Clipboard nu poate fi lipit: nu este un text RTF valid. Copiati-l din nou din "
+                   "programul din care provine.");
 
 // The format of a selection (of the text typed next, when nothing is selected): a value
 // that differs within the selection is missing; bold, italic and underline are true

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "platform/MessageBox.h"
+
 namespace platform {
 namespace {
 
@@ -32,7 +34,7 @@ QString GetSetting(const QString& application, const QString& section, const QSt
   return value.toString();
 }
 
-void SaveSetting(const QString& application, const QString& section, const QString& key,
+bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& text) {
   const QString path = SettingsFilePath(application);
   QDir().mkpath(QFileInfo(path).path());
@@ -47,6 +49,15 @@ void SaveSetting(const QString& application, const QString& section, const QStri
   QSettings store(path, QSettings::IniFormat);
   store.setValue(Entry(section, key), text);
   store.sync();
+  return store.status() == QSettings::NoError;
+}
+
+void ReportSettingsNotSaved(const QString& application) {
+  MsgBox(QStringLiteral("Setarile nu au putut fi salvate in fisierul \"%1\": fisierul sau dosarul lui nu poate "
+                        "fi scris. Setarile alese raman valabile doar pana la inchiderea programului. Cereti "
+                        "administratorului dreptul de scriere in fisier, apoi alegeti-le din nou.")
+             .arg(QDir::toNativeSeparators(SettingsFilePath(application))),
+         vbExclamation);
 }
 
 }  // namespace platform

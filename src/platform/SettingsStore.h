@@ -12,9 +12,14 @@ namespace platform {
 // shows (its parts joined by ", ").
 QString GetSetting(const QString& application, const QString& section, const QString& key);
 
-// Creates or replaces the entry.
-void SaveSetting(const QString& application, const QString& section, const QString& key,
+// Creates or replaces the entry; false when the file could not be written (the entry
+// is then not stored).
+bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& text);
+
+// Tells the clerk that the settings could not be written to the application's file, and
+// what to do.
+void ReportSettingsNotSaved(const QString& application);
 
 // The file that holds the application's entries.
 QString SettingsFilePath(const QString& application);

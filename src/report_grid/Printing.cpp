@@ -30,10 +30,9 @@ QPageLayout::Orientation OrientationOf(int code) {
 
 void PaintOn(QPrinter& printer, const ReportGrid& grid) {
   QPainter painter;
-  if (!painter.begin(&printer)) platform::RaisePrintFailed(printer.printerName());
+  if (!painter.begin(&printer)) platform::RaisePrintFailed(printer);
   PaintPage(painter, grid);
-  if (!painter.end() || printer.printerState() == QPrinter::Error)
-    platform::RaisePrintFailed(printer.printerName());
+  if (!painter.end() || printer.printerState() == QPrinter::Error) platform::RaisePrintFailed(printer);
 }
 
 // Large enough to show the page's whole width at 100 percent, with the window's frame,
@@ -104,7 +103,7 @@ void PrintPreview(const ReportGrid& grid, int zoom, QWidget* parent) {
   if (zoom < 1 || zoom > 1000)
     throw platform::RuntimeError(platform::kErrInvalidArgument,
                                  QStringLiteral("Argument nepermis: marirea %1 nu este intre 1 si 1000").arg(zoom),
-                                 QStringLiteral("ReportGrid"));
+                                 kReportGridErrorSource);
   if (g_previewScript) {
     g_previewScript->shown_.append(ShownPreview{zoom, grid.Page(), RenderPageImage(grid, kPreviewScriptDpi)});
     return;

@@ -8,7 +8,7 @@
 namespace report_grid {
 namespace {
 
-const QString kSource = QStringLiteral("ReportGrid");
+const QString& kSource = kReportGridErrorSource;
 
 [[noreturn]] void OutOfRange(const QString& what) {
   throw platform::RuntimeError(platform::kErrSubscriptOutOfRange,

@@ -20,7 +20,7 @@
 //
 // An argument out of range raises platform::RuntimeError (9 for a row, column or
 // index outside the grid, 5 for a value that the member does not take), source
-// "ReportGrid"; the grid is left as it was.
+// kReportGridErrorSource; the grid is left as it was.
 
 #include <QFont>
 #include <QObject>
@@ -29,6 +29,10 @@
 #include <vector>
 
 namespace report_grid {
+
+// The source of the grid's errors, shown after their description when the print path
+// reports one.
+inline const QString kReportGridErrorSource = QStringLiteral("Velorast.Grila");
 
 // ---- Units and defaults -------------------------------------------------------------
 

@@ -74,14 +74,25 @@ TEST_F(HelpTest, ShowsTheHelpText) {
   EXPECT_EQ(help->rtfHelp->textCursor().position(), 0);
 }
 
+// The message names the file, tells a missing file from a malformed one, and says what
+// the clerk can do.
 TEST_F(HelpTest, MissingOrUnreadableHelpOpensEmptyWithAMessage) {
-  for (const QByteArray& content : {QByteArray(), QByteArray("nu este RTF")}) {
-    if (!content.isNull()) WriteHelp(content);
+  const struct {
+    QByteArray content;  // null: no file
+    const char* why;
+  } cases[] = {
+      {QByteArray(), "lipseste sau nu poate fi deschis"},
+      {QByteArray("nu este RTF"), "nu este un text RTF sau este deteriorat"},
+  };
+  for (const auto& c : cases) {
+    if (!c.content.isNull()) WriteHelp(c.content);
     platform::MessageBoxScript boxes;
     frmHelp* help = Forms::Get<frmHelp>();
     EXPECT_TRUE(help->rtfHelp->toPlainText().isEmpty());
     ASSERT_EQ(boxes.Shown().size(), 1);
-    EXPECT_TRUE(boxes.Shown()[0].prompt.contains("help.rtf")) << boxes.Shown()[0].prompt.toStdString();
+    EXPECT_EQ(boxes.Shown()[0].prompt, QStringLiteral("Ghidul de utilizare nu poate fi afisat: fisierul \"%1\" %2. "
+                                                      "Reinstalati programul (sau cereti administratorului sa o faca).")
+                                           .arg(dir_.filePath("help.rtf"), c.why));
     Forms::Unload<frmHelp>();
   }
 }
@@ -199,4 +210,19 @@ TEST_F(HelpTest, NoAndACancelledDialogPrintNothing) {
     EXPECT_EQ(boxes.Shown().size(), 1);  // the question alone: a cancel says nothing
   }
   EXPECT_TRUE(QDir(dir_.path()).entryList({"*.pdf"}).isEmpty());
+}
+
+// A print that does not go through says so, naming where it went; the text stays shown.
+TEST_F(HelpTest, AFailedPrintIsReported) {
+  WriteHelp("{\\rtf1 Text}");
+  frmHelp* help = Forms::Get<frmHelp>();
+  platform::CommonDialogScript dialogs;
+  const QString pdf = QStringLiteral("/nonexistent-folder/ajutor.pdf");
+  dialogs.ChoosePrinterPdf({.pdfFile = pdf});
+  platform::MessageBoxScript boxes;  // Yes to the question
+  help->cmdPrint->click();
+  ASSERT_EQ(boxes.Shown().size(), 2);
+  EXPECT_TRUE(boxes.Prompts()[1].startsWith("482 Fisierul \"" + pdf + "\" nu a putut fi scris."))
+      << boxes.Prompts()[1].toStdString();
+  EXPECT_EQ(help->rtfHelp->toPlainText(), "Text");
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <functional>
@@ -140,4 +141,24 @@ TEST_F(PrinterSetupTest, TheSamePrinterForBothOnTheMachinesQueues) {
   EXPECT_FALSE(Forms::IsLoaded<frmPrinterSetup>());
   EXPECT_EQ(Stored("Fisa"), name);
   EXPECT_EQ(Stored("Acte"), name);
+}
+
+// A settings file that cannot be written: the choice holds for this run, and one message
+// names the file and what to do; the dialog closes as after a stored choice.
+TEST_F(PrinterSetupTest, AChoiceThatCannotBeStoredIsReportedOnce) {
+  ASSERT_TRUE(QDir(store_.Path()).mkdir("Velorast.ini"));  // a folder where the file should be
+  platform::PrintersScript printers({"Sala1", "Birou"});
+  frmPrinterSetup* dialog = Forms::Get<frmPrinterSetup>();
+  dialog->cboPrintFisa->setCurrentIndex(0);
+  dialog->cboPrintActe->setCurrentIndex(1);
+  platform::MessageBoxScript boxes;
+  dialog->cmdOK->click();
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith("Setarile nu au putut fi salvate in fisierul \"" + store_.Path() +
+                                            "/Velorast.ini\""))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_EQ(settings::Fisa, "Sala1");
+  EXPECT_EQ(settings::Acte, "Birou");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(Forms::IsLoaded<frmPrinterSetup>());
 }

@@ -87,7 +87,10 @@ TEST_F(StartupTest, FolderWithoutTheDatabaseIsReportedAndTheChoiceOfferedAgain) 
   EXPECT_EQ(folders.Shown(), 2);
   ASSERT_EQ(boxes.Shown().size(), 1);
   EXPECT_EQ(boxes.Prompts()[0],
-            QStringLiteral("3024 Fisierul \"%1/evidenta2000.mdb\" nu exista.").arg(emptyFolder.path()));
+            QStringLiteral("3024 Fisierul \"%1/evidenta2000.mdb\" nu exista. Alegeti dosarul in care se afla baza "
+                           "de date a programului; o baza de date noua o face administratorul, cu comanda "
+                           "velorast-createdb.")
+                .arg(emptyFolder.path()));
   EXPECT_EQ(StoredFolder(), fixture.Folder());
 
   ASSERT_TRUE(core::BazaDate);
@@ -179,7 +182,10 @@ TEST_F(StartupTest, DatabaseDamagedPastItsFirstPageIsReportedAndAnotherFolderOff
     EXPECT_EQ(folders.Shown(), 2);
     ASSERT_EQ(boxes.Shown().size(), 1);
     EXPECT_EQ(boxes.Prompts()[0],
-              QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
+              QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. "
+                             "Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
+                             "administratorului sa o faca), ori alegeti la pornire dosarul altei baze de date a "
+                             "programului.")
                   .arg(damaged.Path()));
     EXPECT_EQ(StoredFolder(), QString());
     EXPECT_FALSE(platform::Forms::IsLoaded<MDIVelorast>());

@@ -242,19 +242,21 @@ TEST_F(Anexa, PastesRichTextAndLeavesTheSelectionForPlainText) {
 }
 
 // Rich text under each name programs give it is pasted as rich text; rich text too
-// large to lay out is refused with a message and leaves the text as it was.
+// large to lay out, or that does not read, is refused with a message and leaves the text
+// as it was.
 TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   QByteArray manyRuns = "{\\rtf1 ";
   for (int i = 0; i <= platform::rtf::kMaxRunsInParagraph; ++i) manyRuns += i % 2 ? "\\i y" : "\\i0 y";
   manyRuns += "}";
-  struct Case { const char* name; QString type; QByteArray rtf; QString text; bool refused; } cases[] = {
-      {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", false},
-      {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", false},
-      {"text/richtext", "text/richtext", "{\\rtf1 {\\i lipit}}", "lipit", false},
+  struct Case { const char* name; QString type; QByteArray rtf; QString text; QString refusal; } cases[] = {
+      {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
+      {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
+      {"text/richtext", "text/richtext", "{\\rtf1 {\\i lipit}}", "lipit", {}},
       {"a hyperlink's shown text", "text/rtf",
        "{\\rtf1\\ansi\\ansicpg1250 {\\field{\\*\\fldinst {HYPERLINK \"http://exemplu.ro/\"}}{\\*\\fldrslt{\\i leg\\'e3tur\\'e3}}}}",
-       QString::fromUtf8("legătură"), false},
-      {"too many runs in a paragraph", "application/rtf", manyRuns, "", true},
+       QString::fromUtf8("legătură"), {}},
+      {"too many runs in a paragraph", "application/rtf", manyRuns, "", platform::kRtfTooLargeMessage},
+      {"no rich text under its name", "text/rtf", "nu este RTF", "", platform::kRtfMalformedMessage},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -267,8 +269,8 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
     platform::MessageBoxScript messages;
     w->mnuLip_Click();
     EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n" + c.text);
-    EXPECT_EQ(messages.Prompts(), c.refused ? QStringList{platform::kRtfTooLargeMessage} : QStringList());
-    if (!c.refused) {
+    EXPECT_EQ(messages.Prompts(), c.refusal.isEmpty() ? QStringList() : QStringList{c.refusal});
+    if (c.refusal.isEmpty()) {
       EXPECT_TRUE(FormatAt(Text().size() - 2).fontItalic());
     }
   }
@@ -500,6 +502,23 @@ TEST_F(Anexa, PrintsTheWholeTextOrTheSelectionOnTheChosenQueueOnly) {
   EXPECT_EQ(strayOn(queues.acte, before), QStringList());
   EXPECT_TRUE(noMessage.Shown().isEmpty());
   platform::ResetCurrentPrinter();
+}
+
+// A print that does not go through says so, naming where it went; the annex stays as
+// typed for another try.
+TEST_F(Anexa, AFailedPrintIsReportedAndTheTextKept) {
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->insertPlainText("ANEXATOT1");
+  const QString typed = w->rtfAnunt->toPlainText();
+  platform::CommonDialogScript dialog;
+  const QString pdf = QStringLiteral("/nonexistent-folder/anexa.pdf");
+  dialog.ChoosePrinterPdf({.pdfFile = pdf});
+  platform::MessageBoxScript boxes;
+  w->tlbAnunt->Button(frmAnexa::kPrint)->click();
+  ASSERT_EQ(boxes.Shown().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith("482 Fisierul \"" + pdf + "\" nu a putut fi scris."))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_EQ(w->rtfAnunt->toPlainText(), typed);
 }
 
 // The main window's hidden button shows the editor modally.

@@ -132,7 +132,9 @@ TEST_F(CVRad, AMissingPictureLeavesAWhitePageAndTellsTheClerk) {
   case_.Type({{"VanzatorNume", "POPESCU ION"}});
   frmCVRad* form = OpenForm<frmCVRad>();
   ASSERT_EQ(messages_.Prompts().size(), 1);
-  EXPECT_TRUE(messages_.Prompts()[0].contains(document_forms::kCVRadPaperFile));
+  EXPECT_TRUE(messages_.Prompts()[0].contains(
+      QStringLiteral("\"%1\"").arg(folder_.filePath(document_forms::kCVRadPaperFile))));
+  EXPECT_TRUE(messages_.Prompts()[0].contains("reinstalati programul")) << "what the clerk can do";
   EXPECT_TRUE(form->imgFond()->Picture().isNull());
   EXPECT_EQ(form->Text(0), QStringLiteral("POPESCU ION"));
   messages_.Clear();

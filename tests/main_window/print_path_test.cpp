@@ -203,7 +203,7 @@ TEST_F(ListariPane, PrintShowsNumberDescriptionAndSourceOfAnError) {
     ASSERT_EQ(messages.Shown().size(), 1);
     EXPECT_TRUE(messages.Shown()[0].prompt.startsWith("5 Argument nepermis: marginea de 3000 cm"))
         << messages.Shown()[0].prompt.toStdString();
-    EXPECT_TRUE(messages.Shown()[0].prompt.endsWith(" ReportGrid"));
+    EXPECT_TRUE(messages.Shown()[0].prompt.endsWith(" Velorast.Grila"));
     EXPECT_EQ(platform::CurrentPrinter().DeviceName(), "Velorast_Fisa");
     EXPECT_EQ(Grid().Page().paperSize, 11);  // what was written before the error stays
 

@@ -124,7 +124,7 @@ TEST_F(ListariPane, AFailedSheetBackMarkingStopsPrintAndPreview) {
   ASSERT_EQ(messages.Shown().size(), 2);
   for (const platform::ShownMessage& m : messages.Shown()) {
     EXPECT_TRUE(m.prompt.startsWith("9 ")) << m.prompt.toStdString();
-    EXPECT_TRUE(m.prompt.endsWith(" ReportGrid")) << m.prompt.toStdString();
+    EXPECT_TRUE(m.prompt.endsWith(" Velorast.Grila")) << m.prompt.toStdString();
     EXPECT_EQ(m.style, platform::vbOKOnly);
   }
   EXPECT_TRUE(preview.Shown().isEmpty());

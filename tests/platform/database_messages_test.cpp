@@ -109,6 +109,42 @@ TEST_F(DatabaseMessagesTest, EachCauseIsToldInItsOwnWordsNamingTheFile) {
     EXPECT_TRUE(said.fileError) << "the start-up must tell it from a failed query";
     EXPECT_TRUE(said.description.startsWith(c.start)) << said.description.toStdString();
     EXPECT_TRUE(said.description.contains(c.words)) << said.description.toStdString();
+    // and what the clerk can do about it
+    EXPECT_TRUE(said.description.endsWith(" Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
+                                          "administratorului sa o faca), ori alegeti la pornire dosarul altei baze "
+                                          "de date a programului."))
+        << said.description.toStdString();
+  }
+}
+
+// A file that is not there to open, or not to be made, is named with what to do about it.
+TEST_F(DatabaseMessagesTest, FilesNotFoundOrNotMadeAreNamedWithWhatToDo) {
+  const QString missing = dir_.filePath(QStringLiteral("lipsa.db"));
+  const QString nowhere = dir_.filePath(QStringLiteral("fara dosar/nou.db"));
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    int number;
+    QString description;
+  } cases[] = {
+      {"open a missing file", [&] { Database::OpenDatabase(missing, false, false, kConnect); },
+       platform::kDbFileNotFound,
+       QStringLiteral("Fisierul \"%1\" nu exista. Alegeti dosarul in care se afla baza de date a programului; o baza "
+                      "de date noua o face administratorul, cu comanda velorast-createdb.")
+           .arg(missing)},
+      {"create over a database", [&] { Database::CreateDatabase(path_, kPassword); }, platform::kDbWriteFailed,
+       QStringLiteral("Fisierul \"%1\" exista deja, iar o baza de date existenta nu se inlocuieste. Alegeti alt "
+                      "dosar.")
+           .arg(path_)},
+      {"create in a missing folder", [&] { Database::CreateDatabase(nowhere, kPassword); }, platform::kDbWriteFailed,
+       QStringLiteral("Fisierul \"%1\" nu poate fi creat. Verificati ca dosarul exista si ca aveti dreptul de "
+                      "scriere in el.")
+           .arg(nowhere)},
+  };
+  for (const auto& c : cases) {
+    const Said said = ErrorOf(c.act);
+    EXPECT_EQ(said.number, c.number) << c.name;
+    EXPECT_EQ(said.description, c.description) << c.name;
   }
 }
 
@@ -160,6 +196,11 @@ TEST_F(DatabaseMessagesTest, QueryErrorIsNotAFileError) {
   const Said said = ErrorOf([&] { Open()->Scalar("SELECT * FROM Nimic"); });
   EXPECT_EQ(said.number, platform::kDbTableNotFound);
   EXPECT_FALSE(said.fileError);
+  // A file without one of the program's tables is told in Romanian, naming the table.
+  EXPECT_TRUE(said.description.startsWith(
+      QStringLiteral("Tabelul \"Nimic\" nu exista in baza de date \"%1\": fisierul nu este o baza de date "
+                     "completa a programului. Inlocuiti fisierul").arg(path_)))
+      << said.description.toStdString();
 }
 
 }  // namespace

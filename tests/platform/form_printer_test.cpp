@@ -48,3 +48,17 @@ TEST(FormPrinter, WithoutAPrinterEveryCallRaises486) {
 }
 
 }  // namespace
+
+// A page printed into a PDF file that cannot be written: 486, naming the file and what
+// the clerk can check.
+TEST(FormPrinter, APdfFileThatCannotBeWrittenIsNamed) {
+  const QString path = QStringLiteral("/nonexistent-folder/pagina.pdf");
+  try {
+    platform::PrintPageToPdf(path, platform::kPaperA4, platform::kPortrait, [](QPainter&, double) {});
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.Number(), platform::kErrCannotPrintPage);
+    EXPECT_EQ(error.Description(), "Fisierul \"" + path + "\" nu a putut fi scris. Verificati ca dosarul lui exista si "
+                                   "poate fi scris si ca discul nu este plin, apoi incercati din nou.");
+  }
+}

@@ -1,10 +1,13 @@
 // The settings store: entries by application, section and key, in an INI file under
 // the user's config folder.
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
+#include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "support/SettingsFolder.h"
 
@@ -82,6 +85,40 @@ TEST(SettingsStore, HandWrittenValuesReadAsTheyShow) {
   EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/srv/date/velorast");
   EXPECT_EQ(GetSetting("Velorast", "Par", "Acte"), "Biroul 1, imprimanta laser");
   EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), "7mm");
+}
+
+
+// A file that cannot be written keeps nothing of the entry, and says so: the caller
+// tells the clerk which file it is and what to do.
+TEST(SettingsStore, AnEntryThatCannotBeWrittenIsReportedNamingTheFile) {
+  struct Case {
+    const char* what;
+    std::function<void(const QString& folder)> arrange;  // makes <folder>/Velorast.ini unwritable
+  };
+  const Case cases[] = {
+      // As a folder of that name, even its owner (and the administrator) cannot write it.
+      {"a folder where the file should be", [](const QString& folder) { ASSERT_TRUE(QDir(folder).mkdir("Velorast.ini")); }},
+      {"a config folder that cannot be made",
+       [](const QString& folder) {
+         QFile blocker(folder + "/sub");
+         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+         qputenv("XDG_CONFIG_HOME", (folder + "/sub/config").toLocal8Bit());
+       }},
+  };
+  for (const Case& c : cases) {
+    testsupport::SettingsFolder folder;
+    c.arrange(folder.Path());
+    EXPECT_FALSE(SaveSetting("Velorast", "Par", "Top", "5")) << c.what;
+    EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), QString()) << c.what;
+
+    platform::MessageBoxScript boxes;
+    platform::ReportSettingsNotSaved("Velorast");
+    ASSERT_EQ(boxes.Prompts().size(), 1) << c.what;
+    EXPECT_TRUE(boxes.Prompts()[0].contains("\"" + platform::SettingsFilePath("Velorast") + "\"")) << c.what;
+    EXPECT_TRUE(boxes.Prompts()[0].contains("Cereti administratorului dreptul de scriere")) << c.what;
+  }
+  testsupport::SettingsFolder writable;
+  EXPECT_TRUE(SaveSetting("Velorast", "Par", "Top", "5"));
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ int ErrorNumber(const std::function<void()>& f) {
   try {
     f();
   } catch (const platform::RuntimeError& e) {
-    EXPECT_EQ(e.Source(), "ReportGrid");
+    EXPECT_EQ(e.Source(), "Velorast.Grila");
     EXPECT_FALSE(e.Description().isEmpty());
     return e.Number();
   }

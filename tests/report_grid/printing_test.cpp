@@ -510,3 +510,18 @@ TEST(ReportGridPrinting, FrameCornersAreClosedAndLoneLinesEndAtTheirCells) {
   EXPECT_TRUE(dark(49, 0));
   EXPECT_FALSE(dark(50, 0));
 }
+
+// A grid printed into a PDF file that cannot be written: 482, naming the file (it has no
+// printer to name) and what the clerk can check.
+TEST(ReportGridPrinting, APdfFileThatCannotBeWrittenIsNamed) {
+  ReportGrid grid;
+  const QString path = QStringLiteral("/nonexistent-folder/grila.pdf");
+  try {
+    PrintGridToPdf(grid, path);
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.Number(), platform::kErrPrinter);
+    EXPECT_TRUE(error.Description().startsWith("Fisierul \"" + path + "\" nu a putut fi scris. Verificati"))
+        << error.Description().toStdString();
+  }
+}

@@ -222,7 +222,7 @@ TEST(FisaVersoData, AFailedMarkingIsReportedAndToldToTheCaller) {
   ASSERT_EQ(messages.Shown().size(), 1);
   const platform::ShownMessage& m = messages.Shown()[0];
   EXPECT_TRUE(m.prompt.startsWith("9 ")) << m.prompt.toStdString();
-  EXPECT_TRUE(m.prompt.endsWith(" ReportGrid")) << m.prompt.toStdString();
+  EXPECT_TRUE(m.prompt.endsWith(" Velorast.Grila")) << m.prompt.toStdString();
   EXPECT_EQ(m.style, platform::vbOKOnly);
   EXPECT_EQ(m.title, platform::kAppTitle);
   // What was marked before the failure stays marked.

@@ -50,7 +50,9 @@ void ApplyKey(sqlite3* db, const QString& password) {
   if (password.isEmpty()) return;
   const QByteArray key = password.toUtf8();
   if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
-    Raise(kDbWriteFailed, QStringLiteral("Cheia bazei de date nu a putut fi aplicata."));
+    Raise(kDbWriteFailed, QStringLiteral("Baza de date \"%1\" nu poate fi deschisa: cheia ei nu a putut fi aplicata. "
+                                         "Reinstalati programul (sau cereti administratorului sa o faca).")
+                              .arg(QDir::toNativeSeparators(QFile::decodeName(sqlite3_db_filename(db, "main")))));
   for (const char* setting : kCipherSettings) Exec(db, setting, Phase::Read);
 }
 
@@ -71,8 +73,8 @@ struct Connection {
   db_detail::RaiseFileError(
       kDbWrongPassword,
       QStringLiteral("Fisierul \"%1\" nu poate fi deschis: nu este o baza de date a acestui program, este "
-                     "deteriorat sau a fost creat cu alta parola.")
-          .arg(QDir::toNativeSeparators(path)));
+                     "deteriorat sau a fost creat cu alta parola. %2")
+          .arg(QDir::toNativeSeparators(path), db_detail::kRestoreAdvice));
 }
 
 }  // namespace
@@ -81,7 +83,10 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
                                                  bool readOnly, const QString& connect) {
   const QFileInfo info(path);
   if (!info.exists() || info.isDir())
-    Raise(kDbFileNotFound, QStringLiteral("Fisierul \"%1\" nu exista.").arg(path));
+    Raise(kDbFileNotFound, QStringLiteral("Fisierul \"%1\" nu exista. Alegeti dosarul in care se afla baza de date a "
+                                          "programului; o baza de date noua o face administratorul, cu comanda "
+                                          "velorast-createdb.")
+                               .arg(QDir::toNativeSeparators(path)));
   const QString password = PasswordOf(connect);
 
   // What the file itself tells before any key is tried: an encrypted file is whole
@@ -129,10 +134,14 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
   {
     QFile file(path);
     if (file.exists())
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja.").arg(path));
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" exista deja, iar o baza de date existenta nu se "
+                                           "inlocuieste. Alegeti alt dosar.")
+                                .arg(QDir::toNativeSeparators(path)));
     // Readable by its owner only: it holds every person's CNP and address.
     if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner))
-      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat.").arg(path));
+      Raise(kDbWriteFailed, QStringLiteral("Fisierul \"%1\" nu poate fi creat. Verificati ca dosarul exista si ca "
+                                           "aveti dreptul de scriere in el.")
+                                .arg(QDir::toNativeSeparators(path)));
   }
   Connection c;
   try {

@@ -13,7 +13,7 @@
 // column as well, and an index on the column serves the search.
 //
 // Every failure raises platform::RuntimeError with one of the numbers below, a
-// description in Romanian and the source "Velorast.Database".
+// description in Romanian and the source "Velorast.BazaDeDate".
 
 #include <QString>
 #include <QVariant>
@@ -63,7 +63,7 @@ class DatabaseFileError : public RuntimeError {
 };
 
 // The source of every error that this layer raises.
-inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.Database");
+inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.BazaDeDate");
 
 class Database : public std::enable_shared_from_this<Database> {
  public:

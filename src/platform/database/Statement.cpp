@@ -65,8 +65,12 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   RaiseIfReadOnly(db, rc, phase);
   if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
-    if (message.startsWith(QLatin1String("no such table")))
-      Raise(kDbTableNotFound, QStringLiteral("Tabelul nu exista in baza de date (%1).").arg(message));
+    static const QLatin1String noSuchTable("no such table: ");
+    if (message.startsWith(noSuchTable))
+      Raise(kDbTableNotFound, QStringLiteral("Tabelul \"%1\" nu exista in baza de date \"%2\": fisierul nu este o baza "
+                                             "de date completa a programului. %3")
+                                  .arg(message.mid(noSuchTable.size()).section(QLatin1Char('.'), -1), file,
+                                       kRestoreAdvice));
     Raise(kDbSyntax, QStringLiteral("Interogarea nu este corecta (%1).").arg(message));
   }
   const QString failed = phase == Phase::Write
@@ -92,13 +96,15 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
       Raise(kDbWriteFailed, failed + QStringLiteral("memoria calculatorului nu ajunge. Inchideti alte "
                                                     "programe si incercati din nou."));
     default:
-      Raise(kDbWriteFailed, failed + QStringLiteral("motorul bazei de date a raspuns cu codul %1.").arg(rc));
+      Raise(kDbWriteFailed, failed + QStringLiteral("motorul bazei de date a raspuns cu codul %1. Incercati din "
+                                                    "nou; daca se repeta, cereti ajutorul administratorului.")
+                                         .arg(rc));
   }
 }
 
 QString UnrecognizedFile(const QString& path) {
-  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat.")
-      .arg(QDir::toNativeSeparators(path));
+  return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. %2")
+      .arg(QDir::toNativeSeparators(path), kRestoreAdvice);
 }
 
 void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }

@@ -21,6 +21,11 @@ enum class Phase { Prepare, Read, Write };
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
 // The description of a file that is damaged or not a database.
 QString UnrecognizedFile(const QString& path);
+// What the clerk can do about a database file that cannot be read: its words close the
+// messages of a damaged or foreign file.
+inline const QString kRestoreAdvice =
+    QStringLiteral("Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti administratorului "
+                   "sa o faca), ori alegeti la pornire dosarul altei baze de date a programului.");
 // A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
 [[noreturn]] void RaiseInvalidPattern();
 

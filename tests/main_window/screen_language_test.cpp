@@ -1,0 +1,391 @@
+// Every window the clerk meets speaks Romanian, with Qt's own texts from the program's
+// translation: the main window inside the MDI parent with its menus and its frame's menu,
+// every document form, the annex editor and its print dialog, the set-up dialogs, the
+// about, help and login windows, the preview window and the page set-up opened from it,
+// the folder choice, the print dialog, the questions, the colour choice and the menus of
+// the text boxes. Each window's texts are checked for the English an untranslated Qt
+// text or a date written by the desktop's language would show.
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
+#include <QTreeView>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "core/AppState.h"
+#include "core/FontSubstitutions.h"
+#include "core/MDIVelorast.h"
+#include "core/frmHelp.h"
+#include "core/frmLogin.h"
+#include "document_forms/frmAnexa.h"
+#include "main_window/frmVelorast.h"
+#include "platform/DialogScript.h"
+#include "platform/FolderDialog.h"
+#include "platform/Forms.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/MultiLineTextBox.h"
+#include "platform/TextBox.h"
+#include "platform/Toolbar.h"
+#include "report_grid/ReportGridView.h"
+#include "support/FixtureDatabase.h"
+#include "support/QtPrinters.h"
+#include "support/ScreenTexts.h"
+
+using platform::Forms;
+using testsupport::Settle;
+using testsupport::ShownTexts;
+using testsupport::WhileModal;
+
+namespace {
+
+void ProcessDeletes() {
+  for (int i = 0; i < 3; ++i) QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The texts of the modal dialog that `open` shows (nothing when none came up).
+QStringList ModalTexts(const std::function<void()>& open, const std::function<void(QWidget&)>& before = {}) {
+  QStringList texts;
+  const bool shown = WhileModal(open, [&](QWidget& dialog) {
+    if (before) before(dialog);
+    texts = ShownTexts(dialog);
+  });
+  EXPECT_TRUE(shown) << "no dialog came up";
+  return texts;
+}
+
+// The texts of the menu that the widget shows at a right click.
+QStringList ContextMenuTexts(QWidget* target) {
+  return ModalTexts([target] {
+    const QPoint at(2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+  });
+}
+
+// The texts of the MDI child that `open` shows, with its frame's menu; the child is
+// closed after, unless it is the main window.
+QStringList ChildTexts(core::MDIVelorast& mdi, const std::function<void()>& open) {
+  open();
+  Settle();
+  QMdiSubWindow* child = mdi.Workspace()->activeSubWindow();
+  if (!child) return {};
+  QStringList texts = ShownTexts(*child);
+  if (child->systemMenu()) texts << ShownTexts(*child->systemMenu());
+  if (!qobject_cast<frmVelorast*>(child->widget())) child->close();
+  Settle();
+  ProcessDeletes();
+  return texts;
+}
+
+// While it lives, the home folder is one of its own with a folder and two files, so that
+// the file dialogs, which open there, list a size, a type and a date of each kind.
+class OwnHome {
+ public:
+  OwnHome() : previous_(qgetenv("HOME")) {
+    QDir(home_.path()).mkpath(QStringLiteral("Documente"));
+    for (const auto& [name, bytes] : {std::pair{"contract.pdf", 5000}, std::pair{"nota.txt", 3}}) {
+      QFile file(home_.filePath(QString::fromLatin1(name)));
+      if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(bytes, 'x'));
+    }
+    qputenv("HOME", home_.path().toLocal8Bit());
+  }
+  ~OwnHome() { qputenv("HOME", previous_); }
+
+ private:
+  QTemporaryDir home_;
+  QByteArray previous_;
+};
+
+// A file dialog's list is read by a thread of Qt's: waited for, a little at a time.
+// Other dialogs have no list to wait for.
+void WaitForTheList(QWidget& dialog) {
+  const QTreeView* list = dialog.findChild<QTreeView*>();
+  if (!list) return;
+  for (int i = 0; i < 500 && list->model()->rowCount(list->rootIndex()) == 0; ++i) {
+    QThread::msleep(10);
+    Settle();
+  }
+  ASSERT_GT(list->model()->rowCount(list->rootIndex()), 0) << "the list was never read";
+}
+
+// The folder choice, and its message on a folder typed that does not exist.
+QStringList FolderChoiceTexts() {
+  OwnHome home;
+  QStringList texts;
+  texts << ModalTexts(
+      [] {
+        platform::FolderDialog dialog;
+        dialog.Show();
+      },
+      [&](QWidget& dialog) {
+        WaitForTheList(dialog);
+        auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(typed, nullptr);
+        typed->setText(QStringLiteral("/nu/exista"));
+        texts << ModalTexts([&dialog] { static_cast<QDialog&>(dialog).accept(); });
+      });
+  return texts;
+}
+
+// The print dialog as the program opens it, its options shown, the printer properties
+// and the choice of a file to print into opened from it, and its message on pages
+// written wrong.
+QStringList PrintDialogTexts(QPrinter& printer) {
+  QPrintDialog print(&printer);
+  print.show();
+  Settle();
+  for (QPushButton* b : print.findChildren<QPushButton*>())
+    if (b->text().contains(QStringLiteral("&Optiuni"))) b->click();
+  Settle();
+  QStringList texts = ShownTexts(print);
+  for (QPushButton* b : print.findChildren<QPushButton*>())
+    if (b->text() == QStringLiteral("P&roprietati") && b->isEnabled())
+      texts << ModalTexts([b] { b->click(); });
+  for (QAbstractButton* b : print.findChildren<QAbstractButton*>())
+    if (b->text() == QStringLiteral("...") && b->isEnabled())  // the choice of the file printed into
+      texts << ModalTexts([b] { b->click(); }, WaitForTheList);
+  // The menu of a number box, at a right click.
+  if (auto* copies = print.findChild<QAbstractSpinBox*>(QStringLiteral("copies"))) texts << ContextMenuTexts(copies);
+  else ADD_FAILURE() << "the print dialog has no number of copies";
+  // Pages written wrong, which the dialog refuses with a message of its own.
+  auto* pages = print.findChild<QRadioButton*>(QStringLiteral("pagesRadioButton"));
+  auto* range = print.findChild<QLineEdit*>(QStringLiteral("pagesLineEdit"));
+  EXPECT_TRUE(pages && range) << "the print dialog has no page range";
+  if (pages && range) {
+    pages->setChecked(true);
+    range->setText(QStringLiteral("doi"));
+    texts << ModalTexts([&print] { print.accept(); });
+  }
+  return texts;
+}
+
+// The system's own captions that are English words, shown as the program's design
+// gives them.
+const QSet<QString> kOwnEnglishCaptions = {
+    "OK", "Cancel", "Print", "Preview", "Exit", "Undo", "Undo. CTRL-Z", "PrinterSetup", "Printer setup", "Print Fisa",
+    "Print Acte", "About Velorastulare", "Version 1.0.0", "System Info...", "Form"};
+
+class ScreenLanguage : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(watch_.Installed()) << "the translation is built into the program";
+    core::RegisterFontSubstitutions();
+    core::BazaDate = fixture_.Open();
+    core::AppPath = QCoreApplication::applicationDirPath();  // where the build puts the help text
+    core::MDIVelorast::SetMainWindowFactory([]() -> QWidget* { return frmVelorast::Load(); });
+    mdi_ = Forms::Get<core::MDIVelorast>();
+    mdi_->Show();
+    Settle();
+    // The real dialogs are walked here, each closed as soon as it is up.
+    platform::SetUnscriptedDialogHandler(nullptr);
+  }
+  void TearDown() override {
+    platform::SetUnscriptedDialogHandler(
+        [](const QString& dialog) { ADD_FAILURE() << "a dialog was shown without a script: " << dialog.toStdString(); });
+    core::MDIVelorast::SetMainWindowFactory(nullptr);
+    Forms::Unload<core::MDIVelorast>();
+    ProcessDeletes();
+    Forms::Unload<frmVelorast>();
+    core::BazaDate.reset();
+    core::AppPath.clear();
+  }
+
+  testsupport::TranslationWatch watch_;
+  testsupport::FixtureDatabase fixture_;
+  core::MDIVelorast* mdi_ = nullptr;
+};
+
+TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
+  frmVelorast* w = Forms::IfLoaded<frmVelorast>();
+  ASSERT_NE(w, nullptr);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+
+  const auto form = [&](void (frmVelorast::*click)()) {
+    return [this, w, click] {
+      return ChildTexts(*mdi_, [w, click] {
+        w->tabVelorast->setCurrentIndex(2);
+        (w->*click)();
+      });
+    };
+  };
+  struct Window {
+    const char* name;
+    std::function<QStringList()> texts;
+  };
+  const Window windows[] = {
+      {"main window", [&] {
+         QStringList texts;
+         for (int tab = 0; tab < w->tabVelorast->count(); ++tab)
+           texts << ChildTexts(*mdi_, [w, tab] { w->tabVelorast->setCurrentIndex(tab); });
+         return texts << ShownTexts(*mdi_);
+       }},
+      {"frmDeclVelorast", form(&frmVelorast::cmdVelorastulare_Click)},
+      {"frmProvizorie", form(&frmVelorast::cmdAnexaAP1_Click)},
+      {"frmCerRadiere", form(&frmVelorast::cmdCerereRadiere_Click)},
+      {"frmDeclTranscriere", form(&frmVelorast::cmdTranscriere_Click)},
+      {"frmImpuneF", form(&frmVelorast::cmdPJF_Click)},
+      {"frmImpuneV", form(&frmVelorast::cmdPJV_Click)},
+      {"frmFisaPermis", form(&frmVelorast::cmdFPF_Click)},
+      {"frmFisaPermisV", form(&frmVelorast::cmdFPV_Click)},
+      {"frmPierdere", form(&frmVelorast::cmdPierdere_Click)},
+      {"frmCertifVelorast", form(&frmVelorast::cmdCertifVelorast_Click)},
+      {"frmDeclScoatEvid", form(&frmVelorast::cmdScoatereEvidenta_Click)},
+      {"frmFiscalPJ", form(&frmVelorast::cmdFiscalPJ_Click)},
+      {"frmFiscalPF", form(&frmVelorast::cmdFiscalPF_Click)},
+      {"frmFisa2", form(&frmVelorast::cmdFisaComplet_Click)},
+      {"frmCVRad", form(&frmVelorast::cmdCVCertifRadiere_Click)},
+      {"annex editor", [&] {
+         QStringList texts;
+         texts << ModalTexts([w] { w->cmdAnexa_Click(); }, [&](QWidget& dialog) {
+           const platform::Toolbar* bar = static_cast<document_forms::frmAnexa&>(dialog).tlbAnunt;
+           texts << ModalTexts([bar] { bar->Button(1)->click(); });  // its print dialog
+         });
+         return texts;
+       }},
+      {"page set-up", [&] { return ModalTexts([w] { w->mnuPageSetup_Click(); }); }},
+      {"printer set-up", [&] { return ModalTexts([w] { w->mnuPrinterSetup_Click(); }); }},
+      {"about", [&] { return ModalTexts([w] { w->mnuAbout_Click(); }); }},
+      {"help", [&] {
+         w->mnuContents_Click();
+         Settle();
+         QStringList texts = ShownTexts(*Forms::Get<core::frmHelp>());
+         Forms::Unload<core::frmHelp>();
+         return texts;
+       }},
+      {"login", [&] {
+         core::frmLogin* login = Forms::Get<core::frmLogin>();
+         login->show();
+         Settle();
+         QStringList texts = ShownTexts(*login);
+         Forms::Unload<core::frmLogin>();
+         return texts;
+       }},
+      {"preview", [&] {
+         OwnHome home;  // for a choice of file, when the preview prints into one
+         QStringList texts;
+         const auto openActions = [&](QWidget& preview) {
+           // Its page set-up and its print, as the clerk opens them from its tool bar.
+           for (QAction* a : preview.findChildren<QAction*>())
+             if (a->text() == QStringLiteral("Configurare pagina") || a->text() == QStringLiteral("Tiparire"))
+               texts << ModalTexts([a] { a->trigger(); }, WaitForTheList);
+         };
+         texts << ModalTexts(
+             [w] {
+               w->tabVelorast->setCurrentIndex(2);
+               w->cmdFisaFata_Click();
+               w->cmdPrintPreview_Click();
+             },
+             openActions);
+         return texts;
+       }},
+      {"folder choice", FolderChoiceTexts},
+      {"print dialog", [&] {
+         OwnHome home;
+         return PrintDialogTexts(printer);
+       }},
+      {"question", [] {
+         QMessageBox box(QMessageBox::Question, QStringLiteral("Velorast"), QStringLiteral("Sigur?"));
+         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+         box.show();
+         Settle();
+         return ShownTexts(box);
+       }},
+      {"colour choice", [] {
+         QColorDialog colours;  // the focus colour's choice
+         colours.show();
+         Settle();
+         return ShownTexts(colours);
+       }},
+      {"text box menu", [&] { return ContextMenuTexts(w->txtCamp[1]); }},
+      {"multi-line box menu", [&] { return ContextMenuTexts(w->txtSpecificatii->viewport()); }},
+      {"list's scroll bar menu", [&] { return ContextMenuTexts(w->lvwResult->verticalScrollBar()); }},
+      {"grid's scroll bar menu", [&] { return ContextMenuTexts(w->Grid->horizontalScrollBar()); }},
+  };
+
+  // What the print system says of its printers (names, models, places) is its own data,
+  // in whatever words the office gave it.
+  QSet<QString> printerData;
+  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
+    printerData << info.printerName() << info.description() << info.makeAndModel() << info.location();
+
+  QMap<QString, QStringList> shown;
+  for (const Window& window : windows) {
+    watch_.Missed().Clear();
+    const QStringList texts = window.texts();
+    shown[window.name] = texts;
+    EXPECT_FALSE(texts.isEmpty()) << window.name << ": nothing shown";
+    // What the window asked for and the translation lacks would show in English.
+    const QStringList missed = watch_.Missed().Missed();
+    EXPECT_TRUE(missed.isEmpty()) << window.name << ":\n" << missed.join("\n").toStdString();
+    QStringList english = testsupport::EnglishTexts(texts);
+    english.removeIf([&](const QString& t) { return kOwnEnglishCaptions.contains(t) || printerData.contains(t); });
+    EXPECT_TRUE(english.isEmpty()) << window.name << ": " << english.join(" | ").toStdString();
+  }
+
+  // Qt's texts in the Romanian a desktop would use, where the clerk meets them.
+  struct Expected {
+    const char* window;
+    QString text;
+  };
+  const Expected expected[] = {
+      {"question", "Da"}, {"question", "Nu"}, {"question", "Anulare"}, {"question", "OK"},
+      {"folder choice", "Cauta in:"}, {"folder choice", "Dosar:"}, {"folder choice", "Fisiere de tipul:"},
+      {"folder choice", "Alege"}, {"folder choice", "Anulare"}, {"folder choice", "Dosare"}, {"folder choice", "Nume"},
+      {"folder choice", "Data modificarii"}, {"folder choice", "Documente"},
+      {"folder choice", "exista\nDosarul nu a fost gasit.\nVerificati daca numele dosarului este scris corect."},
+      {"print dialog", "Fisier PDF"}, {"print dialog", "3 octeti"}, {"print dialog", "4,9 KB"},
+      {"print dialog", "Tiparire in fisier ..."}, {"print dialog", "Nume fisier:"},
+      {"print dialog", "Pagini scrise gresit"}, {"print dialog", "Mareste"}, {"print dialog", "Micsoreaza"},
+      {"preview", "Mareste"}, {"preview", "Micsoreaza"}, {"preview", "Potriveste pagina"}, {"preview", "Tiparire"},
+      {"preview", "Configurare pagina"}, {"preview", "Pagina urmatoare"},
+      {"print dialog", "Tiparire"}, {"print dialog", "Nume:"}, {"print dialog", "Proprietati"},
+      {"print dialog", "Optiuni <<"}, {"print dialog", "Tipareste"}, {"print dialog", "Anulare"},
+      {"print dialog", "Exemplare:"}, {"print dialog", "Tiparire in fisier (PDF)"},
+      {"print dialog", "Proprietatile imprimantei"},
+      {"annex editor", "Tipareste"}, {"annex editor", "Anulare"},
+      {"preview", "Dimensiunea paginii:"}, {"preview", "Portret"},
+      {"colour choice", "Culori de baza"}, {"colour choice", "OK"}, {"colour choice", "Anulare"},
+      {"text box menu", "Anuleaza"}, {"text box menu", "Copiaza"}, {"text box menu", "Lipeste"},
+      {"text box menu", "Selecteaza tot"}, {"multi-line box menu", "Lipeste"},
+      {"list's scroll bar menu", "Deruleaza aici"}, {"grid's scroll bar menu", "Marginea din stanga"},
+      {"main window", "Restabileste"}, {"main window", "Minimizeaza"}, {"main window", "Inchide"},
+      {"frmDeclVelorast", "Restabileste"}, {"frmDeclVelorast", "Inchide"},
+  };
+  for (const Expected& e : expected)
+    EXPECT_TRUE(shown[e.window].contains(e.text)) << e.window << ": no \"" << e.text.toStdString() << "\" in "
+                                                  << shown[e.window].join(" | ").toStdString();
+
+  // Qt's number boxes (sizes and margins of the page) write numbers as a Romanian desktop
+  // does, with a decimal comma.
+  static const QRegularExpression decimalPoint(QStringLiteral("^\\d+\\.\\d+ ?mm$"));
+  static const QRegularExpression decimalComma(QStringLiteral("^\\d+,\\d+ ?mm$"));
+  for (const char* window : {"preview", "print dialog"}) {
+    EXPECT_FALSE(shown[window].filter(decimalComma).isEmpty()) << window;
+    EXPECT_EQ(shown[window].filter(decimalPoint), QStringList()) << window;
+  }
+}
+
+}  // namespace
