@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +37,11 @@ using platform::Forms;
 using platform::TwipsToPixels;
 
 namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class MainWindow : public testing::Test {
  protected:
@@ -152,6 +158,34 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsPassedToTheStartUp) {
   EXPECT_THROW(frmVelorast::Load(), platform::DatabaseFileError);
   EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
   EXPECT_TRUE(boxes.Shown().isEmpty());
+}
+
+// A damaged page among the persons past those the window reads when it opens: the
+// window opens; the clerk who then lists the persons reads the file's message, and the
+// window stays with what was typed in it.
+TEST_F(MainWindow, ADamagedPageAmongThePersonsIsReportedAtTheSearch) {
+  fixture.Db().Execute("BEGIN");
+  qint64 last = 0;  // the window reads the first and the last rows' pages when it opens
+  for (int i = 0; i < 400; ++i)
+    last = fixture.AddPerson({{"Nume", QStringLiteral("POPESCU ION %1 ").arg(i) + QString(60, 'X')}});
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", last / 2);
+  const QByteArray before = Bytes(fixture.Path());
+  core::BazaDate = fixture.Open();
+  core::settings::UsesBD = true;
+  platform::MessageBoxScript boxes;
+  frmVelorast* w = Show();
+  EXPECT_TRUE(boxes.Shown().isEmpty());
+  w->txtCamp[1]->setText("POPESCU ION");
+  w->txtCriteriu->setText("");
+  w->cmdCauta->click();
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith(
+      QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta").arg(fixture.Path())))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_TRUE(Forms::IsLoaded<frmVelorast>());
+  EXPECT_EQ(w->txtCamp[1]->text(), "POPESCU ION");
+  EXPECT_EQ(Bytes(fixture.Path()), before);
 }
 
 TEST_F(MainWindow, MenusHaveTheirItems) {
