@@ -2,7 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -19,6 +21,16 @@ QFont Stretched(QFont font, int stretch) {
 }
 
 }  // namespace
+
+const QPaintDevice* TextLayoutDevice() {
+  static const QImage device = [] {
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kTextLayoutDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kTextLayoutDpi / 0.0254));
+    return image;
+  }();
+  return &device;
+}
 
 int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* device, double width) {
   const double natural = WidthOf(text, Stretched(font, 100), device);
@@ -44,6 +56,37 @@ void DrawFittedText(QPainter& painter, const QRectF& room, int flags, const QStr
                         Qt::IntersectClip);
   }
   painter.drawText(room, flags | Qt::TextDontClip | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+void DrawWrappedText(QPainter& painter, const QRectF& room, Qt::Alignment horizontal, const QString& text,
+                     double unitsPerInch) {
+  if (text.isEmpty() || unitsPerInch <= 0) return;
+  const double scale = unitsPerInch / kTextLayoutDpi;  // device units per layout pixel
+  QFont font = painter.font();
+  font.setHintingPreference(QFont::PreferNoHinting);
+  QTextOption option(horizontal & Qt::AlignHorizontal_Mask);
+  option.setUseDesignMetrics(true);
+  option.setWrapMode(QTextOption::WordWrap);
+  QString lines = text;
+  lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+  lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
+  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
+  layout.setTextOption(option);
+  layout.beginLayout();
+  double height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room.width() / scale);
+    line.setLeadingIncluded(true);  // the font's leading between lines, as paper always had it
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+  painter.save();
+  painter.translate(room.topLeft());
+  painter.scale(scale, scale);
+  layout.draw(&painter, QPointF(0, 0));
   painter.restore();
 }
 

@@ -129,7 +129,7 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.setFont(font());
   painter.setPen(colour_);
   const QRectF place = Scaled(Twips(), scale);
-  if (wrap_) painter.drawText(place, Flags(align_) | Qt::AlignTop | Qt::TextWordWrap, caption_);
+  if (wrap_) DrawWrappedText(painter, place, Qt::Alignment(Flags(align_)), caption_, scale * kTwipsPerInch);
   else DrawFittedText(painter, place, Flags(align_) | Qt::AlignTop, caption_);
   painter.restore();
 }

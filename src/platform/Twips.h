@@ -9,6 +9,7 @@ namespace platform {
 
 inline constexpr double kTwipsPerPixel = 15.0;
 inline constexpr double kTwipsPerMm = 56.7;
+inline constexpr double kTwipsPerInch = 1440.0;
 
 inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 inline int PixelsToTwips(int pixels) { return static_cast<int>(std::lround(pixels * kTwipsPerPixel)); }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/FittedText.h"
+
 namespace report_grid {
 
 // ---- GridGeometry -------------------------------------------------------------------
@@ -46,24 +48,6 @@ QFont QFontOf(const FontState& f) {
   return font;
 }
 
-namespace {
-
-// The resolution every cell text is laid out at, whatever it is drawn on: the screen,
-// the preview and the paper break the lines of a text at the same places.
-constexpr double kLayoutDpi = 1200;
-
-const QPaintDevice* LayoutDevice() {
-  static const QImage device = [] {
-    QImage image(1, 1, QImage::Format_RGB32);
-    image.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
-    image.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
-    return image;
-  }();
-  return &device;
-}
-
-}  // namespace
-
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
                   const QString& text, double devicePixelsPerUnit, double clearLeft, double clearRight) {
   QString lines = text;
@@ -72,13 +56,14 @@ void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::
   lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
 
   // Layout pixels per device pixel: the rectangle in the layout's own pixels.
-  const double scale = (devicePixelsPerUnit * kUnitsPerInch) / kLayoutDpi;
+  const double scale = (devicePixelsPerUnit * kUnitsPerInch) / platform::kTextLayoutDpi;
   const QSizeF room(rect.width() / scale, rect.height() / scale);
   QTextOption option(alignment & Qt::AlignHorizontal_Mask);
   option.setUseDesignMetrics(true);
   // A word wider than the cell breaks inside itself, so that the whole text shows.
   option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(LayoutDevice()));
+  // Every cell text is laid out at one resolution, whatever it is drawn on.
+  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(platform::TextLayoutDevice()));
   layout.setTextOption(option);
   layout.beginLayout();
   double height = 0;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,25 +18,35 @@
 
 #include "core/AppState.h"
 #include "core/FontSubstitutions.h"
+#include "core/MDIVelorast.h"
+#include "core/Startup.h"
 #include "core/frmAbout.h"
 #include "core/frmHelp.h"
 #include "core/frmPrinterSetup.h"
 #include "core/frmSetPage.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
+#include "platform/FolderDialog.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureButton.h"
 #include "platform/Program.h"
+#include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 #include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
+#include "support/SettingsFolder.h"
 
 using platform::Forms;
 using platform::TwipsToPixels;
 
 namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class MainWindow : public testing::Test {
  protected:
@@ -152,6 +163,60 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsPassedToTheStartUp) {
   EXPECT_THROW(frmVelorast::Load(), platform::DatabaseFileError);
   EXPECT_FALSE(Forms::IsLoaded<frmVelorast>());
   EXPECT_TRUE(boxes.Shown().isEmpty());
+}
+
+// The program's start-up with this window: a file whose persons it cannot read at its
+// opening is named, the folder is asked for again, and only the good folder is stored.
+TEST_F(MainWindow, TheStartUpAsksAgainForTheFolderWhenTheWindowCannotReadThePersons) {
+  testsupport::SettingsFolder settings;
+  platform::FolderDialogScript folders;
+  platform::MessageBoxScript boxes;
+  testsupport::FixtureDatabase good;
+  fixture.AddPerson({{"Nume", "POPESCU ION"}});
+  fixture.DamageTable("Persoane");
+  const QByteArray before = Bytes(fixture.Path());
+  core::BazaDate.reset();
+  core::MDIVelorast::SetMainWindowFactory([]() -> QWidget* { return frmVelorast::Load(); });
+  folders.Choose(fixture.Folder());
+  folders.Choose(good.Folder());
+  core::Main();
+  EXPECT_EQ(folders.Shown(), 2);
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith(QStringLiteral("3343 Fisierul \"%1\"").arg(fixture.Path())));
+  EXPECT_EQ(platform::GetSetting("Velorast", "CaleBD", "CaBD"), good.Folder());
+  EXPECT_EQ(core::BazaDate->Path(), good.Path());
+  EXPECT_TRUE(Forms::IsLoaded<frmVelorast>());
+  EXPECT_EQ(Bytes(fixture.Path()), before);
+  Forms::Unload<core::MDIVelorast>();
+  core::MDIVelorast::SetMainWindowFactory(nullptr);
+}
+
+// A damaged page among the persons past those the window reads when it opens: the
+// window opens; the clerk who then lists the persons reads the file's message, and the
+// window stays with what was typed in it.
+TEST_F(MainWindow, ADamagedPageAmongThePersonsIsReportedAtTheSearch) {
+  fixture.Db().Execute("BEGIN");
+  qint64 last = 0;  // the window reads the first and the last rows' pages when it opens
+  for (int i = 0; i < 400; ++i)
+    last = fixture.AddPerson({{"Nume", QStringLiteral("POPESCU ION %1 ").arg(i) + QString(60, 'X')}});
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", last / 2);
+  const QByteArray before = Bytes(fixture.Path());
+  core::BazaDate = fixture.Open();
+  core::settings::UsesBD = true;
+  platform::MessageBoxScript boxes;
+  frmVelorast* w = Show();
+  EXPECT_TRUE(boxes.Shown().isEmpty());
+  w->txtCamp[1]->setText("POPESCU ION");
+  w->txtCriteriu->setText("");
+  w->cmdCauta->click();
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith(
+      QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta").arg(fixture.Path())))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_TRUE(Forms::IsLoaded<frmVelorast>());
+  EXPECT_EQ(w->txtCamp[1]->text(), "POPESCU ION");
+  EXPECT_EQ(Bytes(fixture.Path()), before);
 }
 
 TEST_F(MainWindow, MenusHaveTheirItems) {

@@ -33,6 +33,34 @@ void FixtureDatabase::DamageTable(const QString& table) {
   file.write(QByteArray(64, '\x5a'));
 }
 
+void FixtureDatabase::DamageRowPage(const QString& table, qint64 rowid) {
+  constexpr int kPageSize = 4096;
+  const QByteArray spoilt(64, '\x5a');
+  auto reads = [&](qint64 id) {
+    try {
+      Open()->Scalar(QStringLiteral("SELECT length(rowid || '') FROM %1 WHERE rowid = ?").arg(table), {id});
+      return true;
+    } catch (const platform::RuntimeError&) {
+      return false;
+    }
+  };
+  QFile file(Path());
+  if (!file.open(QIODevice::ReadWrite)) throw std::runtime_error("fixture file not writable");
+  for (qint64 page = file.size() / kPageSize; page >= 2; --page) {
+    const qint64 at = (page - 1) * kPageSize + 200;
+    file.seek(at);
+    const QByteArray whole = file.read(spoilt.size());
+    file.seek(at);
+    file.write(spoilt);
+    file.flush();
+    if (!reads(rowid) && reads(1)) return;
+    file.seek(at);
+    file.write(whole);
+    file.flush();
+  }
+  throw std::runtime_error("no page of its own for the row in " + table.toStdString());
+}
+
 qint64 FixtureDatabase::AddRow(const QString& table, const QMap<QString, QString>& columns) {
   QStringList names, marks;
   QVariantList values;

@@ -29,6 +29,9 @@ class FixtureDatabase {
   // file's first page stays whole, so that the file still opens. Nothing is written
   // through Db() afterwards.
   void DamageTable(const QString& table);
+  // Spoils the page of a table that holds one row, found from the file's end: a read of
+  // that row then fails while the table's first row still reads.
+  void DamageRowPage(const QString& table, qint64 rowid);
 
   // Adds a row given by column name; columns not named stay Null. Returns its id.
   qint64 AddPerson(const QMap<QString, QString>& columns);
