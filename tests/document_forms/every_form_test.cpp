@@ -87,8 +87,9 @@ TEST_F(EveryForm, EveryLabelOfItsPageHasACaption) {
   for (const FormCase& c : kForms) {
     const DocumentForm* form = c.open(*this);
     for (const Item& item : form->PageTable().items)
-      if (item.kind == Kind::kLabel)
+      if (item.kind == Kind::kLabel) {
         EXPECT_TRUE(item.name || (item.text && *item.text)) << c.form << ": a label at " << item.left << ", " << item.top;
+      }
     c.close(*this);
   }
 }

@@ -145,7 +145,9 @@ TEST_F(LargeForms, BackParagraphsBreakAtTheirBlankRunsAndHoldTheLawNumber) {
     EXPECT_EQ(line[1].text, s.second) << s.top;
     EXPECT_NEAR(line[0].xMin, s.left / 56.7, 0.3) << s.first;
     // The declarant's lines end a blank short of the tax office's column.
-    if (s.left == 540) EXPECT_LT(line.back().xMax, kRight / 56.7 - kBlankMm) << s.first;
+    if (s.left == 540) {
+      EXPECT_LT(line.back().xMax, kRight / 56.7 - kBlankMm) << s.first;
+    }
   }
 
   const struct { double top, left; } gaps[] = {{6840, 10830}, {7050, 14160}};
