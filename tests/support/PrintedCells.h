@@ -25,8 +25,8 @@ struct HeldLine {
   int edge = 0;
 };
 
-// The lines held by the printable cells and merged areas (by their anchors' flags) of the
-// document part of `grid`, at the page set-up's left and top margins.
+// The lines held by the printable cells and merged areas (by their anchors' flags) whose
+// lines print, in the document part of `grid`, at the page set-up's left and top margins.
 QList<HeldLine> LinesHeldByPrintableCells(const report_grid::ReportGrid& grid);
 
 // Every stroke lies on a held line, and every held line is stroked along its length.
