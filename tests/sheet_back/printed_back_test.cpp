@@ -52,13 +52,7 @@ TEST(PrintedBack, TheStrokesOnThePageAreTheLinesThePrintableAreasHold) {
       }
       EXPECT_TRUE(held.isEmpty());
       EXPECT_TRUE(pages[0].isEmpty()) << pages[0].size() << " strokes";
-      const bool valueAreasHoldLines =
-          std::any_of(kFisaVersoValueCells.begin(), kFisaVersoValueCells.end(), [&](const ValueCell& v) {
-            for (int edge = 0; edge < 4; ++edge)
-              if (g.EffectiveEdge(v.row, v.col, edge).style != report_grid::kLineNone) return true;
-            return false;
-          });
-      EXPECT_EQ(valueAreasHoldLines, layout == LayoutFisaVersoComplet);
+      EXPECT_EQ(testsupport::AnyHoldsALine(g, kFisaVersoValueCells), layout == LayoutFisaVersoComplet);
       EXPECT_TRUE(testsupport::ReadPdfPages(pdf).value(0).Find(QStringLiteral("V5")));  // the father's name
     }
 }

@@ -42,13 +42,7 @@ TEST(PrintableLines, TheStrokesOnThePageAreTheLinesThePrintableCellsHold) {
       // engine-type value area.
       EXPECT_TRUE(held.isEmpty());
       EXPECT_TRUE(pages[0].isEmpty()) << pages[0].size() << " strokes";
-      const bool dataCellsHoldLines =
-          std::any_of(kFisaFataDataCells.begin(), kFisaFataDataCells.end(), [&](const DataCell& d) {
-            for (int edge = 0; edge < 4; ++edge)
-              if (g.EffectiveEdge(d.row, d.col, edge).style != kLineNone) return true;
-            return false;
-          });
-      EXPECT_EQ(dataCellsHoldLines, layout == LayoutFisaFataComplet);
+      EXPECT_EQ(testsupport::AnyHoldsALine(g, kFisaFataDataCells), layout == LayoutFisaFataComplet);
       EXPECT_TRUE(testsupport::ReadPdfPages(pdf).value(0).Find(g.Cell(4, 4).Text()));
     }
 }
