@@ -154,6 +154,7 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
   g.Cell(0, 1).SetText("RandZero");  // the fixed header never prints
   g.Cell(1, 0).SetText("ColoanaZero");
   g.Cell(1, 1).SetText("Tiparita");
+  g.Range(1, 1, 1, 1).SetLinesPrintable(false);  // its text prints all the same
   g.Cell(1, 2).SetText("Ascunsa");
   g.Cell(1, 2).SetPrintable(false);
   g.Cell(2, 1).SetText("ZonaTiparita");
@@ -178,7 +179,7 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
 // On paper a line comes out with a printable cell or area that holds it: the cell it was
 // set on, the cells that a range's edge (or for edge 5 its inside) runs along, a merged
 // area for its cells' lines along its own edges. A printable cell beside a line that
-// only its neighbour holds does not bring it out.
+// only its neighbour holds does not bring it out, nor does one whose lines do not print.
 TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
   struct Case {
     const char* name;
@@ -199,6 +200,18 @@ TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
        {{2, 1}, {2, 2}}, false, false},
       {"a range's inside is held on both sides",
        [](ReportGrid& g) { g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin); }, {{2, 2}}, false, true},
+      {"a printable cell whose lines do not print",
+       [](ReportGrid& g) {
+         g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);
+         g.Range(1, 1, 1, 1).SetLinesPrintable(false);
+       },
+       {{1, 1}}, false, false},
+      {"... its line comes out with a neighbour that prints its own",
+       [](ReportGrid& g) {
+         g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin);
+         g.Range(1, 1, 1, 2).SetLinesPrintable(false);
+       },
+       {{1, 1}, {1, 2}, {2, 1}}, true, false},
       {"a later line on the neighbour restates it",
        [](ReportGrid& g) {
          g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThin);
