@@ -57,10 +57,12 @@ class RichTextBox : public QTextEdit {
   // The selection; setting it replaces the selection (text that is no RTF leaves it).
   QByteArray SelRTF() const;
   void SetSelRTF(QByteArrayView rtf);
-  // Pastes the rich text in place of the selection, as SetSelRTF does; rich text too
-  // large to lay out is refused with a message and leaves the selection. False when
-  // the text is no RTF at all (nothing changed, nothing said).
-  bool PasteRtf(QByteArrayView rtf);
+  // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.
+  // Data without rich text (none, plain text or HTML only) removes the selection and
+  // inserts nothing. Rich text too large to lay out, or that does not read as RTF, is
+  // refused with a message and leaves the selection. Ctrl+V, Shift+Insert, a drop and
+  // the editor's own paste command all paste so.
+  void Paste(const QMimeData* data);
   int SelLength() const;
   SelectionFormat SelFormat() const;
 
@@ -83,6 +85,7 @@ class RichTextBox : public QTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

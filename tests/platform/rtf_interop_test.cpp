@@ -121,36 +121,83 @@ TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
       << html.toStdString();
 }
 
-// Text whose layout would hang its window is refused before any of it is inserted; what
-// the writer writes of a text at the limits is read back whole.
+// Text whose layout would hold up its window is refused before any of it is inserted,
+// measured as the document it makes with the text kept around the selection; what the
+// writer writes of a text at the limits is read back whole.
 TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
+  const auto rtf = [](const QByteArray& body) { return "{\\rtf1 " + body + "}"; };
   const auto alternating = [](int runs) {
-    QByteArray rtf = "{\\rtf1 ";
-    for (int i = 0; i < runs; ++i) rtf += i % 2 ? "\\b x" : "\\b0 x";
-    return rtf + "}";
+    QByteArray text;
+    for (int i = 0; i < runs; ++i) text += i % 2 ? "\\b x" : "\\b0 x";
+    return text;
   };
-  const auto paragraphs = [](qsizetype count) {
-    return "{\\rtf1\\qr\\li31680\\ri31680\\fi-31680\\f1\\fs3276\\i\\ul " + QByteArray("x\\par ").repeated(count) + "}";
+  const auto paragraphs = [](qsizetype count, const QByteArray& text = "x") { return (text + "\\par ").repeated(count); };
+  // Letters of 3 points, in words of 99 and a space: the most characters within the height.
+  const auto letters = [](qsizetype count) {
+    QByteArray text = "\\fs6 " + (QByteArray(99, 'x') + ' ').repeated(count / 100);
+    return text + QByteArray(count % 100, 'y');
   };
-  // Each paragraph holds "x" and its mark: two characters.
-  struct Case { const char* name; QByteArray rtf; bool read; } cases[] = {
-      {"runs at the limit", alternating(kMaxRunsInParagraph), true},
-      {"one run more", alternating(kMaxRunsInParagraph + 1), false},
-      {"text at the limit", paragraphs(kMaxTextLength / 2), true},
-      {"one paragraph more", paragraphs(kMaxTextLength / 2 + 1), false},
-      {"one long paragraph", "{\\rtf1 " + QByteArray(kMaxTextLength + 1, 'x') + "}", false},
+  // One paragraph of "x" at 1638 points is two characters of that size.
+  const qsizetype tall = static_cast<qsizetype>(kMaxTextHeightPoints / (2 * 1638));
+  const QByteArray colours = "{\\colortbl" + QByteArray("\\red9\\green9\\blue9;").repeated(kMaxColours) + "}";
+
+  // `before`: the document's text, the selection between the two "|" in it (none: the
+  // cursor at its end). Its runs alternate bold and regular, "*" changing the format.
+  struct Case { const char* name; QString before; QByteArray rtf; bool read; } cases[] = {
+      {"runs at the limit", "", rtf(alternating(kMaxRunsInParagraph)), true},
+      {"one run more", "", rtf(alternating(kMaxRunsInParagraph + 1)), false},
+      {"the paragraph's runs around the cursor count", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 3)), true},
+      {"one run more with them", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 2)), false},
+      {"runs of the document at the limit", "",
+       rtf(paragraphs(kMaxRuns / kMaxRunsInParagraph, alternating(kMaxRunsInParagraph))), true},
+      {"one run more in the document", "a",
+       rtf(paragraphs(kMaxRuns / kMaxRunsInParagraph, alternating(kMaxRunsInParagraph))), false},
+      {"paragraphs at the limit", "", rtf(paragraphs(kMaxParagraphs - 1)), true},
+      {"one paragraph more", "", rtf(paragraphs(kMaxParagraphs)), false},
+      {"one paragraph more with the document's own", "a\nb", rtf(paragraphs(kMaxParagraphs - 1)), false},
+      {"the selection's paragraph marks go with it", "a|\nb\n|c", rtf(paragraphs(kMaxParagraphs - 1)), true},
+      // The document's last paragraph mark is a character of its own.
+      {"characters at the limit", "", rtf(letters(kMaxTextLength - 1)), true},
+      {"one character more", "", rtf(letters(kMaxTextLength)), false},
+      {"a word at the limit", "", rtf(QByteArray(kMaxWordLength, 'x')), true},
+      {"a word one letter longer", "", rtf(QByteArray(kMaxWordLength + 1, 'x')), false},
+      {"the word the cursor stands in goes on", "ab||c", rtf(QByteArray(kMaxWordLength - 3, 'x')), true},
+      {"and makes it one letter longer", "ab||c", rtf(QByteArray(kMaxWordLength - 2, 'x')), false},
+      {"a word ends at a space, a tab or a line break", "",
+       rtf(QByteArray(kMaxWordLength, 'x') + " " + QByteArray(kMaxWordLength, 'x') + "\\tab " +
+           QByteArray(kMaxWordLength, 'x') + "\\line " + QByteArray(kMaxWordLength, 'x')),
+       true},
+      {"height at the limit", "", rtf("\\fs3276 " + paragraphs(tall)), true},
+      {"one tall paragraph more", "", rtf("\\fs3276 " + paragraphs(tall + 1)), false},
+      {"with the document's own height", QString(100, 'a'), rtf("\\fs3276 " + paragraphs(tall)), false},
+      {"colours at the limit", "", rtf(colours + "\\cf1 x"), true},
+      {"one colour more", "", rtf("{\\colortbl;" + colours.mid(10)), false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QTextDocument doc;
-    doc.setPlainText("kept");
     QTextCursor cursor(&doc);
-    cursor.select(QTextCursor::Document);
+    QTextCharFormat regular, bold;
+    bold.setFontWeight(QFont::Bold);
+    bool isBold = false;
+    int selectionStart = -1, selectionEnd = -1;
+    for (QChar ch : c.before) {
+      if (ch == '*') isBold = !isBold;
+      else if (ch == '|') (selectionStart < 0 ? selectionStart : selectionEnd) = cursor.position();
+      else if (ch == '\n') cursor.insertBlock();
+      else cursor.insertText(ch, isBold ? bold : regular);
+    }
+    if (selectionStart >= 0) {
+      cursor.setPosition(selectionStart);
+      cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
+    }
+    const QString kept = doc.toPlainText();
     const ReadResult r = InsertRtf(c.rtf, cursor);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);
     if (!c.read) {
-      EXPECT_EQ(doc.toPlainText(), "kept") << "nothing inserted";
+      EXPECT_EQ(doc.toPlainText(), kept) << "nothing inserted";
+      EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), selectionEnd - selectionStart) << "the selection stays";
       continue;
     }
     QTextDocument whole;
