@@ -93,12 +93,12 @@ QByteArray Colours(int count) {
   return Rtf("{\\cf1 x}", "{\\colortbl" + QByteArray("\\red1\\green2\\blue3;").repeated(count) + "}");
 }
 
-// A font table of `count` faces, each used by a word of its own.
+// A font table of `count` faces, each used by a paragraph of its own.
 QByteArray Fonts(int count) {
   QByteArray table = "{\\fonttbl", body;
   for (int i = 0; i < count; ++i) {
     table += "{\\f" + QByteArray::number(i) + " Face" + QByteArray::number(i) + ";}";
-    body += "\\f" + QByteArray::number(i) + " x ";
+    body += "\\f" + QByteArray::number(i) + " x\\par ";
   }
   return "{\\rtf1" + table + "}" + body + "}";
 }

@@ -36,19 +36,20 @@ namespace platform::rtf {
 inline constexpr qsizetype kMaxRtfBytes = 32 * 1024 * 1024;
 
 // The most that a document may hold after a read, so that a box showing it lays it out,
-// and a keystroke in it, within a fraction of a second at any width of the box (Qt's
-// layout slows with the square of a paragraph's runs and of a word's length, and stops
-// for good once the laid-out height passes 2^23 pixels); bench/rtf_reader_bench.cpp
+// and a keystroke in it, within a fraction of a second, even when the box is made as
+// narrow as a letter: Qt's layout slows with the square of a paragraph's runs and of a
+// word's length (a narrow box breaks a long word anywhere, all the more slowly), and
+// stops for good once the laid-out height passes 2^23 pixels. bench/rtf_reader_bench.cpp
 // measures them. Within them the writer's RTF of any such text stays below kMaxRtfBytes.
 //
 // Paragraphs, characters (paragraph marks included), and runs of differing character
 // formats, in the document and in one paragraph.
 inline constexpr int kMaxParagraphs = 10000;
 inline constexpr qsizetype kMaxTextLength = 256 * 1024;
-inline constexpr int kMaxRuns = 20000;
-inline constexpr int kMaxRunsInParagraph = 2000;
+inline constexpr int kMaxRuns = 10000;
+inline constexpr int kMaxRunsInParagraph = 500;
 // Characters of a word: between two spaces, tabs or line breaks.
-inline constexpr int kMaxWordLength = 4096;
+inline constexpr int kMaxWordLength = 512;
 // The text's height if the box were so narrow that each character stood on a line of
 // its own: the sum of the sizes of its characters and paragraph marks, in points. A
 // line takes 1.3 to 2.2 pixels a point in the faces installed; this keeps the tallest
