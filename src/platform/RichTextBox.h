@@ -50,11 +50,13 @@ class RichTextBox : public QTextEdit {
  public:
   explicit RichTextBox(QWidget* parent = nullptr);
 
-  // The whole content; setting it replaces everything (text that is no RTF empties it)
-  // and reports the move of the selection (SelChange) even when the cursor stays at 0.
+  // The whole content; setting it replaces everything (text that is no RTF, or past the
+  // limits of what the box lays out quickly, rtf/RtfReader.h, empties it) and reports
+  // the move of the selection (SelChange) even when the cursor stays at 0.
   QByteArray TextRTF() const;
   void SetTextRTF(QByteArrayView rtf);
-  // The selection; setting it replaces the selection (text that is no RTF leaves it).
+  // The selection; setting it replaces the selection (text that is no RTF, or that would
+  // make the document pass those limits, leaves it).
   QByteArray SelRTF() const;
   void SetSelRTF(QByteArrayView rtf);
   // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.

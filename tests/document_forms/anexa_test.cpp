@@ -339,6 +339,20 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   }
 }
 
+// The box's rich text, set whole or in place of the selection, keeps the paste's limits:
+// what would make the document pass them is not read.
+TEST_F(Anexa, SettingTheRichTextKeepsThePastesLimits) {
+  const QByteArray paragraphs =
+      "{\\rtf1 " + QByteArray("z\\par ").repeated(platform::rtf::kMaxParagraphs - 1) + "}";
+  w->rtfAnunt->moveCursor(QTextCursor::End);
+  w->rtfAnunt->SetSelRTF(paragraphs);
+  EXPECT_EQ(Text(), "ANEXA LA CONTRACT\n") << "one paragraph too many with the heading's";
+  w->rtfAnunt->SetTextRTF(paragraphs);
+  EXPECT_EQ(w->rtfAnunt->document()->blockCount(), platform::rtf::kMaxParagraphs - 1);
+  w->rtfAnunt->SetTextRTF("{\\rtf1 " + QByteArray("z\\par ").repeated(platform::rtf::kMaxParagraphs + 1) + "}");
+  EXPECT_TRUE(Text().isEmpty());
+}
+
 // Undo from the toolbar reaches the text box, the focus given back before it runs.
 TEST_F(Anexa, UndoFromTheToolbarUndoesTheTextBox) {
   w->rtfAnunt->moveCursor(QTextCursor::End);

@@ -78,6 +78,14 @@ QString ConvertFile(Converter converter, const QString& rtf, const QString& form
   return QFile::exists(out) ? out : QString();
 }
 
+// The document written as RTF to a file of the folder; its path, or nothing when it could
+// not be written.
+QString WrittenFile(const QTemporaryDir& dir, const QString& name, const QTextDocument& doc) {
+  QFile file(dir.filePath(name));
+  if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(WriteRtf(doc)) < 0) return {};
+  return file.fileName();
+}
+
 QString Convert(const QString& rtf, const QString& format) {
   QFile file(ConvertFile(Converter::AbiWord, rtf, format));
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -124,12 +132,8 @@ TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
   QTextDocument doc;
   ReadFixture(doc);
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString rtf = dir.filePath(QStringLiteral("scris.rtf"));
-  QFile file(rtf);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(WriteRtf(doc));
-  file.close();
+  const QString rtf = WrittenFile(dir, QStringLiteral("scris.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
 
   EXPECT_EQ(Convert(rtf, QStringLiteral("txt")).simplified(), doc.toPlainText());
 
@@ -234,12 +238,8 @@ void CheckConverted(Converter converter) {
   const QStringList words = ShownWords(doc);
   ASSERT_EQ(words.first(), "Baza: DejaVu Sans 10pt") << "the box's own font shows in DejaVu Sans here";
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString rtf = dir.filePath(QStringLiteral("anexa.rtf"));
-  QFile file(rtf);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(WriteRtf(doc));
-  file.close();
+  const QString rtf = WrittenFile(dir, QStringLiteral("anexa.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
 
   const QString converted = ConvertFile(converter, rtf, QStringLiteral("rtf"));
   ASSERT_FALSE(converted.isEmpty()) << "the conversion to RTF failed";
@@ -351,6 +351,10 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
     }
     const QString kept = doc.toPlainText();
+    if (c.before.isEmpty()) {
+      QTextDocument loaded;
+      EXPECT_EQ(ReadRtf(c.rtf, loaded).rtf, c.read) << "the same limits for a whole document";
+    }
     const ReadResult r = InsertRtf(c.rtf, cursor);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);

@@ -876,7 +876,7 @@ Around Surroundings(const QTextCursor& cursor) {
 // Measures the input first, as the document it makes: text that would hang its window is
 // refused before any of it takes the selection's place.
 bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, ReadResult& refused) {
-  const Around around = whole ? Around{} : Surroundings(cursor);
+  const Around around = Surroundings(cursor);  // a whole document's: the empty paragraph it starts in
   Reader measure(&cursor, whole, &around);
   refused = measure.Read(rtf);
   return refused.rtf;
