@@ -65,8 +65,9 @@ TEST(RtfReader, TextOfSmallDocuments) {
       {"a list's bullet as a word processor writes it, in a symbol font",
        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\u61623\\'b7\\tab}unu\\par"
        "{\\listtext\\pard\\plain\\f1 \\u61607?\\tab}doi\\par{\\pntext\\f1\\'b7\\tab}trei\\par"
-       "{\\listtext\\f0 \\u8226\\'95\\tab}patru\\par{\\listtext 1.\\tab}cinci}",
-       "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci", true},
+       "{\\listtext\\f0 \\u8226\\'95\\tab}patru\\par{\\listtext 1.\\tab}cinci\\par"
+       "{\\listtext\\pard\\plain  \\u61623\\'3f\\tab}sase}",  // the space is the label's
+       "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci\n \u2022\tsase", true},
       {"a symbol font's byte outside a list stays as it was read", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\f1\\'b7}",
        "\u00b7", true},
       {"a table's cells in order, each row a paragraph",
