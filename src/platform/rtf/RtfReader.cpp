@@ -632,7 +632,7 @@ void Reader::Byte(unsigned char byte) {
   }
   if (byte < 0x20) return;  // other control characters show nothing
   // A list's bullet in a symbol font: the picture its byte names.
-  if (State().listLabel && SymbolFont() && byte >= 0x20) return Append(QChar(ShownBullet(0xF000 + byte)));
+  if (State().listLabel && SymbolFont()) return Append(QChar(ShownBullet(0xF000 + byte)));
   Append(CodePageToUnicode(CodePage(), byte));
 }
 
