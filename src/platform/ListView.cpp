@@ -27,6 +27,11 @@ class ListView::Model : public QAbstractTableModel {
     if (role != Qt::DisplayRole || !rows_ || !index.isValid()) return {};
     return Text(index.row(), index.column());
   }
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    if (!rows_ || !index.isValid()) return Qt::NoItemFlags;
+    if (!rows_->Selectable(index.row())) return Qt::ItemNeverHasChildren;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+  }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headers_.size()) return {};
     return headers_[section];
@@ -56,6 +61,10 @@ class ListView::Model : public QAbstractTableModel {
   std::unique_ptr<ListRows> rows_;
 };
 
+std::vector<int> ListRows::PrepareShown(int, int) { return {}; }
+
+bool ListRows::Selectable(int) { return true; }
+
 int ListRows::FindStartingWith(int column, const QString& prefix, int from) {
   const int count = Count();
   for (int i = 0; i < count; ++i) {
@@ -69,6 +78,8 @@ QString ListItem::text(int column) const {
   if (IsNull()) return QString();
   return static_cast<const QAbstractItemModel*>(index_.model())->data(index_.sibling(index_.row(), column)).toString();
 }
+
+bool ListItem::isSelectable() const { return !IsNull() && (index_.flags() & Qt::ItemIsSelectable); }
 
 bool ListItem::isSelected() const {
   if (IsNull()) return false;
@@ -196,6 +207,28 @@ void ListView::keyboardSearch(const QString& search) {
   const QModelIndex found = model_->index(row, column);
   scrollTo(found);
   selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ListView::PrepareShownRows() {
+  ListRows* rows = model_->Rows();
+  while (rows && Count() > 0) {
+    const int first = rowAt(0);
+    if (first < 0) return;
+    int last = rowAt(viewport()->height() - 1);
+    if (last < 0) last = Count() - 1;
+    const std::vector<int> gone = rows->PrepareShown(first, last);
+    if (gone.empty()) return;
+    // A current row that goes leaves no row current, as with Remove.
+    for (auto row = gone.rbegin(); row != gone.rend(); ++row) {
+      if (currentIndex().row() == *row) SetCurrentItem({});
+      model_->RemoveRow(*row);
+    }
+  }
+}
+
+void ListView::paintEvent(QPaintEvent* event) {
+  PrepareShownRows();
+  QTableView::paintEvent(event);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
