@@ -50,6 +50,11 @@ void ListedRecords::Read(int first, int count, bool raise) {
     }
     // A damaged page: the rows on other pages still read, one by one.
     for (const qint64 rowid : missing) {
+      if (fileFailed_) {
+        Unread({rowid});
+        read << QStringList();
+        continue;
+      }
       try {
         read << reader_.Texts({rowid});
       } catch (const platform::RuntimeError& rowError) {
@@ -135,13 +140,17 @@ void ListedRecords::Keep(qint64 rowid) {
 }
 
 size_t ListedRecords::PlaceOf(int row) const {
-  // Past every removed place up to the row's.
-  size_t place = size_t(row);
-  for (const size_t removed : removed_) {
-    if (removed > place) break;
-    ++place;
+  // The row's place is row + j, j the number of removed places before it: the first j
+  // whose removed place lies past row + j (removed_[j] - j does not fall as j rises).
+  size_t low = 0, high = removed_.size();
+  while (low < high) {
+    const size_t mid = (low + high) / 2;
+    if (removed_[mid] - mid > size_t(row))
+      high = mid;
+    else
+      low = mid + 1;
   }
-  return place;
+  return size_t(row) + low;
 }
 
 qint64 ListedRecords::RowIdAt(int row) const { return rowids_[PlaceOf(row)]; }

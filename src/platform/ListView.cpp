@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "platform/KeyCodes.h"
 #include "platform/RuntimeError.h"
@@ -50,9 +51,9 @@ class ListView::Model : public QAbstractTableModel {
     endResetModel();
   }
   ListRows* Rows() const { return rows_.get(); }
-  void RemoveRow(int row) {
-    beginRemoveRows({}, row, row);
-    rows_->Remove(row);
+  void RemoveRows(int first, int last) {
+    beginRemoveRows({}, first, last);
+    for (int row = last; row >= first; --row) rows_->Remove(row);
     endRemoveRows();
   }
 
@@ -142,7 +143,7 @@ void ListView::Remove(int index) {
   const ListItem item = Item(index);
   // Without this the list would make a neighbour current (and selected) by itself.
   SetCurrentItem({});
-  model_->RemoveRow(item.index_.row());
+  model_->RemoveRows(item.index_.row(), item.index_.row());
   SetCurrentItem({});
 }
 
@@ -219,9 +220,13 @@ void ListView::PrepareShownRows() {
     const std::vector<int> gone = rows->PrepareShown(first, last);
     if (gone.empty()) return;
     // A current row that goes leaves no row current, as with Remove.
-    for (auto row = gone.rbegin(); row != gone.rend(); ++row) {
-      if (currentIndex().row() == *row) SetCurrentItem({});
-      model_->RemoveRow(*row);
+    if (std::binary_search(gone.begin(), gone.end(), currentIndex().row())) SetCurrentItem({});
+    // The runs of rows that follow each other, each at once, from the last.
+    for (size_t end = gone.size(); end > 0;) {
+      size_t begin = end - 1;
+      while (begin > 0 && gone[begin - 1] == gone[begin] - 1) --begin;
+      model_->RemoveRows(gone[begin], gone[end - 1]);
+      end = begin;
     }
   }
 }
