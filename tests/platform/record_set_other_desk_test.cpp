@@ -3,26 +3,20 @@
 // id twice nor edits or deletes the row that took the id of the one it read. The row
 // ids a set hands out are held once, and stay as they were when the set changes.
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <set>
 
-#include "platform/database/Database.h"
+#include "OameniFile.h"
 
 using platform::Database;
-using platform::Recordset;
 
 namespace {
 
 constexpr int kRows = 300;
 
-class RecordSetOtherDesk : public testing::Test {
+class RecordSetOtherDesk : public testsupport::OameniFile {
  protected:
   void SetUp() override {
-    path_ = dir_.filePath(QStringLiteral("test.db"));
-    Database::CreateDatabase(path_, QStringLiteral("pw"))->Execute(QStringLiteral(
-        "CREATE TABLE Oameni (Id INTEGER PRIMARY KEY, Nume TEXT, Cod TEXT);"
-        "CREATE INDEX OameniCod ON Oameni (Cod);"));
+    OameniFile::SetUp();
     here_ = Open();
     otherDesk_ = Open();
     // Row i is "N<i>" with the code "C<i>".
@@ -30,8 +24,6 @@ class RecordSetOtherDesk : public testing::Test {
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
         "INSERT INTO Oameni (Id, Nume, Cod) SELECT i, 'N' || i, 'C' || i FROM n").arg(kRows));
   }
-  std::shared_ptr<Database> Open() { return Database::OpenDatabase(path_, false, false, QStringLiteral(";PWD=pw")); }
-
   // The other desk deletes the last row and adds one, which takes its id.
   qint64 ReplaceLastRow() {
     otherDesk_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id = %1").arg(kRows));
@@ -43,8 +35,6 @@ class RecordSetOtherDesk : public testing::Test {
   }
   int StoredCount() { return here_->Scalar(QStringLiteral("SELECT count(*) FROM Oameni")).toInt(); }
 
-  QTemporaryDir dir_;
-  QString path_;
   std::shared_ptr<Database> here_, otherDesk_;
 };
 
