@@ -125,7 +125,9 @@ TEST_F(RecordSetOtherDesk, EditAndDeleteWriteOnlyTheRowTheSetRead) {
       EXPECT_EQ(said.first, platform::kDbRecordDeleted);
       EXPECT_EQ(said.second, deleting ? deleted : edited);
       EXPECT_EQ(StoredCount(), c.replaced ? kRows : kRows - 1);
-      if (c.replaced) EXPECT_EQ(Stored("Nume", kRows), "Altul") << "the other desk's row as it wrote it";
+      if (c.replaced) {
+        EXPECT_EQ(Stored("Nume", kRows), "Altul") << "the other desk's row as it wrote it";
+      }
       if (!deleting) rs->CancelUpdate();
       rs->MovePrevious();
       EXPECT_EQ(rs->Fields("Nume").Text(), QStringLiteral("N%1").arg(kRows - 1)) << "the set goes on";
