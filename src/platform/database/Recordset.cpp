@@ -102,6 +102,7 @@ struct Recordset::Impl {
   QStringList tableColumns;  // per field: the table column it shows, empty when computed
   std::optional<Statement> rowQuery;  // the fields of one row, by rowid (then the key)
   int keyColumn = -1;                 // the row query's column of the key; -1 without one
+  QString keyName;                    // the key column's name, quoted
 
   // The set's rows in order; a deleted row stays as a hole. The ids are only ever
   // appended to (running the query again makes new ones), so that what RowIds hands out
@@ -140,12 +141,10 @@ struct Recordset::Impl {
       const bool none = !last.Step() || last.Value(0).isNull();
       const qint64 lastOfTable = none ? 0 : last.Int64(0);
       last.Reset();
-      const std::vector<qint64> first = none ? std::vector<qint64>() : ReadChunk(std::numeric_limits<qint64>::min(),
-                                                                                  lastOfTable, kFirstChunk);
-      *fresh = first;
-      complete = none || int(first.size()) < kFirstChunk;
+      if (!none) *fresh = ReadChunk(std::numeric_limits<qint64>::min(), lastOfTable, kFirstChunk);
+      complete = none || int(fresh->size()) < kFirstChunk;
       lastRowid = lastOfTable;
-      readThrough = first.empty() ? std::numeric_limits<qint64>::min() : first.back();
+      readThrough = fresh->empty() ? std::numeric_limits<qint64>::min() : fresh->back();
       chunk = std::min(kFirstChunk * 4, kLargestChunk);
     } else {
       Statement query(db, keyset.sql);
@@ -240,7 +239,6 @@ struct Recordset::Impl {
     }
     return condition;
   }
-  QString keyName;  // quoted
 
   void RequireCurrent() const {
     if (!OnRow()) NoCurrentRecord();
