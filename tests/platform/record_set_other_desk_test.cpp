@@ -3,6 +3,8 @@
 // id twice nor edits or deletes the row that took the id of the one it read. The row
 // ids a set hands out are held once, and stay as they were when the set changes.
 
+#include <sqlite3.h>
+
 #include <set>
 
 #include "OameniFile.h"
@@ -180,4 +182,28 @@ TEST_F(RecordSetOtherDesk, RowIdsAreSharedWithTheSetAndStayAsGiven) {
   rs->Requery();
   EXPECT_EQ(given, expected);
   EXPECT_EQ(rs->RowIds().size(), size_t(kRows));
+}
+
+// The other desk holds the file past the wait while the set reads more of its ids, or
+// runs its query again: the read fails and the set is as it was, to go on with once the
+// other desk is done.
+TEST_F(RecordSetOtherDesk, AReadThatFailsLeavesTheSetAsItWas) {
+  auto rs = here_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));  // its first ids read
+  rs->MoveNext();
+  const platform::RowIdList before = rs->RowIds();
+  rs = here_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  rs->MoveNext();
+  sqlite3_busy_timeout(here_->Handle(), 20);  // the wait, shortened for the test
+  otherDesk_->Execute(QStringLiteral("BEGIN EXCLUSIVE"));
+  EXPECT_EQ(ErrorOf([&] { rs->RecordCount(); }).first, platform::kDbWriteFailed);
+  EXPECT_EQ(ErrorOf([&] { rs->MoveLast(); }).first, platform::kDbWriteFailed);
+  EXPECT_EQ(ErrorOf([&] { rs->Requery(); }).first, platform::kDbWriteFailed);
+  otherDesk_->Execute(QStringLiteral("ROLLBACK"));
+
+  EXPECT_EQ(rs->Fields("Nume").Text(), "N2");
+  EXPECT_EQ(rs->RecordCount(), kRows);
+  EXPECT_EQ(rs->RowIds(), std::vector<qint64>(before.begin(), before.end()));
+  int walked = 0;
+  for (; !rs->EOF(); rs->MoveNext()) ++walked;
+  EXPECT_EQ(walked, kRows - 1);
 }
