@@ -3,10 +3,7 @@
 // finds as a set read at once; a condition's rows come in row id order, however the
 // index that found them ordered them.
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-#include "platform/database/Database.h"
+#include "OameniFile.h"
 
 using platform::Database;
 using platform::Recordset;
@@ -15,16 +12,12 @@ namespace {
 
 constexpr int kRows = 1000;
 
-class RecordSetReading : public testing::Test {
+class RecordSetReading : public testsupport::OameniFile {
  protected:
   void SetUp() override {
-    path_ = dir_.filePath(QStringLiteral("test.db"));
-    Database::CreateDatabase(path_, QStringLiteral("pw"))->Execute(QStringLiteral(
-        "CREATE TABLE Oameni (Id INTEGER PRIMARY KEY, Nume TEXT, Cod TEXT);"
-        "CREATE INDEX OameniCod ON Oameni (Cod);"));
+    OameniFile::SetUp();
     db_ = Open();
   }
-  std::shared_ptr<Database> Open() { return Database::OpenDatabase(path_, false, false, QStringLiteral(";PWD=pw")); }
   // Rows 1 to kRows, row i named "N<i>" with a code that orders the rows backwards;
   // with `spacing`, row i has the row id i * spacing.
   void Fill(qint64 spacing = 1) {
@@ -45,8 +38,6 @@ class RecordSetReading : public testing::Test {
     return out;
   }
 
-  QTemporaryDir dir_;
-  QString path_;
   std::shared_ptr<Database> db_;
 };
 

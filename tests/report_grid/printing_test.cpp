@@ -162,6 +162,7 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
   g.Cell(0, 1).SetText("RandZero");  // the fixed header never prints
   g.Cell(1, 0).SetText("ColoanaZero");
   g.Cell(1, 1).SetText("Tiparita");
+  g.Range(1, 1, 1, 1).SetLinesPrintable(false);  // its text prints all the same
   g.Cell(1, 2).SetText("Ascunsa");
   g.Cell(1, 2).SetPrintable(false);
   g.Cell(2, 1).SetText("ZonaTiparita");
@@ -186,9 +187,10 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
 // On paper a line comes out with a printable cell or area that holds it: the cell it was
 // set on, the cells that a range's edge (or for edge 5 its inside, level and upright
 // boundaries alike) runs along, a merged area for its cells' lines along its own edges.
-// A printable cell beside a line that only its neighbour holds does not bring it out.
-// Each case lists the lines the paper shows among the four inside boundaries of the
-// cells (1, 1) to (2, 2), as its own calls set them.
+// A printable cell beside a line that only its neighbour holds does not bring it out,
+// nor does one whose lines do not print. Each case lists the lines the paper shows
+// among the four inside boundaries of the cells (1, 1) to (2, 2), as its own calls set
+// them.
 TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
   enum Boundary { kUnder11, kUnder12, kRightOf11, kRightOf21 };
   struct Case {
@@ -216,6 +218,18 @@ TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
        [](ReportGrid& g) { g.Range(1, 1, 1, 2).SetBorder(kEdgeInner, kLineThick); }, {{1, 1}}, {kRightOf11}},
       {"a right edge only the cell on the right holds",
        [](ReportGrid& g) { g.Cell(2, 2).SetBorder(kEdgeLeft, kLineThin); }, {{2, 1}}, {}},
+      {"a printable cell whose lines do not print",
+       [](ReportGrid& g) {
+         g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);
+         g.Range(1, 1, 1, 1).SetLinesPrintable(false);
+       },
+       {{1, 1}}, {}},
+      {"... its line comes out with a neighbour that prints its own",
+       [](ReportGrid& g) {
+         g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin);
+         g.Range(1, 1, 1, 2).SetLinesPrintable(false);
+       },
+       {{1, 1}, {1, 2}, {2, 1}}, {kUnder11, kRightOf21}},
       {"a later line on the neighbour restates it",
        [](ReportGrid& g) {
          g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThin);
