@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfUnits.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -134,6 +135,56 @@ TEST(RtfReader, ParagraphFormatIsTheOneInForceAtItsEnd) {
   EXPECT_EQ(BlockOf(doc, 1).alignment(), Qt::AlignHCenter);
   EXPECT_DOUBLE_EQ(BlockOf(doc, 1).leftMargin(), 0);
   EXPECT_EQ(BlockOf(doc, 2).alignment(), Qt::AlignJustify);
+}
+
+// The bounds the reader holds numbers and font tables to: sizes to 1638 points, indents
+// to 22 inches either way, the first 1024 fonts of the table, names of 256 characters,
+// whichever way a name's characters are written.
+constexpr int kHalfPointsCap = 3276;
+constexpr int kIndentCapTwips = 31680;
+constexpr int kFontsKept = 1024;
+constexpr int kFontNameCap = 256;
+
+TEST(RtfReader, NumbersAndFontTablesAreHeldToTheirBounds) {
+  QByteArray manyFonts = "{\\fonttbl";
+  for (int i = 0; i < kFontsKept + 100; ++i) manyFonts += QByteArray("{\\f%1 F%1;}").replace("%1", QByteArray::number(i));
+  manyFonts += "}";
+  const QByteArray kept = QByteArray::number(kFontsKept - 1), first = QByteArray::number(kFontsKept);
+  const QString longName(kFontNameCap, QLatin1Char('N'));
+  const int over = kFontNameCap + 44;
+  struct Case {
+    const char* name;
+    QByteArray rtf;  // its text "x" is looked at
+    double points;
+    int left, right, indent;  // twips
+    QString family;           // empty: none named
+  } cases[] = {
+      {"a size above the cap", "{\\rtf1\\fs3277 x}", kHalfPointsCap / 2.0, 0, 0, 0, {}},
+      {"a size beyond any number", "{\\rtf1\\fs99999999999999 x}", kHalfPointsCap / 2.0, 0, 0, 0, {}},
+      {"indents above the cap", "{\\rtf1\\li31681\\ri40000\\fi99999999999 x}", 12, kIndentCapTwips,
+       kIndentCapTwips, kIndentCapTwips, {}},
+      {"indents below the cap", "{\\rtf1\\li-31681\\ri-99999999999\\fi-40000 x}", 12, -kIndentCapTwips,
+       -kIndentCapTwips, -kIndentCapTwips, {}},
+      {"the last font kept", "{\\rtf1" + manyFonts + "\\f" + kept + " x}", 12, 0, 0, 0, "F" + QString::fromLatin1(kept)},
+      {"the first font beyond them", "{\\rtf1" + manyFonts + "\\f" + first + " x}", 12, 0, 0, 0, {}},
+      {"a long name", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray(over, 'N') + ";}}\\f1 x}", 12, 0, 0, 0, longName},
+      {"a long name in hex", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray("\\'4e").repeated(over) + ";}}\\f1 x}", 12, 0, 0,
+       0, longName},
+      {"a long name by \\u", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray("\\u78?").repeated(over) + ";}}\\f1 x}", 12, 0,
+       0, 0, longName},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTextDocument doc;
+    ReadRtf(c.rtf, doc);
+    ASSERT_EQ(Paragraphs(doc), "x");
+    const QTextCharFormat f = FormatOf(doc, "x");
+    EXPECT_DOUBLE_EQ(f.fontPointSize(), c.points);
+    EXPECT_EQ(f.fontFamilies().toStringList(), c.family.isEmpty() ? QStringList() : QStringList{c.family});
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).leftMargin(), TwipsToLayout(c.left));
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).rightMargin(), TwipsToLayout(c.right));
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).textIndent(), TwipsToLayout(c.indent));
+  }
 }
 
 TEST(RtfReader, TabStops) {
