@@ -1,8 +1,7 @@
 # Debian's hardening flags for everything the project compiles and links, as a Debian
 # package build takes them: dpkg-buildflags with every hardening feature on (stack
 # protector, _FORTIFY_SOURCE, read-only relocations and immediate binding; the compiler
-# makes position-independent executables by default), with stack-clash and control-flow
-# protection. The optimisation and debug
+# makes position-independent executables by default). The optimisation and debug
 # information stay the build type's. VELORAST_HARDENING=OFF builds without them (the
 # fuzz build does: the sanitizers want the unfortified functions).
 
@@ -26,16 +25,6 @@ function(velorast_use_debian_build_flags)
     set(${kind} ${flags})
   endforeach()
   list(REMOVE_ITEM CXXFLAGS -g -O2)
-  # Newer dpkg-buildflags add stack-clash protection and control-flow protection to
-  # hardening=+all; this one may not, and hardening-check asks for both.
-  if(NOT CXXFLAGS MATCHES "-fstack-clash-protection")
-    list(APPEND CXXFLAGS -fstack-clash-protection)
-  endif()
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|amd64|i.86)$" AND NOT CXXFLAGS MATCHES "-fcf-protection")
-    list(APPEND CXXFLAGS -fcf-protection)
-  elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$" AND NOT CXXFLAGS MATCHES "-mbranch-protection")
-    list(APPEND CXXFLAGS -mbranch-protection=standard)
-  endif()
   set(compile_options)
   foreach(flag ${CPPFLAGS} ${CXXFLAGS})
     if(flag MATCHES "^-D_FORTIFY_SOURCE")

@@ -82,10 +82,13 @@ done
   fail "bin/velorast does not lead to lib/velorast/velorast"
 [ -x "$root/bin/velorast-createdb" ] || fail "no bin/velorast-createdb"
 
-# Both commands built with Debian's hardening flags, and stripped of the sections that
-# only name the compiler.
+# Both commands built with Debian's hardening flags (stack protector, fortified
+# functions, read-only relocations, immediate binding, position-independent), and
+# stripped of the sections that only name the compiler. Control-flow protection is not
+# asked: the C start-up files of Debian 12 carry no such marks, so no program linked
+# there has them.
 for binary in "$program/velorast" "$root/bin/velorast-createdb"; do
-  hardening-check "$binary" || fail "hardening-check fails for $binary"
+  hardening-check --nocfprotection "$binary" || fail "hardening-check fails for $binary"
   sections=$(readelf -SW "$binary" | grep -oE '\.(comment|note) ' || true)
   [ -z "$sections" ] || fail "$binary keeps the sections $sections"
 done
