@@ -25,6 +25,10 @@ function(velorast_use_debian_build_flags)
     set(${kind} ${flags})
   endforeach()
   list(REMOVE_ITEM CXXFLAGS -g -O2)
+  # The build folder, wherever it is, named alike in what the compiler writes down (the
+  # debug information, which the linker's build id sums up), so that two build folders
+  # of one tree make the same programs.
+  list(APPEND CXXFLAGS -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
   set(compile_options)
   foreach(flag ${CPPFLAGS} ${CXXFLAGS})
     if(flag MATCHES "^-D_FORTIFY_SOURCE")
