@@ -8,7 +8,7 @@ build=${VELORAST_FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${VELORAST_FUZZ_SECONDS:-60}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELORAST_FUZZ=ON -DVELORAST_TESTS=OFF -DVELORAST_BENCHMARKS=OFF >/dev/null
+  -DVELORAST_FUZZ=ON -DVELORAST_HARDENING=OFF -DVELORAST_TESTS=OFF -DVELORAST_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target rtf_reader_fuzz like_fuzz
 
 scratch=$(mktemp -d)
