@@ -33,6 +33,10 @@ class FixtureDatabase {
   // that row then fails while the table's first row still reads.
   void DamageRowPage(const QString& table, qint64 rowid);
 
+  // A desk stopped in the middle of a write, as a killed program is: its journal stays
+  // beside the file, for the next reader to put the file back from it.
+  void LeaveUnfinishedWrite() const;
+
   // Adds a row given by column name; columns not named stay Null. Returns its id.
   qint64 AddPerson(const QMap<QString, QString>& columns);
   qint64 AddVehicle(const QMap<QString, QString>& columns);

@@ -56,9 +56,13 @@ void ApplyKey(sqlite3* db, const QString& password) {
   for (const char* setting : kCipherSettings) Exec(db, setting, Phase::Read);
 }
 
+int g_busyTimeoutMs = Database::kBusyTimeoutMs;
+
+// Made ready before its first statement: another desk that holds the file is waited for
+// by every statement, the key's first read included.
 void Prepare(sqlite3* db) {
   db_detail::RegisterLike(db);
-  sqlite3_busy_timeout(db, Database::kBusyTimeoutMs);
+  sqlite3_busy_timeout(db, g_busyTimeoutMs);
 }
 
 struct Connection {
@@ -113,6 +117,7 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
   int rc = sqlite3_open_v2(file.constData(), &c.db, flags, nullptr);
   if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Read);
   sqlite3_extended_result_codes(c.db, 1);
+  Prepare(c.db);
   ApplyKey(c.db, password);
 
   // A wrong key shows only at the first read: read the schema now. The file is whole
@@ -125,7 +130,6 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
-  Prepare(c.db);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
@@ -149,6 +153,7 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     const int rc = sqlite3_open_v2(file.constData(), &c.db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Write);
     sqlite3_extended_result_codes(c.db, 1);
+    Prepare(c.db);
     ApplyKey(c.db, password);
     // Writes the first page, so that the file is a database from now on.
     Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
@@ -157,11 +162,13 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     QFile::remove(path);
     throw;
   }
-  Prepare(c.db);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
+
+void Database::SetBusyTimeout(int ms) { g_busyTimeoutMs = ms; }
+int Database::BusyTimeout() { return g_busyTimeoutMs; }
 
 bool Database::AutoCommit() const { return sqlite3_get_autocommit(db_) != 0; }
 

@@ -62,6 +62,13 @@ class DatabaseFileError : public RuntimeError {
   using RuntimeError::RuntimeError;
 };
 
+// Another desk holds the file for longer than a statement waits for it (kDbWriteFailed):
+// the file itself is sound, and the same work may be tried again later.
+class DatabaseBusyError : public DatabaseFileError {
+ public:
+  using DatabaseFileError::DatabaseFileError;
+};
+
 // The source of every error that this layer raises.
 inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.BazaDeDate");
 
@@ -106,8 +113,13 @@ class Database : public std::enable_shared_from_this<Database> {
   template <class F>
   auto InWriteTransaction(F&& fn) { return Transaction(QStringLiteral("BEGIN IMMEDIATE"), std::forward<F>(fn)); }
 
-  // How long a statement waits for a database that another connection holds.
+  // How long a statement waits for a database that another connection holds, from the
+  // first statement of a connection on (the check of the password included).
   static constexpr int kBusyTimeoutMs = 5000;
+  // The wait of the connections opened from now on (kBusyTimeoutMs until set; tests
+  // shorten it).
+  static void SetBusyTimeout(int ms);
+  static int BusyTimeout();
 
   // Whether no transaction is open on this connection.
   bool AutoCommit() const;
