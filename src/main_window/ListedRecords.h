@@ -6,9 +6,9 @@
 // modifies are kept as they were read: the list shows what the search found, and a
 // later modify does not change it.
 //
-// A letter typed in the list is answered by the database: one query over the search's
-// own condition, in the list's order, finds the next row whose listed text starts with
-// the letters.
+// A letter typed in the list is answered by the database, from the index of the column
+// it is typed in, over the rows the list holds: the next row, in the list's order, whose
+// listed text starts with the letters.
 
 #include <QStringList>
 #include <memory>

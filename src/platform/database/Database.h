@@ -19,6 +19,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -247,12 +248,14 @@ class RowReader {
   qint64 rowsRead_ = 0;
 };
 
-// The rows of one table that meet a condition, in row id order, as a list of them shows
-// them: the first row in a range of row ids whose column's text starts with a given
-// text, letters compared without regard to case as LIKE compares them. One query walks
-// the table in row id order from the start of the range and stops at the first such
-// row. Where an index on the column tells that no row of the table starts so, nothing
-// is walked; where it tells that only a few do, only those are looked at.
+// The rows of one table that meet a condition (or that a list holds), in row id order,
+// as a list of them shows them: the first row in a range of row ids whose column's text
+// starts with a given text, letters compared without regard to case as LIKE compares
+// them. Where an index on the column serves ranges, the answer comes from its entries
+// (text and row id): none where no text starts so; the rows just after the start of
+// the range where many do; else the index's range of the texts that start so, read
+// once, a run of rows that share one text costing a seek. The table itself is walked
+// in row id order only where the column has no such index.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -264,8 +267,12 @@ class PrefixSearch {
 
   // The smallest row id in [from, before) of a row that meets the condition and whose
   // column starts with prefix (a star or other wildcard in it is itself); none when no
-  // row does.
-  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before);
+  // row does. held, when given, tells the rows that count in place of the condition: a
+  // list's own rows, which met it when the list was filled, and are told without
+  // reading them. A search of [min, from) right after one of [from, ...) that found
+  // nothing is answered by what that one read.
+  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before,
+                              const std::function<bool(qint64)>& held = {});
 
  private:
   std::shared_ptr<Database> db_;
@@ -273,6 +280,15 @@ class PrefixSearch {
   QString condition_;  // its "?" numbered ?1, ?2, ...
   QVariantList params_;
   std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
+  // What a search that found nothing in [from, ...) read of the rows before `from`: the
+  // first of them, for the search of [min, from) that follows it.
+  struct Below {
+    QString column, prefix;
+    qint64 from = 0;
+    bool held = false;
+    std::optional<qint64> first;
+  };
+  std::optional<Below> below_;
   // The spellings of the prefix (or of its first characters) in every case with which
   // some text of the column begins, found through an index on the column: empty when
   // no text begins so; none without such an index.
