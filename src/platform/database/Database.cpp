@@ -497,19 +497,36 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
         .arg(n(1), n(2), blockTerms, n(3), col, table_, QLatin1String(lower), n(4), n(5))
         .arg(kBlock);
   };
-  db_detail::Statement firstBlock(db_->Handle(), blockSql(">="));
-  db_detail::Statement nextBlock(db_->Handle(), blockSql(">"));
-  db_detail::Statement restFrom(db_->Handle(), QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid >= %4 AND "
-                                                              "rowid < %5 AND %6 ORDER BY rowid LIMIT 1")
-                                                   .arg(table_, col, n(4), n(1), n(2), rowTerms));
-  db_detail::Statement restBefore(db_->Handle(), QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid < %4 "
-                                                                "AND %5 ORDER BY rowid LIMIT 1")
-                                                     .arg(table_, col, n(4), n(3), rowTerms));
-  db_detail::Statement wholeRest(db_->Handle(),
-                                 QStringLiteral("SELECT min(CASE WHEN rowid >= %1 AND rowid < %2 AND %3 THEN rowid END), "
-                                                "min(CASE WHEN rowid < %4 AND %3 THEN rowid END) FROM %5 WHERE %6 > %7 "
-                                                "AND %6 < %8")
-                                     .arg(n(1), n(2), rowTerms, n(3), table_, col, n(4), n(5)));
+  // Made when first needed: most ranges end within their first block.
+  struct Made {
+    std::function<QString()> sql;
+    std::unique_ptr<db_detail::Statement> statement;
+  };
+  auto made = [&](Made& m) -> db_detail::Statement& {
+    if (!m.statement) m.statement = std::make_unique<db_detail::Statement>(db_->Handle(), m.sql());
+    return *m.statement;
+  };
+  Made firstBlock{[&] { return blockSql(">="); }, nullptr};
+  Made nextBlock{[&] { return blockSql(">"); }, nullptr};
+  Made restFrom{[&] {
+                  return QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid >= %4 AND rowid < %5 AND %6 "
+                                        "ORDER BY rowid LIMIT 1")
+                      .arg(table_, col, n(4), n(1), n(2), rowTerms);
+                },
+                nullptr};
+  Made restBefore{[&] {
+                    return QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid < %4 AND %5 ORDER BY rowid "
+                                          "LIMIT 1")
+                        .arg(table_, col, n(4), n(3), rowTerms);
+                  },
+                  nullptr};
+  Made wholeRest{[&] {
+                   return QStringLiteral("SELECT min(CASE WHEN rowid >= %1 AND rowid < %2 AND %3 THEN rowid END), "
+                                         "min(CASE WHEN rowid < %4 AND %3 THEN rowid END) FROM %5 WHERE %6 > %7 AND "
+                                         "%6 < %8")
+                       .arg(n(1), n(2), rowTerms, n(3), table_, col, n(4), n(5));
+                 },
+                 nullptr};
 
   std::optional<qint64> best, bestBefore;
   auto keep = [&](const QVariantList& found) {
@@ -530,17 +547,18 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
     const QString high = PastEveryTextStartingWith(spelling);
     QString low = spelling;
     for (bool past = false;; past = true) {
-      const QVariantList block = run(past ? nextBlock : firstBlock, values({from, end(), endBefore(), low, high}));
+      const QVariantList block =
+          run(made(past ? nextBlock : firstBlock), values({from, end(), endBefore(), low, high}));
       if (keep(block)) return best;
       if (block.value(4).toInt() < kBlock) break;  // the range read to its end
       low = block.value(3).toString();
-      if (const std::optional<qint64> f = id(run(restFrom, values({from, end(), {}, low})).value(0))) best = f;
+      if (const std::optional<qint64> f = id(run(made(restFrom), values({from, end(), {}, low})).value(0))) best = f;
       if (best && *best == from) return best;
       if (!best)
-        if (const std::optional<qint64> f = id(run(restBefore, values({{}, {}, endBefore(), low})).value(0)))
+        if (const std::optional<qint64> f = id(run(made(restBefore), values({{}, {}, endBefore(), low})).value(0)))
           bestBefore = f;
       if (block.value(2).toString() != low) {
-        if (keep(run(wholeRest, values({from, end(), endBefore(), low, high})))) return best;
+        if (keep(run(made(wholeRest), values({from, end(), endBefore(), low, high})))) return best;
         break;
       }
     }
