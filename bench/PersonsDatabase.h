@@ -1,13 +1,17 @@
 #pragma once
 // Persons tables of a given size for the benchmarks, each built once per run in a
 // temporary folder: well-formed CNPs of births spread over 1950 to 2004, about ten a
-// day for 200,000 persons, and names of a few surnames (some with diacritics).
+// day for 200,000 persons, and names of a few surnames (some with diacritics), stored
+// with the surnames mixed or, as a bulk import sorted by name leaves them, in blocks.
 
 #include <QDate>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <malloc.h>
 #include <map>
 #include <memory>
+#include <numeric>
+#include <vector>
 
 #include "core/DatabaseSchema.h"
 
@@ -22,18 +26,35 @@ inline QString Cnp(int i) {
   return first12 + QString::number(core::schema::CnpControlDigit(first12));
 }
 
+// The name of the i-th person.
+inline QString Name(int i) {
+  static const char* const surnames[] = {"POPESCU", "IONESCU", "POPA", "RADU", "STAN", "MUNTEANU", "ŞERBAN", "ŢURCANU"};
+  return QStringLiteral("%1 ION %2").arg(QString::fromUtf8(surnames[i % 8])).arg(i);
+}
+
+enum class Order {
+  Mixed,   // the i-th person is the i-th row: the surnames follow each other row by row
+  ByName,  // the rows in the order of their names: each surname a block of rows
+};
+
 // The program's database with `persons` persons in table Persoane.
-inline std::shared_ptr<platform::Database> PersonsDatabase(int persons) {
+inline std::shared_ptr<platform::Database> PersonsDatabase(int persons, Order order = Order::Mixed) {
   struct Built {
     std::unique_ptr<QTemporaryDir> dir;
     std::shared_ptr<platform::Database> db;
   };
-  static std::map<int, Built> built;
-  Built& b = built[persons];
+  static std::map<std::pair<int, Order>, Built> built;
+  Built& b = built[{persons, order}];
   if (!b.db) {
     b.dir = std::make_unique<QTemporaryDir>();
     b.db = core::schema::CreateProgramDatabase(b.dir->path(), false);
-    const char* surnames[] = {"POPESCU", "IONESCU", "POPA", "RADU", "STAN", "MUNTEANU", "ŞERBAN", "ŢURCANU"};
+    std::vector<int> people(static_cast<size_t>(persons));
+    std::iota(people.begin(), people.end(), 0);
+    if (order == Order::ByName) {
+      std::vector<QByteArray> names(static_cast<size_t>(persons));
+      for (int i = 0; i < persons; ++i) names[size_t(i)] = Name(i).toUtf8();  // compared as the engine does
+      std::sort(people.begin(), people.end(), [&](int a, int b) { return names[size_t(a)] < names[size_t(b)]; });
+    }
     // Many rows a statement (four values a row, under the engine's limit of 999).
     constexpr int kRowsAStatement = 200;
     b.db->InTransaction([&] {
@@ -41,10 +62,10 @@ inline std::shared_ptr<platform::Database> PersonsDatabase(int persons) {
         const int last = std::min(persons, first + kRowsAStatement);
         QString sql = QStringLiteral("INSERT INTO Persoane (Nume, Serie, nr, CNP) VALUES ");
         QVariantList values;
-        for (int i = first; i < last; ++i) {
-          sql += i == first ? QStringLiteral("(?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?)");
-          values << QStringLiteral("%1 ION %2").arg(QString::fromUtf8(surnames[i % 8])).arg(i) << "RX"
-                 << QString::number(100000 + i) << Cnp(i);
+        for (int row = first; row < last; ++row) {
+          const int i = people[size_t(row)];
+          sql += row == first ? QStringLiteral("(?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?)");
+          values << Name(i) << "RX" << QString::number(100000 + i) << Cnp(i);
         }
         b.db->Execute(sql, values);
       }

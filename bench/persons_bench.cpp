@@ -5,6 +5,7 @@
 // search after it.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <map>
 
 #include "PersonsDatabase.h"
 #include "core/AppState.h"
@@ -37,8 +39,8 @@ class PaintCounter : public QObject {
 // The main window over a database of `persons` persons, shown on its persons tab.
 class WindowOver {
  public:
-  explicit WindowOver(int persons) {
-    core::BazaDate = bench::PersonsDatabase(persons);
+  explicit WindowOver(int persons, bench::Order order = bench::Order::Mixed) {
+    core::BazaDate = bench::PersonsDatabase(persons, order);
     core::settings::UsesBD = true;
     platform::Forms::Unload<frmVelorast>();
     w = platform::Forms::Get<frmVelorast>();
@@ -96,11 +98,19 @@ BENCHMARK(BM_ShownSearchOneRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(ben
 BENCHMARK(BM_ShownSearchHalfTheTable)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShownListingOfEveryPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// Every person listed, the first row selected, and letters typed in the list as key
-// presses quickly after each other: the row they select, with the resident memory
-// before the first letter and after the last.
-void TypedLetters(benchmark::State& state, const QString& letters) {
-  WindowOver window(int(state.range(0)));
+// Where the letters are typed: the rows' order in the table, and the current cell of
+// the list (a row counted from 0, a column).
+struct TypedAt {
+  bench::Order order = bench::Order::Mixed;
+  int row = 0;
+  int column = 0;
+};
+
+// Every person listed, a cell current (the first row's name unless told), and letters
+// typed in the list as key presses quickly after each other: the row they select, with
+// the resident memory before the first letter and after the last.
+void TypedLetters(benchmark::State& state, const QString& letters, const TypedAt& at = {}) {
+  WindowOver window(int(state.range(0)), at.order);
   frmVelorast* w = window.w;
   platform::ListView* list = w->lvwResult;
   w->txtCriteriu->clear();
@@ -111,7 +121,8 @@ void TypedLetters(benchmark::State& state, const QString& letters) {
   for (auto _ : state) {
     state.PauseTiming();
     list->keyboardSearch(QString());  // a letter of its own, not one typed after the last
-    list->EnsureVisibleAndSelect(list->Item(1));
+    list->EnsureVisibleAndSelect(list->Item(at.row + 1));
+    list->setCurrentIndex(list->model()->index(at.row, at.column));
     QApplication::processEvents();
     state.ResumeTiming();
     for (const QChar letter : letters) {
@@ -124,6 +135,7 @@ void TypedLetters(benchmark::State& state, const QString& letters) {
   state.counters["rss_before_MB"] = before;
   state.counters["rss_after_MB"] = ResidentMegabytes();
   if (auto* listed = dynamic_cast<main_window::ListedRecords*>(list->Rows())) state.counters["rows_held"] = listed->RowsHeld();
+  if (!window.boxes.Shown().isEmpty()) state.SkipWithError(window.boxes.Shown()[0].prompt.toStdString().c_str());
 }
 
 // "p": the third row is the next that starts with it (POPA, after POPESCU).
@@ -139,6 +151,35 @@ void BM_TypedNameOfTheLastPerson(benchmark::State& state) {
 BENCHMARK(BM_TypedLetterMatchingTheFirstRows)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedLetterMatchingNoRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedNameOfTheLastPerson)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The persons stored in blocks by name (IONESCU, MUNTEANU, POPA, POPESCU, RADU, STAN,
+// ŞERBAN, ŢURCANU, each an eighth of the rows), and a letter whose names all lie in
+// blocks far from the current row: "p" typed on the first RADU, whose names lie before
+// it (the search goes on past the end, from the first row) ...
+void BM_TypedLetterOfNamesBeforeTheCurrentRow(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("p"), {bench::Order::ByName, int(state.range(0) / 2), 0});
+}
+// ... and "s" typed on the first row, the first IONESCU, whose names lie after it, in
+// the block of STAN.
+void BM_TypedLetterOfNamesInABlockAfterTheCurrentRow(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("s"), {bench::Order::ByName, 0, 0});
+}
+// A digit typed in the column of the identity card numbers (100000 and on, one a
+// person): "9" begins the numbers of the persons from 800,000 on, and no number of the
+// smaller tables.
+void BM_TypedDigitInTheNumberColumn(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("9"), {bench::Order::Mixed, 0, 2});
+}
+// A letter typed in the column of the identity card series ("RX" for every person)
+// that no series begins with.
+void BM_TypedLetterInTheSeriesColumnMatchingNoRow(benchmark::State& state) {
+  TypedLetters(state, QStringLiteral("z"), {bench::Order::Mixed, 0, 1});
+}
+
+BENCHMARK(BM_TypedLetterOfNamesBeforeTheCurrentRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedLetterOfNamesInABlockAfterTheCurrentRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedDigitInTheNumberColumn)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedLetterInTheSeriesColumnMatchingNoRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The one-row search by CNP right after a letter that matched no row was typed in the
 // full listing: it costs what it costs without the letter.
@@ -164,5 +205,34 @@ void BM_ShownSearchOneRowAfterATypedLetter(benchmark::State& state) {
   state.counters["rss_after_letter_MB"] = before;
 }
 BENCHMARK(BM_ShownSearchOneRowAfterATypedLetter)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The buyer's add ("Adauga") of a new person to a table of that many persons, as the
+// clerk makes it: the key looked up and the row written, with every index of the table;
+// and the size of the file that holds the persons.
+void BM_PersonAdded(benchmark::State& state) {
+  WindowOver window(int(state.range(0)));
+  frmVelorast* w = window.w;
+  // The size before the first add of any run: each run adds to the same file.
+  static std::map<int, double> sizes;
+  const double fileMegabytes =
+      sizes.try_emplace(int(state.range(0)), double(QFileInfo(core::BazaDate->Path()).size()) / (1024.0 * 1024.0))
+          .first->second;
+  static qint64 added = 0;  // over every run of the benchmark: each adds new persons
+  for (auto _ : state) {
+    w->txtVerso[1]->setText(QStringLiteral("ADAUGAT ION %1").arg(added));
+    w->txtVerso[2]->setText(QStringLiteral("AD"));
+    w->txtVerso[3]->setText(QString::number(700000 + added));
+    w->txtVerso[4]->setText(QStringLiteral("9%1").arg(added, 12, 10, QLatin1Char('0')));
+    w->cmdSave1_Click();
+    ++added;
+  }
+  state.counters["file_MB"] = fileMegabytes;
+  if (!window.boxes.Shown().isEmpty()) state.SkipWithError(window.boxes.Shown()[0].prompt.toStdString().c_str());
+}
+BENCHMARK(BM_PersonAdded)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

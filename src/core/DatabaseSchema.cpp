@@ -17,8 +17,9 @@ QString TextColumns(const QStringList& names) {
 
 // The indexes, each made only where it is missing: a search by CNP or number prefix
 // walks the column's index; add and modify look a key up by its KeyExpression; a letter
-// typed in the persons list learns from the names' index when no name starts with it.
-QString IndexStatements() {
+// typed in a list is answered from the index of the column it is typed in, one for each
+// column the persons and vehicles lists show.
+QStringList IndexStatements() {
   struct Index {
     const char* name;
     const char* table;
@@ -28,14 +29,19 @@ QString IndexStatements() {
   static const Index indexes[] = {
       {"PersoaneCNP", "Persoane", "CNP", false},
       {"PersoaneNume", "Persoane", "Nume", false},
+      {"PersoaneSerie", "Persoane", "Serie", false},
+      {"PersoaneNr", "Persoane", "nr", false},
       {"MasiniNrIdentificare", "Masini", "NrIdentificare", false},
+      {"MasiniCategoria", "Masini", "Categoria", false},
+      {"MasiniMarca", "Masini", "Marca", false},
+      {"MasiniTipul", "Masini", "Tipul", false},
       {"PersoaneCNPCheie", "Persoane", "CNP", true},
       {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", true},
   };
-  QString sql;
+  QStringList sql;
   for (const Index& index : indexes) {
     const QString column = QString::fromLatin1(index.column);
-    sql += QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3);")
+    sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
                .arg(QLatin1String(index.name), QLatin1String(index.table), index.key ? KeyExpression(column) : column);
   }
   return sql;
@@ -61,10 +67,16 @@ QString KeyOf(const QString& text) {
 QString KeyExpression(const QString& column) { return QStringLiteral("upper(TRIM(%1))").arg(column); }
 
 void AddMissingIndexes(platform::Database& db) {
-  try {
-    db.Execute(IndexStatements());
-  } catch (const platform::RuntimeError&) {
-    // A read-only file or folder: the look-ups work without the index.
+  // Each on its own: one that cannot be made (a read-only file or folder, a table of an
+  // older file without the column) leaves the others to be made, and the look-ups work
+  // without it. A file that another desk holds past the wait is left for the next start.
+  for (const QString& sql : IndexStatements()) {
+    try {
+      db.Execute(sql);
+    } catch (const platform::DatabaseBusyError&) {
+      return;
+    } catch (const platform::RuntimeError&) {
+    }
   }
 }
 
@@ -117,7 +129,7 @@ void CreateTables(platform::Database& db) {
         "CREATE TABLE Campuri (IdCamp INTEGER PRIMARY KEY, Nume TEXT, Valoare TEXT);"
         "CREATE TABLE Useri (UserID INTEGER PRIMARY KEY, Nick TEXT, Parola TEXT, "
         "Privilegiu INTEGER);"));
-    db.Execute(IndexStatements());
+    for (const QString& sql : IndexStatements()) db.Execute(sql);
     for (const FontRows& font : DefaultFonts())
       for (const QString& value : {font.name, font.size, font.bold, font.italic, font.underline})
         db.Execute(QStringLiteral("INSERT INTO Campuri (Nume, Valoare) VALUES (?, ?)"),

@@ -42,8 +42,9 @@ QString TrimBlanks(const QString& text);
 QString KeyOf(const QString& text);          // the typed key's form that is compared
 QString KeyExpression(const QString& column);  // the same for a stored column, in SQL
 
-// Adds the indexes that a database made by an earlier version lacks. A file that cannot
-// be written keeps what it has (its look-ups are then not served by an index).
+// Adds the indexes that a database made by an earlier version lacks (CreateTables makes
+// the same ones). A file that cannot be written keeps what it has (its look-ups are then
+// not served by an index).
 void AddMissingIndexes(platform::Database& db);
 
 // Adds a few dozen persons (natural and legal) and vehicles.

@@ -17,6 +17,9 @@ const QFont& CreatedOnFirstUse(QFont& font);
 
 // Loads the four fonts from BazaDate; on a missing or bad row shows
 // "Setarile fonturilor din BD sunt gresite. Va rog sa corectati!" and ends the program.
+// A file that cannot be read (platform::DatabaseFileError: damaged, held by another
+// desk, read-only where it must be written) says nothing of the rows, which were not
+// read: its error is passed on, for the start-up to tell.
 void LoadFonts();
 
 }  // namespace core::fonts

@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include "core/AppState.h"
 #include "core/DatabaseSchema.h"
@@ -12,6 +13,7 @@
 #include "core/Settings.h"
 #include "platform/FolderDialog.h"
 #include "platform/Forms.h"
+#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/SettingsStore.h"
 #include "platform/database/Database.h"
@@ -22,38 +24,81 @@ namespace {
 const QString kFolderSection = QStringLiteral("CaleBD");
 const QString kFolderKey = QStringLiteral("CaBD");
 
-// The database in the folder, or nullptr after telling the clerk why it did not open.
-std::shared_ptr<platform::Database> OpenIn(const QString& folder) {
+// How the start went on one folder.
+enum class Outcome {
+  Started,  // the MDI parent is shown
+  Failed,   // the file cannot be used; the clerk has been told why
+  Busy,     // another desk held the file past the wait; nothing has been said yet
+};
+
+// A file that the start-up cannot use, told before the choice of another folder is
+// offered. A missing file's own words already send the clerk to that choice.
+void ReportBeforeTheFolderChoice(const std::exception& error) {
+  const auto* e = dynamic_cast<const platform::RuntimeError*>(&error);
+  if (!e || e->Number() == platform::kDbFileNotFound) {
+    ReportUncaught(error);
+    return;
+  }
+  ReportUncaught(platform::RuntimeError(
+      e->Number(),
+      e->Description() + QStringLiteral(" Puteti alege acum dosarul altei baze de date a programului."),
+      e->Source()));
+}
+
+// The database in the folder, or nullptr with why it did not open.
+std::shared_ptr<platform::Database> OpenIn(const QString& folder, Outcome& outcome) {
   try {
     auto database = platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
                                                      QStringLiteral(";PWD=") + kDatabasePassword);
     schema::AddMissingIndexes(*database);
     return database;
+  } catch (const platform::DatabaseBusyError&) {
+    outcome = Outcome::Busy;
   } catch (const platform::RuntimeError& error) {
-    ReportUncaught(error);
-    return nullptr;
+    ReportBeforeTheFolderChoice(error);
+    outcome = Outcome::Failed;
   }
+  return nullptr;
 }
 
 // Runs the start-up's reads on the open database (fonts, settings, pictures, then the
-// windows, whose load reads the persons and vehicles) and shows the MDI parent. False,
-// after telling the clerk why, when the file cannot be read: the windows loaded so far
-// are unloaded and the database closed. Font rows that are read but wrong end the
-// program with their own message.
-bool StartOn(std::shared_ptr<platform::Database> database) {
+// windows, whose load reads the persons and vehicles) and shows the MDI parent. When the
+// file cannot be read, the windows loaded so far are unloaded and the database closed.
+// Font rows that are read but wrong end the program with their own message.
+Outcome StartOn(std::shared_ptr<platform::Database> database) {
   BazaDate = std::move(database);
+  Outcome outcome = Outcome::Started;
   try {
     fonts::LoadFonts();
     settings::LoadSettings();
     images::LoadImagePaths();
     platform::Forms::Get<MDIVelorast>()->Show();
-    return true;
+    return outcome;
+  } catch (const platform::DatabaseBusyError&) {
+    outcome = Outcome::Busy;
   } catch (const platform::DatabaseFileError& error) {
-    ReportUncaught(error);
-    platform::Forms::Unload<MDIVelorast>();
-    BazaDate.reset();
-    return false;
+    ReportBeforeTheFolderChoice(error);
+    outcome = Outcome::Failed;
   }
+  platform::Forms::Unload<MDIVelorast>();
+  BazaDate.reset();
+  return outcome;
+}
+
+Outcome StartIn(const QString& folder) {
+  Outcome outcome = Outcome::Failed;
+  std::shared_ptr<platform::Database> database = OpenIn(folder, outcome);
+  return database ? StartOn(std::move(database)) : outcome;
+}
+
+// Whether the clerk wants to try again a database that another desk holds.
+bool TryAgainWhenBusy(const QString& folder) {
+  const QString file = QDir::toNativeSeparators(folder + QLatin1Char('/') + NumeBazaDate);
+  return platform::MsgBox(QStringLiteral("Baza de date \"%1\" este folosita chiar acum de alt post de lucru, iar "
+                                         "programul nu poate porni pana cand acesta nu termina. Incercati din nou? "
+                                         "Alegeti Nu pentru a inchide programul.")
+                              .arg(file),
+                          platform::vbYesNo | platform::vbQuestion) == platform::vbYes;
 }
 
 }  // namespace
@@ -73,8 +118,14 @@ void Main() {
       if (folder.isEmpty()) platform::End();
       chosen = true;
     }
-    std::shared_ptr<platform::Database> database = OpenIn(folder);
-    if (database && StartOn(std::move(database))) break;
+    const Outcome outcome = StartIn(folder);
+    if (outcome == Outcome::Started) break;
+    // A file that another desk holds is sound: the same folder is tried again, or the
+    // program ends, storing nothing.
+    if (outcome == Outcome::Busy) {
+      if (!TryAgainWhenBusy(folder)) platform::End();
+      continue;
+    }
     folder.clear();  // ask again
   }
   // Stored only now, so that no folder whose database the start-up could not use is

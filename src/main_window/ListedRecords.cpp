@@ -165,16 +165,12 @@ int ListedRecords::RowOf(qint64 rowid) const {
 }
 
 int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before) {
-  // The first in the table, passing over rows the list does not hold (added to the set
-  // after the search) and the kept ones, whose listed text is not the stored one.
-  int row = -1;
-  for (qint64 next = from; next < before;) {
-    const std::optional<qint64> found = search_.First(columns_[column], prefix, next, before);
-    if (!found) break;
-    if (!kept_.count(*found)) row = RowOf(*found);
-    if (row >= 0) break;
-    next = *found + 1;
-  }
+  // The first in the table among the rows the list holds (not those added to the set
+  // after the search), passing over the kept ones, whose listed text is not the stored
+  // one.
+  const std::optional<qint64> found = search_.First(
+      columns_[column], prefix, from, before, [this](qint64 rowid) { return !kept_.count(rowid) && RowOf(rowid) >= 0; });
+  int row = found ? RowOf(*found) : -1;
   // A kept row before it whose kept text starts with the prefix comes first.
   for (const auto& [rowid, texts] : kept_) {
     if (rowid < from || rowid >= before || !texts.value(column).startsWith(prefix, Qt::CaseInsensitive)) continue;

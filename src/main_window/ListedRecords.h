@@ -14,9 +14,9 @@
 // the next search. After a fault of the whole file rather than of one page, no further
 // rows are read either.
 //
-// A letter typed in the list is answered by the database: one query over the search's
-// own condition, in the list's order, finds the next row whose listed text starts with
-// the letters.
+// A letter typed in the list is answered by the database, from the index of the column
+// it is typed in, over the rows the list holds: the next row, in the list's order, whose
+// listed text starts with the letters.
 
 #include <QStringList>
 #include <memory>

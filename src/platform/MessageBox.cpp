@@ -70,6 +70,7 @@ MessageBoxScript::~MessageBoxScript() { g_script = previous_; }
 
 int MessageBoxScript::Take(const ShownMessage& message) {
   shown_.append(message);
+  if (whenShown_) whenShown_(message);
   if (!answers_.isEmpty()) return answers_.takeFirst();
   return DefaultAnswer(message.style);
 }

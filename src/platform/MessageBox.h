@@ -51,6 +51,9 @@ class MessageBoxScript {
   MessageBoxScript& operator=(const MessageBoxScript&) = delete;
 
   void Answer(int answer) { answers_.append(answer); }
+  // Runs fn as each box is shown, before its answer is given: what changes in the world
+  // while the box stands (another desk that ends its write while the clerk reads).
+  void WhenShown(std::function<void(const ShownMessage&)> fn) { whenShown_ = std::move(fn); }
   const QList<ShownMessage>& Shown() const { return shown_; }
   QStringList Prompts() const;
   void Clear() { shown_.clear(); }
@@ -61,6 +64,7 @@ class MessageBoxScript {
 
   QList<int> answers_;
   QList<ShownMessage> shown_;
+  std::function<void(const ShownMessage&)> whenShown_;
   MessageBoxScript* previous_;
 };
 

@@ -86,6 +86,24 @@ TEST(DatabaseSchema, TablesHaveTheirColumnOrdersAndTheFontRows) {
   EXPECT_GT(fixture.AddVehicle({}), vehicle);
 
   ExpectKeyLookupsUseTheirIndexes(*db);
+  // A letter typed in a list asks for a range of the texts of the column it is typed
+  // in, each column that the persons and the vehicles lists show.
+  const struct {
+    const char* table;
+    const char* column;
+    const char* index;
+  } listed[] = {
+      {"Persoane", "Nume", "PersoaneNume"},       {"Persoane", "Serie", "PersoaneSerie"},
+      {"Persoane", "nr", "PersoaneNr"},           {"Persoane", "CNP", "PersoaneCNP"},
+      {"Masini", "NrIdentificare", "MasiniNrIdentificare"}, {"Masini", "Categoria", "MasiniCategoria"},
+      {"Masini", "Marca", "MasiniMarca"},         {"Masini", "Tipul", "MasiniTipul"},
+  };
+  for (const auto& l : listed) {
+    const QString query =
+        QStringLiteral("SELECT rowid FROM %1 WHERE %2 >= ? AND %2 < ? ORDER BY %2").arg(l.table, l.column);
+    EXPECT_TRUE(QueryPlan(*db, query).contains(QStringLiteral("COVERING INDEX %1").arg(l.index)))
+        << query.toStdString() << ": " << QueryPlan(*db, query).toStdString();
+  }
 
   // Five rows a key, in the order name, size, bold, italic, underline.
   for (const core::schema::FontRows& font : core::schema::DefaultFonts()) {

@@ -1,13 +1,18 @@
-// The document fonts from table Campuri; any fault ends the program with one message.
+// The document fonts from table Campuri; any fault of the rows ends the program with one
+// message, and a file that cannot be read is told as such.
 
+#include <QFile>
 #include <QFontInfo>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/AppState.h"
 #include "core/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "support/FixtureDatabase.h"
+#include "support/OtherUser.h"
 
 namespace {
 
@@ -96,6 +101,45 @@ TEST(Fonts, MissingOrBadRowsEndTheProgramWithTheMessage) {
     EXPECT_TRUE(out.ended) << sql;
     EXPECT_EQ(out.prompts, QStringList{kMessage}) << sql;
   }
+}
+
+// A file error met while the font rows are read says nothing of the rows: it is passed
+// on as the file error it is, for the start-up to tell. Here another desk stopped in the
+// middle of a write while this one had the file open, and the file may not be written
+// to undo it.
+TEST(Fonts, AFileErrorWhileReadingTheRowsIsPassedOnAsIt) {
+  testsupport::FixtureDatabase fixture;
+  const QString path = fixture.Path();
+  chmod(QFile::encodeName(path).constData(), 0444);
+  chmod(QFile::encodeName(fixture.Folder()).constData(), 0755);
+  const std::string said = testsupport::InChildBoundByFileModes(
+      [&](const std::function<void()>& pause) {
+        core::BazaDate = fixture.Open();
+        pause();
+        platform::MessageBoxScript script;
+        std::string out;
+        try {
+          core::fonts::LoadFonts();
+          out = "loaded";
+        } catch (const platform::ProgramEnded&) {
+          out = "ended";
+        } catch (const platform::DatabaseFileError& e) {
+          out = QStringLiteral("%1 %2").arg(e.Number()).arg(e.Description()).toStdString();
+        }
+        for (const QString& prompt : script.Prompts()) out += " / box: " + prompt.toStdString();
+        return out;
+      },
+      [&] {
+        fixture.LeaveUnfinishedWrite();
+        chmod(QFile::encodeName(path).constData(), 0444);
+        chmod(QFile::encodeName(path + "-journal").constData(), 0644);
+      });
+  EXPECT_EQ(said.rfind(QStringLiteral("3146 Citirea din baza de date \"%1\" a esuat: o scriere neterminata").arg(path)
+                           .toStdString(),
+                       0),
+            0u)
+      << said;
+  EXPECT_EQ(said.find("box:"), std::string::npos) << said;
 }
 
 }  // namespace

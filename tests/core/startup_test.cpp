@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
 
 #include "core/AppState.h"
 #include "core/Fonts.h"
@@ -46,6 +49,7 @@ class StartupTest : public testing::Test {
     MDIVelorast::SetMainWindowFactory([] { return platform::Forms::Get<MainWindowStandIn>(); });
   }
   void TearDown() override {
+    platform::Database::SetBusyTimeout(platform::Database::kBusyTimeoutMs);
     platform::Forms::Unload<MDIVelorast>();
     platform::Forms::Unload<MainWindowStandIn>();
     MDIVelorast::SetMainWindowFactory(nullptr);
@@ -184,8 +188,8 @@ TEST_F(StartupTest, DatabaseDamagedPastItsFirstPageIsReportedAndAnotherFolderOff
     EXPECT_EQ(boxes.Prompts()[0],
               QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. "
                              "Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
-                             "administratorului sa o faca), ori alegeti la pornire dosarul altei baze de date a "
-                             "programului.")
+                             "administratorului sa o faca), apoi porniti din nou programul. Puteti alege acum "
+                             "dosarul altei baze de date a programului.")
                   .arg(damaged.Path()));
     EXPECT_EQ(StoredFolder(), QString());
     EXPECT_FALSE(platform::Forms::IsLoaded<MDIVelorast>());
@@ -221,6 +225,132 @@ TEST_F(StartupTest, DamagedPersonsDoNotStopTheStart) {
   EXPECT_TRUE(platform::Forms::IsLoaded<MDIVelorast>());
   EXPECT_EQ(StoredFolder(), damaged.Folder());
   EXPECT_EQ(Bytes(damaged.Path()), before);
+}
+
+// What the clerk reads about a file that the start cannot use, before the folder choice
+// is offered again: what can be done about the file, and that another folder may be
+// chosen now.
+TEST_F(StartupTest, EachFileThatCannotBeUsedIsToldWithWhatCanBeDoneThen) {
+  const QString restore = QStringLiteral(
+      "Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti administratorului sa o faca), apoi "
+      "porniti din nou programul. Puteti alege acum dosarul altei baze de date a programului.");
+  const struct {
+    const char* name;
+    std::function<QString(FixtureDatabase&, const QString& empty)> arrange;  // the folder to choose
+    QString message;  // %1 the file
+  } cases[] = {
+      {"missing", [](FixtureDatabase&, const QString& empty) { return empty; },
+       QStringLiteral("3024 Fisierul \"%1\" nu exista. Alegeti dosarul in care se afla baza de date a programului; "
+                      "o baza de date noua o face administratorul, cu comanda velorast-createdb.")},
+      {"another password",
+       [](FixtureDatabase&, const QString& empty) {
+         platform::Database::CreateDatabase(QDir(empty).filePath("evidenta2000.mdb"), "altceva");
+         return empty;
+       },
+       QStringLiteral("3031 Fisierul \"%1\" nu poate fi deschis: nu este o baza de date a acestui program, este "
+                      "deteriorat sau a fost creat cu alta parola. ") + restore},
+      {"damaged",
+       [](FixtureDatabase& fixture, const QString&) {
+         fixture.DamageTable("Campuri");
+         return fixture.Folder();
+       },
+       QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. ") + restore},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testsupport::SettingsFolder settings;
+    platform::FolderDialogScript folders;
+    platform::MessageBoxScript boxes;
+    FixtureDatabase fixture;
+    QTemporaryDir empty;
+    const QString folder = c.arrange(fixture, empty.path());
+    folders.Choose(folder);
+    folders.Cancel();
+    EXPECT_FALSE(RunMain());
+    EXPECT_EQ(boxes.Prompts(), QStringList{c.message.arg(QDir(folder).filePath("evidenta2000.mdb"))});
+    EXPECT_EQ(folders.Shown(), 2) << "the folder choice offered again";
+  }
+}
+
+// Another desk that holds the file (a write of its own that it is committing) when the
+// start opens it: the start waits for it from its first statement, the check of the
+// password included, and goes on once the other desk is done.
+TEST_F(StartupTest, AnotherDeskWritingWhenTheStartOpensTheFileIsWaitedFor) {
+  FixtureDatabase fixture;
+  platform::SaveSetting("Velorast", "CaleBD", "CaBD", fixture.Folder());
+  auto otherDesk = fixture.Open();
+  otherDesk->Execute("BEGIN EXCLUSIVE");
+  otherDesk->Execute("INSERT INTO Persoane (Nume) VALUES ('DE LA ALT POST')");
+  std::thread commit([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // well within the wait
+    try {
+      otherDesk->Execute("COMMIT");
+    } catch (...) {
+    }
+  });
+  const bool started = RunMain();
+  commit.join();
+  ASSERT_TRUE(started);
+  EXPECT_TRUE(boxes.Shown().isEmpty()) << boxes.Prompts().join("\n").toStdString();
+  EXPECT_EQ(folders.Shown(), 0);
+  EXPECT_EQ(core::BazaDate->Scalar("SELECT count(*) FROM Persoane WHERE Nume = 'DE LA ALT POST'").toInt(), 1);
+}
+
+// Another desk that holds the file past the wait, at the opening or at a read of the
+// start: the clerk is told so and asked whether to try again, never sent to choose
+// another folder. Da tries the same file again (the other desk is done by then); Nu ends
+// the program, storing nothing.
+TEST_F(StartupTest, AnotherDeskHoldingTheFilePastTheWaitIsToldWithTheChoiceToTryAgain) {
+  const struct {
+    const char* name;
+    bool atTheWindowsLoad;  // else at the opening
+    bool folderStored;      // else chosen at this start
+    int answer;
+  } cases[] = {
+      {"at the opening, Da", false, true, platform::vbYes},
+      {"at the window's load, Da", true, true, platform::vbYes},
+      {"at the opening of a chosen folder, Nu", false, false, platform::vbNo},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testsupport::SettingsFolder settings;
+    platform::FolderDialogScript folders;
+    platform::MessageBoxScript boxes;
+    platform::Database::SetBusyTimeout(100);  // the wait, shortened for the test
+    FixtureDatabase fixture;
+    if (c.folderStored) platform::SaveSetting("Velorast", "CaleBD", "CaBD", fixture.Folder());
+    else folders.Choose(fixture.Folder());
+    auto otherDesk = fixture.Open();
+    auto hold = [&] { otherDesk->Execute("BEGIN EXCLUSIVE"); };
+    if (c.atTheWindowsLoad) {
+      MDIVelorast::SetMainWindowFactory([&, held = false]() mutable -> QWidget* {
+        if (!held) hold();  // after the fonts were read, before the window reads the persons
+        held = true;
+        return platform::Forms::Get<MainWindowStandIn>();
+      });
+    } else {
+      hold();
+    }
+    // The other desk ends its write while the clerk reads the question.
+    boxes.WhenShown([&](const platform::ShownMessage&) { otherDesk->Execute("COMMIT"); });
+    boxes.Answer(c.answer);
+
+    const bool started = RunMain();
+    EXPECT_EQ(started, c.answer == platform::vbYes);
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(boxes.Shown()[0].prompt,
+              QStringLiteral("Baza de date \"%1\" este folosita chiar acum de alt post de lucru, iar programul nu "
+                             "poate porni pana cand acesta nu termina. Incercati din nou? Alegeti Nu pentru a "
+                             "inchide programul.")
+                  .arg(fixture.Path()));
+    EXPECT_EQ(boxes.Shown()[0].style, platform::vbYesNo | platform::vbQuestion);
+    EXPECT_EQ(folders.Shown(), c.folderStored ? 0 : 1) << "never the folder choice for a busy file";
+    EXPECT_EQ(StoredFolder(), started || c.folderStored ? fixture.Folder() : QString());
+    EXPECT_EQ(platform::Forms::IsLoaded<MDIVelorast>(), started);
+    EXPECT_EQ(platform::Forms::IsLoaded<MainWindowStandIn>(), started);
+    TearDown();  // the next case starts afresh
+    SetUp();
+  }
 }
 
 }  // namespace

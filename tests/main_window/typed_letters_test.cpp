@@ -130,3 +130,99 @@ TEST_F(TypedLetters, AWalkOverTheWholeListHoldsOnlyTheRowsAroundTheLastShown) {
   EXPECT_LE(Rows().RowsHeld(), ListedRecords::kHeld + ListedRecords::kBlock);
   EXPECT_EQ(w->lvwResult->Item(1).text(0), "Bogdan 1") << "a row let go is read again";
 }
+
+namespace {
+
+// Persons and vehicles stored as an import sorted by name leaves them: each kind of
+// name a block of rows, one name shared by more rows than are read together, series,
+// categories and makes that long runs of rows share in several letter cases, with
+// diacritics, and a Null.
+class TypedLettersInBlocks : public testsupport::RecordsWindow {
+ protected:
+  static constexpr int kPersons = 4000;
+  static constexpr int kVehicles = 3000;
+  void SetUp() override {
+    RecordsWindow::SetUp();
+    fixture.Db().Execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO Persoane (Nume, Serie, nr, CNP) SELECT "
+        "CASE WHEN i <= 600 THEN 'ana ' || i WHEN i <= 2100 THEN 'bARBU' WHEN i <= 2600 THEN 'Bogdan ' || i "
+        "WHEN i <= 3000 THEN 'Şerban ' || i WHEN i <= 3400 THEN 'ştefan ' || i WHEN i <= 3500 THEN NULL "
+        "ELSE '*stea ' || i END, "
+        "CASE WHEN i % 500 = 0 THEN 'zz' WHEN i <= 2500 THEN 'RX' ELSE 'Rx' END, i, "
+        "(1 + i % 2) || substr('000000000000' || i, -12) FROM n").arg(kPersons));
+    fixture.Db().Execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO Masini (NrIdentificare, Categoria, Marca, Tipul) SELECT "
+        "CASE WHEN i <= 2000 THEN 'WV' || substr('000000' || i, -6) ELSE 'uu' || i END, "
+        "CASE WHEN i <= 1800 THEN 'M1' WHEN i <= 2400 THEN 'N1' ELSE 'm1' END, "
+        "CASE i % 3 WHEN 0 THEN 'DACIA' WHEN 1 THEN 'Dacia' ELSE 'Ford ' || (i % 7) END, "
+        "CASE WHEN i <= 1500 THEN 'Logan' WHEN i <= 2200 THEN 'Sandero ' || i ELSE 'ŢUICA' END FROM n")
+                             .arg(kVehicles));
+    // One name in every spelling of the case of its first six letters: more spellings
+    // than the index is asked for one by one.
+    for (int i = 0; i < 64; ++i) {
+      QString name = QStringLiteral("barbux");
+      for (int letter = 0; letter < 6; ++letter)
+        if (i & (1 << letter)) name[letter] = name[letter].toUpper();
+      fixture.AddPerson({{"Nume", name + QString::number(i)}, {"CNP", QStringLiteral("1%1").arg(i, 12, 10, QLatin1Char('0'))}});
+    }
+    w = Show(2);
+  }
+
+  // The list's answer against a walk over the texts it shows, from rows at the ends of
+  // the list, at the edges of the blocks and between them, for every column.
+  void ExpectTheWalksAnswers(platform::ListView* list, const QStringList& prefixes) {
+    ListedRecords& rows = dynamic_cast<ListedRecords&>(*list->Rows());
+    const int count = rows.Count();
+    ASSERT_GT(count, 0);
+    QList<QStringList> shown;
+    for (int column = 0; column < 4; ++column) shown << Listed(list, column);
+    QList<int> froms = {0, 1, count - 2, count - 1};
+    for (int from = 299; from < count; from += 300) froms << from << from + 1;
+    for (int column = 0; column < 4; ++column)
+      for (const QString& prefix : prefixes)
+        for (const int from : froms) {
+          if (from < 0 || from >= count) continue;
+          int walked = -1;
+          for (int i = 0; i < count && walked < 0; ++i)
+            if (shown[column][(from + i) % count].startsWith(prefix, Qt::CaseInsensitive)) walked = (from + i) % count;
+          ASSERT_EQ(rows.FindStartingWith(column, prefix, from), walked)
+              << "column " << column << " '" << prefix.toStdString() << "' from " << from;
+        }
+  }
+
+  frmVelorast* w = nullptr;
+};
+
+}  // namespace
+
+// With the indexes of every listed column, and again in a file that lacks those of the
+// series, the numbers and the vehicles' category, make and type (one made before they
+// were added, that could not be written since): the same answers.
+TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfTheRows) {
+  const QStringList persons = {"a", "ANA 5", "b", "BA", "barbu", "barbux", "BARBUX1", "bo", "ş", "Ş", "şt",
+                               "ŞERBAN 29", "*", "r", "rx", "RX", "Z", "x", "1", "39", "2", "20000",
+                               "10000000002", "4"};
+  const QStringList vehicles = {"w", "WV0", "WV002", "u", "UU29", "m", "M1", "n", "d", "DAC", "dacia",
+                                "f", "FORD 3", "l", "s", "SANDERO 21", "ţ", "Ţu", "t", "x"};
+  for (const bool indexed : {true, false}) {
+    SCOPED_TRACE(indexed ? "every listed column indexed" : "without the later indexes");
+    if (!indexed)
+      fixture.Db().Execute("DROP INDEX PersoaneSerie; DROP INDEX PersoaneNr; DROP INDEX MasiniCategoria; "
+                           "DROP INDEX MasiniMarca; DROP INDEX MasiniTipul");
+    for (const QString& criterion : {QString(), QStringLiteral("1*")}) {
+      SCOPED_TRACE(criterion.toStdString());
+      w->optCNP->setChecked(true);
+      w->txtCriteriu->setText(criterion);
+      w->cmdCauta->click();
+      ExpectTheWalksAnswers(w->lvwResult, persons);
+    }
+    for (const QString& criterion : {QString(), QStringLiteral("WV*")}) {
+      SCOPED_TRACE(criterion.toStdString());
+      w->txtCriteriu2->setText(criterion);
+      w->cmdCauta2->click();
+      ExpectTheWalksAnswers(w->lvwMasini, vehicles);
+    }
+  }
+}

@@ -109,11 +109,12 @@ TEST_F(DatabaseMessagesTest, EachCauseIsToldInItsOwnWordsNamingTheFile) {
     EXPECT_TRUE(said.fileError) << "the start-up must tell it from a failed query";
     EXPECT_TRUE(said.description.startsWith(c.start)) << said.description.toStdString();
     EXPECT_TRUE(said.description.contains(c.words)) << said.description.toStdString();
-    // and what the clerk can do about it
+    // and what the clerk can do about it wherever it is met: no folder is chosen once
+    // the program has started
     EXPECT_TRUE(said.description.endsWith(" Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti "
-                                          "administratorului sa o faca), ori alegeti la pornire dosarul altei baze "
-                                          "de date a programului."))
+                                          "administratorului sa o faca), apoi porniti din nou programul."))
         << said.description.toStdString();
+    EXPECT_FALSE(said.description.contains("dosar", Qt::CaseInsensitive)) << said.description.toStdString();
   }
 }
 
@@ -157,9 +158,18 @@ TEST_F(DatabaseMessagesTest, BusyDatabaseSaysAnotherDeskHoldsItAndToTryAgain) {
   otherDesk->Execute("BEGIN IMMEDIATE");
   otherDesk->Execute("INSERT INTO Oameni (Nume) VALUES ('de la alt post')");
 
-  const Said said = ErrorOf([&] { here->Execute("INSERT INTO Oameni (Nume) VALUES ('aici')"); });
+  bool busy = false;
+  const Said said = ErrorOf([&] {
+    try {
+      here->Execute("INSERT INTO Oameni (Nume) VALUES ('aici')");
+    } catch (const platform::DatabaseBusyError&) {
+      busy = true;
+      throw;
+    }
+  });
   EXPECT_EQ(said.number, platform::kDbWriteFailed);
   EXPECT_TRUE(said.fileError);
+  EXPECT_TRUE(busy) << "told from a file that cannot be used: the same work may be tried again";
   EXPECT_EQ(said.description,
             QStringLiteral("Scrierea in baza de date \"%1\" a esuat: baza de date este folosita chiar acum "
                            "de alt post de lucru. Incercati din nou peste cateva momente.")

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <stdexcept>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/AppState.h"
 #include "core/DatabaseSchema.h"
@@ -59,6 +61,27 @@ void FixtureDatabase::DamageRowPage(const QString& table, qint64 rowid) {
     file.flush();
   }
   throw std::runtime_error("no page of its own for the row in " + table.toStdString());
+}
+
+void FixtureDatabase::LeaveUnfinishedWrite() const {
+  const pid_t child = fork();
+  if (child == 0) {
+    try {
+      auto db = Open();
+      db->Execute(QStringLiteral("BEGIN IMMEDIATE"));
+      db->Execute(QStringLiteral("UPDATE Campuri SET Valoare = Valoare"));
+      // More than the page cache holds, so that pages of the file are written too.
+      for (int i = 0; i < 3000; ++i)
+        db->Execute(QStringLiteral("INSERT INTO Persoane (Nume) VALUES (?)"), {QString(300, QLatin1Char('A'))});
+      _exit(0);  // stopped with the connection open: neither committed nor rolled back
+    } catch (...) {
+      _exit(1);
+    }
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !QFile::exists(Path() + QStringLiteral("-journal")))
+    throw std::runtime_error("no journal left");
 }
 
 void FixtureDatabase::UseEarlierKeys() {

@@ -33,6 +33,10 @@ class FixtureDatabase {
   // that row then fails while the table's first row still reads.
   void DamageRowPage(const QString& table, qint64 rowid);
 
+  // A desk stopped in the middle of a write, as a killed program is: its journal stays
+  // beside the file, for the next reader to put the file back from it.
+  void LeaveUnfinishedWrite() const;
+
   // Makes Persoane and Masini as files made by earlier versions have them, rows and
   // indexes kept: an integer key alone, which gives a deleted last row's id to the next
   // row added.

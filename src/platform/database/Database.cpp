@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
+#include <limits>
 #include <utility>
 #include <sqlite3.h>
 
@@ -11,6 +13,7 @@
 #include "platform/database/Statement.h"
 
 namespace platform {
+void RegisterHeldRows(sqlite3* db);  // below, with the prefix search that asks it
 using db_detail::Phase;
 using db_detail::Raise;
 using db_detail::RaiseEngineError;
@@ -56,9 +59,14 @@ void ApplyKey(sqlite3* db, const QString& password) {
   for (const char* setting : kCipherSettings) Exec(db, setting, Phase::Read);
 }
 
+int g_busyTimeoutMs = Database::kBusyTimeoutMs;
+
+// Made ready before its first statement: another desk that holds the file is waited for
+// by every statement, the key's first read included.
 void Prepare(sqlite3* db) {
   db_detail::RegisterLike(db);
-  sqlite3_busy_timeout(db, Database::kBusyTimeoutMs);
+  RegisterHeldRows(db);
+  sqlite3_busy_timeout(db, g_busyTimeoutMs);
 }
 
 struct Connection {
@@ -113,6 +121,7 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
   int rc = sqlite3_open_v2(file.constData(), &c.db, flags, nullptr);
   if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Read);
   sqlite3_extended_result_codes(c.db, 1);
+  Prepare(c.db);
   ApplyKey(c.db, password);
 
   // A wrong key shows only at the first read: read the schema now. The file is whole
@@ -125,7 +134,6 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
-  Prepare(c.db);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
@@ -149,6 +157,7 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     const int rc = sqlite3_open_v2(file.constData(), &c.db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) RaiseEngineError(c.db, rc, Phase::Write);
     sqlite3_extended_result_codes(c.db, 1);
+    Prepare(c.db);
     ApplyKey(c.db, password);
     // Writes the first page, so that the file is a database from now on.
     Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
@@ -157,11 +166,13 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     QFile::remove(path);
     throw;
   }
-  Prepare(c.db);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
+
+void Database::SetBusyTimeout(int ms) { g_busyTimeoutMs = ms; }
+int Database::BusyTimeout() { return g_busyTimeoutMs; }
 
 bool Database::AutoCommit() const { return sqlite3_get_autocommit(db_) != 0; }
 
@@ -328,9 +339,32 @@ std::optional<QStringList> PrefixSearch::Spellings(const QString& column, const 
   return spellings;
 }
 
-std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from,
-                                          qint64 before) {
-  // The prefix's wildcard characters in brackets, where each stands for itself.
+namespace {
+
+// The rows a list holds, as held_row(rowid) asks them in the statements of a prefix
+// search: set only while such a statement runs, on this thread.
+thread_local const std::function<bool(qint64)>* t_heldRows = nullptr;
+
+void HeldRowFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  sqlite3_result_int(ctx, t_heldRows && (*t_heldRows)(sqlite3_value_int64(argv[0])) ? 1 : 0);
+}
+
+class AskingHeldRows {
+ public:
+  explicit AskingHeldRows(const std::function<bool(qint64)>& held) : before_(t_heldRows) {
+    if (held) t_heldRows = &held;
+  }
+  ~AskingHeldRows() { t_heldRows = before_; }
+  AskingHeldRows(const AskingHeldRows&) = delete;
+  AskingHeldRows& operator=(const AskingHeldRows&) = delete;
+
+ private:
+  const std::function<bool(qint64)>* before_;
+};
+
+// The prefix as a LIKE pattern of the texts that start with it: its wildcard characters
+// in brackets, where each stands for itself, and a star.
+QString StartingWith(const QString& prefix) {
   QString pattern;
   for (const QChar c : prefix) {
     if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#') || c == QLatin1Char('['))
@@ -338,54 +372,199 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
     else
       pattern += c;
   }
-  // The condition's values, then the range of row ids and the pattern.
-  QVariantList values = params_;
-  values << from << before << pattern + QLatin1Char('*');
-  QString where = QStringLiteral("rowid >= ?%1 AND rowid < ?%2 AND %3 LIKE ?%4")
-                      .arg(values.size() - 2)
-                      .arg(values.size() - 1)
-                      .arg(db_detail::QuoteName(column))
-                      .arg(values.size());
-  if (!condition_.isEmpty()) where += QStringLiteral(" AND (%1)").arg(condition_);
-  QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1").arg(table_, where);
-  const qsizetype walked = values.size();  // the values the walk takes
+  return pattern + QLatin1Char('*');
+}
 
-  // What the column's index tells of the table's rows that start with the prefix in
-  // any case: none; a few, which are then looked at one by one in row id order; or
-  // many, and the walk from the start of the range soon meets one.
-  if (const std::optional<QStringList> spellings = Spellings(column, prefix)) {
-    if (spellings->isEmpty()) return std::nullopt;
-    // The ranges of the spellings, each compared by the pattern too (read from the
-    // index, which holds the column) where the spellings stop short of the prefix.
-    QStringList arms;
-    for (const QString& spelling : *spellings) {
-      values << spelling << PastEveryTextStartingWith(spelling);
-      arms << QStringLiteral("SELECT rowid FROM %1 WHERE %2 >= ?%3 AND %2 < ?%4 AND %2 LIKE ?%5")
-                  .arg(table_, db_detail::QuoteName(column))
-                  .arg(values.size() - 1)
-                  .arg(values.size())
-                  .arg(walked);
-    }
-    const QString ranges = arms.join(QLatin1String(" UNION ALL "));
-    constexpr int kFew = 64;
-    db_detail::Statement counting(db_->Handle(),
-                                  QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(ranges).arg(kFew + 1));
-    counting.Bind(values);
-    const int found = counting.Step() ? counting.Value(0).toInt() : 0;
-    counting.Reset();
-    if (found == 0) return std::nullopt;
-    if (found <= kFew)
-      sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND %3 ORDER BY rowid LIMIT 1")
-                .arg(table_, ranges, where);
-    else
-      values.resize(walked);
+// SQL text and its values, numbered as they are added.
+struct Sql {
+  QString text;
+  QVariantList values;
+  QString Value(const QVariant& value) {
+    values << value;
+    return QStringLiteral("?%1").arg(values.size());
   }
-  db_detail::Statement statement(db_->Handle(), sql);
-  statement.Bind(values);
-  std::optional<qint64> first;
-  if (statement.Step()) first = statement.Int64(0);
-  statement.Reset();
-  return first;
+};
+
+}  // namespace
+
+void RegisterHeldRows(sqlite3* db) {
+  sqlite3_create_function_v2(db, "held_row", 1, SQLITE_UTF8, nullptr, HeldRowFunction, nullptr, nullptr, nullptr);
+}
+
+std::optional<qint64> PrefixSearch::First(const QString& column, const QString& prefix, qint64 from, qint64 before,
+                                          const std::function<bool(qint64)>& held) {
+  // The search that follows one which found nothing from `from` on, for the rows before
+  // it, is answered by what that search read.
+  const std::optional<Below> below = std::exchange(below_, std::nullopt);
+  if (below && from == std::numeric_limits<qint64>::min() && before == below->from && below->column == column &&
+      below->prefix == prefix && below->held == bool(held))
+    return below->first;
+  if (from >= before) return std::nullopt;
+  const std::optional<QStringList> spellings = Spellings(column, prefix);
+  if (spellings && spellings->isEmpty()) return std::nullopt;  // no text of the column starts so
+  const AskingHeldRows asking(held);
+  const QString col = db_detail::QuoteName(column);
+  const QString pattern = StartingWith(prefix);
+
+  // The terms that tell whether the row `id` counts, given its text `text`: whether the
+  // text starts with the prefix (unless known), then whether the list holds the row or,
+  // without a list, whether the row meets the condition (`id` is the table's own rowid,
+  // or that of a query over the index's entries, whose row is then read for it). The
+  // condition's values come first, under the numbers it was given.
+  auto counts = [&](Sql& sql, const QString& id, const QString& text, bool knownToStart) {
+    QStringList terms;
+    if (!knownToStart) terms << QStringLiteral("%1 LIKE %2").arg(text, sql.Value(pattern));
+    if (held) terms << QStringLiteral("held_row(%1)").arg(id);
+    else if (!condition_.isEmpty() && id == QLatin1String("rowid")) terms << QStringLiteral("(%1)").arg(condition_);
+    else if (!condition_.isEmpty())
+      terms << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE rowid = %2 AND (%3))").arg(table_, id, condition_);
+    return terms.isEmpty() ? QStringLiteral("1") : terms.join(QLatin1String(" AND "));
+  };
+  auto start = [&] { return Sql{QString(), held ? QVariantList() : params_}; };
+  auto run = [&](db_detail::Statement& statement, const QVariantList& values) {
+    statement.Bind(values);
+    const bool row = statement.Step();
+    QVariantList out;
+    for (int i = 0; row && i < statement.ColumnCount(); ++i) out << statement.Value(i);
+    statement.Reset();
+    return out;
+  };
+  auto id = [](const QVariant& value) {
+    return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
+  };
+
+  // Without an index on the column: the table walked in row id order.
+  if (!spellings) {
+    Sql walk = start();
+    const QString terms = counts(walk, QStringLiteral("rowid"), col, false);
+    walk.text = QStringLiteral("SELECT rowid FROM %1 WHERE rowid >= %2 AND rowid < %3 AND %4 ORDER BY rowid LIMIT 1")
+                    .arg(table_, walk.Value(from), walk.Value(before), terms);
+    db_detail::Statement statement(db_->Handle(), walk.text);
+    return id(run(statement, walk.values).value(0));
+  }
+
+  // The spellings stop short of the prefix where too many case spellings live on: the
+  // texts in their ranges are compared with the whole prefix too.
+  const bool whole = spellings->front().size() == prefix.size();
+
+  // Where many texts start with the prefix, the rows just after `from` are looked at
+  // first, in row id order: where the rows are mixed, one of them is soon met.
+  {
+    constexpr int kFew = 64;
+    Sql counting;
+    QStringList arms;
+    for (const QString& spelling : *spellings)
+      arms << QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= %3 AND %2 < %4")
+                  .arg(table_, col, counting.Value(spelling), counting.Value(PastEveryTextStartingWith(spelling)));
+    counting.text = QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(arms.join(QLatin1String(" UNION ALL ")))
+                        .arg(kFew + 1);
+    db_detail::Statement count(db_->Handle(), counting.text);
+    if (run(count, counting.values).value(0).toInt() > kFew) {
+      constexpr int kNear = 1024;
+      Sql near = start();
+      const QString terms = counts(near, QStringLiteral("near_id"), QStringLiteral("near_text"), false);
+      near.text = QStringLiteral("SELECT min(CASE WHEN %1 THEN near_id END), count(*) FROM (SELECT rowid AS near_id, "
+                                 "%2 AS near_text FROM %3 WHERE rowid >= %4 AND rowid < %5 ORDER BY rowid LIMIT %6)")
+                      .arg(terms, col, table_, near.Value(from), near.Value(before))
+                      .arg(kNear);
+      db_detail::Statement walk(db_->Handle(), near.text);
+      const QVariantList found = run(walk, near.values);
+      if (!found.value(0).isNull()) return found.value(0).toLongLong();
+      if (found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
+    }
+  }
+
+  // The column's index holds (text, row id) in that order: the range of each spelling is
+  // read from it, keeping the smallest row id in [from, before) and the smallest before
+  // `from` (for the search of the rows before it that follows one that found nothing).
+  // It is read a block of entries at a time while one text fills a whole block: the
+  // rest of that text's entries is skipped, by a seek to the first of them in each
+  // part, so that a text that many rows share (a series, a make) costs about what one
+  // that few do. Where a block holds several texts, the rest of the range is read in one
+  // statement. Each value a number: ?1 from, ?2 the end of the first part, ?3 that of
+  // the second, ?4 the lower end of the texts (or the one text), ?5 their upper end.
+  constexpr int kBlock = 1024;
+  Sql sql = start();
+  const QString blockTerms = counts(sql, QStringLiteral("entry_id"), QStringLiteral("entry_text"), whole);
+  const QString rowTerms = counts(sql, QStringLiteral("rowid"), col, whole);
+  const QVariantList fixed = sql.values;
+  auto n = [&](int i) { return QStringLiteral("?%1").arg(fixed.size() + i); };
+  auto blockSql = [&](const char* lower) {
+    return QStringLiteral("SELECT min(CASE WHEN entry_id >= %1 AND entry_id < %2 AND %3 THEN entry_id END), "
+                          "min(CASE WHEN entry_id < %4 AND %3 THEN entry_id END), min(entry_text), max(entry_text), "
+                          "count(*) FROM (SELECT rowid AS entry_id, %5 AS entry_text FROM %6 WHERE %5 %7 %8 AND "
+                          "%5 < %9 ORDER BY %5 LIMIT %10)")
+        .arg(n(1), n(2), blockTerms, n(3), col, table_, QLatin1String(lower), n(4), n(5))
+        .arg(kBlock);
+  };
+  // Made when first needed: most ranges end within their first block.
+  struct Made {
+    std::function<QString()> sql;
+    std::unique_ptr<db_detail::Statement> statement;
+  };
+  auto made = [&](Made& m) -> db_detail::Statement& {
+    if (!m.statement) m.statement = std::make_unique<db_detail::Statement>(db_->Handle(), m.sql());
+    return *m.statement;
+  };
+  Made firstBlock{[&] { return blockSql(">="); }, nullptr};
+  Made nextBlock{[&] { return blockSql(">"); }, nullptr};
+  Made restFrom{[&] {
+                  return QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid >= %4 AND rowid < %5 AND %6 "
+                                        "ORDER BY rowid LIMIT 1")
+                      .arg(table_, col, n(4), n(1), n(2), rowTerms);
+                },
+                nullptr};
+  Made restBefore{[&] {
+                    return QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid < %4 AND %5 ORDER BY rowid "
+                                          "LIMIT 1")
+                        .arg(table_, col, n(4), n(3), rowTerms);
+                  },
+                  nullptr};
+  Made wholeRest{[&] {
+                   return QStringLiteral("SELECT min(CASE WHEN rowid >= %1 AND rowid < %2 AND %3 THEN rowid END), "
+                                         "min(CASE WHEN rowid < %4 AND %3 THEN rowid END) FROM %5 WHERE %6 > %7 AND "
+                                         "%6 < %8")
+                       .arg(n(1), n(2), rowTerms, n(3), table_, col, n(4), n(5));
+                 },
+                 nullptr};
+
+  std::optional<qint64> best, bestBefore;
+  auto keep = [&](const QVariantList& found) {
+    if (const std::optional<qint64> f = id(found.value(0))) best = f;
+    if (const std::optional<qint64> f = id(found.value(1))) bestBefore = f;
+    return best && *best == from;  // none can come before it
+  };
+  auto values = [&](std::initializer_list<QVariant> more) {
+    QVariantList out = fixed;
+    for (const QVariant& v : more) out << v;
+    return out;
+  };
+  // The ends of the two parts that can still hold a smaller row id; the rows before
+  // `from` matter only while none from it on has been found.
+  auto end = [&] { return best.value_or(before); };
+  auto endBefore = [&] { return best ? std::numeric_limits<qint64>::min() : bestBefore.value_or(from); };
+  for (const QString& spelling : *spellings) {
+    const QString high = PastEveryTextStartingWith(spelling);
+    QString low = spelling;
+    for (bool past = false;; past = true) {
+      const QVariantList block =
+          run(made(past ? nextBlock : firstBlock), values({from, end(), endBefore(), low, high}));
+      if (keep(block)) return best;
+      if (block.value(4).toInt() < kBlock) break;  // the range read to its end
+      low = block.value(3).toString();
+      if (const std::optional<qint64> f = id(run(made(restFrom), values({from, end(), {}, low})).value(0))) best = f;
+      if (best && *best == from) return best;
+      if (!best)
+        if (const std::optional<qint64> f = id(run(made(restBefore), values({{}, {}, endBefore(), low})).value(0)))
+          bestBefore = f;
+      if (block.value(2).toString() != low) {
+        if (keep(run(made(wholeRest), values({from, end(), endBefore(), low, high})))) return best;
+        break;
+      }
+    }
+  }
+  if (!best) below_ = Below{column, prefix, from, bool(held), bestBefore};
+  return best;
 }
 
 }  // namespace platform

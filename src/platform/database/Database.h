@@ -20,6 +20,7 @@
 #include <QVariantList>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -61,6 +62,13 @@ class Recordset;
 class DatabaseFileError : public RuntimeError {
  public:
   using RuntimeError::RuntimeError;
+};
+
+// Another desk holds the file for longer than a statement waits for it (kDbWriteFailed):
+// the file itself is sound, and the same work may be tried again later.
+class DatabaseBusyError : public DatabaseFileError {
+ public:
+  using DatabaseFileError::DatabaseFileError;
 };
 
 // The source of every error that this layer raises.
@@ -110,8 +118,13 @@ class Database : public std::enable_shared_from_this<Database> {
   template <class F>
   auto InWriteTransaction(F&& fn) { return Transaction(QStringLiteral("BEGIN IMMEDIATE"), std::forward<F>(fn)); }
 
-  // How long a statement waits for a database that another connection holds.
+  // How long a statement waits for a database that another connection holds, from the
+  // first statement of a connection on (the check of the password included).
   static constexpr int kBusyTimeoutMs = 5000;
+  // The wait of the connections opened from now on (kBusyTimeoutMs until set; tests
+  // shorten it).
+  static void SetBusyTimeout(int ms);
+  static int BusyTimeout();
 
   // Whether no transaction is open on this connection.
   bool AutoCommit() const;
@@ -277,12 +290,14 @@ class RowReader {
   qint64 rowsRead_ = 0;
 };
 
-// The rows of one table that meet a condition, in row id order, as a list of them shows
-// them: the first row in a range of row ids whose column's text starts with a given
-// text, letters compared without regard to case as LIKE compares them. One query walks
-// the table in row id order from the start of the range and stops at the first such
-// row. Where an index on the column tells that no row of the table starts so, nothing
-// is walked; where it tells that only a few do, only those are looked at.
+// The rows of one table that meet a condition (or that a list holds), in row id order,
+// as a list of them shows them: the first row in a range of row ids whose column's text
+// starts with a given text, letters compared without regard to case as LIKE compares
+// them. Where an index on the column serves ranges, the answer comes from its entries
+// (text and row id): none where no text starts so; the rows just after the start of
+// the range where many do; else the index's range of the texts that start so, read
+// once, a run of rows that share one text costing a seek. The table itself is walked
+// in row id order only where the column has no such index.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -294,8 +309,12 @@ class PrefixSearch {
 
   // The smallest row id in [from, before) of a row that meets the condition and whose
   // column starts with prefix (a star or other wildcard in it is itself); none when no
-  // row does.
-  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before);
+  // row does. held, when given, tells the rows that count in place of the condition: a
+  // list's own rows, which met it when the list was filled, and are told without
+  // reading them. A search of [min, from) right after one of [from, ...) that found
+  // nothing is answered by what that one read.
+  std::optional<qint64> First(const QString& column, const QString& prefix, qint64 from, qint64 before,
+                              const std::function<bool(qint64)>& held = {});
 
  private:
   std::shared_ptr<Database> db_;
@@ -303,6 +322,15 @@ class PrefixSearch {
   QString condition_;  // its "?" numbered ?1, ?2, ...
   QVariantList params_;
   std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
+  // What a search that found nothing in [from, ...) read of the rows before `from`: the
+  // first of them, for the search of [min, from) that follows it.
+  struct Below {
+    QString column, prefix;
+    qint64 from = 0;
+    bool held = false;
+    std::optional<qint64> first;
+  };
+  std::optional<Below> below_;
   // The spellings of the prefix (or of its first characters) in every case with which
   // some text of the column begins, found through an index on the column: empty when
   // no text begins so; none without such an index.

@@ -19,6 +19,10 @@ void RaiseFileError(int number, const QString& description) {
   throw DatabaseFileError(number, description, kDatabaseErrorSource);
 }
 
+void RaiseBusy(const QString& description) {
+  throw DatabaseBusyError(kDbWriteFailed, description, kDatabaseErrorSource);
+}
+
 namespace {
 
 // The file of the connection's main database, as the clerk knows it.
@@ -28,6 +32,33 @@ QString FileOf(sqlite3* db) {
 }
 
 bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
+
+// A write that a desk began and never ended (its program stopped in the middle) leaves
+// its journal beside the file; the next reader must put the file back from it and then
+// remove it, which needs the right to write both the file and its folder. Told as what
+// it is, and what the administrator can do, when that right is missing.
+void RaiseIfLeftoverJournal(sqlite3* db, int rc) {
+  const int primary = rc & 0xff;
+  if (!db || (rc != SQLITE_READONLY_ROLLBACK && primary != SQLITE_IOERR && primary != SQLITE_CANTOPEN)) return;
+  const char* name = sqlite3_db_filename(db, "main");
+  if (!name || !*name) return;
+  const QFileInfo file(QFile::decodeName(name));
+  const QString journal = file.filePath() + QStringLiteral("-journal");
+  if (!QFileInfo::exists(journal)) return;
+  const QString start =
+      QStringLiteral("Citirea din baza de date \"%1\" a esuat: o scriere neterminata (a unui post de lucru oprit in "
+                     "timpul ei) a lasat langa ea fisierul \"%2\", din care programul trebuie sa refaca baza de "
+                     "date, ")
+          .arg(QDir::toNativeSeparators(file.filePath()), QDir::toNativeSeparators(journal));
+  if (!Writable(file.filePath()))
+    RaiseFileError(kDbWriteFailed, start + QStringLiteral("dar fisierul bazei de date este doar pentru citire. Cereti "
+                                                          "administratorului dreptul de scriere in el."));
+  if (!Writable(file.path()))
+    RaiseFileError(kDbWriteFailed,
+                   start + QStringLiteral("apoi sa-l stearga, dar dosarul \"%1\" este doar pentru citire. Cereti "
+                                          "administratorului dreptul de scriere in dosar.")
+                               .arg(QDir::toNativeSeparators(file.path())));
+}
 
 // Why a write was refused, when the file or its folder may not be written: the file
 // itself read-only, or a folder in which the engine cannot make its journal file.
@@ -39,16 +70,16 @@ void RaiseIfReadOnly(sqlite3* db, int rc, Phase phase) {
   if (!name || !*name) return;
   const QFileInfo file(QFile::decodeName(name));
   if (!Writable(file.filePath()))
-    Raise(kDbWriteFailed,
-          QStringLiteral("Baza de date nu poate fi modificata: fisierul \"%1\" este doar pentru citire. "
-                         "Cereti administratorului dreptul de scriere in el.")
-              .arg(QDir::toNativeSeparators(file.filePath())));
+    RaiseFileError(kDbWriteFailed,
+                   QStringLiteral("Baza de date nu poate fi modificata: fisierul \"%1\" este doar pentru citire. "
+                                  "Cereti administratorului dreptul de scriere in el.")
+                       .arg(QDir::toNativeSeparators(file.filePath())));
   if (!Writable(file.path()))
-    Raise(kDbWriteFailed,
-          QStringLiteral("Baza de date nu poate fi modificata: dosarul \"%1\" este doar pentru citire, iar "
-                         "programul trebuie sa poata crea in el fisierele sale de lucru. Cereti "
-                         "administratorului dreptul de scriere in dosar.")
-              .arg(QDir::toNativeSeparators(file.path())));
+    RaiseFileError(kDbWriteFailed,
+                   QStringLiteral("Baza de date nu poate fi modificata: dosarul \"%1\" este doar pentru citire, "
+                                  "iar programul trebuie sa poata crea in el fisierele sale de lucru. Cereti "
+                                  "administratorului dreptul de scriere in dosar.")
+                       .arg(QDir::toNativeSeparators(file.path())));
 }
 
 }  // namespace
@@ -56,12 +87,16 @@ void RaiseIfReadOnly(sqlite3* db, int rc, Phase phase) {
 void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   const QString file = FileOf(db);
+  // A statement is made from the schema, which is read from the file when it has not
+  // been read yet or has changed: the file's failures met then are those of a read.
+  if (phase == Phase::Prepare && (rc & 0xff) != SQLITE_ERROR) phase = Phase::Read;
   switch (rc & 0xff) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
       RaiseFileError(kDbUnrecognizedFormat, UnrecognizedFile(file));
     default: break;
   }
+  RaiseIfLeftoverJournal(db, rc);
   RaiseIfReadOnly(db, rc, phase);
   if (message.contains(QLatin1String(kInvalidLikePatternMessage))) RaiseInvalidPattern();
   if (phase == Phase::Prepare) {
@@ -79,9 +114,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
   switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-      RaiseFileError(kDbWriteFailed,
-                     failed + QStringLiteral("baza de date este folosita chiar acum de alt post de lucru. "
-                                             "Incercati din nou peste cateva momente."));
+      RaiseBusy(failed + QStringLiteral("baza de date este folosita chiar acum de alt post de lucru. "
+                                        "Incercati din nou peste cateva momente."));
     case SQLITE_FULL:
       RaiseFileError(kDbWriteFailed,
                      failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "

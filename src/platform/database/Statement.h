@@ -17,15 +17,18 @@ enum class Phase { Prepare, Read, Write };
 [[noreturn]] void Raise(int number, const QString& description);
 // A failure of the file as a whole (platform::DatabaseFileError).
 [[noreturn]] void RaiseFileError(int number, const QString& description);
+// The file held by another desk past the wait (platform::DatabaseBusyError).
+[[noreturn]] void RaiseBusy(const QString& description);
 // The engine's failure in the clerk's words, naming the file and what can be done.
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
 // The description of a file that is damaged or not a database.
 QString UnrecognizedFile(const QString& path);
-// What the clerk can do about a database file that cannot be read: its words close the
-// messages of a damaged or foreign file.
+// What the clerk can do about a database file that cannot be read, whenever it is met:
+// its words close the messages of a damaged or foreign file. (The start-up, which offers
+// the choice of another folder, says so itself.)
 inline const QString kRestoreAdvice =
     QStringLiteral("Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti administratorului "
-                   "sa o faca), ori alegeti la pornire dosarul altei baze de date a programului.");
+                   "sa o faca), apoi porniti din nou programul.");
 // A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
 [[noreturn]] void RaiseInvalidPattern();
 
