@@ -128,9 +128,16 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(colour_);
-  const QRectF place = Scaled(Twips(), scale);
-  if (wrap_) DrawWrappedText(painter, place, Qt::Alignment(Flags(align_)), caption_, scale * kTwipsPerInch);
-  else DrawFittedText(painter, place, Flags(align_) | Qt::AlignTop, caption_);
+  // A caption stands on blank paper: its lines may run on below its place.
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale),
+                          .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .wrap = wrap_,
+                          .oneLine = !wrap_,
+                          .boundedHeight = false,
+                          .leading = wrap_},
+                 caption_);
   painter.restore();
 }
 
@@ -249,13 +256,15 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.fillRect(Scaled(CoveredTwips(), scale), BackColor());
   if (text().isEmpty()) return;
   painter.save();
-  const QRectF box = Scaled(Twips(), scale);
-  painter.setClipRect(box, Qt::IntersectClip);  // above and below too, as the screen shows it
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter, box.adjusted(margin, 0, -margin, 0),
-                 static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
+                          .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .oneLine = true},
+                 text());
   painter.restore();
 }
 
@@ -280,17 +289,20 @@ void FormMemoBox::SelectToLineEnd() {
 }
 
 void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
-  const QRectF box = Scaled(Twips(), scale);
   painter.fillRect(Scaled(CoveredTwips(), scale), palette().color(QPalette::Base));
   const QString shown = toPlainText();
   if (shown.isEmpty()) return;
   painter.save();
-  painter.setClipRect(box, Qt::IntersectClip);
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  painter.drawText(box.adjusted(margin, margin, -margin, -margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   shown);
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, margin, -margin, -margin),
+                          .alignment = Qt::AlignLeft | Qt::AlignTop,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .wrap = true,
+                          .leading = true},
+                 shown);
   painter.restore();
 }
 
@@ -337,7 +349,10 @@ void FormComboBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter, Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .oneLine = true},
                  currentText());
   painter.restore();
 }
