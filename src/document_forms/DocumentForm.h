@@ -200,6 +200,9 @@ class DocumentForm : public QWidget {
   // to fit (a box over a caption's row of dots is left to hide them); one that an
   // upright rule of the page would cross ends a pixel short of the rule.
   void KeepCaptionsClear();
+  // A box whose row says it runs on may print its text over the blank paper to its right,
+  // up to what prints next on its line (FormTextBox::SetPaperRight).
+  void LetBoxesRunOn();
   // An upright rule of the page: a line, or a side of a rectangle, in twips.
   struct UprightRule {
     double x, top, bottom;

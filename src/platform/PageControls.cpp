@@ -259,8 +259,10 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = kTextMargin * kTwipsPerPixel * scale;
+  QRectF room = Twips();
+  if (paperRight_ > room.right()) room.setRight(paperRight_);
   DrawFittedText(painter,
-                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
+                 TextRoom{.rect = Scaled(room, scale).adjusted(margin, 0, -margin, 0),
                           .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
                           .unitsPerInch = scale * kTwipsPerInch,
                           .oneLine = true},

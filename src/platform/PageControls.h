@@ -187,8 +187,8 @@ class FormImage : public QWidget, public PageControl {
 };
 
 // A borderless, single-line text box on a ruled line of the page; white unless told.
-// On the screen it scrolls a text longer than itself; on paper the text is condensed to
-// fit (DrawFittedText).
+// On the screen it scrolls a text longer than itself; on paper the text is fitted into
+// the box (DrawFittedText), or into the paper up to PaperRight when it is set.
 class FormTextBox : public TextBox, public PageControl {
   Q_OBJECT
  public:
@@ -196,12 +196,19 @@ class FormTextBox : public TextBox, public PageControl {
   QWidget* Widget() override { return this; }
   QString Text() const { return text(); }
   void SetText(const QString& text) { setText(text); }
+  // On paper the text may run on to the right of the box, over blank paper, up to
+  // `twips` from the page's left; 0: the box's own right edge.
+  void SetPaperRight(double twips) { paperRight_ = twips; }
+  double PaperRight() const { return paperRight_; }
   // Home, then Shift+End: the text from its beginning to the end of its line.
   void SelectToLineEnd();
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
   // The gap between a box's edge and its text, in pixels, as the box shows it.
   static constexpr int kTextMargin = 2;
+
+ private:
+  double paperRight_ = 0;
 };
 
 // A borderless text box of several lines (CR LF kept, as MultiLineTextBox); it wraps
