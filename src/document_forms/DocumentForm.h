@@ -6,7 +6,9 @@
 // unloads. The paper shows what the window shows: boxes, check boxes and combo boxes
 // stand above every label, line, shape and picture whatever the table's order, a box
 // covers on paper the pixels it covers on the screen, and a caption or a box's text on
-// paper too wide for its room is condensed to fit (platform/FittedText.h). A member, whole:
+// paper too wide for its room is fitted into it by the one rule of every page
+// (platform/FittedText.h); a box whose row says RunsOn() may use the blank paper after
+// it. A member, whole:
 //
 //   // frmDeclVelorast.h
 //   class frmDeclVelorast : public document_forms::DocumentForm {

@@ -118,8 +118,10 @@ class Fitter {
     // A text that stands inside the lines as it is set stays as it is; one that has to
     // be condensed or reduced is fitted clear of them too, where that can be done.
     const Limits inside{width_, height_};
+    const double keepTop = room_.alignment & Qt::AlignTop ? room_.clear.top() : 0;
+    const double keepBottom = room_.alignment & Qt::AlignBottom ? room_.clear.bottom() : 0;
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_),
-                       std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
+                       std::max(0.0, height_ - (keepTop + keepBottom) / scale_)};
     Attempt best = Try(set, false, inside.width);
     bool fits = Fits(best, best.lines.size(), inside.height);
     if (!fits) {
@@ -291,7 +293,8 @@ class Fitter {
     }
   }
 
-  // Where each line stands: by the alignment, then clear of the lines along the sides.
+  // Where each line stands: by the alignment, then clear of the lines along the sides,
+  // along the top or bottom only the one it is aligned to.
   void Place(const Attempt& a, TextFit& fit, bool fromTop) const {
     const double left = room_.lines.left() / scale_;
     const double keepLeft = room_.clear.left() / scale_, keepRight = room_.clear.right() / scale_;
@@ -310,8 +313,10 @@ class Fitter {
       // The letters inside the lines along the top and bottom, and clear of them too
       // where there is room.
       const double hardTop = room_.lines.top() / scale_, hardBottom = roomHeight - room_.lines.bottom() / scale_;
-      const double keepTop = hardTop + room_.clear.top() / scale_;
-      const double keepBottom = hardBottom - room_.clear.bottom() / scale_;
+      const bool keepsTop = room_.alignment & Qt::AlignTop;
+      const bool keepsBottom = room_.alignment & Qt::AlignBottom;
+      const double keepTop = hardTop + (keepsTop ? room_.clear.top() / scale_ : 0);
+      const double keepBottom = hardBottom - (keepsBottom ? room_.clear.bottom() / scale_ : 0);
       double low = hardTop, high = hardBottom;
       if (inkDown - inkUp <= keepBottom - keepTop) {
         low = keepTop;

@@ -52,7 +52,9 @@ struct TextRoom {
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
   double unitsPerInch = 96;                                     // the painter's units an inch
   QMarginsF lines{};       // how far lines drawn along its sides reach into it: never touched
-  QMarginsF clear{};       // kept further from those sides, where the text has room to spare
+  // Kept further from those sides where the text has room to spare: at the left and
+  // right, and at the top or bottom it is aligned to.
+  QMarginsF clear{};
   bool wrap = false;       // lines broken at the room's width (a word wider than it inside itself)
   bool oneLine = false;    // line breaks read as blanks (a single-line box)
   bool boundedHeight = true;  // false: the lines may run on past the room's top and bottom

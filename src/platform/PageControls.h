@@ -78,8 +78,9 @@ enum class TextAlign { kLeft, kCentre, kRight };
 
 // A label: one caption in one font, transparent, its text from the top left corner (or
 // centred or right-aligned). A width of 0 makes it as wide as its text (AutoSize). A
-// caption wider than its label is condensed to fit (DrawFittedText); a caption that
-// wraps keeps its width and wraps at the label's.
+// caption wider than its label is fitted into it (DrawFittedText: condensed, then
+// smaller); a caption that wraps keeps its width and wraps at the label's, its lines
+// running on below the label's place as the blank paper allows.
 class FormLabel : public QWidget, public PageControl {
   Q_OBJECT
  public:
@@ -212,7 +213,8 @@ class FormTextBox : public TextBox, public PageControl {
 };
 
 // A borderless text box of several lines (CR LF kept, as MultiLineTextBox); it wraps
-// at its width and prints its lines within its place.
+// at its width and prints its lines within its place (DrawFittedText: smaller until they
+// fit, whole lines from the top past that).
 class FormMemoBox : public MultiLineTextBox, public PageControl {
   Q_OBJECT
  public:

@@ -151,20 +151,17 @@ class Painter {
     }
     if (s.text.isEmpty() || inner.width() <= 0) return;
     p_.setPen(Qt::black);
-    // Along each side: how far the widest line drawn there reaches into the text's room
-    // (never touched), and how much further a text with room to spare keeps from it, so
-    // that it stands kTextClearUnits clear of the line: at the left and right, and at the
-    // top or bottom that it is aligned to.
+    // Along each side: how far the widest line drawn there reaches into the text's room,
+    // with a hair's breadth of paper beside it (never touched), and how much further a
+    // text with room to spare keeps from it, so that it stands kTextClearUnits clear of
+    // the line (platform::TextRoom).
     const double inset[4] = {kTextInsetUnits * sx_, kTextInsetUnits * sx_, 0, 0};
     const double unit[4] = {sx_, sx_, sy_, sy_};
-    const bool keeps[4] = {true, true, bool(align & Qt::AlignTop), bool(align & Qt::AlignBottom)};
     double reach[4], keep[4];
     for (int edge : {kEdgeLeft, kEdgeRight, kEdgeTop, kEdgeBottom}) {
       const double half = HalfLineAlong(piece, edge);
-      reach[edge] = std::max(0.0, half - inset[edge]);
-      keep[edge] = half > 0 && keeps[edge]
-                       ? std::max(0.0, half + kTextClearUnits * unit[edge] - inset[edge] - reach[edge])
-                       : 0;
+      reach[edge] = half > 0 ? std::max(0.0, half + kTextGapUnits * unit[edge] - inset[edge]) : 0;
+      keep[edge] = half > 0 ? std::max(0.0, half + kTextClearUnits * unit[edge] - inset[edge] - reach[edge]) : 0;
     }
     DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_,
                  QMarginsF(reach[kEdgeLeft], reach[kEdgeTop], reach[kEdgeRight], reach[kEdgeBottom]),

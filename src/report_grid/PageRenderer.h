@@ -66,7 +66,8 @@ void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::
 
 // Geometry of the drawing shared by every target.
 inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges,
-inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line on any side
+inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line on any side,
+inline constexpr double kTextGapUnits = 0.25;      // and never nearer than this
 inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box
 inline constexpr double kThinLineUnits = 1.0;      // line widths: thin and dotted
 inline constexpr double kThickLineUnits = 2.0;     // thick
