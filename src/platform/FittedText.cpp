@@ -136,6 +136,8 @@ class Fitter {
     }
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
+    fit.asSet = fits && best.points == set &&
+                std::all_of(best.lines.begin(), best.lines.end(), [](const Attempt::Line& l) { return l.stretch == 100; });
     // What is left of a text too long for the room's height starts at its top.
     const bool tooLong = !fits && room_.boundedHeight && [&] {
       const auto [top, bottom] = Ink(best, best.lines.size());

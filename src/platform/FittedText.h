@@ -72,6 +72,7 @@ struct TextFit {
   QFont font;              // the face at the size drawn (each line has its own stretch)
   std::vector<FittedLine> lines;
   bool whole = true;       // every letter of the text is shown
+  bool asSet = true;       // shown as it is set: not condensed, reduced or cut
   double inkTop = 0, inkBottom = 0;  // the letters' extent, in the painter's units
 };
 

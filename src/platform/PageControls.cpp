@@ -270,6 +270,25 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.restore();
 }
 
+void FormTextBox::paintEvent(QPaintEvent* event) {
+  if (!hasFocus() && !text().isEmpty()) {
+    const double margin = kTextMargin;
+    const TextFit fit = FitText(text(), font(),
+                                TextRoom{.rect = QRectF(rect()).adjusted(margin, 0, -margin, 0),
+                                         .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+                                         .unitsPerInch = kTwipsPerInch / kTwipsPerPixel,
+                                         .oneLine = true});
+    if (!fit.asSet) {
+      QPainter painter(this);
+      painter.fillRect(rect(), BackColor());
+      painter.setPen(palette().color(QPalette::Text));
+      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      return;
+    }
+  }
+  TextBox::paintEvent(event);
+}
+
 // ---- FormMemoBox
 
 FormMemoBox::FormMemoBox(QWidget* page) : MultiLineTextBox(page) {
@@ -297,15 +316,33 @@ void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(Qt::black);
+  DrawFitted(painter, Fitted(scale), scale * kTwipsPerInch);
+  painter.restore();
+}
+
+TextFit FormMemoBox::Fitted(double scale) const {
   const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter,
+  return FitText(toPlainText(), font(),
                  TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, margin, -margin, -margin),
                           .alignment = Qt::AlignLeft | Qt::AlignTop,
                           .unitsPerInch = scale * kTwipsPerInch,
                           .wrap = true,
-                          .leading = true},
-                 shown);
-  painter.restore();
+                          .leading = true});
+}
+
+void FormMemoBox::paintEvent(QPaintEvent* event) {
+  if (!hasFocus() && !toPlainText().isEmpty()) {
+    const TextFit fit = Fitted(kScreenScale);
+    if (!fit.asSet) {
+      QPainter painter(viewport());
+      painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+      painter.translate(-pos() - viewport()->pos());
+      painter.setPen(palette().color(QPalette::Text));
+      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      return;
+    }
+  }
+  MultiLineTextBox::paintEvent(event);
 }
 
 void FormMemoBox::focusInEvent(QFocusEvent* event) {
