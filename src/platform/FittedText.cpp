@@ -160,11 +160,21 @@ class Fitter {
     if (!Fits(low, low.lines.size(), limits.height)) return false;
     double lo = floor, hi = set;
     out = std::move(low);
-    while (hi - lo > 0.05) {
-      const double mid = (lo + hi) / 2;
+    // Lines of their own (no wrap) grow with the size: the size at which the widest of
+    // them, at half its width, fills the room is tried first, and is mostly the answer.
+    double guess = -1;
+    if (!room_.wrap) {
+      double widest = 0;  // at the floor, at its natural width
+      for (const Attempt::Line& line : out.lines) widest = std::max(widest, line.width * 100 / line.stretch);
+      if (widest > 0) guess = floor * limits.width / (widest * kMinTextStretch / 100);
+    }
+    for (bool first = true; hi - lo > 0.05; first = false) {
+      const bool guessing = first && guess > lo && guess < hi;
+      const double mid = guessing ? guess : (lo + hi) / 2;
       Attempt a = Try(mid, false, limits.width);
       if (Fits(a, a.lines.size(), limits.height)) {
         lo = mid;
+        if (guessing) hi = std::min(hi, mid + 0.05);  // any larger is too wide
         out = std::move(a);
       } else {
         hi = mid;
