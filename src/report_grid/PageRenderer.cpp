@@ -171,25 +171,18 @@ class Painter {
   // Half the width of the widest line drawn along one side of a piece (device pixels),
   // or 0.
   double HalfLineAlong(const Piece& piece, int edge) const {
+    const bool upright = edge == kEdgeLeft || edge == kEdgeRight;
+    const bool before = edge == kEdgeLeft || edge == kEdgeTop;  // the neighbour to the left or above
+    const int facing = edge ^ 1;                                 // the neighbour's edge against it
+    const int beside = upright ? (before ? piece.area.col1 - 1 : piece.area.col2 + 1)
+                               : (before ? piece.area.row1 - 1 : piece.area.row2 + 1);
+    const int first = upright ? piece.area.row1 : piece.area.col1;
+    const int last = upright ? piece.area.row2 : piece.area.col2;
     double half = 0;
-    if (edge == kEdgeLeft || edge == kEdgeRight) {
-      const bool left = edge == kEdgeLeft;
-      const int beside = left ? piece.area.col1 - 1 : piece.area.col2 + 1;
-      for (int r = piece.area.row1; r <= piece.area.row2; ++r) {
-        const Piece* other = PieceAt(r, beside);
-        const int style = left ? LineBetween(other, kEdgeRight, &piece, kEdgeLeft)
-                               : LineBetween(&piece, kEdgeRight, other, kEdgeLeft);
-        if (style != kLineNone) half = std::max(half, WidthOf(style, sx_) / 2);
-      }
-    } else {
-      const bool top = edge == kEdgeTop;
-      const int beside = top ? piece.area.row1 - 1 : piece.area.row2 + 1;
-      for (int c = piece.area.col1; c <= piece.area.col2; ++c) {
-        const Piece* other = PieceAt(beside, c);
-        const int style = top ? LineBetween(other, kEdgeBottom, &piece, kEdgeTop)
-                              : LineBetween(&piece, kEdgeBottom, other, kEdgeTop);
-        if (style != kLineNone) half = std::max(half, WidthOf(style, sy_) / 2);
-      }
+    for (int i = first; i <= last; ++i) {
+      const Piece* other = upright ? PieceAt(i, beside) : PieceAt(beside, i);
+      const int style = before ? LineBetween(other, facing, &piece, edge) : LineBetween(&piece, edge, other, facing);
+      if (style != kLineNone) half = std::max(half, WidthOf(style, upright ? sx_ : sy_) / 2);
     }
     return half;
   }

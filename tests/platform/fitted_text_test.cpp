@@ -54,25 +54,15 @@ double LaidWidth(const QString& text, const QFont& font, double dpi = kPaperDpi)
   return fit.lines.empty() ? 0 : fit.lines.front().width;
 }
 
-// The columns from the first to the last one with ink, or (-1, -1); the same for rows.
-std::pair<int, int> InkColumns(const QImage& image) {
+// The columns (or the rows) from the first to the last one with ink, or (-1, -1).
+std::pair<int, int> InkSpan(const QImage& image, bool rows) {
+  const int across = rows ? image.height() : image.width(), along = rows ? image.width() : image.height();
   int first = -1, last = -1;
-  for (int x = 0; x < image.width(); ++x)
-    for (int y = 0; y < image.height(); ++y)
-      if (qGray(image.pixel(x, y)) < 128) {
-        if (first < 0) first = x;
-        last = x;
-        break;
-      }
-  return {first, last};
-}
-std::pair<int, int> InkRows(const QImage& image) {
-  int first = -1, last = -1;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (qGray(image.pixel(x, y)) < 128) {
-        if (first < 0) first = y;
-        last = y;
+  for (int i = 0; i < across; ++i)
+    for (int j = 0; j < along; ++j)
+      if (qGray(rows ? image.pixel(j, i) : image.pixel(i, j)) < 128) {
+        if (first < 0) first = i;
+        last = i;
         break;
       }
   return {first, last};
@@ -322,7 +312,7 @@ TEST(FittedText, DrawsWithinTheRoom) {
       painter.setFont(Times());
       platform::DrawFittedText(painter, TextRoom{.rect = room, .unitsPerInch = kPaperDpi}, kText);
     }
-    const auto [first, last] = InkColumns(paper);
+    const auto [first, last] = InkSpan(paper, false);
     EXPECT_GE(first, 100);
     EXPECT_LE(last, room.right());
     if (c.fillsTheRoom) {
@@ -330,7 +320,7 @@ TEST(FittedText, DrawsWithinTheRoom) {
     } else {
       EXPECT_NEAR(last, room.left() + natural, natural * 0.03);
     }
-    const auto [top, bottom] = InkRows(paper);
+    const auto [top, bottom] = InkSpan(paper, true);
     EXPECT_GT(top, room.top());
     EXPECT_LT(bottom, room.bottom());
   }
