@@ -124,7 +124,12 @@ class Fitter {
                        std::max(0.0, height_ - (keepTop + keepBottom) / scale_)};
     Attempt best = Try(set, false, inside.width);
     bool fits = Fits(best, best.lines.size(), inside.height);
-    if (!fits) {
+    if (fits && !Condensed(best)) {
+      // As it is set.
+    } else if (Attempt condensed = Try(set, false, clear.width); Fits(condensed, condensed.lines.size(), clear.height)) {
+      best = std::move(condensed);
+      fits = true;
+    } else if (!fits) {
       fits = true;
       if (!Largest(set, floor, clear, best) && !Largest(set, floor, inside, best)) {
         fits = false;
@@ -136,8 +141,7 @@ class Fitter {
     }
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
-    fit.asSet = fits && best.points == set &&
-                std::all_of(best.lines.begin(), best.lines.end(), [](const Attempt::Line& l) { return l.stretch == 100; });
+    fit.asSet = fits && best.points == set && !Condensed(best);
     // What is left of a text too long for the room's height starts at its top.
     const bool tooLong = !fits && room_.boundedHeight && [&] {
       const auto [top, bottom] = Ink(best, best.lines.size());
@@ -152,6 +156,10 @@ class Fitter {
   struct Limits {
     double width, height;  // layout pixels
   };
+
+  static bool Condensed(const Attempt& a) {
+    return std::any_of(a.lines.begin(), a.lines.end(), [](const Attempt::Line& l) { return l.stretch != 100; });
+  }
 
   // The lines at the largest size from `floor` to `set`, to a twentieth of a point, that
   // fit within `limits`; false when even the floor does not.
