@@ -10,6 +10,8 @@ packages=(
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation2 poppler-utils abiword
+  # The tests' word processor that converts RTF, and the faces its tests print in.
+  libreoffice-writer-nogui fonts-dejavu-core fonts-urw-base35
   cups cups-client cups-bsd
   xvfb xauth
   dpkg-dev file

@@ -598,6 +598,12 @@ Verificati daca numele fisierului este scris corect.</translation>
         <source>&amp;Pick Screen Color</source>
         <translation>Ia culoarea de pe &amp;ecran</translation>
     </message>
+    <message>
+        <source>Cursor at %1, %2
+Press ESC to cancel</source>
+        <translation>Cursorul la %1, %2
+Apasati ESC pentru anulare</translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
@@ -1175,20 +1181,136 @@ Doriti sa il inlocuiti?</translation>
 <context>
     <name>QPageSize</name>
     <message>
-        <source>Custom</source>
-        <translation>Personalizat</translation>
+        <source>Letter / ANSI A</source>
+        <translation>Letter / ANSI A</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>Executive (7.5 x 10 in)</source>
+        <translation>Executive (7,5 x 10 in)</translation>
     </message>
     <message>
         <source>Envelope C5</source>
         <translation>Plic C5</translation>
     </message>
     <message>
+        <source>Envelope US 10</source>
+        <translation>Plic US 10</translation>
+    </message>
+    <message>
         <source>Envelope DL</source>
         <translation>Plic DL</translation>
     </message>
     <message>
-        <source>Envelope US 10</source>
-        <translation>Plic US 10</translation>
+        <source>Folio (8.27 x 13 in)</source>
+        <translation>Folio (8,27 x 13 in)</translation>
+    </message>
+    <message>
+        <source>Ledger / ANSI B</source>
+        <translation>Ledger / ANSI B</translation>
+    </message>
+    <message>
+        <source>Tabloid / ANSI B</source>
+        <translation>Tabloid / ANSI B</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizat</translation>
+    </message>
+    <message>
+        <source>A3 Extra</source>
+        <translation>A3 Extra</translation>
+    </message>
+    <message>
+        <source>A4 Extra</source>
+        <translation>A4 Extra</translation>
+    </message>
+    <message>
+        <source>A4 Plus</source>
+        <translation>A4 Plus</translation>
+    </message>
+    <message>
+        <source>A4 Small</source>
+        <translation>A4 mic</translation>
+    </message>
+    <message>
+        <source>A5 Extra</source>
+        <translation>A5 Extra</translation>
+    </message>
+    <message>
+        <source>B5 Extra</source>
+        <translation>B5 Extra</translation>
+    </message>
+    <message>
+        <source>Legal Extra</source>
+        <translation>Legal Extra</translation>
+    </message>
+    <message>
+        <source>Letter Extra</source>
+        <translation>Letter Extra</translation>
+    </message>
+    <message>
+        <source>Letter Plus</source>
+        <translation>Letter Plus</translation>
+    </message>
+    <message>
+        <source>Letter Small</source>
+        <translation>Letter mic</translation>
+    </message>
+    <message>
+        <source>Tabloid Extra</source>
+        <translation>Tabloid Extra</translation>
+    </message>
+    <message>
+        <source>Architect A</source>
+        <translation>Architect A</translation>
+    </message>
+    <message>
+        <source>Architect B</source>
+        <translation>Architect B</translation>
+    </message>
+    <message>
+        <source>Architect C</source>
+        <translation>Architect C</translation>
+    </message>
+    <message>
+        <source>Architect D</source>
+        <translation>Architect D</translation>
+    </message>
+    <message>
+        <source>Architect E</source>
+        <translation>Architect E</translation>
+    </message>
+    <message>
+        <source>%1 x %2 in</source>
+        <translation>%1 x %2 in</translation>
+    </message>
+    <message>
+        <source>Executive (7.25 x 10.5 in)</source>
+        <translation>Executive (7,25 x 10,5 in)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Quarto</source>
+        <translation>Quarto</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Statement</translation>
+    </message>
+    <message>
+        <source>Super A</source>
+        <translation>Super A</translation>
+    </message>
+    <message>
+        <source>Super B</source>
+        <translation>Super B</translation>
     </message>
     <message>
         <source>Postcard</source>
@@ -1199,8 +1321,20 @@ Doriti sa il inlocuiti?</translation>
         <translation>Carte postala dubla</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>Nota</translation>
+        <source>PRC 32K Big</source>
+        <translation>PRC 32K mare</translation>
+    </message>
+    <message>
+        <source>Fan-fold US (14.875 x 11 in)</source>
+        <translation>Hartie continua SUA (14,875 x 11 in)</translation>
+    </message>
+    <message>
+        <source>Fan-fold German (8.5 x 12 in)</source>
+        <translation>Hartie continua germana (8,5 x 12 in)</translation>
+    </message>
+    <message>
+        <source>Fan-fold German Legal (8.5 x 13 in)</source>
+        <translation>Hartie continua germana Legal (8,5 x 13 in)</translation>
     </message>
     <message>
         <source>Envelope B4</source>
@@ -1215,6 +1349,22 @@ Doriti sa il inlocuiti?</translation>
         <translation>Plic B6</translation>
     </message>
     <message>
+        <source>Envelope C0</source>
+        <translation>Plic C0</translation>
+    </message>
+    <message>
+        <source>Envelope C1</source>
+        <translation>Plic C1</translation>
+    </message>
+    <message>
+        <source>Envelope C2</source>
+        <translation>Plic C2</translation>
+    </message>
+    <message>
+        <source>Envelope C3</source>
+        <translation>Plic C3</translation>
+    </message>
+    <message>
         <source>Envelope C4</source>
         <translation>Plic C4</translation>
     </message>
@@ -1225,6 +1375,98 @@ Doriti sa il inlocuiti?</translation>
     <message>
         <source>Envelope C65</source>
         <translation>Plic C65</translation>
+    </message>
+    <message>
+        <source>Envelope C7</source>
+        <translation>Plic C7</translation>
+    </message>
+    <message>
+        <source>Envelope US 9</source>
+        <translation>Plic US 9</translation>
+    </message>
+    <message>
+        <source>Envelope US 11</source>
+        <translation>Plic US 11</translation>
+    </message>
+    <message>
+        <source>Envelope US 12</source>
+        <translation>Plic US 12</translation>
+    </message>
+    <message>
+        <source>Envelope US 14</source>
+        <translation>Plic US 14</translation>
+    </message>
+    <message>
+        <source>Envelope Monarch</source>
+        <translation>Plic Monarch</translation>
+    </message>
+    <message>
+        <source>Envelope Personal</source>
+        <translation>Plic Personal</translation>
+    </message>
+    <message>
+        <source>Envelope Chou 3</source>
+        <translation>Plic Chou 3</translation>
+    </message>
+    <message>
+        <source>Envelope Chou 4</source>
+        <translation>Plic Chou 4</translation>
+    </message>
+    <message>
+        <source>Envelope Invite</source>
+        <translation>Plic invitatie</translation>
+    </message>
+    <message>
+        <source>Envelope Italian</source>
+        <translation>Plic italian</translation>
+    </message>
+    <message>
+        <source>Envelope Kaku 2</source>
+        <translation>Plic Kaku 2</translation>
+    </message>
+    <message>
+        <source>Envelope Kaku 3</source>
+        <translation>Plic Kaku 3</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 1</source>
+        <translation>Plic PRC 1</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 2</source>
+        <translation>Plic PRC 2</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 3</source>
+        <translation>Plic PRC 3</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 4</source>
+        <translation>Plic PRC 4</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 5</source>
+        <translation>Plic PRC 5</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 6</source>
+        <translation>Plic PRC 6</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 7</source>
+        <translation>Plic PRC 7</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 8</source>
+        <translation>Plic PRC 8</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 9</source>
+        <translation>Plic PRC 9</translation>
+    </message>
+    <message>
+        <source>Envelope PRC 10</source>
+        <translation>Plic PRC 10</translation>
     </message>
 </context>
 <context>

@@ -106,9 +106,12 @@ const QList<FontRows>& DefaultFonts() {
 
 void CreateTables(platform::Database& db) {
   db.InTransaction([&] {
-    db.Execute(QStringLiteral("CREATE TABLE Persoane (IdPersoana INTEGER PRIMARY KEY, %1)")
+    // The clerk deletes persons and vehicles: their ids are never given again, as an
+    // integer key alone would give a deleted last row's id to the next row added.
+    // (Files made before keep their keys; the record sets guard against such ids.)
+    db.Execute(QStringLiteral("CREATE TABLE Persoane (IdPersoana INTEGER PRIMARY KEY AUTOINCREMENT, %1)")
                    .arg(TextColumns(PersoaneColumns().mid(1))));
-    db.Execute(QStringLiteral("CREATE TABLE Masini (IdMasina INTEGER PRIMARY KEY, %1)")
+    db.Execute(QStringLiteral("CREATE TABLE Masini (IdMasina INTEGER PRIMARY KEY AUTOINCREMENT, %1)")
                    .arg(TextColumns(MasiniColumns().mid(1))));
     db.Execute(QStringLiteral(
         "CREATE TABLE Campuri (IdCamp INTEGER PRIMARY KEY, Nume TEXT, Valoare TEXT);"

@@ -8,7 +8,12 @@
 
 namespace document_forms {
 
-void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces) {
+namespace {
+
+enum class FirstCaption { kBeforeItsBox, kAtTheLeft };
+
+void Lay(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces,
+         FirstCaption first) {
   double cursor = left;
   for (auto it = pieces.begin(); it != pieces.end(); ++it) {
     const Piece& p = *it;
@@ -18,7 +23,8 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
       if (p.left >= 0) {
         items.push_back(Label(p.left, top, p.text, f));
         cursor = p.left;
-      } else if (it == pieces.begin() && next != pieces.end() && next->kind != Piece::Kind::kCaption) {
+      } else if (first == FirstCaption::kAtTheLeft && it == pieces.begin() && next != pieces.end() &&
+                 next->kind != Piece::Kind::kCaption) {
         // The line's first caption begins at the line's left, its room up to the box.
         items.push_back(Label(left, top, p.text, f, next->left - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
@@ -47,6 +53,16 @@ void AddLine(std::vector<Item>& items, double top, double left, Font font, std::
     }
     cursor = p.left + p.width;
   }
+}
+
+}  // namespace
+
+void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces) {
+  Lay(items, top, left, font, pieces, FirstCaption::kBeforeItsBox);
+}
+
+void AddLineAt(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces) {
+  Lay(items, top, left, font, pieces, FirstCaption::kAtTheLeft);
 }
 
 void AddBoxStops(std::vector<TabStop>& tabs, int first, int last) {

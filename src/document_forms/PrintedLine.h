@@ -1,12 +1,13 @@
 #pragma once
 // A printed line of a form page written as it reads: captions, boxes and fill-in lines
-// left to right, laid into page-table rows. The line's first caption begins at the line's
-// left, left-aligned, its room reaching to the box or fill-in line that follows it. A
-// later caption stands directly before the box or fill-in line that follows it (it ends
-// where that begins, right-aligned in the gap from the piece before it, condensed when
-// its text is wider than that gap); a caption that
-// no box or line follows begins where the piece before it ends; a caption given a left
-// of its own begins there.
+// left to right, laid into page-table rows. A caption stands directly before the box or
+// fill-in line that follows it (it ends where that begins, right-aligned in the gap from
+// the piece before it, or for the line's first caption from the line's left, and
+// condensed when its text is wider than that gap); a caption that no box or line follows
+// begins where the piece before it ends, the first at the line's left; a caption given
+// a left of its own begins there. Where the page gives the line's left instead
+// (AddLineAt), the line's first caption begins there, left-aligned in the room up to
+// the box or line that follows it.
 //
 //   AddLine(items, 3870, 1410, kTimes12, {Field(1, 1470, 885), Say("judet"), Field(2, 2970, 2265),
 //                                          Say("cod postal"), Blank(8970, 765)});
@@ -58,8 +59,11 @@ constexpr Piece Blank(double left, double width, double height = kBoxHeight) {
   return {.kind = Piece::Kind::kBlank, .left = left, .width = width, .height = height};
 }
 
-// Appends the rows of one printed line whose captions stand at `top` in `font`.
+// Appends the rows of one printed line whose captions stand at `top` in `font`, none
+// further left than `left`.
 void AddLine(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces);
+// The same for a line that begins at `left`, where the page gives it.
+void AddLineAt(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces);
 
 // Tab stops: boxes `first` to `last` of the box array, in index order.
 void AddBoxStops(std::vector<TabStop>& tabs, int first, int last);

@@ -16,10 +16,10 @@
 #include "core/ErrorGuard.h"
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Toolbar.h"
 #include "platform/Twips.h"
+#include "platform/rtf/RtfUnits.h"
 
 namespace document_forms {
 
@@ -120,7 +120,11 @@ frmAnexa::frmAnexa() {
 }
 
 void frmAnexa::Form_Load() {
-  QStringList families = QFontDatabase::families();
+  // Each family once, named as other programs know it: without the foundry that tells
+  // apart two makers' fonts of one name.
+  QStringList families;
+  for (const QString& family : QFontDatabase::families()) families << platform::rtf::FamilyWithoutFoundry(family);
+  families.removeDuplicates();
   families.sort(Qt::CaseInsensitive);
   cboFont->addItems(families);
   cboFont->setEditText(QStringLiteral("Arial"));  // whether the machine has it or not
@@ -254,10 +258,7 @@ void frmAnexa::mnuTai_Click() {
 }
 
 void frmAnexa::mnuLip_Click() {
-  // Without rich text on the clipboard the selection stays as it is: plain text alone
-  // is no reason to lose it. Rich text that does not read leaves it too, and says so.
-  if (const auto rtf = platform::RtfOf(QApplication::clipboard()->mimeData()))
-    if (!rtfAnunt->PasteRtf(*rtf)) platform::MsgBox(platform::kRtfMalformedMessage, platform::vbExclamation);
+  rtfAnunt->Paste(QApplication::clipboard()->mimeData());
   SetCutCopyEnabled(true);
   rtfAnunt->setFocus();
 }

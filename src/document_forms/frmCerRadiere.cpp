@@ -31,25 +31,25 @@ std::vector<Item> PageItems() {
   items.push_back(Label(7365, 2891, "Am primit", kTimes12));
   items.push_back(Rule(3150, 7350, 8280));
   items.push_back(Label(6120, 3240, "2 (doua) certificate de radiere", kTimes12));
-  AddLine(items, 3570, 5940, kTimes12, {Say("Semnatura şi data"), BareField(0, 7680, 2685)});
+  AddLineAt(items, 3570, 5940, kTimes12, {Say("Semnatura şi data"), BareField(0, 7680, 2685)});
   items.push_back(Rule(3870, 7680, 10380));
 
   items.push_back(Label(4819, 4933, "Domnule Comandant,", kTimes12));
-  AddLine(items, 5820, 1980, kTimes12,
+  AddLineAt(items, 5820, 1980, kTimes12,
           {Say("Subsemnatul(a)"), DottedField(1, 3510, 4395), Say("cu domiciliul stabil/sediul")});
-  AddLine(items, 6180, 1305, kTimes12,
+  AddLineAt(items, 6180, 1305, kTimes12,
           {Say("în   localitatea:"), DottedField(2, 2640, 2175), Say(",  strada"), DottedField(3, 5610, 3675),
            Say(",   nr"), DottedField(4, 9840, 495)});
-  AddLine(items, 6510, 1305, kTimes12,
+  AddLineAt(items, 6510, 1305, kTimes12,
           {Say("bloc"), DottedField(5, 1740, 375), Say(", scara"), DottedField(6, 2760, 375), Say(", apart."),
            DottedField(7, 3810, 375), Say(", sector"), DottedField(8, 4890, 345), Say(", judeţ"),
            DottedField(9, 5820, 2025), Say(", deţinător al vehiculului :")});
   // The vehicle, one bulleted line each
-  AddLine(items, 7110, 2040, kTimes12, {Say("numărul de velorastulare"), DottedField(10, 4500, 2265)});
-  AddLine(items, 7440, 2040, kTimes12, {Say("marca:"), DottedField(11, 2730, 2895)});
-  AddLine(items, 7770, 2040, kTimes12, {Say("nr. de identificare"), DottedField(12, 3780, 2655)});
-  AddLine(items, 8100, 2040, kTimes12, {Say("culoare:"), DottedField(13, 2910, 2355)});
-  AddLine(items, 8430, 2040, kTimes12, {Say("an de  fabricaţie:"), DottedField(14, 3600, 2445)});
+  AddLineAt(items, 7110, 2040, kTimes12, {Say("numărul de velorastulare"), DottedField(10, 4500, 2265)});
+  AddLineAt(items, 7440, 2040, kTimes12, {Say("marca:"), DottedField(11, 2730, 2895)});
+  AddLineAt(items, 7770, 2040, kTimes12, {Say("nr. de identificare"), DottedField(12, 3780, 2655)});
+  AddLineAt(items, 8100, 2040, kTimes12, {Say("culoare:"), DottedField(13, 2910, 2355)});
+  AddLineAt(items, 8430, 2040, kTimes12, {Say("an de  fabricaţie:"), DottedField(14, 3600, 2445)});
   for (double top : {7201, 7530, 7860, 8220, 8550}) items.push_back(Bullet(1701, top));
 
   // The reasons and the annexed documents
@@ -65,7 +65,7 @@ std::vector<Item> PageItems() {
     items.push_back(Label(2550, c.top, c.text, kTimes12).Named("lbl2", i));
   }
 
-  AddLine(items, 12900, 1785, kTimes12, {Say("DATA"), DottedField(15, 2550, 1275), Say("SEMNATURA", 7335)});
+  AddLineAt(items, 12900, 1785, kTimes12, {Say("DATA"), DottedField(15, 2550, 1275), Say("SEMNATURA", 7335)});
   items.push_back(Dots(8820, 12990, 1995));
 
   items.insert(items.end(), {PrintButton(0, 1110, 90), ExitButton(0, 2190, 90), PrintButton(1, 600, 13920),

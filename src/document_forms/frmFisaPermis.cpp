@@ -14,6 +14,10 @@ constexpr Font kCheckFont{"TimesRomanR", 11.25, true};
 constexpr Font kCheckFontTimes{"Times New Roman", 11.25, true};
 
 constexpr Item L(double left, double top, const char* text) { return Label(left, top, text, kLabelFont); }
+// A caption from the line's left up to its box, condensed when its text is wider.
+constexpr Item LTo(double left, double top, const char* text, double boxLeft) {
+  return Label(left, top, text, kLabelFont, boxLeft - left);
+}
 // A box of the record, 255 high, and the fill-in line under it.
 constexpr Item F(int index, double left, double top, double width) {
   return Box(index, left, top, width, 255, kBoxFont);
@@ -35,10 +39,10 @@ constexpr Item kItems[] = {
     L(1590, 5340, "Sex: M (masc.)  F (fem.) "), F(4, 4110, 5340, 585), Under(4110, 5340, 585),
     L(4740, 5340, "Nume anterior "), F(5, 6330, 5340, 2505), Under(6330, 5340, 2505),
     L(1590, 5670, "Data nasterii: (an, luna, zi) "), F(6, 4410, 5670, 4425), Under(4410, 5670, 4425),
-    L(1410, 6030, "Locul nasterii: judet(sector) "), F(7, 4380, 6030, 1185), Under(4380, 6030, 1185),
+    LTo(1590, 6030, "Locul nasterii: judet(sector) ", 4380), F(7, 4380, 6030, 1185), Under(4380, 6030, 1185),
     L(5580, 6030, "localitate "), F(8, 6630, 6030, 2205), Under(6630, 6030, 2205),
     L(3120, 6360, "tara "), F(9, 3600, 6360, 2055), Under(3600, 6360, 2055),
-    L(1440, 6690, "Domiciliul: judet(sector) "), F(10, 4020, 6690, 1545), Under(4020, 6690, 1545),
+    LTo(1590, 6690, "Domiciliul: judet(sector) ", 4020), F(10, 4020, 6690, 1545), Under(4020, 6690, 1545),
     L(5565, 6690, "localitate "), F(11, 6570, 6690, 2265), Under(6570, 6690, 2265),
     L(3120, 7050, "str. "), F(12, 3540, 7050, 3135), Under(3540, 7050, 3135),
     L(6765, 7050, "nr."), F(13, 7050, 7050, 735), Under(7050, 7050, 735),

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/AppState.h"
@@ -23,6 +24,8 @@ const RecordKind kPersoane{
     .dataOf = QStringLiteral("persoanei cu CNP-ul "),
     .namedBy = QStringLiteral("persoana cu CNP-ul: "),
     .selectFirst = QStringLiteral("Selectati mai intai o persoana"),
+    .withoutKey = QStringLiteral("Persoana din randul ales nu are CNP, deci nu poate fi incarcata sau stearsa din "
+                                 "lista. Scrieti-i datele, cu CNP-ul, si adaugati-o din nou."),
     .deleteOperation = QStringLiteral("Delete Persoane"),
 };
 
@@ -36,6 +39,8 @@ const RecordKind kMasini{
     .dataOf = QStringLiteral("masinii cu Nr de Identificare "),
     .namedBy = QStringLiteral("masina cu Nr de Identificare: "),
     .selectFirst = QStringLiteral("Selectati mai intai o masina"),
+    .withoutKey = QStringLiteral("Masina din randul ales nu are Nr de Identificare, deci nu poate fi incarcata sau "
+                                 "stearsa din lista. Scrieti-i datele, cu Nr de Identificare, si adaugati-o din nou."),
     .deleteOperation = QStringLiteral("Delete Masini"),
 };
 
@@ -127,7 +132,7 @@ void SearchRecords(const RecordKind& kind, const QString& column, const QString&
   QString sql = QStringLiteral("SELECT * FROM ") + kind.table;
   if (!condition.sql.isEmpty()) sql += QStringLiteral(" WHERE ") + condition.sql;
   // Without an order of its own the set is in row id order, as the list wants it.
-  std::unique_ptr<platform::Recordset> found = db.OpenRecordset(sql, condition.params);
+  std::unique_ptr<platform::Recordset> found = OpenRecords(kind, sql, condition.params);
 
   // The rows that the list shows at once are read now; the others when they are shown.
   const int shown = list.viewport()->height() / std::max(1, list.fontMetrics().height()) + 1;
@@ -141,11 +146,38 @@ void SearchRecords(const RecordKind& kind, const QString& column, const QString&
   list.SetRows(std::move(rows));
 }
 
+std::unique_ptr<platform::Recordset> OpenRecords(const RecordKind& kind, const QString& sql,
+                                                 const QVariantList& params) {
+  return OpenDatabase().OpenRecordset(sql, params, platform::dbOpenDynaset, kind.keyColumn);
+}
+
+namespace {
+
+// The key of the list's selected row; none when no row is selected or the selected row
+// cannot be chosen.
+std::optional<QString> SelectedKey(const RecordKind& kind, const platform::ListView& list) {
+  const platform::ListItem item = list.SelectedItem();
+  if (!platform::ListView::Selected(item)) return std::nullopt;
+  const QString key = item.text(kind.keyInList);  // read first: it tells whether the row can be
+  if (!item.isSelectable()) return std::nullopt;
+  return key;
+}
+
+// A listed row without a key names no record: it is said to the clerk, and never
+// looked up (older data may hold records whose key is empty).
+bool WithoutKey(const RecordKind& kind, const QString& key) {
+  if (!core::schema::TrimBlanks(key).isEmpty()) return false;
+  platform::MsgBox(kind.withoutKey, platform::vbInformation);
+  return true;
+}
+
+}  // namespace
+
 bool FindSelected(const RecordKind& kind, platform::Recordset& rs, const platform::ListView& list) {
   if (list.Count() == 0) return false;
-  const platform::ListItem item = list.SelectedItem();
-  if (!platform::ListView::Selected(item)) return false;
-  const QString key = item.text(kind.keyInList);
+  const std::optional<QString> selected = SelectedKey(kind, list);
+  if (!selected || WithoutKey(kind, *selected)) return false;
+  const QString& key = *selected;
   rs.FindFirst(KeyCriterion(kind), {key});
   if (rs.NoMatch()) {
     platform::MsgBox(messages::ListedKeyNotFound(kind, key));
@@ -250,22 +282,29 @@ void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::L
                     const QList<QWidget*>& hiddenWhenEmpty) {
   try {
     if (list.Count() == 0) return;
-    const platform::ListItem item = list.SelectedItem();
-    if (!platform::ListView::Selected(item)) {
+    const std::optional<QString> selected = SelectedKey(kind, list);
+    if (!selected) {
       platform::MsgBox(kind.selectFirst, platform::vbInformation);
       return;
     }
-    const QString key = item.text(kind.keyInList);
+    const QString& key = *selected;
+    if (WithoutKey(kind, key)) return;
     if (platform::MsgBox(messages::DeleteQuestion(kind, key),
                          platform::vbYesNo + platform::vbQuestion + platform::vbDefaultButton2) != platform::vbYes)
       return;
-    const int index = list.Index(item);
-    rs.FindFirst(KeyCriterion(kind), {key});
-    if (rs.NoMatch()) {
+    const int index = list.Index(list.SelectedItem());
+    // Looked up and deleted in one write transaction: no other desk changes the table
+    // between the two.
+    const bool found = OpenDatabase().InWriteTransaction([&] {
+      rs.FindFirst(KeyCriterion(kind), {key});
+      if (rs.NoMatch()) return false;
+      rs.Delete();
+      return true;
+    });
+    if (!found) {
       platform::MsgBox(messages::NoLongerStored(kind, key), platform::vbInformation);
       return;
     }
-    rs.Delete();
     rs.MoveNext();
     list.Remove(index);
     if (rs.EOF()) {

@@ -38,6 +38,7 @@ struct RecordKind {
   QString dataOf;         // "Datele " / "Sigur doriti sa stergeti datele " + "persoanei cu CNP-ul " <key>
   QString namedBy;        // "Nu exista in Baza de Date " + "persoana cu CNP-ul: " <key>
   QString selectFirst;    // "Selectati mai intai o persoana"
+  QString withoutKey;     // a listed row whose key is empty
   QString deleteOperation;  // "Delete Persoane", named by the delete's error message
 };
 
@@ -97,8 +98,13 @@ platform::Database& OpenDatabase();
 void SearchRecords(const RecordKind& kind, const QString& column, const QString& criterion,
                    std::unique_ptr<platform::Recordset>& rs, platform::ListView& list);
 
+// A record set over the kind's table, which tells its rows apart by the kind's key.
+std::unique_ptr<platform::Recordset> OpenRecords(const RecordKind& kind, const QString& sql,
+                                                 const QVariantList& params = {});
+
 // The selection: makes the record of the list's selected row current. False when no row
-// is selected, or when the record set does not hold the row (said to the clerk).
+// is selected (or the selected row cannot be chosen), when the row shows no key, or when
+// the record set does not hold the row (the last two said to the clerk).
 bool FindSelected(const RecordKind& kind, platform::Recordset& rs, const platform::ListView& list);
 
 // Add: the group's boxes as a new record of rs, unless a required box is blank or the
@@ -111,8 +117,9 @@ void AddRecord(const BoxGroup& group, platform::Recordset& rs);
 // in one write transaction as well.
 void ModifyRecord(const BoxGroup& group, platform::Recordset& rs);
 
-// Delete of the list's selected row, after the clerk's Yes; the row after it (or before
-// it, at the end of the set) becomes the selected one. When the set is left without
+// Delete of the list's selected row, after the clerk's Yes: its key looked up and the
+// record deleted in one write transaction. The row after it (or before it, at the end
+// of the set) becomes the selected one. When the set is left without
 // records it is queried again and `hiddenWhenEmpty` are hidden; any other error is shown
 // with the kind's operation name. Never raises.
 void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::ListView& list,

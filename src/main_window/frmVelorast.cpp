@@ -17,6 +17,7 @@
 #include "core/frmPrinterSetup.h"
 #include "core/frmSetPage.h"
 #include "core/Settings.h"
+#include "main_window/StoredRecords.h"
 #include "platform/CommandButton.h"
 #include "platform/Forms.h"
 #include "platform/Keystrokes.h"
@@ -43,12 +44,6 @@ TwipsBox PlaceOf(const QWidget* w) {
           platform::PixelsToTwips(r.width()), platform::PixelsToTwips(r.height())};
 }
 
-std::unique_ptr<platform::Recordset> OpenDynaset(const QString& sql) {
-  if (!core::BazaDate)
-    throw platform::RuntimeError(platform::kErrObjectMissing, QStringLiteral("Baza de date nu este deschisa"),
-                                 QStringLiteral("frmVelorast"));
-  return core::BazaDate->OpenRecordset(sql, {}, platform::dbOpenDynaset);
-}
 
 bool IsEnter(int keyCode) { return keyCode == platform::vbKeyReturn; }
 
@@ -134,8 +129,8 @@ void frmVelorast::Form_Load() {
   ScrollStep3 = main_window::kScrollStep;
   SetCaptions();
   PositionPanes();
-  rsPersoane = OpenDynaset(QStringLiteral("SELECT * FROM Persoane"));
-  rsMasini = OpenDynaset(QStringLiteral("SELECT * FROM Masini"));
+  rsPersoane = main_window::OpenRecords(main_window::kPersoane, QStringLiteral("SELECT * FROM Persoane"));
+  rsMasini = main_window::OpenRecords(main_window::kMasini, QStringLiteral("SELECT * FROM Masini"));
   SetupListColumns();
   if (core::settings::UsesBD) ShowDatabaseControls();
 }

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "platform/KeyCodes.h"
 #include "platform/RuntimeError.h"
@@ -27,6 +28,11 @@ class ListView::Model : public QAbstractTableModel {
     if (role != Qt::DisplayRole || !rows_ || !index.isValid()) return {};
     return Text(index.row(), index.column());
   }
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    if (!rows_ || !index.isValid()) return Qt::NoItemFlags;
+    if (!rows_->Selectable(index.row())) return Qt::ItemNeverHasChildren;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+  }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headers_.size()) return {};
     return headers_[section];
@@ -45,9 +51,9 @@ class ListView::Model : public QAbstractTableModel {
     endResetModel();
   }
   ListRows* Rows() const { return rows_.get(); }
-  void RemoveRow(int row) {
-    beginRemoveRows({}, row, row);
-    rows_->Remove(row);
+  void RemoveRows(int first, int last) {
+    beginRemoveRows({}, first, last);
+    for (int row = last; row >= first; --row) rows_->Remove(row);
     endRemoveRows();
   }
 
@@ -55,6 +61,10 @@ class ListView::Model : public QAbstractTableModel {
   QStringList headers_;
   std::unique_ptr<ListRows> rows_;
 };
+
+std::vector<int> ListRows::PrepareShown(int, int) { return {}; }
+
+bool ListRows::Selectable(int) { return true; }
 
 int ListRows::FindStartingWith(int column, const QString& prefix, int from) {
   const int count = Count();
@@ -69,6 +79,8 @@ QString ListItem::text(int column) const {
   if (IsNull()) return QString();
   return static_cast<const QAbstractItemModel*>(index_.model())->data(index_.sibling(index_.row(), column)).toString();
 }
+
+bool ListItem::isSelectable() const { return !IsNull() && (index_.flags() & Qt::ItemIsSelectable); }
 
 bool ListItem::isSelected() const {
   if (IsNull()) return false;
@@ -131,7 +143,7 @@ void ListView::Remove(int index) {
   const ListItem item = Item(index);
   // Without this the list would make a neighbour current (and selected) by itself.
   SetCurrentItem({});
-  model_->RemoveRow(item.index_.row());
+  model_->RemoveRows(item.index_.row(), item.index_.row());
   SetCurrentItem({});
 }
 
@@ -196,6 +208,32 @@ void ListView::keyboardSearch(const QString& search) {
   const QModelIndex found = model_->index(row, column);
   scrollTo(found);
   selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ListView::PrepareShownRows() {
+  ListRows* rows = model_->Rows();
+  while (rows && Count() > 0) {
+    const int first = rowAt(0);
+    if (first < 0) return;
+    int last = rowAt(viewport()->height() - 1);
+    if (last < 0) last = Count() - 1;
+    const std::vector<int> gone = rows->PrepareShown(first, last);
+    if (gone.empty()) return;
+    // A current row that goes leaves no row current, as with Remove.
+    if (std::binary_search(gone.begin(), gone.end(), currentIndex().row())) SetCurrentItem({});
+    // The runs of rows that follow each other, each at once, from the last.
+    for (size_t end = gone.size(); end > 0;) {
+      size_t begin = end - 1;
+      while (begin > 0 && gone[begin - 1] == gone[begin] - 1) --begin;
+      model_->RemoveRows(gone[begin], gone[end - 1]);
+      end = begin;
+    }
+  }
+}
+
+void ListView::paintEvent(QPaintEvent* event) {
+  PrepareShownRows();
+  QTableView::paintEvent(event);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {

@@ -15,7 +15,10 @@
 // - The rows come from a ListRows, which gives a row's texts only when the list asks
 //   for them (when the row is painted, or its texts are read through an item): a list
 //   of a million rows costs what its rows on screen cost. (A table view without grid
-//   or row headers: rows of one height cost nothing to lay out, however many.)
+//   or row headers: rows of one height cost nothing to lay out, however many.) The rows
+//   about to be painted are asked for before the paint begins, and those that have gone
+//   meanwhile are left out of the list then; a row that cannot be shown is painted
+//   empty, and neither a click nor a key selects it.
 
 #include <QElapsedTimer>
 #include <QList>
@@ -23,6 +26,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -37,6 +41,12 @@ class ListRows {
   virtual QStringList Texts(int row) = 0;
   // Forgets the row; the rows after it move up by one.
   virtual void Remove(int row) = 0;
+  // The rows from `first` to `last` are about to be painted: rows that read their texts
+  // from elsewhere read them now, outside the paint. Gives those among them that are to
+  // be left out of the list, in rising order; the list removes them before it paints.
+  virtual std::vector<int> PrepareShown(int first, int last);
+  // Whether the row can be chosen; one that cannot is shown empty.
+  virtual bool Selectable(int row);
   // The first row from `from` on, then from the first row up to `from`, whose text in
   // `column` starts with prefix, compared without regard to case; -1 when none. This
   // one asks every row for its texts; rows that can answer more cheaply answer here.
@@ -67,6 +77,8 @@ class ListItem {
   // Column 0 is the row's text, 1 and on its sub-items; "" for a null item.
   QString text(int column) const;
   bool isSelected() const;
+  // Whether the row may be chosen (see ListRows::Selectable); false for a null item.
+  bool isSelectable() const;
   bool operator==(const ListItem& other) const { return index_ == other.index_; }
 
  private:
@@ -118,6 +130,7 @@ class ListView : public QTableView {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   // The keys move from row to row, as in a list: Home and End to the first and the
   // last row, the left and right arrows to nowhere.
@@ -125,6 +138,9 @@ class ListView : public QTableView {
 
  private:
   class Model;
+  // Has the rows on screen prepared, leaving out those that are gone, until the rows
+  // that have come up in their place need none left out.
+  void PrepareShownRows();
   Model* model_;
   QString typed_;        // the letters typed quickly after each other
   QElapsedTimer typing_;  // since the last of them

@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -49,17 +50,19 @@ void RichTextBox::SetSelRTF(QByteArrayView rtf) {
   if (rtf::InsertRtf(rtf, cursor).rtf) setTextCursor(cursor);
 }
 
-bool RichTextBox::PasteRtf(QByteArrayView rtf) {
+void RichTextBox::Paste(const QMimeData* data) {
   QTextCursor cursor = textCursor();
-  const rtf::ReadResult read = rtf::InsertRtf(rtf, cursor);
-  if (read.tooLarge) {
-    MsgBox(kRtfTooLargeMessage, vbExclamation);
-    return true;
+  const std::optional<QByteArray> rtf = RtfOf(data);
+  if (!rtf) {  // nothing to paste: the selection goes, as an empty text in its place would
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+    return;
   }
-  if (!read.rtf) return false;
+  const rtf::ReadResult read = rtf::InsertRtf(*rtf, cursor);
+  if (read.tooLarge) return void(MsgBox(kRtfTooLargeMessage, vbExclamation));
+  if (!read.rtf) return void(MsgBox(kRtfMalformedMessage, vbExclamation));
   setTextCursor(cursor);
   ensureCursorVisible();
-  return true;
 }
 
 int RichTextBox::SelLength() const {
@@ -153,10 +156,16 @@ bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
   return RtfOf(source) || QTextEdit::canInsertFromMimeData(source);
 }
 
-void RichTextBox::insertFromMimeData(const QMimeData* source) {
-  // Rich text refused for its size is not pasted in another form either.
-  if (const auto rtf = RtfOf(source); rtf && PasteRtf(*rtf)) return;
-  QTextEdit::insertFromMimeData(source);
+// Only rich text is pasted: text in any other form is not taken in its place.
+void RichTextBox::insertFromMimeData(const QMimeData* source) { Paste(source); }
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+  // An empty clipboard pastes too: it removes the selection.
+  if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+    Paste(QGuiApplication::clipboard()->mimeData());
+    return event->accept();
+  }
+  QTextEdit::keyPressEvent(event);
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event) {

@@ -50,17 +50,21 @@ class RichTextBox : public QTextEdit {
  public:
   explicit RichTextBox(QWidget* parent = nullptr);
 
-  // The whole content; setting it replaces everything (text that is no RTF empties it)
-  // and reports the move of the selection (SelChange) even when the cursor stays at 0.
+  // The whole content; setting it replaces everything (text that is no RTF, or past the
+  // limits of what the box lays out quickly, rtf/RtfReader.h, empties it) and reports
+  // the move of the selection (SelChange) even when the cursor stays at 0.
   QByteArray TextRTF() const;
   void SetTextRTF(QByteArrayView rtf);
-  // The selection; setting it replaces the selection (text that is no RTF leaves it).
+  // The selection; setting it replaces the selection (text that is no RTF, or that would
+  // make the document pass those limits, leaves it).
   QByteArray SelRTF() const;
   void SetSelRTF(QByteArrayView rtf);
-  // Pastes the rich text in place of the selection, as SetSelRTF does; rich text too
-  // large to lay out is refused with a message and leaves the selection. False when
-  // the text is no RTF at all (nothing changed, nothing said).
-  bool PasteRtf(QByteArrayView rtf);
+  // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.
+  // Data without rich text (none, plain text or HTML only) removes the selection and
+  // inserts nothing. Rich text too large to lay out, or that does not read as RTF, is
+  // refused with a message and leaves the selection. Ctrl+V, Shift+Insert, a drop and
+  // the editor's own paste command all paste so.
+  void Paste(const QMimeData* data);
   int SelLength() const;
   SelectionFormat SelFormat() const;
 
@@ -83,6 +87,7 @@ class RichTextBox : public QTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -71,6 +71,7 @@ struct Piece {
   EdgeState edges[4];
   bool sized = false;  // has a width and a height
   bool shows = false;  // has a size, and on paper is printable
+  bool showsLines = false;  // shows, and on paper puts out the lines it holds
 };
 
 class Painter {
@@ -108,6 +109,7 @@ class Painter {
         for (int e = 0; e < 4; ++e) piece.edges[e] = grid_.EffectiveEdge(r, c, e);
         piece.sized = piece.rect.width() > 0 && piece.rect.height() > 0;
         piece.shows = piece.sized && (target_ == RenderTarget::kScreen || s.printable);
+        piece.showsLines = piece.shows && (target_ == RenderTarget::kScreen || s.linesPrintable);
         const int index = static_cast<int>(pieces_.size());
         pieces_.push_back(piece);
         for (int rr = piece.area.row1; rr <= piece.area.row2; ++rr)
@@ -219,14 +221,16 @@ class Painter {
   // face each other, as the screen shows it. On paper it comes out only when a printable
   // piece holds a line there itself: a printable cell brings its own lines, never those
   // that only its neighbour holds. An inner line of a range is held by both sides.
-  int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB) const {
+  // With `drawnOnly` a piece whose lines the page leaves out holds none; without it the
+  // line is still there for its text to keep clear of, as it is on the pre-printed sheet.
+  int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB, bool drawnOnly = false) const {
     EdgeState best;
     bool heldByShown = false;
     for (const auto& [piece, edge] : {std::pair{a, edgeOfA}, std::pair{b, edgeOfB}}) {
       if (!piece || !piece->sized) continue;
       const EdgeState& e = piece->edges[edge];
       if (e.stamp > best.stamp) best = e;
-      if (piece->shows && e.style != kLineNone) heldByShown = true;
+      if ((drawnOnly ? piece->showsLines : piece->shows) && e.style != kLineNone) heldByShown = true;
     }
     return heldByShown ? int{best.style} : int{kLineNone};
   }
@@ -275,7 +279,7 @@ class Painter {
         const Piece* above = PieceAt(r - 1, c);
         const Piece* below = PieceAt(r, c);
         if (above == below) continue;
-        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop), true, y,
+        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop, true), true, y,
                           geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_};
         if (seg.style != kLineNone) Add(horizontal, seg);
         else if (screen) Add(guides, seg);
@@ -288,7 +292,7 @@ class Painter {
         const Piece* left = PieceAt(r, c - 1);
         const Piece* right = PieceAt(r, c);
         if (left == right) continue;
-        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft), false, x,
+        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft, true), false, x,
                           geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_};
         if (seg.style != kLineNone) Add(vertical, seg);
         else if (screen) Add(guides, seg);

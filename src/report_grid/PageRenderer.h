@@ -44,7 +44,7 @@ class GridGeometry {
 
 enum class RenderTarget {
   kScreen,  // every cell, on white, with a light guide where a cell edge has no line
-  kPaper,   // printable cells only: their text and their lines, nothing else
+  kPaper,   // printable cells only: their text and, where printable, their lines, nothing else
 };
 
 // The font a cell is drawn in: its face, size in points, bold, italic and underline.
@@ -78,8 +78,9 @@ void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dp
 
 // Paints one sheet of paper: the painter's device is the whole sheet (full-page mode);
 // the grid stands at the page set-up's left and top margins, which may be negative.
-// Only printable cells come out, each with its text and the lines it holds; a line that
-// only a cell left out holds is left out with it, though a printable cell lies beside it.
+// Only printable cells come out, each with its text and the lines it holds (unless its
+// lines are marked not printable); a line that only a cell left out holds is left out
+// with it, though a printable cell lies beside it.
 void PaintPage(QPainter& painter, const ReportGrid& grid);
 
 // The left and top margins of the page set-up in device pixels at `dpiX` x `dpiY`.

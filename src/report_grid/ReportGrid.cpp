@@ -403,6 +403,11 @@ void GridRange::SetPrintable(bool printable) {
   grid_->Touch();
 }
 
+void GridRange::SetLinesPrintable(bool printable) {
+  ForEachCell(*grid_, rect_, [&](int r, int c) { grid_->At(r, c).linesPrintable = printable; });
+  grid_->Touch();
+}
+
 void GridRange::SetWrapText(bool wrap) {
   ForEachCell(*grid_, rect_, [&](int r, int c) { grid_->At(r, c).wrap = wrap; });
   grid_->Touch();

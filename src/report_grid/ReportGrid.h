@@ -99,7 +99,7 @@ struct EdgeState {
 
 // Everything a cell holds. A new cell (grown into the grid or cleared by ClearAll) is
 // exactly CellState{}: no text, no merge, no lines, no font of its own, the default
-// alignment, no wrap, unlocked, printable, a plain text cell.
+// alignment, no wrap, unlocked, printable with its lines, a plain text cell.
 struct CellState {
   QString text;
   FontState font;                 // meaningful only when hasFont
@@ -114,6 +114,7 @@ struct CellState {
   bool locked = false;
   bool wrap = false;
   bool printable = true;
+  bool linesPrintable = true;     // False: on paper a printable cell puts out its text, none of its lines
 };
 
 // A rectangle of cells, corners included.
@@ -206,6 +207,9 @@ class GridRange {
   void SetAlignment(int code);
   void SetLocked(bool locked);
   void SetPrintable(bool printable);
+  // False: print and preview leave out the lines these cells hold, printable or not; their
+  // texts print as Printable says (printing onto a sheet that has its lines already).
+  void SetLinesPrintable(bool printable);
   void SetWrapText(bool wrap);
   // Edges 0 to 3: a line along that outer edge of the rectangle (a merged area that the
   // edge passes through draws it along the area's own edge); 5: the lines between every

@@ -35,7 +35,7 @@ void FillFisaVerso(report_grid::ReportGrid& grid, const core::CaseBoxes& boxes);
 void SetFontFisaVerso(report_grid::ReportGrid& grid, int row, int col);
 
 // True: every cell of (1, 1)-(Rows - 1, Cols - 1) prints. False: none does but the
-// fifteen value cells. A failure is shown in a message box ("Nu exista nimic de
+// fifteen value cells, and they print their texts without any line. A failure is shown in a message box ("Nu exista nimic de
 // vizualizat si tiparit" when there is no object to work on, otherwise the error's
 // number, description and source) and returns false: the caller must then not print.
 bool SetPrintFisaVerso(report_grid::ReportGrid& grid, bool complete);

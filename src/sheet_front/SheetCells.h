@@ -10,12 +10,16 @@ namespace sheet_front {
 // core::fonts::FontFisa, in that order; the cell keeps its own italic and underline.
 void GiveFontFisa(report_grid::ReportGrid& grid, int row, int col);
 
-// Complete: every cell of (1, 1)-(Rows - 1, Cols - 1) prints. Otherwise none of them
-// does but the given value cells (each the anchor of its area; an area prints by its
-// anchor's flag). `cells` holds items with `row` and `col`.
+// Complete: every cell of (1, 1)-(Rows - 1, Cols - 1) prints, with its lines. Otherwise
+// none of them does but the given value cells (each the anchor of its area; an area
+// prints by its anchor's flag), and those print their texts only: the pre-printed sheet
+// has its own lines, and no line of ours may land beside them. `cells` holds items with
+// `row` and `col`.
 template <class Cells>
 void MarkPrintable(report_grid::ReportGrid& grid, bool complete, const Cells& cells) {
-  grid.Range(1, 1, grid.Rows() - 1, grid.Cols() - 1).SetPrintable(complete);
+  report_grid::GridRange sheet = grid.Range(1, 1, grid.Rows() - 1, grid.Cols() - 1);
+  sheet.SetPrintable(complete);
+  sheet.SetLinesPrintable(complete);
   if (complete) return;
   for (const auto& cell : cells) grid.Cell(cell.row, cell.col).SetPrintable(true);
 }

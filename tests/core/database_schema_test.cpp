@@ -78,6 +78,12 @@ TEST(DatabaseSchema, TablesHaveTheirColumnOrdersAndTheFontRows) {
   EXPECT_EQ(db->Scalar(QStringLiteral("SELECT typeof(IdPersoana) FROM Persoane WHERE rowid = ?"), {id})
                 .toString(),
             QStringLiteral("integer"));
+  // The id of a deleted last person or vehicle is never given again.
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE rowid = ?"), {id});
+  EXPECT_GT(fixture.AddPerson({{"Nume", "Y"}}), id);
+  const qint64 vehicle = fixture.AddVehicle({});
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Masini WHERE rowid = ?"), {vehicle});
+  EXPECT_GT(fixture.AddVehicle({}), vehicle);
 
   ExpectKeyLookupsUseTheirIndexes(*db);
 

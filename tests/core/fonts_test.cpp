@@ -84,6 +84,9 @@ TEST(Fonts, MissingOrBadRowsEndTheProgramWithTheMessage) {
       "UPDATE Campuri SET Valoare = NULL WHERE Nume = 'FontDrav' AND Valoare = '10'",
       "UPDATE Campuri SET Valoare = 'poate' WHERE IdCamp = 3",
       "UPDATE Campuri SET Valoare = '0' WHERE Nume = 'FontFisa' AND Valoare = '9'",
+      // a size beyond every double, and one whose exponent has no digit
+      "UPDATE Campuri SET Valoare = '1E400' WHERE Nume = 'FontDrav' AND Valoare = '10'",
+      "UPDATE Campuri SET Valoare = '10E' WHERE Nume = 'FontDrav' AND Valoare = '10'",
       "UPDATE Campuri SET Valoare = '' WHERE Valoare = 'Arial'",
       "DROP TABLE Campuri",
       "ALTER TABLE Campuri RENAME TO Altele",

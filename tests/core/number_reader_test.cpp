@@ -35,13 +35,36 @@ TEST(NumberReader, PlainDecimalStopsAtWhatCannotContinueIt) {
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
+// An exponent counts only with a digit: without one its letter, and its sign, end the
+// number and are no part of it, so the text is no whole number. A whole number is
+// finite.
 TEST(NumberReader, ExponentOrRadixReadsThemToo) {
-  struct Case { const char* text; double value; } cases[] = {
-      {"1E3", 1000}, {"1d2", 100},  {"2.5E-1", 0.25}, {"3E", 3},   {"3E+", 3},
-      {"&H1F", 31},  {"&hff", 255}, {"&O17", 15},     {"&O19", 1}, {"&", 0},
+  struct Case {
+    const char* text;
+    double value;
+    qsizetype length;
+    bool whole;  // ReadWholeNumber takes it
+  } cases[] = {
+      {"1E3", 1000, 3, true},    {"1d2", 100, 3, true},    {"2.5E-1", 0.25, 6, true}, {"3E", 3, 1, false},
+      {"3E+", 3, 1, false},      {"3D", 3, 1, false},      {"3e-x", 3, 1, false},     {"1E400", HUGE_VAL, 5, false},
+      {"-1D400", -HUGE_VAL, 6, false}, {"1E-400", 0, 6, true}, {"&H1F", 31, 4, true}, {"&hff", 255, 4, true},
+      {"&O17", 15, 4, true},     {"&O19", 1, 3, false},    {"&H", 0, 0, false},       {"&", 0, 0, false},
   };
-  for (const Case& c : cases)
-    EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text), NumberSyntax::kExponentOrRadix), c.value) << c.text;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const QString text = QString::fromUtf8(c.text);
+    const core::LeadingNumber number = core::ReadLeadingNumber(text, NumberSyntax::kExponentOrRadix);
+    EXPECT_DOUBLE_EQ(number.value, c.value);
+    EXPECT_EQ(number.length, c.length);
+    EXPECT_EQ(number.found, c.length > 0);
+    double whole = -1;
+    EXPECT_EQ(core::ReadWholeNumber(text, whole), c.whole);
+    EXPECT_EQ(core::ReadWholeNumber(QStringLiteral(" ") + text + QStringLiteral("\t"), whole), c.whole)
+        << "blanks around it";
+    if (c.whole) {
+      EXPECT_DOUBLE_EQ(whole, c.value);
+    }
+  }
 }
 
 // Texts far beyond a double's range give a value on the right side of every bound the

@@ -82,15 +82,19 @@ TEST_F(DeclScoatEvid, ThePageHasItsBoxes) {
   EXPECT_EQ(form->cmdExit(1)->Twips(), QRectF(1380, 14070, 975, 645));
 }
 
+// A line's first caption too, in the framed block as in the declaration and the notices.
 TEST_F(DeclScoatEvid, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmDeclScoatEvid>(
-      *this, {{"nr.", 2370, 5310}, {"CNP", 2670, 7410}, {"judet", 4440, 6900}, {"cilindrica", 9270, 9360}});
+      *this, {{"Contribuabilul", 150, 3780}, {"Sediul", 510, 3060}, {"inregistrare", 840, 4800},
+              {"Subsemnatul(a)", 2070, 3600}, {"str.", 2370, 1860}, {"nr.", 2370, 5310}, {"seria", 2670, 3090},
+              {"CNP", 2670, 7410}, {"marca", 2970, 7470}, {"**)", 3570, 2850}, {"proprietar:", 4440, 3510},
+              {"judet", 4440, 6900}, {"localitatea", 4740, 2400}, {"DATA", 5070, 2160}, {"Judetul", 6270, 2400},
+              {"cilindrica", 9270, 9360}, {"exemplar", 14490, 7800}});
 }
 
-TEST_F(DeclScoatEvid, EachLineBeginsAtItsLeft) {
-  testsupport::ExpectLinesStartAt<frmDeclScoatEvid>(
-      *this, {{"Contribuabilul", 150, 2340}, {"Sediul", 510, 2340}, {"Subsemnatul(a)", 2070, 1290},
-              {"scoaterea", 2970, 1290}, {"capacitatea", 3570, 1290}, {"Noul", 4440, 1290}, {"DATA", 5070, 1290}});
+// A line of text alone begins at the form's left.
+TEST_F(DeclScoatEvid, ALineOfTextBeginsAtTheLeft) {
+  testsupport::ExpectLinesStartAt<frmDeclScoatEvid>(*this, {{"*)", 5460, 1290}, {"conform", 9870, 1290}});
 }
 
 // On paper: the seal of each signature block and the two cut labels at their lines, and

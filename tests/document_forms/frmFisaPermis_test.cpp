@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QKeyEvent>
 
+#include "FormCases.h"
 #include "FormFixture.h"
 #include "FormPrintTest.h"
 #include "PaperPrinter.h"
@@ -109,6 +110,26 @@ TEST_F(FisaPermis, PrintingHidesEveryButtonThePierderePairTooAndTouchesOnlyPaper
 TEST_F(FisaPermis, PrintsThroughTheTestQueueWithItsLabelsAtTheirPlaces) {
   testsupport::ExpectFormPrintsAtItsPlaces<frmFisaPermis>(
       *this, {{"FISA", 2520, 2730}, {"Numele", 1590, 3810}, {"Mentiuni:", 1620, 10290}, {"Gradul,", 1590, 14520}});
+}
+
+// Every unindented line of the applicant's part begins at 1590, the birthplace and the
+// domicile too; a caption wider than the room up to its box is condensed into it.
+TEST_F(FisaPermis, UnindentedLinesBeginAt1590AndCaptionsEndBeforeTheirBoxes) {
+  testsupport::ExpectLinesStartAt<frmFisaPermis>(
+      *this, {{"Numele", 3810, 1590}, {"Data", 5670, 1590}, {"Locul", 6030, 1590}, {"Domiciliul:", 6690, 1590},
+              {"Cod", 7710, 1590}});
+  const testsupport::PdfPage page = testsupport::PrintedPage(*OpenForm<frmFisaPermis>());
+  struct Caption {
+    double top, boxLeft;
+  };
+  for (const Caption& c : {Caption{6030, 4380}, Caption{6690, 4020}}) {
+    SCOPED_TRACE(c.top);
+    const testsupport::PdfWord* last = nullptr;  // "judet(sector)" of that line
+    for (const testsupport::PdfWord& w : page.words)
+      if (w.text == QStringLiteral("judet(sector)") && std::abs(w.yMin - c.top / 56.7) < 1) last = &w;
+    ASSERT_NE(last, nullptr);
+    EXPECT_LE(last->xMax, c.boxLeft / 56.7);
+  }
 }
 
 TEST_F(FisaPermis, TheBackPrintsItsTitleHeadingsAndFooterAndNoButton) {

@@ -69,15 +69,18 @@ TEST_F(FiscalPF, ThePageHasItsBoxes) {
   EXPECT_EQ(form->cmdPrint(0)->Twips(), QRectF(690, 120, 975, 645));
 }
 
+// A line's first caption too.
 TEST_F(FiscalPF, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmFiscalPF>(
-      *this, {{"localitatea", 4530, 8880}, {"Nr.", 5610, 5580}, {"CNP", 5610, 8640}});
+      *this, {{"(a)", 4530, 3690}, {"localitatea", 4530, 8880}, {"Str.", 4890, 1860}, {"act", 5250, 8580},
+              {"Seria,", 5610, 4320}, {"Nr.", 5610, 5580}, {"CNP", 5610, 8640}, {"3)", 6300, 3300},
+              {"Semnatura,", 11910, 2640}});
 }
 
-TEST_F(FiscalPF, EachLineBeginsAtItsLeft) {
+// A line of text alone begins at the form's left.
+TEST_F(FiscalPF, ALineOfTextBeginsAtTheLeft) {
   testsupport::ExpectLinesStartAt<frmFiscalPF>(
-      *this, {{"Subsemnatul", 4530, 1320}, {"Str.", 4890, 1320}, {"in", 5250, 1320},
-              {"B.I./C.I./C.I.P./Pasaport", 5610, 1320}, {"Semnatura,", 11910, 1320}});
+      *this, {{"solicit", 5970, 1320}, {"-pentru", 6630, 1320}, {"fiindu-mi", 9120, 1320}});
 }
 
 TEST_F(FiscalPF, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

@@ -59,15 +59,18 @@ TEST_F(FiscalPJ, ThePageHasItsBoxesButtonsAndTabOrder) {
   }
 }
 
+// A line's first caption too: the work point's "judet" ends where the firm's does.
 TEST_F(FiscalPJ, CaptionsStandDirectlyBeforeTheirBoxes) {
   testsupport::ExpectCaptionsBeforeTheirBoxes<frmFiscalPJ>(
-      *this, {{"judet", 3870, 2970}, {"postal", 3870, 8970}, {"nr.", 4980, 6360}, {"Seria,", 8640, 9360}});
+      *this, {{"inregistrare", 840, 3300}, {"Subscrisa", 3510, 3060}, {"judet", 3870, 2970}, {"postal", 3870, 8970},
+              {"comertului", 4980, 4470}, {"nr.", 4980, 6360}, {"lucru:", 5340, 3750}, {"judet", 5700, 2970},
+              {"comertului", 6810, 4470}, {"prin", 7200, 3150}, {"judet", 7560, 8790}, {"e-mail", 8640, 3060},
+              {"Seria,", 8640, 9360}, {"DATA", 12210, 2100}, {"nume", 12600, 8400}});
 }
 
-TEST_F(FiscalPJ, EachLineBeginsAtItsLeft) {
-  testsupport::ExpectLinesStartAt<frmFiscalPJ>(
-      *this, {{"Subscrisa", 3510, 1410}, {"inregistrat", 4980, 1410}, {"Pentru", 5340, 1410},
-              {"Reprezentat", 7200, 1410}, {"administrator/", 7560, 1410}, {"adresa", 8640, 1410}, {"DATA", 12210, 1410}});
+// A line of text alone begins at the form's left.
+TEST_F(FiscalPJ, ALineOfTextBeginsAtTheLeft) {
+  testsupport::ExpectLinesStartAt<frmFiscalPJ>(*this, {{"DATE", 2970, 1410}, {"solicit", 9390, 1410}});
 }
 
 TEST_F(FiscalPJ, PrintsOneA4PageWithItsLabelsAtTheirPlaces) {

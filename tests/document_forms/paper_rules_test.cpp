@@ -32,7 +32,7 @@
 #include "document_forms/frmProvizorie.h"
 #include "core/Fonts.h"
 #include "platform/PageControls.h"
-#include "support/LongCase.h"
+#include "support/LongCases.h"
 #include "support/PdfText.h"
 
 namespace {
@@ -291,10 +291,10 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
   QFont drav(QStringLiteral("Times New Roman"));
   drav.setPointSizeF(10);
   core::fonts::FontDrav = drav;
-  for (testsupport::LongBuyer buyer : {testsupport::LongBuyer::kPerson, testsupport::LongBuyer::kFirm}) {
-    SCOPED_TRACE(buyer == testsupport::LongBuyer::kPerson ? "the buyer a person" : "the buyer a firm");
+  for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
+    SCOPED_TRACE(longCase.name);
     case_.Clear();
-    for (const auto& [field, value] : testsupport::LongCase(buyer)) case_.Type(field, value);
+    for (const auto& [field, value] : longCase.boxes) case_.Type(field, value);
     ForEachForm([](DocumentForm& form) {
       QTemporaryDir dir;
       const PdfPage page = PrintedPage(form, dir, QStringLiteral("long.pdf"));
@@ -374,6 +374,43 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
     });
   }
   core::fonts::FontDrav = savedDrav;
+}
+
+// A printed line's first caption stands directly before its box, however wide the room
+// from the line's left; where the page gives the line's left (AddLineAt) it begins
+// there. Either way a caption wider than that room is condensed into it.
+TEST_F(PaperRules, TheFirstCaptionOfAPrintedLineEndsAtItsBoxOrBeginsAtTheLineLeft) {
+  using namespace document_forms;
+  using Adder = void (*)(std::vector<Item>&, double, double, Font, std::initializer_list<Piece>);
+  struct Case {
+    const char* name;
+    Adder add;
+    const char* caption;
+    bool startsAtLeft, endsAtBox;
+  } cases[] = {
+      {"before its box", AddLine, "judet", false, true},
+      {"before its box, wider than the room", AddLine, "administrator judet", true, true},
+      {"at the line's left", AddLineAt, "judet", true, false},
+      {"at the line's left, wider than the room", AddLineAt, "administrator judet", true, true},
+  };
+  constexpr Font kFont{"Times New Roman", 12};
+  constexpr double kLineLeft = 1410, kBoxLeft = 2970;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Item> items;
+    c.add(items, 1000, kLineLeft, kFont, {Say(c.caption), Field(0, kBoxLeft, 2265)});
+    const Page page{.caption = "proba", .items = items};
+    DocumentForm form(page);
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("first.pdf"));
+    const PdfWord* first = printed.Find(QString::fromLatin1(c.caption).section(QLatin1Char(' '), 0, 0));
+    const PdfWord* last = printed.Find(QStringLiteral("judet"));
+    ASSERT_TRUE(first && last);
+    EXPECT_GE(first->xMin, kLineLeft / kTwipsPerMm - 0.1);
+    EXPECT_LE(last->xMax, kBoxLeft / kTwipsPerMm + 0.1);
+    EXPECT_EQ(first->xMin < kLineLeft / kTwipsPerMm + 0.5, c.startsAtLeft) << first->xMin;
+    EXPECT_EQ(last->xMax > kBoxLeft / kTwipsPerMm - 0.5, c.endsAtBox) << last->xMax;
+  }
 }
 
 // The page rendered at 288 dpi (a screen pixel is 3 by 3 dots), without smoothing.

@@ -14,7 +14,7 @@
 #include "report_grid/Printing.h"
 #include "sheet_back/modFisaVerso.h"
 #include "sheet_front/modFisaFata.h"
-#include "support/LongCase.h"
+#include "support/LongCases.h"
 #include "support/PdfLines.h"
 #include "support/PdfText.h"
 #include "support/PrintedCells.h"
@@ -91,12 +91,11 @@ TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
   };
   QTemporaryDir dir;
   int file = 0;
-  for (testsupport::LongBuyer buyer : {testsupport::LongBuyer::kPerson, testsupport::LongBuyer::kFirm}) {
+  for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
     Boxes boxes;
-    for (const auto& [field, value] : testsupport::LongCase(buyer)) boxes.Set(field, value);
+    for (const auto& [field, value] : longCase.boxes) boxes.Set(field, value);
     for (const Document& d : documents) {
-      SCOPED_TRACE(testing::Message() << d.name << (buyer == testsupport::LongBuyer::kPerson ? ", buyer a person"
-                                                                                              : ", buyer a firm"));
+      SCOPED_TRACE(testing::Message() << d.name << ", " << longCase.name);
       d.layout(grid, boxes);
       ASSERT_TRUE(d.marking(grid, d.complete));
       const QString pdf = dir.filePath(QStringLiteral("document-%1.pdf").arg(++file));

@@ -11,6 +11,7 @@
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"
 #include "support/StoppedPrintService.h"
+#include "support/PdfLines.h"
 #include "support/PdfText.h"
 #include "support/PrintCapture.h"
 
@@ -26,7 +27,7 @@ bool OnlyDataCellsPrint(const report_grid::ReportGrid& g) {
     for (int c = 1; c < g.Cols(); ++c) {
       bool data = false;
       for (const sheet_front::DataCell& d : sheet_front::kFisaFataDataCells) data |= d.row == r && d.col == c;
-      if (g.State(r, c).printable != data) return false;
+      if (g.State(r, c).printable != data || g.State(r, c).linesPrintable) return false;
     }
   return true;
 }
@@ -34,7 +35,7 @@ bool OnlyDataCellsPrint(const report_grid::ReportGrid& g) {
 bool AllPrint(const report_grid::ReportGrid& g) {
   for (int r = 1; r < g.Rows(); ++r)
     for (int c = 1; c < g.Cols(); ++c)
-      if (!g.State(r, c).printable) return false;
+      if (!g.State(r, c).printable || !g.State(r, c).linesPrintable) return false;
   return true;
 }
 
@@ -142,6 +143,42 @@ TEST_F(ListariPane, PrintableMarkingFollowsTheBoxAtPrintTime) {
   EXPECT_EQ(Grid().Rows(), 32);
   EXPECT_TRUE(AllPrint(Grid()));
   EXPECT_EQ(Grid().Page().paperSize, 9);
+}
+
+// Onto the pre-printed sheet only texts print: either side laid complete and printed with
+// the box unticked or greyed puts out its data and not one line; printed with the box
+// ticked, the same layout puts out its frames and lines.
+TEST_F(ListariPane, ASheetLaidCompleteAndPrintedDataOnlyPutsOutNoLine) {
+  FillVehicle();
+  w->txtVerso[1]->setText(QStringLiteral("DETINATORB"));
+  struct Case {
+    const char* name;
+    void (frmVelorast::*side)();
+    Qt::CheckState printed;
+    const char* word;  // a value the side prints
+    bool lines;
+  } cases[] = {
+      {"front, unticked", &frmVelorast::cmdFisaFata_Click, Qt::Unchecked, "C5", false},
+      {"front, greyed", &frmVelorast::cmdFisaFata_Click, Qt::PartiallyChecked, "Spec", false},
+      {"front, ticked", &frmVelorast::cmdFisaFata_Click, Qt::Checked, "C5", true},
+      {"back, unticked", &frmVelorast::cmdFisaVerso_Click, Qt::Unchecked, "DETINATORB", false},
+      {"back, greyed", &frmVelorast::cmdFisaVerso_Click, Qt::PartiallyChecked, "DETINATORB", false},
+      {"back, ticked", &frmVelorast::cmdFisaVerso_Click, Qt::Checked, "DETINATORB", true},
+  };
+  QTemporaryDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetComplete(Qt::Checked);
+    (w->*c.side)();
+    SetComplete(c.printed);
+    const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(c.name));
+    const PdfPage page = PrintedPage(pdf);
+    EXPECT_TRUE(page.Find(c.word)) << c.word;
+    const QList<QList<testsupport::PdfStroke>> strokes = testsupport::ReadPdfStrokes(pdf);
+    ASSERT_EQ(strokes.size(), 1);
+    if (c.lines) EXPECT_GT(strokes[0].size(), 50);
+    else EXPECT_TRUE(strokes[0].isEmpty()) << strokes[0].size() << " strokes";
+  }
 }
 
 TEST_F(ListariPane, PrinterIsChosenByItsExactDeviceName) {

@@ -24,6 +24,9 @@ struct Kind {
   std::unique_ptr<platform::Recordset> frmVelorast::*rs;
   QList<Button> hiddenWhenEmpty, staying;
   QString question, selectFirst, operation, gone;
+  QString withoutKey;
+  QString namedColumn;  // a column besides the key, and the box it is loaded into
+  QLineEdit* (*namedBox)(frmVelorast*);
 };
 
 const Kind kKinds[] = {
@@ -32,13 +35,19 @@ const Kind kKinds[] = {
      &frmVelorast::rsPersoane, {&frmVelorast::cmdDelete, &frmVelorast::cmdEdit2},
      {&frmVelorast::cmdEdit1, &frmVelorast::cmdSave1, &frmVelorast::cmdSave2, &frmVelorast::cmdCauta},
      "Sigur doriti sa stergeti datele persoanei cu CNP-ul %1 ?", "Selectati mai intai o persoana", "Delete Persoane",
-     "Datele persoanei cu CNP-ul %1 nu mai exista in Baza de Date"},
+     "Datele persoanei cu CNP-ul %1 nu mai exista in Baza de Date",
+     "Persoana din randul ales nu are CNP, deci nu poate fi incarcata sau stearsa din lista. Scrieti-i datele, cu "
+     "CNP-ul, si adaugati-o din nou.",
+     "Nume", [](frmVelorast* w) -> QLineEdit* { return w->txtVerso[1]; }},
     {"Vehicles", 1, "Masini", "NrIdentificare", 0, {"VIN0001", "VIN0002", "VIN'0003", "VIN0004"}, "VIN*",
      &frmVelorast::lvwMasini, &frmVelorast::txtCriteriu2, &frmVelorast::cmdCauta2, &frmVelorast::cmdDelete2,
      &frmVelorast::rsMasini, {&frmVelorast::cmdDelete2, &frmVelorast::cmdEdit3},
      {&frmVelorast::cmdSave3, &frmVelorast::cmdClear3, &frmVelorast::cmdCauta2},
      "Sigur doriti sa stergeti datele masinii cu Nr de Identificare %1 ?", "Selectati mai intai o masina",
-     "Delete Masini", "Datele masinii cu Nr de Identificare %1 nu mai exista in Baza de Date"},
+     "Delete Masini", "Datele masinii cu Nr de Identificare %1 nu mai exista in Baza de Date",
+     "Masina din randul ales nu are Nr de Identificare, deci nu poate fi incarcata sau stearsa din lista. Scrieti-i "
+     "datele, cu Nr de Identificare, si adaugati-o din nou.",
+     "Marca", [](frmVelorast* w) -> QLineEdit* { return w->txtCamp[2]; }},
 };
 
 void PrintTo(const Kind& kind, std::ostream* os) { *os << kind.name; }
@@ -166,6 +175,32 @@ TEST_P(RecordDelete, ARowNoLongerStoredIsToldAndTheListStaysAsItWas) {
   EXPECT_EQ(ListedKeys(), K().keys);
   EXPECT_EQ(StoredCount(K().table), 3);
   EXPECT_FALSE((w->*K().del)->isHidden());
+}
+
+// Older data may hold records whose key is empty or Null: their rows name no record, so
+// neither a click nor "Sterge" looks one up, and the clerk is told why.
+TEST_P(RecordDelete, ARowWithoutAKeyIsNeitherLoadedNorDeleted) {
+  fixture.Db().Execute(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES ('', 'FARA 1'), (NULL, 'FARA 2'), ('  ', 'FARA 3')")
+                           .arg(K().table, K().keyColumn, K().namedColumn));
+  Search("");
+  ASSERT_EQ(List()->Count(), 7);
+  MessageBoxScript boxes;
+  for (int index = 5; index <= 7; ++index) {
+    SCOPED_TRACE(index);
+    boxes.Clear();
+    ClickRow(List(), index);
+    EXPECT_EQ(boxes.Prompts(), QStringList{K().withoutKey});
+    EXPECT_EQ(K().namedBox(w)->text(), "") << "nothing loaded";
+    boxes.Clear();
+    boxes.Answer(platform::vbYes);
+    Delete();
+    EXPECT_EQ(boxes.Prompts(), QStringList{K().withoutKey}) << "no question";
+    EXPECT_EQ(StoredCount(K().table), 7);
+  }
+  boxes.Clear();
+  ClickRow(List(), 1);
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << "a row with its key loads as before";
+  EXPECT_EQ(Set().Fields(K().keyColumn).Text(), K().keys[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, RecordDelete, testing::ValuesIn(kKinds),

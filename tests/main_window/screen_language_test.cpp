@@ -2,24 +2,33 @@
 // translation: the main window inside the MDI parent with its menus and its frame's menu,
 // every document form, the annex editor and its print dialog, the set-up dialogs, the
 // about, help and login windows, the preview window and the page set-up opened from it,
-// the folder choice, the print dialog, the questions, the colour choice and the menus of
-// the text boxes. Each window's texts are checked for the English an untranslated Qt
-// text or a date written by the desktop's language would show.
+// the folder choice, the print dialog, the questions, the colour choice with its screen
+// picker and the menus of the text boxes. Each window's texts (the whole paper-size list
+// of the page set-up and of the printer properties, the preview's zoom list) are checked
+// for the English an untranslated Qt text or a date written by the desktop's language
+// would show, and for numbers written with a decimal point.
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -31,6 +40,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <functional>
+#include <string_view>
 #include <gtest/gtest.h>
 
 #include "core/AppState.h"
@@ -317,7 +327,24 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
          QColorDialog colours;  // the focus colour's choice
          colours.show();
          Settle();
-         return ShownTexts(colours);
+         QStringList texts = ShownTexts(colours);
+         // Its screen picker, which says where the cursor is until Esc ends the picking.
+         QCursor::setPos(30, 40);
+         QPushButton* picker = nullptr;
+         for (QPushButton* b : colours.findChildren<QPushButton*>())
+           if (b->text() == QStringLiteral("Ia culoarea de pe &ecran")) picker = b;
+         if (!picker) {
+           ADD_FAILURE() << "the colour choice has no screen picker";
+           return texts;
+         }
+         picker->click();
+         Settle();
+         texts << ShownTexts(colours);
+         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+         QApplication::sendEvent(&colours, &esc);
+         Settle();
+         EXPECT_TRUE(colours.isVisible() && picker->isEnabled()) << "Esc ends the picking, not the colour choice";
+         return texts;
        }},
       {"text box menu", [&] { return ContextMenuTexts(w->txtCamp[1]); }},
       {"multi-line box menu", [&] { return ContextMenuTexts(w->txtSpecificatii->viewport()); }},
@@ -325,11 +352,16 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"grid's scroll bar menu", [&] { return ContextMenuTexts(w->Grid->horizontalScrollBar()); }},
   };
 
-  // What the print system says of its printers (names, models, places) is its own data,
-  // in whatever words the office gave it.
+  // What the print system says of its printers (names, models, places, the names their
+  // drivers give their paper sizes) is its own data, in whatever words the office gave
+  // it. The page set-up of a printer whose driver names no sizes lists Qt's.
   QSet<QString> printerData;
-  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
+  bool printersNameTheirSizes = false;
+  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
     printerData << info.printerName() << info.description() << info.makeAndModel() << info.location();
+    for (const QPageSize& size : info.supportedPageSizes()) printerData << size.name();
+    printersNameTheirSizes |= !info.supportedPageSizes().isEmpty();
+  }
 
   QMap<QString, QStringList> shown;
   for (const Window& window : windows) {
@@ -366,8 +398,13 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
       {"print dialog", "Exemplare:"}, {"print dialog", "Tiparire in fisier (PDF)"},
       {"print dialog", "Proprietatile imprimantei"},
       {"annex editor", "Tipareste"}, {"annex editor", "Anulare"},
-      {"preview", "Dimensiunea paginii:"}, {"preview", "Portret"},
+      {"preview", "Dimensiunea paginii:"}, {"preview", "Portret"}, {"preview", "12,5%"}, {"preview", "100%"},
+      {"print dialog", "Plic C3"}, {"print dialog", "Plic US 9"}, {"print dialog", "Plic invitatie"},
+      {"print dialog", "Letter mic"}, {"print dialog", "A4 mic"}, {"print dialog", "PRC 32K mare"},
+      {"print dialog", "Hartie continua SUA (14,875 x 11 in)"}, {"print dialog", "Executive (7,5 x 10 in)"},
+      {"print dialog", "Letter / ANSI A"}, {"print dialog", "A4"},
       {"colour choice", "Culori de baza"}, {"colour choice", "OK"}, {"colour choice", "Anulare"},
+      {"colour choice", "Cursorul la 30, 40\nApasati ESC pentru anulare"},
       {"text box menu", "Anuleaza"}, {"text box menu", "Copiaza"}, {"text box menu", "Lipeste"},
       {"text box menu", "Selecteaza tot"}, {"multi-line box menu", "Lipeste"},
       {"list's scroll bar menu", "Deruleaza aici"}, {"grid's scroll bar menu", "Marginea din stanga"},
@@ -378,13 +415,113 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
     EXPECT_TRUE(shown[e.window].contains(e.text)) << e.window << ": no \"" << e.text.toStdString() << "\" in "
                                                   << shown[e.window].join(" | ").toStdString();
 
-  // Qt's number boxes (sizes and margins of the page) write numbers as a Romanian desktop
-  // does, with a decimal comma.
-  static const QRegularExpression decimalPoint(QStringLiteral("^\\d+\\.\\d+ ?mm$"));
+  // The whole paper-size list was read, in the page set-up (opened from the preview) and
+  // in the printer properties (opened from the print dialog).
+  for (const char* window : {"preview", "print dialog"}) {
+    if (window == std::string_view("preview") && printersNameTheirSizes) continue;
+    QStringList unlisted;
+    for (int id = 0; id < QPageSize::LastPageSize; ++id)
+      if (id != QPageSize::Custom && !shown[window].contains(QPageSize::name(QPageSize::PageSizeId(id))))
+        unlisted << QPageSize::name(QPageSize::PageSizeId(id));
+    EXPECT_EQ(unlisted, QStringList()) << window;
+  }
+
+  // Qt's number boxes (sizes and margins of the page), the zoom list and the sizes in the
+  // paper names write numbers as a Romanian desktop does, with a decimal comma.
+  static const QRegularExpression decimalPoint(QStringLiteral("\\d\\.\\d+( ?mm$|%$| x | in\\))"));
   static const QRegularExpression decimalComma(QStringLiteral("^\\d+,\\d+ ?mm$"));
   for (const char* window : {"preview", "print dialog"}) {
     EXPECT_FALSE(shown[window].filter(decimalComma).isEmpty()) << window;
     EXPECT_EQ(shown[window].filter(decimalPoint), QStringList()) << window;
+  }
+}
+
+// Types the text into the box as the clerk would, over what it shows, then Enter.
+void TypeOver(QLineEdit& edit, const QString& text) {
+  edit.setFocus();
+  edit.selectAll();
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(&edit, &press);
+  }
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(&edit, &enter);
+}
+
+// Chooses the entry from the box's list as the clerk would, with the list open.
+void ChooseFromList(QComboBox& box, const QString& entry) {
+  const int row = box.findText(entry);
+  ASSERT_GE(row, 0) << "no " << entry.toStdString() << " in the list";
+  box.showPopup();
+  Settle();
+  box.view()->setCurrentIndex(box.model()->index(row, 0));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(box.view(), &enter);
+}
+
+// The preview's zoom box is written and read with a decimal comma: a zoom typed (a point
+// typed becomes the comma) or chosen from its list, the entry shown included, is applied
+// and the fitting buttons let go; the zoom the buttons set is written with a comma; what
+// is not a zoom is refused as it is typed.
+TEST(ScreenLanguagePreviewZoom, TypedAndChosenWithADecimalComma) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  struct Case {
+    const char* what;
+    std::function<void(QPrintPreviewDialog&, QComboBox&)> act;
+    double zoom;  // 0: the one the zoom button sets; negative: the one the dialog opened with, as shown
+  };
+  const Case cases[] = {
+      {"typed 12,5%", [](auto&, QComboBox& box) { TypeOver(*box.lineEdit(), "12,5%"); }, 0.125},
+      {"typed 37,5 without the sign", [](auto&, QComboBox& box) { TypeOver(*box.lineEdit(), "37,5"); }, 0.375},
+      {"typed 12.5 with a point", [](auto&, QComboBox& box) { TypeOver(*box.lineEdit(), "12.5"); }, 0.125},
+      {"12,5% chosen, the entry the list shows at first", [](auto&, QComboBox& box) { ChooseFromList(box, "12,5%"); },
+       0.125},
+      {"150% chosen", [](auto&, QComboBox& box) { ChooseFromList(box, "150%"); }, 1.5},
+      {"zoom button", [](QPrintPreviewDialog& dialog, auto&) {
+         for (QToolButton* b : dialog.findChildren<QToolButton*>())
+           if (b->defaultAction() && b->defaultAction()->text() == QStringLiteral("Mareste")) b->click();
+       }, 0},
+      {"letters typed", [](auto&, QComboBox& box) { TypeOver(*box.lineEdit(), "abc"); }, -1},
+      {"2000 typed: the digit past the largest refused",
+       [](auto&, QComboBox& box) { TypeOver(*box.lineEdit(), "2000"); }, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QPrintPreviewDialog dialog(&printer);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [](QPrinter* p) {
+      QPainter page(p);
+      page.drawText(100, 100, QStringLiteral("Fisa"));
+    });
+    dialog.show();
+    Settle();
+    auto* box = dialog.findChild<QComboBox*>();
+    auto* view = dialog.findChild<QPrintPreviewWidget*>();
+    ASSERT_TRUE(box && box->lineEdit() && view);
+    const double opened = view->zoomFactor();
+    c.act(dialog, *box);
+    Settle();
+    if (c.zoom < 0) {
+      EXPECT_NEAR(view->zoomFactor(), opened, 0.0005);
+    } else {
+      if (c.zoom > 0) {
+        EXPECT_DOUBLE_EQ(view->zoomFactor(), c.zoom);
+      } else {
+        EXPECT_GT(view->zoomFactor(), opened);
+      }
+      EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::CustomZoom);
+      for (QAction* fit : dialog.findChildren<QAction*>()) {
+        if (fit->objectName().startsWith(QStringLiteral("fit"))) {
+          EXPECT_FALSE(fit->isChecked()) << "fitting";
+        }
+      }
+    }
+    // The box shows the zoom in force, with a decimal comma where it has decimals.
+    const QString shown = box->currentText();
+    static const QRegularExpression written(QStringLiteral("^(\\d+(,\\d+)?)%$"));
+    const QRegularExpressionMatch zoom = written.match(shown);
+    ASSERT_TRUE(zoom.hasMatch()) << shown.toStdString();
+    EXPECT_NEAR(zoom.captured(1).replace(',', '.').toDouble() / 100, view->zoomFactor(), 0.0005) << shown.toStdString();
   }
 }
 

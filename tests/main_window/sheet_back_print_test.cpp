@@ -20,15 +20,16 @@ namespace {
 
 constexpr double kToleranceMm = 0.3;
 
-// 1: only the fifteen value cells print; 2: every cell; 0: anything else.
+// 1: only the fifteen value cells print, without lines; 2: every cell, with its lines;
+// 0: anything else.
 int Marking(const report_grid::ReportGrid& g) {
   bool all = true, valuesOnly = true;
   for (int r = 1; r < g.Rows(); ++r)
     for (int c = 1; c < g.Cols(); ++c) {
       bool value = false;
       for (const sheet_back::ValueCell& v : sheet_back::kFisaVersoValueCells) value |= v.row == r && v.col == c;
-      all &= g.State(r, c).printable;
-      valuesOnly &= g.State(r, c).printable == value;
+      all &= g.State(r, c).printable && g.State(r, c).linesPrintable;
+      valuesOnly &= g.State(r, c).printable == value && !g.State(r, c).linesPrintable;
     }
   return valuesOnly ? 1 : all ? 2 : 0;
 }

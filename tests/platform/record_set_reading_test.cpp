@@ -3,10 +3,7 @@
 // finds as a set read at once; a condition's rows come in row id order, however the
 // index that found them ordered them.
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-#include "platform/database/Database.h"
+#include "OameniFile.h"
 
 using platform::Database;
 using platform::Recordset;
@@ -15,16 +12,12 @@ namespace {
 
 constexpr int kRows = 1000;
 
-class RecordSetReading : public testing::Test {
+class RecordSetReading : public testsupport::OameniFile {
  protected:
   void SetUp() override {
-    path_ = dir_.filePath(QStringLiteral("test.db"));
-    Database::CreateDatabase(path_, QStringLiteral("pw"))->Execute(QStringLiteral(
-        "CREATE TABLE Oameni (Id INTEGER PRIMARY KEY, Nume TEXT, Cod TEXT);"
-        "CREATE INDEX OameniCod ON Oameni (Cod);"));
+    OameniFile::SetUp();
     db_ = Open();
   }
-  std::shared_ptr<Database> Open() { return Database::OpenDatabase(path_, false, false, QStringLiteral(";PWD=pw")); }
   // Rows 1 to kRows, row i named "N<i>" with a code that orders the rows backwards;
   // with `spacing`, row i has the row id i * spacing.
   void Fill(qint64 spacing = 1) {
@@ -45,8 +38,6 @@ class RecordSetReading : public testing::Test {
     return out;
   }
 
-  QTemporaryDir dir_;
-  QString path_;
   std::shared_ptr<Database> db_;
 };
 
@@ -126,5 +117,54 @@ TEST_F(RecordSetReading, AConditionsRowsComeInRowIdOrder) {
     ASSERT_EQ(expected.size(), 100u);
     EXPECT_EQ(rs->RowIds(), expected) << spacing;
     EXPECT_EQ(rs->Fields(1).Text(), "N1");
+  }
+}
+
+// Every row of the first chunk deleted through the set, the current row left on the
+// last one deleted or moved past it: the moves, BOF, EOF and the count are those of a
+// set read at once (a condition's set is), whether rows follow the chunk or none do.
+TEST_F(RecordSetReading, ASetWhoseFirstRowsAreAllDeletedThroughItMovesAsOneReadAtOnce) {
+  constexpr int kChunk = 64;  // the rows of a whole-table set's first read
+  // What the set says, in order: BOF and EOF after the deletes, where MoveFirst lands
+  // ("3021" when it has no current record), BOF and EOF then, the count.
+  const auto afterDeletes = [](Recordset& rs, bool movePastTheLast) {
+    for (int i = 1; i <= kChunk; ++i) {
+      rs.Delete();
+      if (i < kChunk || movePastTheLast) rs.MoveNext();
+    }
+    QStringList seen{QStringLiteral("bof %1 eof %2").arg(rs.BOF()).arg(rs.EOF())};
+    try {
+      rs.MoveFirst();
+      seen << rs.Fields(1).Text();
+    } catch (const platform::RuntimeError& e) {
+      seen << QString::number(e.Number());
+    }
+    seen << QStringLiteral("bof %1 eof %2").arg(rs.BOF()).arg(rs.EOF()) << QString::number(rs.RecordCount());
+    return seen.join(QStringLiteral(", "));
+  };
+  struct Case {
+    int rows;
+    bool movePastTheLast;
+    const char* seen;
+  } cases[] = {
+      {kChunk, true, "bof 1 eof 1, 3021, bof 1 eof 1, 0"},  // the set emptied
+      {kChunk, false, "bof 0 eof 0, 3021, bof 0 eof 0, 0"},
+      {kChunk + 1, true, "bof 0 eof 0, N65, bof 0 eof 0, 1"},
+      {kChunk + 1, false, "bof 0 eof 0, N65, bof 0 eof 0, 1"},
+      {kRows, false, "bof 0 eof 0, N65, bof 0 eof 0, 936"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rows << " rows, moved past the last: " << c.movePastTheLast);
+    db_->Execute(QStringLiteral("DELETE FROM Oameni"));
+    Fill();
+    db_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > ?"), {c.rows});
+    auto whole = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+    EXPECT_EQ(afterDeletes(*whole, c.movePastTheLast), c.seen);
+
+    db_->Execute(QStringLiteral("DELETE FROM Oameni"));
+    Fill();
+    db_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > ?"), {c.rows});
+    auto atOnce = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Id > 0"));
+    EXPECT_EQ(afterDeletes(*atOnce, c.movePastTheLast), c.seen) << "read at once";
   }
 }

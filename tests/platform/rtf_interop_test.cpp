@@ -1,9 +1,12 @@
 // Rich text exchanged with other programs: what a word processor writes is read with all
 // its text, and what the writer writes shows in another program in the faces and sizes
-// it had here. Where Debian's word processor is installed, its command line reads the
-// written file back; without it that part skips.
+// it had here, with its links and page breaks. Where the word processors are installed
+// (scripts/install-deps.sh installs them), their command lines convert the written file;
+// without one, its part skips.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -14,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfUnits.h"
 #include "platform/rtf/RtfWriter.h"
+#include "support/PdfText.h"
 #include "support/RichTextDump.h"
 
 using namespace platform::rtf;
@@ -44,14 +49,45 @@ QTextCharFormat FormatOf(QTextDocument& doc, const QString& text) {
   return at.charFormat();
 }
 
-// Runs the word processor's command line converting `rtf` to `format`; the output, or
-// nothing when the conversion failed.
-QString Convert(const QString& program, const QString& rtf, const QString& format) {
-  const QString out = rtf + QStringLiteral(".") + format;
+// The word processors whose command lines convert a file, each in a folder of its own.
+enum class Converter { AbiWord, LibreOffice };
+
+QString ProgramOf(Converter converter) {
+  return QStandardPaths::findExecutable(converter == Converter::AbiWord ? QStringLiteral("abiword")
+                                                                         : QStringLiteral("soffice"));
+}
+
+// Runs the converter's command line turning `rtf` into a file of `format` (its file
+// extension); the file's path, or nothing when the conversion failed.
+QString ConvertFile(Converter converter, const QString& rtf, const QString& format) {
+  const QFileInfo in(rtf);
+  const QString dir = in.absolutePath() + QStringLiteral("/") + format;
+  QDir().mkpath(dir);
+  const QString out = dir + QStringLiteral("/") + in.completeBaseName() + QStringLiteral(".") + format;
   QProcess convert;
-  convert.start(program, {QStringLiteral("--to=") + format, rtf, QStringLiteral("-o"), out});
-  if (!convert.waitForFinished(120000) || convert.exitStatus() != QProcess::NormalExit) return {};
-  QFile file(out);
+  if (converter == Converter::AbiWord) {
+    convert.start(ProgramOf(converter), {QStringLiteral("--to=") + format, rtf, QStringLiteral("-o"), out});
+  } else {
+    // A profile of its own, so that runs side by side do not wait on each other.
+    convert.start(ProgramOf(converter),
+                  {QStringLiteral("-env:UserInstallation=file://") + in.absolutePath() + QStringLiteral("/profile"),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"),
+                   dir, rtf});
+  }
+  if (!convert.waitForFinished(240000) || convert.exitStatus() != QProcess::NormalExit) return {};
+  return QFile::exists(out) ? out : QString();
+}
+
+// The document written as RTF to a file of the folder; its path, or nothing when it could
+// not be written.
+QString WrittenFile(const QTemporaryDir& dir, const QString& name, const QTextDocument& doc) {
+  QFile file(dir.filePath(name));
+  if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(WriteRtf(doc)) < 0) return {};
+  return file.fileName();
+}
+
+QString Convert(const QString& rtf, const QString& format) {
+  QFile file(ConvertFile(Converter::AbiWord, rtf, format));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
 }
@@ -96,17 +132,13 @@ TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
   QTextDocument doc;
   ReadFixture(doc);
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString rtf = dir.filePath(QStringLiteral("scris.rtf"));
-  QFile file(rtf);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(WriteRtf(doc));
-  file.close();
+  const QString rtf = WrittenFile(dir, QStringLiteral("scris.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
 
-  EXPECT_EQ(Convert(program, rtf, QStringLiteral("txt")).simplified(), doc.toPlainText());
+  EXPECT_EQ(Convert(rtf, QStringLiteral("txt")).simplified(), doc.toPlainText());
 
   // Each run of text with the face and size it shows in there.
-  const QString html = Convert(program, rtf, QStringLiteral("html"));
+  const QString html = Convert(rtf, QStringLiteral("html"));
   ASSERT_FALSE(html.isEmpty());
   QStringList runs;
   static const QRegularExpression span(QStringLiteral("<span style=\"([^\"]*)\">([^<]*)</span>"));
@@ -121,36 +153,214 @@ TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
       << html.toStdString();
 }
 
-// Text whose layout would hang its window is refused before any of it is inserted; what
-// the writer writes of a text at the limits is read back whole.
+// A text as the annex editor writes it: the box's own font (Qt's alias of the face it
+// shows), faces picked from the font box, sizes, bold, italic, underline, a link, and a
+// page break before the second paragraph.
+void AnnexText(QTextDocument& doc) {
+  doc.setDefaultFont(QGuiApplication::font());
+  QTextCursor c(&doc);
+  const auto run = [&c](const QString& text, const QString& family, double points, int style = 0,
+                        const QString& link = {}) {
+    QTextCharFormat f;
+    if (!family.isEmpty()) f.setFontFamilies({family});
+    f.setFontPointSize(points);
+    f.setFontWeight(style & 1 ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(style & 2);
+    f.setFontUnderline(style & 4);
+    if (!link.isEmpty()) {
+      f.setAnchor(true);
+      f.setAnchorHref(link);
+    }
+    c.insertText(text, f);
+  };
+  run("Baza ", {}, 10);
+  run("Serif ", "Liberation Serif", 14, 1);
+  run("Roman ", "Nimbus Roman", 12, 2);
+  run("Sublinia ", "Liberation Sans", 11, 4);
+  run("aici", "Liberation Sans", 11, 0, "http://exemplu.ro/pagina");
+  run(" final", "Liberation Sans", 11);
+  QTextBlockFormat page;
+  page.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  c.insertBlock(page);
+  run("Pagina doi", "DejaVu Sans Mono", 16, 3);
+}
+
+// Each word with the face it shows in, its size, bold, italic, underline and link, and
+// each paragraph with its page break.
+QStringList ShownWords(const QTextDocument& doc) {
+  QStringList words;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) words << "(page)";
+    const QString text = b.text();
+    for (qsizetype i = 0; i < text.size();) {
+      if (text[i].isSpace()) {
+        ++i;
+        continue;
+      }
+      qsizetype end = i;
+      while (end < text.size() && !text[end].isSpace()) ++end;
+      QTextCursor at(b);
+      at.setPosition(b.position() + i + 1);
+      const QTextCharFormat f = at.charFormat();
+      const QFont shown = f.font().resolve(doc.defaultFont());
+      words << QStringLiteral("%1: %2 %3pt%4%5%6%7")
+                   .arg(text.mid(i, end - i), ActualFamily(shown))
+                   .arg(shown.pointSizeF())
+                   .arg(shown.bold() ? " b" : "", shown.italic() ? " i" : "", shown.underline() ? " u" : "",
+                        f.anchorHref().isEmpty() ? QString() : " <" + f.anchorHref() + ">");
+      i = end;
+    }
+  }
+  return words;
+}
+
+// The faces a PDF's text is set in, by their PostScript names without the subset's tag.
+QStringList PdfFonts(const QString& pdf) {
+  QProcess fonts;
+  fonts.start(QStringLiteral("pdffonts"), {pdf});
+  fonts.waitForFinished(60000);
+  QStringList names;
+  const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n');
+  for (const QString& line : lines.mid(2))
+    if (const QString name = line.section(' ', 0, 0).section('+', -1); !name.isEmpty()) names << name;
+  names.removeDuplicates();
+  names.sort();
+  return names;
+}
+
+// The annex written here, converted by the word processor to RTF, reads back with every
+// word in its face, size, bold, italic, underline and link, and the page break; printed
+// there to PDF, it is set in those faces, the box's own font by the face it shows here
+// (not a stand-in for a name it does not know), the second paragraph on page 2.
+void CheckConverted(Converter converter) {
+  QTextDocument doc;
+  AnnexText(doc);
+  const QStringList words = ShownWords(doc);
+  ASSERT_EQ(words.first(), "Baza: DejaVu Sans 10pt") << "the box's own font shows in DejaVu Sans here";
+  QTemporaryDir dir;
+  const QString rtf = WrittenFile(dir, QStringLiteral("anexa.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
+
+  const QString converted = ConvertFile(converter, rtf, QStringLiteral("rtf"));
+  ASSERT_FALSE(converted.isEmpty()) << "the conversion to RTF failed";
+  QFile convertedFile(converted);
+  ASSERT_TRUE(convertedFile.open(QIODevice::ReadOnly));
+  QTextDocument back;
+  back.setDefaultFont(doc.defaultFont());
+  ASSERT_TRUE(ReadRtf(convertedFile.readAll(), back).rtf);
+  EXPECT_EQ(ShownWords(back), words);
+
+  const QString pdf = ConvertFile(converter, rtf, QStringLiteral("pdf"));
+  ASSERT_FALSE(pdf.isEmpty()) << "the conversion to PDF failed";
+  // A face's PostScript name starts with its family's name without spaces.
+  const QStringList families = {"DejaVuSans", "DejaVuSansMono", "LiberationSans", "LiberationSerif", "NimbusRoman"};
+  QStringList shown;
+  for (const QString& font : PdfFonts(pdf)) {
+    QString family = font;
+    for (const QString& f : families)
+      if (font.startsWith(f) && (family == font || f.size() > family.size())) family = f;
+    shown << family;
+  }
+  shown.removeDuplicates();
+  shown.sort();
+  EXPECT_EQ(shown, families) << PdfFonts(pdf).join(", ").toStdString();
+  const auto pages = testsupport::ReadPdfPages(pdf);
+  ASSERT_EQ(pages.size(), 2);
+  EXPECT_TRUE(pages[0].Find("Baza") && !pages[0].Find("Pagina"));
+  EXPECT_TRUE(pages[1].Find("Pagina"));
+}
+
+TEST(RtfInterop, LibreOfficeShowsTheWrittenAnnexAsItWasHere) {
+  if (ProgramOf(Converter::LibreOffice).isEmpty()) GTEST_SKIP() << "soffice is not installed";
+  CheckConverted(Converter::LibreOffice);
+}
+
+TEST(RtfInterop, AbiWordShowsTheWrittenAnnexAsItWasHere) {
+  if (ProgramOf(Converter::AbiWord).isEmpty()) GTEST_SKIP() << "abiword is not installed";
+  CheckConverted(Converter::AbiWord);
+}
+
+// Text whose layout would hold up its window is refused before any of it is inserted,
+// measured as the document it makes with the text kept around the selection; what the
+// writer writes of a text at the limits is read back whole.
 TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
+  const auto rtf = [](const QByteArray& body) { return "{\\rtf1 " + body + "}"; };
   const auto alternating = [](int runs) {
-    QByteArray rtf = "{\\rtf1 ";
-    for (int i = 0; i < runs; ++i) rtf += i % 2 ? "\\b x" : "\\b0 x";
-    return rtf + "}";
+    QByteArray text;
+    for (int i = 0; i < runs; ++i) text += i % 2 ? "\\b x" : "\\b0 x";
+    return text;
   };
-  const auto paragraphs = [](qsizetype count) {
-    return "{\\rtf1\\qr\\li31680\\ri31680\\fi-31680\\f1\\fs3276\\i\\ul " + QByteArray("x\\par ").repeated(count) + "}";
+  const auto paragraphs = [](qsizetype count, const QByteArray& text = "x") { return (text + "\\par ").repeated(count); };
+  // Letters of 3 points, in words of 99 and a space: the most characters within the height.
+  const auto letters = [](qsizetype count) {
+    QByteArray text = "\\fs6 " + (QByteArray(99, 'x') + ' ').repeated(count / 100);
+    return text + QByteArray(count % 100, 'y');
   };
-  // Each paragraph holds "x" and its mark: two characters.
-  struct Case { const char* name; QByteArray rtf; bool read; } cases[] = {
-      {"runs at the limit", alternating(kMaxRunsInParagraph), true},
-      {"one run more", alternating(kMaxRunsInParagraph + 1), false},
-      {"text at the limit", paragraphs(kMaxTextLength / 2), true},
-      {"one paragraph more", paragraphs(kMaxTextLength / 2 + 1), false},
-      {"one long paragraph", "{\\rtf1 " + QByteArray(kMaxTextLength + 1, 'x') + "}", false},
+  // One paragraph of "x" at 1638 points is two characters of that size.
+  const qsizetype tall = static_cast<qsizetype>(kMaxTextHeightPoints / (2 * 1638));
+  const QByteArray colours = "{\\colortbl" + QByteArray("\\red9\\green9\\blue9;").repeated(kMaxColours) + "}";
+
+  // `before`: the document's text, the selection between the two "|" in it (none: the
+  // cursor at its end). Its runs alternate bold and regular, "*" changing the format.
+  struct Case { const char* name; QString before; QByteArray rtf; bool read; } cases[] = {
+      {"runs at the limit", "", rtf(alternating(kMaxRunsInParagraph)), true},
+      {"one run more", "", rtf(alternating(kMaxRunsInParagraph + 1)), false},
+      {"the paragraph's runs around the cursor count", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 3)), true},
+      {"one run more with them", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 2)), false},
+      {"runs of the document at the limit", "",
+       rtf(paragraphs(kMaxRuns / kMaxRunsInParagraph, alternating(kMaxRunsInParagraph))), true},
+      {"one run more in the document", "a",
+       rtf(paragraphs(kMaxRuns / kMaxRunsInParagraph, alternating(kMaxRunsInParagraph))), false},
+      {"paragraphs at the limit", "", rtf(paragraphs(kMaxParagraphs - 1)), true},
+      {"one paragraph more", "", rtf(paragraphs(kMaxParagraphs)), false},
+      {"one paragraph more with the document's own", "a\nb", rtf(paragraphs(kMaxParagraphs - 1)), false},
+      {"the selection's paragraph marks go with it", "a|\nb\n|c", rtf(paragraphs(kMaxParagraphs - 1, "")), true},
+      // The document's last paragraph mark is a character of its own.
+      {"characters at the limit", "", rtf(letters(kMaxTextLength - 1)), true},
+      {"one character more", "", rtf(letters(kMaxTextLength)), false},
+      {"a word at the limit", "", rtf(QByteArray(kMaxWordLength, 'x')), true},
+      {"a word one letter longer", "", rtf(QByteArray(kMaxWordLength + 1, 'x')), false},
+      {"the word the cursor stands in goes on", "ab||c", rtf(QByteArray(kMaxWordLength - 3, 'x')), true},
+      {"and makes it one letter longer", "ab||c", rtf(QByteArray(kMaxWordLength - 2, 'x')), false},
+      {"a word ends at a space, a tab or a line break", "",
+       rtf(QByteArray(kMaxWordLength, 'x') + " " + QByteArray(kMaxWordLength, 'x') + "\\tab " +
+           QByteArray(kMaxWordLength, 'x') + "\\line " + QByteArray(kMaxWordLength, 'x')),
+       true},
+      {"height at the limit", "", rtf("\\fs3276 " + paragraphs(tall)), true},
+      {"one tall paragraph more", "", rtf("\\fs3276 " + paragraphs(tall + 1)), false},
+      {"with the document's own height", QString(100, 'a'), rtf("\\fs3276 " + paragraphs(tall)), false},
+      {"colours at the limit", "", rtf(colours + "\\cf1 x"), true},
+      {"one colour more", "", rtf("{\\colortbl;" + colours.mid(10)), false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QTextDocument doc;
-    doc.setPlainText("kept");
     QTextCursor cursor(&doc);
-    cursor.select(QTextCursor::Document);
+    QTextCharFormat regular, bold;
+    bold.setFontWeight(QFont::Bold);
+    bool isBold = false;
+    int selectionStart = -1, selectionEnd = -1;
+    for (QChar ch : c.before) {
+      if (ch == '*') isBold = !isBold;
+      else if (ch == '|') (selectionStart < 0 ? selectionStart : selectionEnd) = cursor.position();
+      else if (ch == '\n') cursor.insertBlock();
+      else cursor.insertText(ch, isBold ? bold : regular);
+    }
+    if (selectionStart >= 0) {
+      cursor.setPosition(selectionStart);
+      cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
+    }
+    const QString kept = doc.toPlainText();
+    if (c.before.isEmpty()) {
+      QTextDocument loaded;
+      EXPECT_EQ(ReadRtf(c.rtf, loaded).rtf, c.read) << "the same limits for a whole document";
+    }
     const ReadResult r = InsertRtf(c.rtf, cursor);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);
     if (!c.read) {
-      EXPECT_EQ(doc.toPlainText(), "kept") << "nothing inserted";
+      EXPECT_EQ(doc.toPlainText(), kept) << "nothing inserted";
+      EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), selectionEnd - selectionStart) << "the selection stays";
       continue;
     }
     QTextDocument whole;

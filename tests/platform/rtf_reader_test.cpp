@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfUnits.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -62,6 +63,18 @@ TEST(RtfReader, TextOfSmallDocuments) {
        "{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Times;}{\\colortbl;\\red255\\green0\\blue0;}A}", "A", true},
       {"binary data skipped whole", "{\\rtf1 {\\pict\\bin4 }{}x}y}", "y", true},
       {"field shows its result", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt Link}}}", "Link", true},
+      {"a list's bullet as a word processor writes it, in a symbol font",
+       "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\u61623\\'b7\\tab}unu\\par"
+       "{\\listtext\\pard\\plain\\f1 \\u61607?\\tab}doi\\par{\\pntext\\f1\\'b7\\tab}trei\\par"
+       "{\\listtext\\f0 \\u8226\\'95\\tab}patru\\par{\\listtext 1.\\tab}cinci\\par"
+       "{\\listtext\\pard\\plain  \\u61623\\'3f\\tab}sase}",  // the space is the label's
+       "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci\n \u2022\tsase", true},
+      {"a symbol font's byte outside a list stays as it was read", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\f1\\'b7}",
+       "\u00b7", true},
+      {"a table's cells in order, each row a paragraph",
+       "{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\cellx2000"
+       "\\pard\\intbl A2\\cell {\\*\\nesttableprops\\trowd}B2\\nestcell\\nestrow C2\\cell\\row\\pard dupa}",
+       "A1\tB1\t\nA2\tB2\t\nC2\t\ndupa", true},
       {"field result marked \\* too", "{\\rtf1 {\\field{\\*\\fldinst {HYPERLINK x}}{\\*\\fldrslt{\\ul Link}}}}", "Link", true},
       {"a field result inside a skipped group stays hidden", "{\\rtf1 {\\*\\foo {\\*\\fldrslt x}}y}", "y", true},
       {"the last paragraph mark ends the last paragraph", "{\\rtf1 A\\par B\\par}", "A\nB", true},
@@ -122,6 +135,56 @@ TEST(RtfReader, ParagraphFormatIsTheOneInForceAtItsEnd) {
   EXPECT_EQ(BlockOf(doc, 1).alignment(), Qt::AlignHCenter);
   EXPECT_DOUBLE_EQ(BlockOf(doc, 1).leftMargin(), 0);
   EXPECT_EQ(BlockOf(doc, 2).alignment(), Qt::AlignJustify);
+}
+
+// The bounds the reader holds numbers and font tables to: sizes to 1638 points, indents
+// to 22 inches either way, the first 1024 fonts of the table, names of 256 characters,
+// whichever way a name's characters are written.
+constexpr int kHalfPointsCap = 3276;
+constexpr int kIndentCapTwips = 31680;
+constexpr int kFontsKept = 1024;
+constexpr int kFontNameCap = 256;
+
+TEST(RtfReader, NumbersAndFontTablesAreHeldToTheirBounds) {
+  QByteArray manyFonts = "{\\fonttbl";
+  for (int i = 0; i < kFontsKept + 100; ++i) manyFonts += QByteArray("{\\f%1 F%1;}").replace("%1", QByteArray::number(i));
+  manyFonts += "}";
+  const QByteArray kept = QByteArray::number(kFontsKept - 1), first = QByteArray::number(kFontsKept);
+  const QString longName(kFontNameCap, QLatin1Char('N'));
+  const int over = kFontNameCap + 44;
+  struct Case {
+    const char* name;
+    QByteArray rtf;  // its text "x" is looked at
+    double points;
+    int left, right, indent;  // twips
+    QString family;           // empty: none named
+  } cases[] = {
+      {"a size above the cap", "{\\rtf1\\fs3277 x}", kHalfPointsCap / 2.0, 0, 0, 0, {}},
+      {"a size beyond any number", "{\\rtf1\\fs99999999999999 x}", kHalfPointsCap / 2.0, 0, 0, 0, {}},
+      {"indents above the cap", "{\\rtf1\\li31681\\ri40000\\fi99999999999 x}", 12, kIndentCapTwips,
+       kIndentCapTwips, kIndentCapTwips, {}},
+      {"indents below the cap", "{\\rtf1\\li-31681\\ri-99999999999\\fi-40000 x}", 12, -kIndentCapTwips,
+       -kIndentCapTwips, -kIndentCapTwips, {}},
+      {"the last font kept", "{\\rtf1" + manyFonts + "\\f" + kept + " x}", 12, 0, 0, 0, "F" + QString::fromLatin1(kept)},
+      {"the first font beyond them", "{\\rtf1" + manyFonts + "\\f" + first + " x}", 12, 0, 0, 0, {}},
+      {"a long name", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray(over, 'N') + ";}}\\f1 x}", 12, 0, 0, 0, longName},
+      {"a long name in hex", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray("\\'4e").repeated(over) + ";}}\\f1 x}", 12, 0, 0,
+       0, longName},
+      {"a long name by \\u", "{\\rtf1{\\fonttbl{\\f1 " + QByteArray("\\u78?").repeated(over) + ";}}\\f1 x}", 12, 0,
+       0, 0, longName},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTextDocument doc;
+    ReadRtf(c.rtf, doc);
+    ASSERT_EQ(Paragraphs(doc), "x");
+    const QTextCharFormat f = FormatOf(doc, "x");
+    EXPECT_DOUBLE_EQ(f.fontPointSize(), c.points);
+    EXPECT_EQ(f.fontFamilies().toStringList(), c.family.isEmpty() ? QStringList() : QStringList{c.family});
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).leftMargin(), TwipsToLayout(c.left));
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).rightMargin(), TwipsToLayout(c.right));
+    EXPECT_DOUBLE_EQ(BlockOf(doc, 0).textIndent(), TwipsToLayout(c.indent));
+  }
 }
 
 TEST(RtfReader, TabStops) {
@@ -193,6 +256,64 @@ TEST(RtfReader, ClipboardInputKeepsItsLimits) {
   whole.setPlainText("kept");
   const ReadResult r = ReadRtf("{\\rtf1 " + QByteArray(kMaxRtfBytes, 'x') + "}", whole);
   EXPECT_TRUE(r.tooLarge);
+}
+
+// A HYPERLINK field's result links to its target, as word processors write it; the
+// text around it and the paragraph mark after it link to nothing.
+TEST(RtfReader, HyperlinkFieldsAreLinks) {
+  struct Case { const char* name; QByteArray rtf; QString linked; QString target; } cases[] = {
+      {"quoted, in a group of its own", "{\\rtf1 a {\\field{\\*\\fldinst {HYPERLINK \"http://exemplu.ro/\"}}{\\fldrslt legat}} b}",
+       "legat", "http://exemplu.ro/"},
+      {"a word processor's", "{\\rtf1 a {\\field{\\*\\fldinst HYPERLINK \"http://exemplu.ro/a?b=1\" }{\\fldrslt {\\ul\\cf1 legat}{}}} b}",
+       "legat", "http://exemplu.ro/a?b=1"},
+      {"unquoted, with a tooltip", "{\\rtf1 a {\\field{\\*\\fldinst HYPERLINK http://x.ro \\\\o \"sfat\"}{\\fldrslt legat}} b}",
+       "legat", "http://x.ro"},
+      {"a place in the document", "{\\rtf1 a {\\field{\\*\\fldinst HYPERLINK \\\\l \"cap2\"}{\\fldrslt legat}} b}", "legat",
+       "#cap2"},
+      {"escaped characters of the target", "{\\rtf1\\ansicpg1250 {\\field{\\*\\fldinst HYPERLINK \"http://x.ro/\\'e3\\u537?{}\"}{\\fldrslt legat}}}",
+       "legat", QString::fromUtf8("http://x.ro/ăș")},
+      {"across a paragraph mark", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://x.ro\"}{\\fldrslt unu\\par doi}} b}", "doi",
+       "http://x.ro"},
+      {"another field is no link", "{\\rtf1 a {\\field{\\*\\fldinst PAGE}{\\fldrslt 3}} b}", "3", ""},
+      {"a field's instruction inside a skipped group", "{\\rtf1 {\\*\\foo {\\field{\\*\\fldinst HYPERLINK \"x\"}}}legat}",
+       "legat", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTextDocument doc;
+    ASSERT_TRUE(ReadRtf(c.rtf, doc).complete);
+    const QTextCharFormat linked = FormatOf(doc, c.linked);
+    EXPECT_EQ(linked.anchorHref(), c.target);
+    EXPECT_EQ(linked.isAnchor(), !c.target.isEmpty());
+    if (doc.toPlainText().endsWith(" b")) {
+      EXPECT_TRUE(FormatOf(doc, " b").anchorHref().isEmpty()) << "the text after the field";
+    }
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) EXPECT_FALSE(b.charFormat().isAnchor());
+  }
+}
+
+// A page break starts the paragraph after it on a new page, whether it stands at the end
+// of a paragraph, after its mark, or as the paragraph's own format.
+TEST(RtfReader, PageBreaksBeforeAParagraph) {
+  struct Case { const char* name; QByteArray rtf; QString text; QList<int> breaks; } cases[] = {
+      {"after a paragraph mark", "{\\rtf1 A\\par\\page B\\par C}", "A\nB\nC", {1}},
+      {"inside a paragraph, ending it", "{\\rtf1 A\\page B\\par C}", "A\nB\nC", {1}},
+      {"as a paragraph format, until \\pard", "{\\rtf1 A\\par\\pagebb B\\par C\\par\\pard D}", "A\nB\nC\nD", {1, 2}},
+      {"before the first paragraph", "{\\rtf1\\page A\\par B}", "A\nB", {0}},
+      {"before an empty last paragraph", "{\\rtf1 A\\par\\page}", "A\n", {1}},
+      {"as another program writes it, in a group", "{\\rtf1 {A}{\\par}{\\f0\\page B}}", "A\nB", {1}},
+      {"a section break is no page break", "{\\rtf1 A\\sect B}", "A\nB", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTextDocument doc;
+    ASSERT_TRUE(ReadRtf(c.rtf, doc).complete);
+    EXPECT_EQ(Paragraphs(doc), c.text);
+    QList<int> breaks;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+      if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) breaks << b.blockNumber();
+    EXPECT_EQ(breaks, c.breaks);
+  }
 }
 
 // Inserted text leaves the format of the paragraph it ends in alone; a whole document's

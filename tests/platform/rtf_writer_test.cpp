@@ -1,5 +1,6 @@
 #include "platform/rtf/RtfWriter.h"
 
+#include <QFontInfo>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -47,6 +48,11 @@ TEST(RtfWriter, RoundTripKeepsTheDocument) {
       {"font names beyond the code page", "{\\rtf1{\\fonttbl{\\f0 \\u1040?\\u1041? Sans;}{\\f1\\fcharset0 Caf\\'e9;}}\\f0 x\\f1 y}",
        QString::fromUtf8("АБ Sans")},
       {"a font name holding the entry's separator", "{\\rtf1{\\fonttbl{\\f0 A\\u59?B;}}\\f0 x}", "A;B"},
+      {"links, their formats ending with them",
+       "{\\rtf1\\ansicpg1250 a {\\field{\\*\\fldinst HYPERLINK \"http://x.ro/a b;\\{c\\}\\'e3\"}{\\fldrslt \\b x{\\i y}\\par z}} b "
+       "{\\field{\\*\\fldinst HYPERLINK \\\\l \"loc\"}{\\fldrslt w}}{\\field{\\*\\fldinst HYPERLINK \"http://y.ro\"}{\\fldrslt v}}}",
+       QString::fromUtf8("link<http://x.ro/a b;{c}ă>] y")},
+      {"page breaks", "{\\rtf1\\page a\\par\\page\\qc b\\par\\pagebb c\\par\\pard d\\par\\page}", "para centre pagebreak"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -58,6 +64,42 @@ TEST(RtfWriter, RoundTripKeepsTheDocument) {
     EXPECT_EQ(ReadBack(written), described) << written.toStdString();
     EXPECT_EQ(WriteRtf(first), written) << "writing is repeatable";
   }
+}
+
+// Faces go out by the family names other programs know: the box's own font as the face
+// it shows in, not Qt's alias for it, and a family without the foundry Qt names it by.
+TEST(RtfWriter, NamesFacesAsOtherProgramsKnowThem) {
+  QTextDocument doc;
+  doc.setDefaultFont(QFont(QStringLiteral("Sans Serif"), 10));
+  QTextCursor c(&doc);
+  c.insertText("baza ");
+  QTextCharFormat roman;
+  roman.setFontFamilies({QStringLiteral("Nimbus Roman [urw]")});
+  c.insertText("roman", roman);
+  const QByteArray rtf = WriteRtf(doc);
+  EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fcharset238 " + QFontInfo(doc.defaultFont()).family().toUtf8() + ";}"
+                           "{\\f1\\fcharset238 Nimbus Roman;}}"))
+      << rtf.toStdString();
+  EXPECT_FALSE(rtf.contains("Sans Serif")) << rtf.toStdString();
+
+  // Read back into the box, the text in its own face names none.
+  QTextDocument back;
+  back.setDefaultFont(doc.defaultFont());
+  ReadRtf(rtf, back);
+  QTextCursor at(&back);
+  at.setPosition(2);
+  EXPECT_FALSE(at.charFormat().hasProperty(QTextFormat::FontFamilies));
+}
+
+// Other programs read a link as a HYPERLINK field showing its text, and a page break as
+// \page before the paragraph.
+TEST(RtfWriter, WritesLinksAsFieldsAndPageBreaks) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1 Vezi {\\field{\\*\\fldinst HYPERLINK \"http://exemplu.ro/\"}{\\fldrslt\\ul aici}} tot\\par\\pagebb Doi}", doc);
+  const QByteArray rtf = WriteRtf(doc);
+  EXPECT_TRUE(rtf.contains("Vezi {\\field{\\*\\fldinst HYPERLINK \"http://exemplu.ro/\"}{\\fldrslt \\ul aici}} tot"))
+      << rtf.toStdString();
+  EXPECT_TRUE(rtf.contains("\\par\\page\\pard Doi")) << rtf.toStdString();
 }
 
 // Text the editor gives: in the program's code page where it can be, else as Unicode.

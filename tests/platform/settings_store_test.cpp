@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -40,24 +41,32 @@ TEST(SettingsStore, TheFileIsReadableByItsOwnerOnly) {
   EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
 }
 
-// A file made readable by others (by an older version, or by hand) is closed to them at
-// the next write, and keeps what it held.
+// A file that others may use (made by an older version, or by hand) is closed to them at
+// the next write, whichever of the group's and the others' bits it has, and keeps what
+// it held.
 TEST(SettingsStore, AnExistingFileReadableByOthersIsMadeOwnerOnlyAtTheNextWrite) {
-  testsupport::SettingsFolder folder;
-  const QString path = folder.Path() + "/Velorast.ini";
-  {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[CaleBD]\nCaBD=/date\n");
+  const auto mode = [](const QString& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    return st.st_mode & 07777;
+  };
+  for (const mode_t before : {0664, 0604, 0640, 0660, 0644}) {
+    SCOPED_TRACE("mode 0" + QString::number(before, 8).toStdString());
+    testsupport::SettingsFolder folder;
+    const QString path = folder.Path() + "/Velorast.ini";
+    {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write("[CaleBD]\nCaBD=/date\n");
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), before), 0);
+    EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
+    EXPECT_EQ(mode(path), before) << "a read changes nothing";
+    SaveSetting("Velorast", "Par", "Top", "5");
+    EXPECT_EQ(mode(path), 0600u);
+    EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
+    EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), "5");
   }
-  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                              QFile::WriteGroup | QFile::ReadOther));
-  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
-  EXPECT_TRUE(QFile::permissions(path) & QFile::ReadOther) << "a read changes nothing";
-  SaveSetting("Velorast", "Par", "Top", "5");
-  EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
-  EXPECT_EQ(GetSetting("Velorast", "CaleBD", "CaBD"), "/date");
-  EXPECT_EQ(GetSetting("Velorast", "Par", "Top"), "5");
 }
 
 // Whatever text is saved reads back the same, however the INI format would take it.

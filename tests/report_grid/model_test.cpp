@@ -25,6 +25,7 @@ void ExpectNewCell(ReportGrid& g, int r, int c) {
   EXPECT_FALSE(cell.WrapText());
   EXPECT_FALSE(cell.Locked());
   EXPECT_TRUE(cell.Printable());
+  EXPECT_TRUE(g.State(r, c).linesPrintable);
   EXPECT_EQ(cell.CellType(), kCellText);
 }
 
@@ -38,6 +39,7 @@ void Dirty(ReportGrid& g, int r, int c) {
   cell.SetWrapText(true);
   cell.SetLocked(true);
   cell.SetPrintable(false);
+  g.Range(r, c, r, c).SetLinesPrintable(false);
   cell.SetCellType(kCellTickBox);
 }
 
@@ -332,6 +334,7 @@ TEST(ReportGridModel, RangeSettersReachEveryCellAndAcceptCornersInAnyOrder) {
   g.Range(2, 2, 4, 4).SetLocked(true);
   g.Range(2, 2, 4, 4).SetWrapText(true);
   g.Range(2, 2, 4, 4).SetPrintable(false);
+  g.Range(4, 4, 2, 2).SetLinesPrintable(false);
   for (int r = 1; r <= 5; ++r)
     for (int c = 1; c <= 5; ++c) {
       const bool inside = r >= 2 && r <= 4 && c >= 2 && c <= 4;
@@ -339,6 +342,7 @@ TEST(ReportGridModel, RangeSettersReachEveryCellAndAcceptCornersInAnyOrder) {
       EXPECT_EQ(g.Cell(r, c).Locked(), inside);
       EXPECT_EQ(g.Cell(r, c).WrapText(), inside);
       EXPECT_EQ(g.Cell(r, c).Printable(), !inside);
+      EXPECT_EQ(g.State(r, c).linesPrintable, !inside);
     }
 }
 

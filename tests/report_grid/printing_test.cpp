@@ -10,12 +10,12 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <numeric>
+#include <set>
 
 #include "platform/Printers.h"
 #include "platform/RuntimeError.h"
@@ -23,6 +23,7 @@
 #include "support/PdfText.h"
 #include "support/PrintCapture.h"
 #include "support/QtPrinters.h"
+#include "support/ScreenTexts.h"
 
 using namespace report_grid;
 using testsupport::PdfPage;
@@ -119,6 +120,13 @@ int DarkestOnRow(const QImage& image, int y, int x1, int x2) {
   return darkest;
 }
 
+// The darkest pixel of an upright run.
+int DarkestOnColumn(const QImage& image, int x, int y1, int y2) {
+  int darkest = 255;
+  for (int y = y1; y <= y2; ++y) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  return darkest;
+}
+
 // Three rows of 40 and three columns of 50 units at margins 0: rendered at 96 dpi, one
 // grid unit is one pixel of the page image.
 void LayLineGrid(ReportGrid& g) {
@@ -154,6 +162,7 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
   g.Cell(0, 1).SetText("RandZero");  // the fixed header never prints
   g.Cell(1, 0).SetText("ColoanaZero");
   g.Cell(1, 1).SetText("Tiparita");
+  g.Range(1, 1, 1, 1).SetLinesPrintable(false);  // its text prints all the same
   g.Cell(1, 2).SetText("Ascunsa");
   g.Cell(1, 2).SetPrintable(false);
   g.Cell(2, 1).SetText("ZonaTiparita");
@@ -176,53 +185,75 @@ TEST(ReportGridPrinting, OnlyPrintableCellsComeOutAndAnAreaFollowsItsAnchor) {
 }
 
 // On paper a line comes out with a printable cell or area that holds it: the cell it was
-// set on, the cells that a range's edge (or for edge 5 its inside) runs along, a merged
-// area for its cells' lines along its own edges. A printable cell beside a line that
-// only its neighbour holds does not bring it out.
+// set on, the cells that a range's edge (or for edge 5 its inside, level and upright
+// boundaries alike) runs along, a merged area for its cells' lines along its own edges.
+// A printable cell beside a line that only its neighbour holds does not bring it out,
+// nor does one whose lines do not print. Each case lists the lines the paper shows
+// among the four inside boundaries of the cells (1, 1) to (2, 2), as its own calls set
+// them.
 TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
+  enum Boundary { kUnder11, kUnder12, kRightOf11, kRightOf21 };
   struct Case {
     const char* name;
     std::function<void(ReportGrid&)> lay;
     std::vector<std::pair<int, int>> printable;
-    bool underFirst;   // the boundary under (1, 1)
-    bool underSecond;  // the boundary under (1, 2)
+    std::set<Boundary> lines;  // the boundaries inked on paper
   } cases[] = {
       {"the printable cell's own line", [](ReportGrid& g) { g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick); },
-       {{1, 1}}, true, false},
+       {{1, 1}}, {kUnder11}},
       {"a line only the cell below holds", [](ReportGrid& g) { g.Cell(2, 1).SetBorder(kEdgeTop, kLineThick); },
-       {{1, 1}}, false, false},
+       {{1, 1}}, {}},
       {"... printed with the cell below", [](ReportGrid& g) { g.Cell(2, 1).SetBorder(kEdgeTop, kLineThick); },
-       {{2, 1}}, true, false},
+       {{2, 1}}, {kUnder11}},
       {"a range's bottom edge runs along row 1",
-       [](ReportGrid& g) { g.Range(1, 1, 1, 3).SetBorder(kEdgeBottom, kLineThin); }, {{1, 1}}, true, false},
+       [](ReportGrid& g) { g.Range(1, 1, 1, 3).SetBorder(kEdgeBottom, kLineThin); }, {{1, 1}}, {kUnder11}},
       {"... not along row 2", [](ReportGrid& g) { g.Range(1, 1, 1, 3).SetBorder(kEdgeBottom, kLineThin); },
-       {{2, 1}, {2, 2}}, false, false},
+       {{2, 1}, {2, 2}}, {}},
       {"a range's inside is held on both sides",
-       [](ReportGrid& g) { g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin); }, {{2, 2}}, false, true},
+       [](ReportGrid& g) { g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin); }, {{2, 2}},
+       {kUnder12, kRightOf21}},
+      {"a range's upright inside line, its right-hand cell alone printable",
+       [](ReportGrid& g) { g.Range(1, 1, 1, 2).SetBorder(kEdgeInner, kLineThin); }, {{1, 2}}, {kRightOf11}},
+      {"... its left-hand cell alone printable",
+       [](ReportGrid& g) { g.Range(1, 1, 1, 2).SetBorder(kEdgeInner, kLineThick); }, {{1, 1}}, {kRightOf11}},
+      {"a right edge only the cell on the right holds",
+       [](ReportGrid& g) { g.Cell(2, 2).SetBorder(kEdgeLeft, kLineThin); }, {{2, 1}}, {}},
+      {"a printable cell whose lines do not print",
+       [](ReportGrid& g) {
+         g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);
+         g.Range(1, 1, 1, 1).SetLinesPrintable(false);
+       },
+       {{1, 1}}, {}},
+      {"... its line comes out with a neighbour that prints its own",
+       [](ReportGrid& g) {
+         g.Range(1, 1, 2, 2).SetBorder(kEdgeInner, kLineThin);
+         g.Range(1, 1, 1, 2).SetLinesPrintable(false);
+       },
+       {{1, 1}, {1, 2}, {2, 1}}, {kUnder11, kRightOf21}},
       {"a later line on the neighbour restates it",
        [](ReportGrid& g) {
          g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThin);
          g.Cell(2, 1).SetBorder(kEdgeTop, kLineThick);
        },
-       {{1, 1}}, true, false},
+       {{1, 1}}, {kUnder11}},
       {"a later line of style 0 on the neighbour removes it",
        [](ReportGrid& g) {
          g.Cell(1, 1).SetBorder(kEdgeBottom, kLineThick);
          g.Cell(2, 1).SetBorder(kEdgeTop, kLineNone);
        },
-       {{1, 1}}, false, false},
+       {{1, 1}}, {}},
       {"a merged area holds a line set on its covered cell",
        [](ReportGrid& g) {
          g.Range(1, 1, 1, 2).Merge();
          g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThin);
        },
-       {{1, 1}}, true, true},
+       {{1, 1}}, {kUnder11, kUnder12}},
       {"... printed by its anchor alone",
        [](ReportGrid& g) {
          g.Range(1, 1, 1, 2).Merge();
          g.Cell(1, 2).SetBorder(kEdgeBottom, kLineThin);
        },
-       {{1, 2}}, false, false},
+       {{1, 2}}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -232,8 +263,10 @@ TEST(ReportGridPrinting, ALineComesOutWithThePrintableCellThatHoldsIt) {
     g.Range(1, 1, 3, 3).SetPrintable(false);
     for (const auto& [row, col] : c.printable) g.Cell(row, col).SetPrintable(true);
     const QImage paper = RenderPageImage(g, 96);
-    EXPECT_EQ(DarkestOnRow(paper, 40, 5, 45) < 100, c.underFirst);
-    EXPECT_EQ(DarkestOnRow(paper, 40, 55, 95) < 100, c.underSecond);
+    EXPECT_EQ(DarkestOnRow(paper, 40, 5, 45) < 100, c.lines.count(kUnder11) == 1) << "under (1, 1)";
+    EXPECT_EQ(DarkestOnRow(paper, 40, 55, 95) < 100, c.lines.count(kUnder12) == 1) << "under (1, 2)";
+    EXPECT_EQ(DarkestOnColumn(paper, 50, 5, 35) < 100, c.lines.count(kRightOf11) == 1) << "right of (1, 1)";
+    EXPECT_EQ(DarkestOnColumn(paper, 50, 45, 75) < 100, c.lines.count(kRightOf21) == 1) << "right of (2, 1)";
   }
 }
 
@@ -395,27 +428,24 @@ TEST(ReportGridPrinting, ThePreviewWindowShowsThePageAtTheZoomAskedForAndSaysSo)
   };
   for (int zoom : {100, 150}) {
     SCOPED_TRACE(zoom);
-    // What the open window shows, looked at from a queued call, which then closes it.
+    // What the open window shows, looked at as soon as it is up; it is then closed.
     auto seen = std::make_shared<Seen>();
-    QTimer::singleShot(300, [seen] {
-      for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(top);
-        if (!dialog || !dialog->isVisible()) continue;
-        dialog->resize(dialog->width() + 40, dialog->height() + 40);  // a resize keeps the zoom
-        QApplication::processEvents();
-        seen->dialog = true;
-        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) {
-          seen->zoomMode = view->zoomMode();
-          seen->zoomFactor = view->zoomFactor();
-        }
-        if (auto* box = dialog->findChild<QComboBox*>()) seen->zoomBox = box->currentText();
-        seen->fitting = false;
-        for (QAction* fit : dialog->findChildren<QAction*>())
-          if (fit->objectName().startsWith("fit") && fit->isChecked()) seen->fitting = true;
-        dialog->reject();
+    const bool up = testsupport::WhileModal([&] { PrintPreview(g, zoom); }, [seen](QWidget& modal) {
+      auto* dialog = qobject_cast<QPrintPreviewDialog*>(&modal);
+      if (!dialog) return;
+      dialog->resize(dialog->width() + 40, dialog->height() + 40);  // a resize keeps the zoom
+      QApplication::processEvents();
+      seen->dialog = true;
+      if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) {
+        seen->zoomMode = view->zoomMode();
+        seen->zoomFactor = view->zoomFactor();
       }
+      if (auto* box = dialog->findChild<QComboBox*>()) seen->zoomBox = box->currentText();
+      seen->fitting = false;
+      for (QAction* fit : dialog->findChildren<QAction*>())
+        if (fit->objectName().startsWith("fit") && fit->isChecked()) seen->fitting = true;
     });
-    PrintPreview(g, zoom);
+    ASSERT_TRUE(up);
     ASSERT_TRUE(seen->dialog);
     EXPECT_EQ(seen->zoomMode, QPrintPreviewWidget::CustomZoom);
     EXPECT_DOUBLE_EQ(seen->zoomFactor, zoom / 100.0);
@@ -435,25 +465,22 @@ TEST(ReportGridPrinting, ThePreviewOpensOnTheTopOfThePageAndItsWholeWidth) {
     double pageTop = 0, pageWidth = 0, shownTop = 0, shownWidth = 0;
   };
   auto seen = std::make_shared<Seen>();
-  QTimer::singleShot(300, [seen] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QPrintPreviewDialog*>(top);
-      if (!dialog || !dialog->isVisible()) continue;
-      seen->dialog = true;
-      if (auto* view = dialog->findChild<QGraphicsView*>()) {
-        QRectF pageRect;
-        for (QGraphicsItem* item : view->scene()->items())
-          if (item->boundingRect().width() > pageRect.width()) pageRect = item->sceneBoundingRect();
-        const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
-        seen->pageTop = pageRect.top();
-        seen->pageWidth = pageRect.width();
-        seen->shownTop = shown.top();
-        seen->shownWidth = shown.width();
-      }
-      dialog->reject();
+  const bool up = testsupport::WhileModal([&] { PrintPreview(g, 100); }, [seen](QWidget& modal) {
+    auto* dialog = qobject_cast<QPrintPreviewDialog*>(&modal);
+    if (!dialog) return;
+    seen->dialog = true;
+    if (auto* view = dialog->findChild<QGraphicsView*>()) {
+      QRectF pageRect;
+      for (QGraphicsItem* item : view->scene()->items())
+        if (item->boundingRect().width() > pageRect.width()) pageRect = item->sceneBoundingRect();
+      const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+      seen->pageTop = pageRect.top();
+      seen->pageWidth = pageRect.width();
+      seen->shownTop = shown.top();
+      seen->shownWidth = shown.width();
     }
   });
-  PrintPreview(g, 100);
+  ASSERT_TRUE(up);
   ASSERT_TRUE(seen->dialog);
   EXPECT_LE(seen->shownTop, seen->pageTop);           // the page's first row is in view
   EXPECT_GE(seen->shownWidth, seen->pageWidth);       // and its whole width

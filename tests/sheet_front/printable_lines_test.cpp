@@ -1,6 +1,6 @@
-// The front printed onto pre-printed paper (data cells only), read back from the PDF: the
-// strokes on the page are the lines its 45 data cells hold, and none that only a label
-// or another cell holds; the front laid for pre-printed paper puts out no line at all.
+// The front read back from the PDF: printed complete, the strokes on the page are the
+// lines its cells hold; printed onto pre-printed paper (data cells only), not one line
+// comes out, whichever layout laid it, though the complete front's data cells hold lines.
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include "report_grid/Printing.h"
 #include "sheet_front/modFisaFata.h"
 #include "support/PdfLines.h"
+#include "support/PdfText.h"
 #include "support/PrintedCells.h"
 #include "support/SheetFixtures.h"
 
@@ -35,18 +36,13 @@ TEST(PrintableLines, TheStrokesOnThePageAreTheLinesThePrintableCellsHold) {
         EXPECT_GT(pages[0].size(), 30);  // the whole sheet's frames and lines
         continue;
       }
-      if (layout == LayoutFisaFata) {
-        // For pre-printed paper the data cells hold no line: not even the one set on
-        // (17, 9) inside the engine-type value area comes out.
-        EXPECT_TRUE(held.isEmpty());
-        EXPECT_TRUE(pages[0].isEmpty()) << pages[0].size() << " strokes";
-        continue;
-      }
-      EXPECT_FALSE(held.isEmpty());  // the complete front's data cells hold lines of their own
-      for (const testsupport::HeldLine& line : held) {
-        const bool dataCell = std::any_of(kFisaFataDataCells.begin(), kFisaFataDataCells.end(),
-                                          [&](const DataCell& d) { return d.row == line.row && d.col == line.col; });
-        EXPECT_TRUE(dataCell) << "a line of (" << line.row << ", " << line.col << ")";
-      }
+      // Onto the pre-printed sheet: its texts only. The complete front's data cells hold
+      // lines of their own (the inner lines of box A run along them), and none comes out;
+      // the data-only front's hold none, not even the one set on (17, 9) inside the
+      // engine-type value area.
+      EXPECT_TRUE(held.isEmpty());
+      EXPECT_TRUE(pages[0].isEmpty()) << pages[0].size() << " strokes";
+      EXPECT_EQ(testsupport::AnyHoldsALine(g, kFisaFataDataCells), layout == LayoutFisaFataComplet);
+      EXPECT_TRUE(testsupport::ReadPdfPages(pdf).value(0).Find(g.Cell(4, 4).Text()));
     }
 }

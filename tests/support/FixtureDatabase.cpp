@@ -61,6 +61,19 @@ void FixtureDatabase::DamageRowPage(const QString& table, qint64 rowid) {
   throw std::runtime_error("no page of its own for the row in " + table.toStdString());
 }
 
+void FixtureDatabase::UseEarlierKeys() {
+  const std::pair<QString, QStringList> tables[] = {{QStringLiteral("Persoane"), core::schema::PersoaneColumns()},
+                                                    {QStringLiteral("Masini"), core::schema::MasiniColumns()}};
+  for (const auto& [table, columns] : tables) {
+    QStringList definitions{columns[0] + QStringLiteral(" INTEGER PRIMARY KEY")};
+    for (const QString& column : columns.mid(1)) definitions << column + QStringLiteral(" TEXT");
+    db_->Execute(QStringLiteral("ALTER TABLE %1 RENAME TO Inainte; CREATE TABLE %1 (%2); "
+                                "INSERT INTO %1 SELECT * FROM Inainte; DROP TABLE Inainte")
+                     .arg(table, definitions.join(QLatin1String(", "))));
+  }
+  core::schema::AddMissingIndexes(*db_);
+}
+
 qint64 FixtureDatabase::AddRow(const QString& table, const QMap<QString, QString>& columns) {
   QStringList names, marks;
   QVariantList values;

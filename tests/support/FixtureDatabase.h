@@ -33,6 +33,11 @@ class FixtureDatabase {
   // that row then fails while the table's first row still reads.
   void DamageRowPage(const QString& table, qint64 rowid);
 
+  // Makes Persoane and Masini as files made by earlier versions have them, rows and
+  // indexes kept: an integer key alone, which gives a deleted last row's id to the next
+  // row added.
+  void UseEarlierKeys();
+
   // Adds a row given by column name; columns not named stay Null. Returns its id.
   qint64 AddPerson(const QMap<QString, QString>& columns);
   qint64 AddVehicle(const QMap<QString, QString>& columns);

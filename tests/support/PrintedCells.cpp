@@ -57,7 +57,8 @@ QList<HeldLine> LinesHeldByPrintableCells(const ReportGrid& grid) {
   for (int r = 1; r < grid.Rows(); ++r)
     for (int c = 1; c < grid.Cols(); ++c) {
       const CellRect area = grid.AreaOf(r, c);
-      if (area.row1 != r || area.col1 != c || !grid.State(r, c).printable) continue;
+      const CellState& anchor = grid.State(r, c);
+      if (area.row1 != r || area.col1 != c || !anchor.printable || !anchor.linesPrintable) continue;
       const QRectF mm = AreaOnPage(grid, r, c);
       if (mm.width() <= 0 || mm.height() <= 0) continue;
       for (int edge = 0; edge < 4; ++edge) {

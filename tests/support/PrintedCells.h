@@ -25,9 +25,19 @@ struct HeldLine {
   int edge = 0;
 };
 
-// The lines held by the printable cells and merged areas (by their anchors' flags) of the
-// document part of `grid`, at the page set-up's left and top margins.
+// The lines held by the printable cells and merged areas (by their anchors' flags) whose
+// lines print, in the document part of `grid`, at the page set-up's left and top margins.
 QList<HeldLine> LinesHeldByPrintableCells(const report_grid::ReportGrid& grid);
+
+// Whether any of `cells` (items with `row` and `col`, each the anchor of its area) holds a
+// line along one of its edges, printable or not.
+template <class Cells>
+bool AnyHoldsALine(const report_grid::ReportGrid& grid, const Cells& cells) {
+  for (const auto& cell : cells)
+    for (int edge = 0; edge < 4; ++edge)
+      if (grid.EffectiveEdge(cell.row, cell.col, edge).style != report_grid::kLineNone) return true;
+  return false;
+}
 
 // Every stroke lies on a held line, and every held line is stroked along its length.
 void ExpectStrokesAreHeldLines(const QList<PdfStroke>& strokes, const QList<HeldLine>& held);

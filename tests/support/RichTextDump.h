@@ -1,8 +1,8 @@
 #pragma once
 // A text that tells two rich-text documents apart by everything RTF keeps of them: the
-// default tab stops, each paragraph's alignment, indents and mark format, and its runs
-// of text with their face, size, bold, italic, underline and colour (adjacent runs of
-// one format counted as one). Header only, so that the fuzz targets use it too.
+// default tab stops, each paragraph's alignment, indents, page break and mark format,
+// and its runs of text with their face, size, bold, italic, underline, colour and link
+// target (adjacent runs of one format counted as one). Header only, so that the fuzz targets use it too.
 
 #include <QColor>
 #include <QStringList>
@@ -19,13 +19,14 @@ inline QString DescribeCharFormat(const QTextCharFormat& f, const QFont& base) {
   const QString colour = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush
                              ? f.foreground().color().name()
                              : QStringLiteral("auto");
-  return QStringLiteral("%1 %2pt%3%4%5 %6")
+  const QString link = f.anchorHref().isEmpty() ? QString() : QStringLiteral(" link<%1>").arg(f.anchorHref());
+  return QStringLiteral("%1 %2pt%3%4%5 %6%7")
       .arg(families.value(0, QStringLiteral("-")))
       .arg(shown.pointSizeF())
       .arg(shown.weight() > QFont::Medium ? QStringLiteral(" b") : QString())
       .arg(shown.italic() ? QStringLiteral(" i") : QString())
       .arg(shown.underline() ? QStringLiteral(" u") : QString())
-      .arg(colour);
+      .arg(colour, link);
 }
 
 inline QString DescribeRichText(const QTextDocument& doc) {
@@ -35,8 +36,9 @@ inline QString DescribeRichText(const QTextDocument& doc) {
     const QTextBlockFormat p = b.blockFormat();
     const Qt::Alignment a = p.alignment();
     const char* align = a & Qt::AlignHCenter ? "centre" : a & Qt::AlignRight ? "right" : a & Qt::AlignJustify ? "justify" : "left";
-    lines << QStringLiteral("para %1 li%2 ri%3 fi%4 mark[%5]")
-                 .arg(QLatin1String(align))
+    const bool pageBreak = p.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+    lines << QStringLiteral("para %1%2 li%3 ri%4 fi%5 mark[%6]")
+                 .arg(QLatin1String(align), pageBreak ? QStringLiteral(" pagebreak") : QString())
                  .arg(std::lround(p.leftMargin() * 15))
                  .arg(std::lround(p.rightMargin() * 15))
                  .arg(std::lround(p.textIndent() * 15))

@@ -33,8 +33,11 @@ bool MissedTexts::Untranslatable(const QString& context, const QString& source) 
                                      "&HTML:", "Didot (DD)", "Cicero (CC)", "Pica (P\u0338)"};
   static const QRegularExpression keys(QStringLiteral("^(Alt|Ctrl|Shift|Meta)\\+\\w+$"));
   static const QRegularExpression layout(QStringLiteral("^\\d+ \\(\\dx\\d\\)$"));
-  return context == QLatin1String("QShortcut") || context == QLatin1String("QPageSize") || same.contains(source) ||
-         keys.match(source).hasMatch() || layout.match(source).hasMatch();
+  // A paper size named by its code alone, without a word ("A4", "JIS B5", "ANSI C", "PRC 16K").
+  static const QRegularExpression paperCode(QStringLiteral("^((JIS|ANSI|PRC) )?[A-E]?\\d*K?$"));
+  return context == QLatin1String("QShortcut") || same.contains(source) || keys.match(source).hasMatch() ||
+         layout.match(source).hasMatch() ||
+         (context == QLatin1String("QPageSize") && paperCode.match(source).hasMatch());
 }
 
 QStringList MissedTexts::Missed() const {
@@ -119,7 +122,8 @@ QStringList EnglishTexts(const QStringList& texts) {
                      "September|October|November|December|AM|PM|bytes|byte|Yes|No|Close|Restore|Minimize|"
                      "Maximize|Move|Size|Cancel|Open|Save|Print|Printer|Page|Zoom|Folder|File|Files|Directory|Name|Type|"
                      "Modified|Back|Forward|Parent|Detail|List|View|Options|Properties|Copy|Paste|Cut|Undo|Redo|"
-                     "Delete|Select|All|Help|About|Menu|Stay|Top|Down|Up|Left|Right|Scroll|here|Edge|KiB|MiB)\\b"));
+                     "Delete|Select|All|Help|About|Menu|Stay|Top|Down|Up|Left|Right|Scroll|here|Edge|KiB|MiB|Cursor at|"
+                     "Press|cancel|Custom|Envelope|Fan-fold|German|Small|Big|Invite|Italian|Postcard|Double)\\b"));
   QStringList found;
   for (const QString& text : texts)
     if (english.match(text).hasMatch()) found << text;

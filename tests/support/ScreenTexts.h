@@ -20,9 +20,10 @@ class MissedTexts : public QTranslator {
   QString translate(const char* context, const char* source, const char* disambiguation, int n) const override;
   bool isEmpty() const override { return false; }
 
-  // Texts that read the same in Romanian: key names and key sequences, names of paper
-  // sizes, numbers and placeholders, and the titles of inner parts never shown alone; and
-  // the writing direction, asked for whenever a translation comes or goes.
+  // Texts that read the same in Romanian: key names and key sequences, paper sizes named
+  // by their code alone ("A4"), numbers and placeholders, and the titles of inner parts
+  // never shown alone; and the writing direction, asked for whenever a translation comes
+  // or goes.
   static bool Untranslatable(const QString& context, const QString& source);
 
   QStringList Missed() const;

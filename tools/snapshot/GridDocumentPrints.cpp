@@ -1,5 +1,6 @@
 #include "GridDocumentPrints.h"
 
+#include "CaseFile.h"
 #include "PagePicture.h"
 #include "SampleCase.h"
 #include "core/Settings.h"
@@ -22,8 +23,8 @@ QList<std::pair<QString, QString>> SellerPersonBuyerFirm() {
 
 }  // namespace
 
-bool WriteGridDocumentPrints(frmVelorast& window, const QDir& folder) {
-  FillBoxes(window, SellerPersonBuyerFirm());
+bool WriteGridDocumentPrints(frmVelorast& window, const QDir& folder, bool sample) {
+  if (sample) FillBoxes(window, SellerPersonBuyerFirm());
   const bool contractInGrid = core::settings::ContractInGrid;
   core::settings::ContractInGrid = true;
   const std::pair<void (frmVelorast::*)(), const char*> documents[] = {
@@ -38,7 +39,7 @@ bool WriteGridDocumentPrints(frmVelorast& window, const QDir& folder) {
     ok = PrintAsPrintDoes(window, folder, QString::fromLatin1(name)) && ok;
   }
   core::settings::ContractInGrid = contractInGrid;
-  FillSampleCase(window);
+  if (sample) FillSampleCase(window);
   return ok;
 }
 

@@ -1,12 +1,7 @@
 #include "SampleCase.h"
 
-#include "platform/MultiLineTextBox.h"
-#include <stdexcept>
-
-#include "core/CaseBoxTable.h"
+#include "CaseFile.h"
 #include "core/DatabaseSchema.h"
-#include "main_window/frmVelorast.h"
-#include "platform/TextBox.h"
 
 namespace snapshot {
 
@@ -96,17 +91,5 @@ std::shared_ptr<platform::Database> OpenSampleDatabase(const QString& folder) {
 }
 
 void FillSampleCase(frmVelorast& window) { FillBoxes(window, SampleCase()); }
-
-void FillBoxes(frmVelorast& window, const QList<std::pair<QString, QString>>& boxes) {
-  for (const auto& [name, text] : boxes) {
-    const std::optional<core::BoxRef> box = core::FindBox(name);
-    if (!box) throw std::invalid_argument("no case box named " + name.toStdString());
-    switch (box->array) {
-      case core::BoxArray::txtCamp: window.txtCamp.at(box->index)->setText(text); break;
-      case core::BoxArray::txtVerso: window.txtVerso.at(box->index)->setText(text); break;
-      case core::BoxArray::txtSpecificatii: window.txtSpecificatii->SetText(text); break;
-    }
-  }
-}
 
 }  // namespace snapshot

@@ -21,7 +21,5 @@ std::shared_ptr<platform::Database> OpenSampleDatabase(const QString& folder);
 
 // Types the sample case into the main window's boxes.
 void FillSampleCase(frmVelorast& window);
-// Types `boxes` (field name, text) into the main window's boxes.
-void FillBoxes(frmVelorast& window, const QList<std::pair<QString, QString>>& boxes);
 
 }  // namespace snapshot

@@ -1,10 +1,10 @@
-// velorast-snapshot OUTDIR: pictures of the windows, made without a display, so that
-// anyone can look at them. Each pane of the main window at 1280 x 1024, filled from a
-// sample case; the registration sheet, front and back, laid from it and printed into PDF
-// files, complete and data-only, and the letters, with a picture of each page; each
-// document form opened from the sample case, as shown and as printed; the contract annex
-// editor and its printed text; the delete question, the folder choice and the preview
-// window, in Romanian.
+// velorast-snapshot [--case FILE] OUTDIR: pictures of the windows, made without a
+// display, so that anyone can look at them. Each pane of the main window at 1280 x 1024,
+// filled from a sample case or from the case kept in FILE (CaseFile.h); the registration
+// sheet, front and back, laid from it and printed into PDF files, complete and
+// data-only, and the letters, with a picture of each page; each document form opened
+// from the case, as shown and as printed; the contract annex editor and its printed
+// text; the delete question, the folder choice and the preview window, in Romanian.
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "AnexaPrints.h"
+#include "CaseFile.h"
 #include "DialogPictures.h"
 #include "FormPrints.h"
 #include "GridDocumentPrints.h"
@@ -44,13 +45,24 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: velorast-snapshot OUTDIR\n");
+  const bool sample = argc == 2 && argv[1][0] != '-';
+  if (!sample && !(argc == 4 && qstrcmp(argv[1], "--case") == 0)) {
+    std::fprintf(stderr, "usage: velorast-snapshot [--case FILE] OUTDIR\n");
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  // The case is read whole before anything is written.
+  snapshot::CaseFile typed;
+  if (!sample) {
+    typed = snapshot::ReadCaseFile(QString::fromLocal8Bit(argv[2]));
+    if (!typed.Read()) {
+      std::fprintf(stderr, "velorast-snapshot: %s\n", qPrintable(typed.error));
+      return 1;
+    }
+  }
+  const char* outArg = argv[argc - 1];
+  const QDir out(QString::fromLocal8Bit(outArg));
   if (!QDir().mkpath(out.path())) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    std::fprintf(stderr, "cannot create %s\n", outArg);
     return 1;
   }
 
@@ -63,7 +75,8 @@ int main(int argc, char** argv) {
   frmVelorast* window = platform::Forms::Get<frmVelorast>();
   window->resize(1280, 1024);
   window->show();
-  snapshot::FillSampleCase(*window);
+  if (sample) snapshot::FillSampleCase(*window);
+  else snapshot::FillBoxes(*window, typed.boxes);
 
   const char* names[] = {"pane-fisa-fata.png", "pane-fisa-verso.png", "pane-listari.png"};
   bool ok = true;
@@ -74,7 +87,7 @@ int main(int argc, char** argv) {
   }
   ok = snapshot::WriteSheetFrontPrints(*window, out) && ok;
   ok = snapshot::WriteSheetBackPrints(*window, out) && ok;
-  ok = snapshot::WriteGridDocumentPrints(*window, out) && ok;
+  ok = snapshot::WriteGridDocumentPrints(*window, out, sample) && ok;
   ok = snapshot::WriteFormPrints(out) && ok;
 
   // The persons and vehicles lists after a search of every record, a row of each chosen.

@@ -202,12 +202,23 @@ QVariant Database::Scalar(const QString& sql, const QVariantList& params) {
 
 // ---- RowReader
 
-RowReader::RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns)
+RowReader::RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns,
+                     const QString& condition, const QVariantList& params)
     : db_(std::move(db)), columns_(int(columns.size())) {
   QStringList names;
   for (const QString& column : columns) names << db_detail::QuoteName(column);
+  QString where = QStringLiteral("rowid = ?1");
+  params_ << QVariant();  // the row id
+  if (!condition.trimmed().isEmpty()) {
+    // Numbered only: the row id finds the row, the condition is tested on it.
+    const db_detail::BoundSql numbered = db_detail::WithLikeRanges(condition, params, {});
+    where = QStringLiteral("rowid = ?%1 AND (%2)").arg(numbered.params.size() + 1).arg(numbered.sql);
+    params_ = numbered.params;
+    params_ << QVariant();
+  }
   statement_ = std::make_unique<db_detail::Statement>(
-      db_->Handle(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1").arg(names.join(QLatin1String(", ")), table));
+      db_->Handle(),
+      QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(names.join(QLatin1String(", ")), table, where));
 }
 
 RowReader::~RowReader() = default;
@@ -218,7 +229,8 @@ QList<QStringList> RowReader::Texts(const std::vector<qint64>& rowids) {
   auto readAll = [&] {
     for (const qint64 rowid : rowids) {
       QStringList texts;
-      statement_->Bind({rowid});
+      params_.back() = rowid;
+      statement_->Bind(params_);
       if (statement_->Step()) {
         texts.reserve(columns_);
         for (int i = 0; i < columns_; ++i) texts << statement_->Value(i).toString();

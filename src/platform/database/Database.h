@@ -18,6 +18,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -83,9 +84,12 @@ class Database : public std::enable_shared_from_this<Database> {
 
   // A dynaset over a single-table SELECT ("SELECT * FROM T [WHERE ...] [ORDER BY ...]",
   // or a column list instead of *). Positioned on its first row, at BOF and EOF when
-  // empty.
+  // empty. keyColumn, when given, is the table's column that tells its rows apart: the
+  // engine may give the id of a deleted row to a row added later, so the set edits and
+  // deletes a row only while that column still holds what the set read of the row (the
+  // column need not be one of the set's fields).
   std::unique_ptr<Recordset> OpenRecordset(const QString& sql, const QVariantList& params = {},
-                                           int type = dbOpenDynaset);
+                                           int type = dbOpenDynaset, const QString& keyColumn = {});
 
   // Runs statements that return no rows (CREATE, INSERT, ...), one after another; the
   // parameters are taken in order by the "?" of each statement.
@@ -156,12 +160,46 @@ class Field {
   int ordinal_;
 };
 
+// Row ids as a record set held them when they were asked for, in its order: later
+// changes of the set do not change them. They share the set's own ids where they can,
+// so that the ids of a million rows are held once.
+class RowIdList {
+ public:
+  using value_type = qint64;
+  using const_iterator = const qint64*;  // valid until the set that gave them changes
+  using iterator = const_iterator;
+
+  RowIdList() = default;
+  explicit RowIdList(std::vector<qint64> ids)
+      : ids_(std::make_shared<const std::vector<qint64>>(std::move(ids))), count_(ids_->size()) {}
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  qint64 operator[](size_t i) const { return (*ids_)[i]; }
+  const_iterator begin() const { return ids_ ? ids_->data() : nullptr; }
+  const_iterator end() const { return begin() + count_; }
+  friend bool operator==(const RowIdList& a, const std::vector<qint64>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  friend class Recordset;
+  // The first `count` ids of a vector that is only ever appended to.
+  RowIdList(std::shared_ptr<const std::vector<qint64>> ids, size_t count) : ids_(std::move(ids)), count_(count) {}
+  std::shared_ptr<const std::vector<qint64>> ids_;
+  size_t count_ = 0;
+};
+
 // A dynaset: the rows of its query, with their row ids, and a current position.
 // - Rows it added stay in the set even when they do not match its query.
 // - A deleted row stays as a hole: the position stays on it (fields raise
 //   kDbRecordDeleted) until a move; moves skip deleted rows.
+// - It never holds one row id twice: where the engine gives a row it adds the id of a
+//   row that another connection deleted, the deleted row leaves the set.
 // - Values are read from the database when the row is reached, and again after any
 //   write through this Database object, so they show changes made through other sets.
+// - Edit's Update and Delete write only the row the set read at its position: when the
+//   row has since gone, or (for a set with a key column) another row holds its id, they
+//   raise kDbRecordDeleted and write nothing.
 class Recordset {
  public:
   ~Recordset();
@@ -171,7 +209,7 @@ class Recordset {
   int RecordCount() const;  // rows not deleted
   // The row ids of the rows not deleted, in the set's order; RowId that of the current
   // row (kDbNoCurrentRecord without one).
-  std::vector<qint64> RowIds() const;
+  RowIdList RowIds() const;
   qint64 RowId() const;
 
   void MoveFirst();     // kDbNoCurrentRecord on an empty set
@@ -214,16 +252,19 @@ class Statement;
 }
 
 // Chosen columns of single rows of one table, found by row id with one statement
-// prepared once: what a list reads of the rows it shows.
+// prepared once: what a list reads of the rows it shows. With a condition (SQL on the
+// table with "?" for params) only rows that still meet it are read.
 class RowReader {
  public:
-  RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns);
+  RowReader(std::shared_ptr<Database> db, const QString& table, const QStringList& columns,
+            const QString& condition = {}, const QVariantList& params = {});
   ~RowReader();
   RowReader(const RowReader&) = delete;
   RowReader& operator=(const RowReader&) = delete;
 
   // The columns' texts of each row (Null as the empty text), read in one read
-  // transaction; a row that is no longer in the table gives an empty list.
+  // transaction; a row that is no longer in the table, or no longer meets the
+  // condition, gives an empty list.
   QList<QStringList> Texts(const std::vector<qint64>& rowids);
   // How many rows have been read so far.
   qint64 RowsRead() const { return rowsRead_; }
@@ -231,6 +272,7 @@ class RowReader {
  private:
   std::shared_ptr<Database> db_;
   std::unique_ptr<db_detail::Statement> statement_;
+  QVariantList params_;  // the condition's, then the row id
   int columns_ = 0;
   qint64 rowsRead_ = 0;
 };

@@ -26,6 +26,13 @@ namespace {
 [[noreturn]] void RecordDeleted() {
   Raise(kDbRecordDeleted, QStringLiteral("Inregistrarea a fost stearsa."));
 }
+// An edit or a delete of a row that is no longer the one the set read.
+[[noreturn]] void RecordReplaced(bool deleting) {
+  Raise(kDbRecordDeleted,
+        (deleting ? QStringLiteral("Inregistrarea nu a fost stearsa: ")
+                  : QStringLiteral("Inregistrarea nu a fost modificata: ")) +
+            QStringLiteral("intre timp a fost stearsa sau inlocuita de alt post de lucru. Cautati-o din nou."));
+}
 
 // Columns with text affinity (declared type holding CHAR, CLOB or TEXT, and no INT),
 // lower case: a range on them compares as text, like the LIKE it stands beside.
@@ -93,10 +100,14 @@ struct Recordset::Impl {
 
   QStringList fieldNames;
   QStringList tableColumns;  // per field: the table column it shows, empty when computed
-  std::optional<Statement> rowQuery;  // the fields of one row, by rowid
+  std::optional<Statement> rowQuery;  // the fields of one row, by rowid (then the key)
+  int keyColumn = -1;                 // the row query's column of the key; -1 without one
+  QString keyName;                    // the key column's name, quoted
 
-  // The set's rows in order; a deleted row stays as a hole.
-  std::vector<qint64> rowids;
+  // The set's rows in order; a deleted row stays as a hole. The ids are only ever
+  // appended to (running the query again makes new ones), so that what RowIds hands out
+  // shares them.
+  std::shared_ptr<std::vector<qint64>> rowids = std::make_shared<std::vector<qint64>>();
   std::vector<char> deleted;
   int live = 0;
   int cur = -1;  // -1 before the first row (BOF), size() after the last (EOF)
@@ -105,53 +116,71 @@ struct Recordset::Impl {
   qint64 cachedRowid = 0;
   qint64 cachedChanges = -1;
   QVariantList cached;
+  // The row the set read at its position, taken at the first read after each move: its
+  // id and its key. Edit's Update and Delete write only while the table's row is still it.
+  bool identified = false;
+  qint64 identityRowid = 0;
+  QVariant identityKey;
+
+  std::vector<qint64>& Ids() { return *rowids; }
+  const std::vector<qint64>& Ids() const { return *rowids; }
 
   enum class Mode { None, Adding, Editing } mode = Mode::None;
   QVariantList buffer;
   std::vector<char> dirty;
 
-  int Size() const { return int(rowids.size()); }
+  int Size() const { return int(Ids().size()); }
   bool OnRow() const { return cur >= 0 && cur < Size(); }
 
+  // Runs the set's query; a query that fails leaves the set as it was.
   void RunKeyset() {
-    rowids.clear();
+    auto fresh = std::make_shared<std::vector<qint64>>();
     if (chunked) {
       Statement last(db, QStringLiteral("SELECT max(rowid) FROM %1").arg(table));
       last.Bind({});
-      complete = !last.Step() || last.Value(0).isNull();
-      lastRowid = complete ? 0 : last.Int64(0);
+      const bool none = !last.Step() || last.Value(0).isNull();
+      const qint64 lastOfTable = none ? 0 : last.Int64(0);
       last.Reset();
-      readThrough = std::numeric_limits<qint64>::min();
-      chunk = kFirstChunk;
-      deleted.clear();
-      live = 0;
-      ReadMore();
+      if (!none) *fresh = ReadChunk(std::numeric_limits<qint64>::min(), lastOfTable, kFirstChunk);
+      complete = none || int(fresh->size()) < kFirstChunk;
+      lastRowid = lastOfTable;
+      readThrough = fresh->empty() ? std::numeric_limits<qint64>::min() : fresh->back();
+      chunk = std::min(kFirstChunk * 4, kLargestChunk);
     } else {
       Statement query(db, keyset.sql);
       query.Bind(keyset.params);
-      while (query.Step()) rowids.push_back(query.Int64(0));
+      while (query.Step()) fresh->push_back(query.Int64(0));
       query.Reset();
-      if (sortRowids) SortRowids(rowids);
-      deleted.assign(rowids.size(), 0);
-      live = Size();
+      if (sortRowids) SortRowids(*fresh);
     }
-    cur = rowids.empty() ? -1 : 0;
+    rowids = std::move(fresh);
+    deleted.assign(Ids().size(), 0);
+    live = Size();
+    cur = Ids().empty() ? -1 : 0;
     cachedChanges = -1;
+    identified = false;
     mode = Mode::None;
+  }
+
+  // The row ids after `after` up to `through`, in order, at most `limit` (none when
+  // negative) of them.
+  std::vector<qint64> ReadChunk(qint64 after, qint64 through, int limit) {
+    chunkQuery->Bind({after, through, limit});
+    std::vector<qint64> read;
+    while (chunkQuery->Step()) read.push_back(chunkQuery->Int64(0));
+    chunkQuery->Reset();
+    return read;
   }
 
   // Reads the next chunk of row ids; false when the set had none left to read.
   bool ReadMore(bool rest = false) {
     if (complete) return false;
     const int wanted = rest ? -1 : chunk;  // a negative limit is none
-    chunkQuery->Bind({readThrough, lastRowid, wanted});
     // Taken into the set only once the whole chunk has been read: a read that fails
     // leaves the set as it was.
-    std::vector<qint64> read;
-    while (chunkQuery->Step()) read.push_back(chunkQuery->Int64(0));
-    chunkQuery->Reset();
-    rowids.insert(rowids.end(), read.begin(), read.end());
-    deleted.resize(rowids.size(), 0);
+    const std::vector<qint64> read = ReadChunk(readThrough, lastRowid, wanted);
+    Ids().insert(Ids().end(), read.begin(), read.end());
+    deleted.resize(Ids().size(), 0);
     live += int(read.size());
     if (!read.empty()) readThrough = read.back();
     complete = rest || int(read.size()) < wanted;
@@ -171,9 +200,10 @@ struct Recordset::Impl {
 
   // Reads the current row's values (the row must still be in the table).
   const QVariantList& Current() {
-    const qint64 rowid = rowids[size_t(cur)];
+    const qint64 rowid = Ids()[size_t(cur)];
     const qint64 changes = sqlite3_total_changes(db);
-    if (cachedChanges == changes && cachedRowid == rowid) return cached;
+    const bool known = identified && identityRowid == rowid;
+    if (known && cachedChanges == changes && cachedRowid == rowid) return cached;
     rowQuery->Bind({rowid});
     if (!rowQuery->Step()) {
       rowQuery->Reset();
@@ -181,10 +211,33 @@ struct Recordset::Impl {
     }
     cached.clear();
     for (int i = 0; i < fieldNames.size(); ++i) cached.append(rowQuery->Value(i));
+    if (!known) {
+      identified = true;
+      identityRowid = rowid;
+      identityKey = keyColumn >= 0 ? rowQuery->Value(keyColumn) : QVariant();
+    }
     rowQuery->Reset();
     cachedRowid = rowid;
     cachedChanges = changes;
     return cached;
+  }
+  // Moves to another position (or to the same again): its row is read afresh.
+  void MoveTo(int position) {
+    mode = Mode::None;
+    cur = position;
+    identified = false;
+  }
+  // The condition that the table's row at the current position is the one the set
+  // read there, with its values after `values`: "rowid = ?n [AND key IS ?m]".
+  QString IsTheRowRead(QVariantList& values) {
+    if (!identified || identityRowid != Ids()[size_t(cur)]) Current();
+    values << identityRowid;
+    QString condition = QStringLiteral("rowid = ?%1").arg(values.size());
+    if (keyColumn >= 0) {
+      values << identityKey;
+      condition += QStringLiteral(" AND %1 IS ?%2").arg(keyName).arg(values.size());
+    }
+    return condition;
   }
 
   void RequireCurrent() const {
@@ -210,7 +263,7 @@ Recordset::Recordset(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Recordset::~Recordset() = default;
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVariantList& params,
-                                                   int type) {
+                                                   int type, const QString& keyColumn) {
   if (type != dbOpenDynaset)
     Raise(kDbSyntax, QStringLiteral("Se pot deschide doar seturi de tip dynaset."));
   const db_detail::SelectParts parts = db_detail::ParseSelect(sql);
@@ -220,9 +273,16 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVa
   impl->table = parts.table;
   impl->bareTable = db_detail::BareName(parts.table);
 
-  impl->rowQuery.emplace(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                                  .arg(parts.columns, parts.table));
-  for (int i = 0; i < impl->rowQuery->ColumnCount(); ++i) {
+  // The key is read after the fields, whether or not it is one of them.
+  QString columns = parts.columns;
+  if (!keyColumn.isEmpty()) {
+    impl->keyName = QuoteName(keyColumn);
+    columns += QStringLiteral(", ") + impl->keyName;
+  }
+  impl->rowQuery.emplace(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1").arg(columns, parts.table));
+  const int fields = impl->rowQuery->ColumnCount() - (keyColumn.isEmpty() ? 0 : 1);
+  if (!keyColumn.isEmpty()) impl->keyColumn = fields;
+  for (int i = 0; i < fields; ++i) {
     impl->fieldNames << impl->rowQuery->ColumnName(i);
     const bool fromTable =
         impl->rowQuery->OriginTable(i).compare(impl->bareTable, Qt::CaseInsensitive) == 0;
@@ -260,45 +320,41 @@ int Recordset::RecordCount() const {
   return impl_->live;
 }
 
-std::vector<qint64> Recordset::RowIds() const {
+RowIdList Recordset::RowIds() const {
   impl_->ReadAll();
   const Impl& d = *impl_;
-  if (d.live == d.Size()) return d.rowids;
+  if (d.live == d.Size()) return RowIdList(d.rowids, d.Ids().size());
   std::vector<qint64> out;
   out.reserve(size_t(d.live));
   for (int i = 0; i < d.Size(); ++i)
-    if (!d.deleted[size_t(i)]) out.push_back(d.rowids[size_t(i)]);
-  return out;
+    if (!d.deleted[size_t(i)]) out.push_back(d.Ids()[size_t(i)]);
+  return RowIdList(std::move(out));
 }
 
 qint64 Recordset::RowId() const {
   impl_->RequireCurrent();
-  return impl_->rowids[size_t(impl_->cur)];
+  return impl_->Ids()[size_t(impl_->cur)];
 }
 
 void Recordset::MoveFirst() {
   if (impl_->Empty()) NoCurrentRecord();
-  impl_->mode = Impl::Mode::None;
-  impl_->cur = impl_->NextLive(-1);
+  impl_->MoveTo(impl_->NextLive(-1));
 }
 
 void Recordset::MoveLast() {
   impl_->ReadAll();
   if (impl_->live == 0) NoCurrentRecord();
-  impl_->mode = Impl::Mode::None;
-  impl_->cur = impl_->PreviousLive(impl_->Size());
+  impl_->MoveTo(impl_->PreviousLive(impl_->Size()));
 }
 
 void Recordset::MoveNext() {
   if (EOF()) NoCurrentRecord();
-  impl_->mode = Impl::Mode::None;
-  impl_->cur = impl_->NextLive(impl_->cur);
+  impl_->MoveTo(impl_->NextLive(impl_->cur));
 }
 
 void Recordset::MovePrevious() {
   if (BOF()) NoCurrentRecord();
-  impl_->mode = Impl::Mode::None;
-  impl_->cur = impl_->PreviousLive(impl_->cur);
+  impl_->MoveTo(impl_->PreviousLive(impl_->cur));
 }
 
 void Recordset::FindFirst(const QString& criterion, const QVariantList& params) {
@@ -318,20 +374,20 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   if (found.size() <= 4) {
     // A key's few rows: each looked for in the set, which may hold a million.
     for (const qint64 rowid : found) {
-      const auto end = first < 0 ? d.rowids.end() : d.rowids.begin() + first;
-      for (auto it = std::find(d.rowids.begin(), end, rowid); it != end; it = std::find(it + 1, end, rowid)) {
-        if (!d.deleted[size_t(it - d.rowids.begin())]) {
-          first = int(it - d.rowids.begin());
+      const auto end = first < 0 ? d.Ids().end() : d.Ids().begin() + first;
+      for (auto it = std::find(d.Ids().begin(), end, rowid); it != end; it = std::find(it + 1, end, rowid)) {
+        if (!d.deleted[size_t(it - d.Ids().begin())]) {
+          first = int(it - d.Ids().begin());
           break;
         }
       }
     }
   } else {
     for (int i = 0; i < d.Size() && first < 0; ++i)
-      if (!d.deleted[size_t(i)] && found.count(d.rowids[size_t(i)])) first = i;
+      if (!d.deleted[size_t(i)] && found.count(d.Ids()[size_t(i)])) first = i;
   }
   noMatch_ = first < 0;
-  if (!noMatch_) d.cur = first;
+  if (!noMatch_) d.MoveTo(first);
 }
 
 void Recordset::AddNew() {
@@ -381,7 +437,16 @@ void Recordset::Update() {
     insert.Bind(values);
     insert.Step();
     const bool atEnd = d.cur >= d.Size();
-    d.rowids.push_back(sqlite3_last_insert_rowid(d.db));
+    const qint64 added = sqlite3_last_insert_rowid(d.db);
+    // The engine gives a new row the id after the table's largest: the id of a last row
+    // that another connection deleted comes back, and that row leaves the set.
+    for (auto it = std::find(d.Ids().begin(), d.Ids().end(), added); it != d.Ids().end();
+         it = std::find(it + 1, d.Ids().end(), added)) {
+      char& gone = d.deleted[size_t(it - d.Ids().begin())];
+      if (!gone) --d.live;
+      gone = 1;
+    }
+    d.Ids().push_back(added);
     d.deleted.push_back(0);
     ++d.live;
     if (atEnd) d.cur = d.Size();  // the set stays past its end
@@ -389,15 +454,19 @@ void Recordset::Update() {
     d.RequireCurrent();
     QStringList sets;
     for (int i = 0; i < columns.size(); ++i) sets << QStringLiteral("%1 = ?%2").arg(columns[i]).arg(i + 1);
-    values << d.rowids[size_t(d.cur)];
+    const QString where = d.IsTheRowRead(values);
     Statement update(d.db,
-                     QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                         .arg(d.table, sets.join(QLatin1String(", ")))
-                         .arg(values.size()),
+                     QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(d.table, sets.join(QLatin1String(", ")), where),
                      Phase::Write);
     update.Bind(values);
     update.Step();
-    if (sqlite3_changes(d.db) == 0) RecordDeleted();
+    if (sqlite3_changes(d.db) == 0) RecordReplaced(false);
+    // A key changed through the set is the key of the row it holds from now on.
+    if (d.keyColumn >= 0) {
+      for (int i = 0; i < d.fieldNames.size(); ++i)
+        if (d.dirty[size_t(i)] && QuoteName(d.tableColumns[i]).compare(d.keyName, Qt::CaseInsensitive) == 0)
+          d.identityKey = d.buffer[i];
+    }
   }
   d.mode = Impl::Mode::None;
 }
@@ -406,9 +475,12 @@ void Recordset::Delete() {
   Impl& d = *impl_;
   d.RequireCurrent();
   d.mode = Impl::Mode::None;
-  Statement del(d.db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(d.table), Phase::Write);
-  del.Bind({d.rowids[size_t(d.cur)]});
+  QVariantList values;
+  const QString where = d.IsTheRowRead(values);
+  Statement del(d.db, QStringLiteral("DELETE FROM %1 WHERE %2").arg(d.table, where), Phase::Write);
+  del.Bind(values);
   del.Step();
+  if (sqlite3_changes(d.db) == 0) RecordReplaced(true);
   d.deleted[size_t(d.cur)] = 1;
   --d.live;
 }

@@ -26,19 +26,23 @@ constexpr int kMaxFontNameLength = 256;
 constexpr int kMaxFallbackSkip = 64;     // \ucN beyond this is taken as this
 constexpr int kMaxFonts = 1024;          // further entries of the font table are ignored
 
-enum class Destination { Body, FontTable, ColourTable, Skip };
+constexpr int kMaxInstructionLength = 2048;  // a field's instruction is read this far
+
+enum class Destination { Body, FontTable, ColourTable, FieldInstruction, Skip };
 
 struct CharState {
   int font = -1;  // -1: the document's default font (\deff)
   int halfPoints = kDefaultHalfPoints;
   bool bold = false, italic = false, underline = false;
   int colour = 0;  // 0: automatic
+  QString link;    // the target of the hyperlink field whose result this is
   bool operator==(const CharState&) const = default;
 };
 
 struct ParaState {
   Alignment alignment = Alignment::Left;
   int leftTwips = 0, rightTwips = 0, firstTwips = 0;
+  bool pageBreakBefore = false;  // \pagebb
 };
 
 struct GroupState {
@@ -46,12 +50,74 @@ struct GroupState {
   ParaState para;
   int uc = 1;  // fallback characters that follow \uN
   Destination destination = Destination::Body;
+  bool instruction = false;  // the group that holds a field's instruction (\fldinst)
+  bool listLabel = false;    // a list item's bullet or number, as written for readers without lists
 };
 
 struct FontEntry {
   QString name;
   int codePage = 0;  // 0: the document's
+  bool symbol = false;  // \fcharset2: its bytes name pictures of the font, not letters
 };
+
+// Characters a break may follow: a word of Qt's layout runs between two of them.
+bool BreaksWord(char16_t c) {
+  return c == ' ' || c == '\t' || c == QChar::LineSeparator || c == 0x200B || c == 0x3000 ||
+         (c >= 0x2000 && c <= 0x200A && c != 0x2007);
+}
+
+// The bullet that a symbol font's picture stands for, as word processors write a list's
+// bullet: the font's byte, or the character of the private use area it is mapped to.
+char16_t ShownBullet(char16_t c) {
+  if (c < 0xE000 || c > 0xF8FF) return c;
+  switch (c) {
+    case 0xF0A7: return 0x25AA;  // small square
+    case 0xF06E: return 0x25A0;  // square
+    case 0xF071: return 0x2751;  // shadowed square
+    case 0xF06C: return 0x25CF;  // large dot
+    case 0xF076: return 0x2756;  // diamond of four
+    case 0xF0D8: return 0x27A2;  // arrowhead
+    case 0xF0FC: return 0x2714;  // tick
+    case 0xF02D: return 0x2212;  // dash
+    default: return 0x2022;      // the dot of most lists
+  }
+}
+
+// The target of a HYPERLINK field's instruction ("HYPERLINK "http://x" \o "tip"", or
+// with \l "place" for a place in the document); empty for any other field.
+QString HyperlinkTarget(const QString& instruction) {
+  QStringList words;
+  for (qsizetype i = 0; i < instruction.size();) {
+    const QChar c = instruction[i];
+    if (c.isSpace()) {
+      ++i;
+    } else if (c == '"') {
+      const qsizetype end = instruction.indexOf('"', i + 1);
+      const qsizetype stop = end < 0 ? instruction.size() : end;
+      words << instruction.sliced(i + 1, stop - i - 1);
+      i = stop + 1;
+    } else {
+      qsizetype end = i;
+      while (end < instruction.size() && !instruction[end].isSpace() && instruction[end] != '"') ++end;
+      words << instruction.sliced(i, end - i);
+      i = end;
+    }
+  }
+  if (words.isEmpty() || words[0].compare(QLatin1String("HYPERLINK"), Qt::CaseInsensitive) != 0) return {};
+  QString target, place;
+  for (qsizetype i = 1; i < words.size(); ++i) {
+    const QString& w = words[i];
+    if (w == QLatin1String("\\l") && i + 1 < words.size()) {
+      place = words[++i];
+    } else if ((w == QLatin1String("\\o") || w == QLatin1String("\\t")) && i + 1 < words.size()) {
+      ++i;  // a tooltip or a target frame
+    } else if (!w.startsWith('\\') && target.isEmpty()) {
+      target = w;
+    }
+  }
+  if (!place.isEmpty()) target += QLatin1Char('#') + place;
+  return target;
+}
 
 enum class Word {
   // document
@@ -65,11 +131,13 @@ enum class Word {
   // characters
   plain, b, i, ul, ulnone, fs, cf,
   // paragraphs
-  pard, ql, qc, qr, qj, li, ri, fi,
-  // fields: the result shown in the text
-  fldrslt,
+  pard, ql, qc, qr, qj, li, ri, fi, pagebb,
+  // fields: the instruction, and the result shown in the text
+  fldinst, fldrslt,
+  // a list item's label
+  listtext,
   // breaks and special characters
-  par, line, tab, cell, emdash, endash, bullet, lquote, rquote, ldblquote, rdblquote,
+  par, page, line, tab, cell, emdash, endash, bullet, lquote, rquote, ldblquote, rdblquote,
   emspace, enspace, qmspace,
 };
 
@@ -84,10 +152,12 @@ const std::unordered_map<std::string_view, Word>& Words() {
         {"plain", Word::plain}, {"b", Word::b}, {"i", Word::i}, {"ul", Word::ul},
         {"ulnone", Word::ulnone}, {"fs", Word::fs}, {"cf", Word::cf},
         {"pard", Word::pard}, {"ql", Word::ql}, {"qc", Word::qc}, {"qr", Word::qr},
-        {"qj", Word::qj}, {"li", Word::li}, {"ri", Word::ri}, {"fi", Word::fi},
-        {"fldrslt", Word::fldrslt},
-        {"par", Word::par}, {"sect", Word::par}, {"page", Word::par}, {"row", Word::par},
-        {"line", Word::line}, {"tab", Word::tab}, {"cell", Word::cell},
+        {"qj", Word::qj}, {"li", Word::li}, {"ri", Word::ri}, {"fi", Word::fi}, {"pagebb", Word::pagebb},
+        {"fldinst", Word::fldinst}, {"fldrslt", Word::fldrslt},
+        {"listtext", Word::listtext}, {"pntext", Word::listtext},
+        {"par", Word::par}, {"sect", Word::par}, {"page", Word::page}, {"row", Word::par},
+        {"nestrow", Word::par}, {"line", Word::line}, {"tab", Word::tab}, {"cell", Word::cell},
+        {"nestcell", Word::cell},
         {"emdash", Word::emdash}, {"endash", Word::endash}, {"bullet", Word::bullet},
         {"lquote", Word::lquote}, {"rquote", Word::rquote}, {"ldblquote", Word::ldblquote},
         {"rdblquote", Word::rdblquote}, {"emspace", Word::emspace},
@@ -102,7 +172,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
     for (std::string_view d :
          {"stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf",
           "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
-          "atnauthor", "fldinst", "xe", "tc", "txe", "bkmkstart", "bkmkend", "falt",
+          "atnauthor", "xe", "tc", "txe", "bkmkstart", "bkmkend", "falt",
           "panose", "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl",
           "generator", "themedata", "colorschememapping", "latentstyles", "datastore",
           "xmlnstbl", "mmathPr", "pgdsctbl", "fchars", "lchars", "nonshppict",
@@ -116,15 +186,40 @@ const std::unordered_map<std::string_view, Word>& Words() {
   return words;
 }
 
+// What the document keeps outside the selection, which the text read joins: the read is
+// measured as the whole document it makes.
+struct Around {
+  qsizetype length = 0;     // characters, paragraph marks included
+  int paragraphs = 1;       // the paragraph the text starts in counted
+  double heightPoints = 0;  // see kMaxTextHeightPoints
+  int runs = 0;
+  int runsBefore = 0, runsAfter = 0;  // runs of the paragraph before and after the selection
+  int wordBefore = 0, wordAfter = 0;  // characters of the word the selection starts and ends in
+};
+
 class Reader {
  public:
   // `whole`: the input is the whole document, so that its last paragraph takes the
-  // format in force at the end even without a paragraph mark of its own. Without a
-  // cursor the reader only measures the text, to refuse it before any of it is laid out.
-  Reader(QTextCursor* cursor, bool whole)
-      : cursor_(cursor),
+  // format in force at the end even without a paragraph mark of its own. With `measure`
+  // the reader inserts nothing and only measures the text with what the document keeps
+  // around it, to refuse it before any of it is laid out; without it, the text read
+  // goes in at the cursor.
+  Reader(QTextCursor* cursor, bool whole, const Around* measure = nullptr)
+      : cursor_(measure ? nullptr : cursor),
         whole_(whole),
-        baseFamily_(cursor && cursor->document() ? cursor->document()->defaultFont().family() : QString()) {}
+        measuring_(measure != nullptr),
+        baseFamily_(cursor && cursor->document() ? cursor->document()->defaultFont().family() : QString()),
+        baseFace_(cursor && cursor->document() ? ActualFamily(cursor->document()->defaultFont()) : QString()) {
+    if (measure) {
+      around_ = *measure;
+      textLength_ = around_.length;
+      heightPoints_ = around_.heightPoints;
+      paragraphs_ = around_.paragraphs;
+      runs_ = around_.runs;
+      runsInParagraph_ = around_.runsBefore;
+      wordLength_ = around_.wordBefore;
+    }
+  }
 
   ReadResult Read(QByteArrayView input);
   int DefaultTabTwips() const { return defaultTabTwips_; }
@@ -141,23 +236,31 @@ class Reader {
   void CommitFontName();
   QString FontNameBytesText() const;
   void Unicode(int value);
+  void Instruction(QChar c);
 
   // Text of the body, gathered into runs of one format.
   void Append(QChar c);
   void Append(char32_t codePoint);
   void Flush();
   void EndParagraph();
+  void PageBreak();
   void Finish();
   QTextCharFormat CharFormat() const;
+  QTextCharFormat MarkFormat() const;  // a paragraph mark's: a link holds no mark
   QTextBlockFormat BlockFormat() const;
   int CodePage() const;
+  bool SymbolFont() const;
 
   bool SkipFallback();  // true when the token was a fallback character of \u
   void CountRun(qsizetype length);
+  void CountWord(QChar c);
+  void Exceeds(bool over) { overLimits_ = overLimits_ || (measuring_ && over); }
 
   QTextCursor* const cursor_;
   const bool whole_;
-  const QString baseFamily_;  // the face of text that names none
+  const bool measuring_;
+  const QString baseFamily_;  // the face of text that names none, as the document names it
+  const QString baseFace_;    // and as it is shown
   std::vector<GroupState> stack_;
   int flatDepth_ = 0;  // groups opened beyond kMaxDepth, read as part of their parent
   bool ignorableNext_ = false;  // \* seen: an unknown destination that follows is skipped
@@ -175,13 +278,22 @@ class Reader {
   QList<QColor> colours_;
   int red_ = 0, green_ = 0, blue_ = 0;
   bool colourGiven_ = false;
+  QString instruction_;      // the instruction of the field being read
 
   QString run_;
   bool markEnded_ = false;  // a paragraph mark came last: no text or paragraph format since
+  bool paragraphEmpty_ = true;  // no text since the last paragraph mark
+  bool pageBreakNext_ = false;  // \page: the next paragraph starts a page
 
-  // What the text would take to lay out.
+  // What the document would take to lay out, with what it keeps around the text read.
+  Around around_;
   qsizetype textLength_ = 0;     // characters, paragraph marks included
+  double heightPoints_ = 0;
+  int paragraphs_ = 1;
+  int runs_ = 0;
   int runsInParagraph_ = 0;      // runs of differing formats in the current paragraph
+  bool paragraphStarts_ = true;  // no run read in it yet: the next is a run of its own
+  int wordLength_ = 0;           // characters of the current word
   CharState lastRun_;
   bool overLimits_ = false;
 };
@@ -238,6 +350,9 @@ ReadResult Reader::Read(QByteArrayView input) {
   }
   if (!stack_.empty() && !overLimits_) Finish();  // cut off: keep what came
   if (cursor_) cursor_->endEditBlock();
+  // The last paragraph and word go on in the text after the selection.
+  Exceeds(runsInParagraph_ + around_.runsAfter > kMaxRunsInParagraph ||
+          wordLength_ + around_.wordAfter > kMaxWordLength);
   if (overLimits_) result = ReadResult{.rtf = false, .tooLarge = true};
   return result;
 }
@@ -256,6 +371,7 @@ void Reader::OpenGroup() {
     stack_.push_back(GroupState{});
   } else if (static_cast<int>(stack_.size()) < kMaxDepth) {
     stack_.push_back(State());
+    State().instruction = false;
   } else {
     ++flatDepth_;
   }
@@ -274,6 +390,10 @@ void Reader::CloseGroup() {
   // A font entry may end with its group instead of its ";".
   if (State().destination == Destination::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty()))
     CommitFontName();
+  // A hyperlink's instruction gives its field's result the link's target.
+  if (State().instruction && stack_.size() > 1)
+    if (const QString target = HyperlinkTarget(instruction_); !target.isEmpty())
+      stack_[stack_.size() - 2].ch.link = target;
   stack_.pop_back();
 }
 
@@ -283,6 +403,13 @@ int Reader::CodePage() const {
   const auto entry = fonts_.constFind(font);
   if (entry != fonts_.cend() && entry->codePage != 0) return entry->codePage;
   return documentCodePage_;
+}
+
+bool Reader::SymbolFont() const {
+  int font = stack_.back().ch.font;
+  if (font < 0) font = defaultFont_;
+  const auto entry = fonts_.constFind(font);
+  return entry != fonts_.cend() && entry->symbol;
 }
 
 void Reader::ControlWord(const Token& t) {
@@ -315,6 +442,16 @@ void Reader::ControlWord(const Token& t) {
       Flush();
       s.destination = Destination::Skip;
       return;
+    case Word::fldinst:
+      Flush();
+      if (s.destination == Destination::Body) {
+        s.destination = Destination::FieldInstruction;
+        s.instruction = true;
+        instruction_.clear();
+      } else {
+        s.destination = Destination::Skip;
+      }
+      return;
     case Word::uc:
       s.uc = qBound(0, t.hasParam ? n : 1, kMaxFallbackSkip);
       return;
@@ -331,6 +468,7 @@ void Reader::ControlWord(const Token& t) {
         break;
       case Word::fcharset:
         if (int cp = CodePageOfCharset(n); cp != 0 && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = cp;
+        if (fontEntry_ != kNoFont) fonts_[fontEntry_].symbol = n == 2;
         break;
       case Word::cpg:
         if (IsSupportedCodePage(n) && fontEntry_ != kNoFont) fonts_[fontEntry_].codePage = n;
@@ -338,6 +476,10 @@ void Reader::ControlWord(const Token& t) {
       case Word::u: Unicode(n); break;  // a character of the font's name
       default: break;
     }
+    return;
+  }
+  if (s.destination == Destination::FieldInstruction) {
+    if (word == Word::u) Unicode(n);
     return;
   }
   if (s.destination == Destination::ColourTable) {
@@ -351,9 +493,9 @@ void Reader::ControlWord(const Token& t) {
     return;
   }
 
-  // A paragraph format given after a paragraph mark (\pard to \fi) belongs to a
+  // A paragraph format given after a paragraph mark (\pard to \pagebb) belongs to a
   // paragraph of its own, even an empty last one.
-  if (word >= Word::pard && word <= Word::fi) markEnded_ = false;
+  if (word >= Word::pard && word <= Word::pagebb) markEnded_ = false;
   switch (word) {
     case Word::ansi: documentCodePage_ = 1252; break;
     case Word::ansicpg:
@@ -385,8 +527,11 @@ void Reader::ControlWord(const Token& t) {
     case Word::li: s.para.leftTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::ri: s.para.rightTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::fi: s.para.firstTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
+    case Word::pagebb: s.para.pageBreakBefore = on; break;
+    case Word::listtext: Flush(); s.listLabel = true; break;
 
     case Word::par: EndParagraph(); break;
+    case Word::page: PageBreak(); break;
     case Word::line: Append(QChar(QChar::LineSeparator)); break;
     case Word::tab:
     case Word::cell: Append(QChar('\t')); break;
@@ -430,6 +575,10 @@ void Reader::TextBytes(QByteArrayView bytes) {
     case Destination::ColourTable:
       for (char c : bytes) {
         if (c != ';') continue;
+        if (colours_.size() >= kMaxColours) {  // no document needs more: refused when measured
+          Exceeds(true);
+          return;
+        }
         colours_.append(colourGiven_ ? QColor(red_, green_, blue_) : QColor());
         red_ = green_ = blue_ = 0;
         colourGiven_ = false;
@@ -444,10 +593,15 @@ void Reader::TextBytes(QByteArrayView bytes) {
         }
       }
       return;
+    case Destination::FieldInstruction:
     case Destination::Body:
       for (char c : bytes) Byte(static_cast<unsigned char>(c));
       return;
   }
+}
+
+void Reader::Instruction(QChar c) {
+  if (c.unicode() >= 0x20 && instruction_.size() < kMaxInstructionLength) instruction_.append(c);
 }
 
 QString Reader::FontNameBytesText() const {
@@ -470,12 +624,15 @@ void Reader::Byte(unsigned char byte) {
     if (c != ';' && fontName_.size() + fontNameText_.size() < kMaxFontNameLength) fontName_.append(c);
     return;
   }
+  if (State().destination == Destination::FieldInstruction) return Instruction(CodePageToUnicode(CodePage(), byte));
   if (State().destination != Destination::Body) return;
   if (byte == '\t') {
     Append(QChar('\t'));
     return;
   }
   if (byte < 0x20) return;  // other control characters show nothing
+  // A list's bullet in a symbol font: the picture its byte names.
+  if (State().listLabel && SymbolFont()) return Append(QChar(ShownBullet(0xF000 + byte)));
   Append(CodePageToUnicode(CodePage(), byte));
 }
 
@@ -483,6 +640,11 @@ void Reader::Unicode(int value) {
   fallbackToSkip_ = State().uc;
   if (value < 0) value += 65536;  // written as a signed 16-bit number
   if (value <= 0 || value > 0x10FFFF) return;
+  if (State().destination == Destination::FieldInstruction) {
+    if (value <= 0xFFFF) Instruction(QChar(char16_t(value)));
+    return;
+  }
+  if (State().listLabel && value <= 0xFFFF) value = ShownBullet(char16_t(value));
   if (State().destination == Destination::FontTable) {
     if (fontEntry_ != kNoFont && fontName_.size() + fontNameText_.size() < kMaxFontNameLength) {
       fontNameText_ += FontNameBytesText();
@@ -515,12 +677,15 @@ void Reader::Unicode(int value) {
 
 void Reader::Append(char32_t codePoint) {
   if (QChar::requiresSurrogates(codePoint)) {
+    if (State().destination != Destination::Body) return;
     if (highSurrogate_) {
       highSurrogate_ = 0;
       run_.append(QChar(QChar::ReplacementCharacter));
     }
     run_.append(QChar(QChar::highSurrogate(codePoint)));
     run_.append(QChar(QChar::lowSurrogate(codePoint)));
+    CountWord(QChar(QChar::highSurrogate(codePoint)));
+    Exceeds(textLength_ + run_.size() > kMaxTextLength);
   } else {
     Append(QChar(char16_t(codePoint)));
   }
@@ -531,25 +696,39 @@ void Reader::Append(QChar c) {
   if (highSurrogate_) {  // a high surrogate not followed by its low half
     highSurrogate_ = 0;
     run_.append(QChar(QChar::ReplacementCharacter));
+    CountWord(QChar(QChar::ReplacementCharacter));
   }
   run_.append(c);
-  if (textLength_ + run_.size() > kMaxTextLength) overLimits_ = true;
+  CountWord(c);
+  Exceeds(textLength_ + run_.size() > kMaxTextLength);
+}
+
+void Reader::CountWord(QChar c) {
+  if (!measuring_) return;
+  wordLength_ = BreaksWord(c.unicode()) ? 0 : wordLength_ + 1;
+  Exceeds(wordLength_ > kMaxWordLength);
 }
 
 void Reader::CountRun(qsizetype length) {
+  if (!measuring_) return;
   textLength_ += length;
+  heightPoints_ += length * HalfPointsToPoints(State().ch.halfPoints);
   const CharState& ch = State().ch;
-  if (runsInParagraph_ == 0 || !(ch == lastRun_)) {
+  if (paragraphStarts_ || !(ch == lastRun_)) {
     ++runsInParagraph_;
+    ++runs_;
     lastRun_ = ch;
+    paragraphStarts_ = false;
   }
-  if (runsInParagraph_ > kMaxRunsInParagraph || textLength_ > kMaxTextLength) overLimits_ = true;
+  Exceeds(runsInParagraph_ > kMaxRunsInParagraph || runs_ > kMaxRuns || textLength_ > kMaxTextLength ||
+          heightPoints_ > kMaxTextHeightPoints);
 }
 
 void Reader::Flush() {
   if (run_.isEmpty() || stack_.empty()) return;
   CountRun(run_.size());
   markEnded_ = false;
+  paragraphEmpty_ = false;
   if (cursor_) cursor_->insertText(run_, CharFormat());
   run_.clear();
 }
@@ -572,25 +751,44 @@ void Reader::Finish() {
   // its own. Inserted text leaves the format of the paragraph it ends in alone: a
   // paragraph's format belongs to its mark.
   cursor_->setBlockFormat(BlockFormat());
-  cursor_->setBlockCharFormat(CharFormat());
+  cursor_->setBlockCharFormat(MarkFormat());
 }
 
 void Reader::EndParagraph() {
   if (State().destination != Destination::Body) return;
   if (highSurrogate_) Append(QChar(QChar::ReplacementCharacter));
   Flush();
-  textLength_ += 1;
-  runsInParagraph_ = 0;
+  if (measuring_) {
+    textLength_ += 1;
+    heightPoints_ += HalfPointsToPoints(State().ch.halfPoints);
+    ++paragraphs_;
+    runsInParagraph_ = 0;
+    paragraphStarts_ = true;
+    wordLength_ = 0;
+    Exceeds(textLength_ > kMaxTextLength || paragraphs_ > kMaxParagraphs || heightPoints_ > kMaxTextHeightPoints);
+  }
   markEnded_ = true;
-  if (textLength_ > kMaxTextLength) overLimits_ = true;
-  if (!cursor_) return;
-  // The paragraph takes the formats in force at its mark: its alignment and indents,
-  // and the character format that gives an empty paragraph its height.
-  cursor_->setBlockFormat(BlockFormat());
-  cursor_->setBlockCharFormat(CharFormat());
+  if (cursor_) {
+    // The paragraph takes the formats in force at its mark: its alignment and indents,
+    // and the character format that gives an empty paragraph its height.
+    cursor_->setBlockFormat(BlockFormat());
+    cursor_->setBlockCharFormat(MarkFormat());
+  }
+  pageBreakNext_ = false;
+  paragraphEmpty_ = true;
   // The new paragraph starts in the current character format, so that an empty one
   // has the height of its font.
-  cursor_->insertBlock(BlockFormat(), CharFormat());
+  if (cursor_) cursor_->insertBlock(BlockFormat(), MarkFormat());
+}
+
+// A page break ends the paragraph it stands in, unless nothing came in it yet, and starts
+// the next paragraph on a new page: "A\par\page B" and "A\page B" both break before B.
+void Reader::PageBreak() {
+  if (State().destination != Destination::Body) return;
+  Flush();
+  if (!paragraphEmpty_) EndParagraph();
+  pageBreakNext_ = true;
+  markEnded_ = false;  // the paragraph it starts is one of its own, even an empty last one
 }
 
 QTextCharFormat Reader::CharFormat() const {
@@ -598,7 +796,7 @@ QTextCharFormat Reader::CharFormat() const {
   QTextCharFormat format;
   const auto font = fonts_.constFind(ch.font < 0 ? defaultFont_ : ch.font);
   // Text in the document's own face names none, so that it follows that face.
-  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != baseFamily_)
+  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != baseFamily_ && font->name != baseFace_)
     format.setFontFamilies({font->name});
   format.setFontPointSize(HalfPointsToPoints(ch.halfPoints));
   format.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
@@ -606,6 +804,17 @@ QTextCharFormat Reader::CharFormat() const {
   format.setFontUnderline(ch.underline);
   if (ch.colour > 0 && ch.colour < colours_.size() && colours_[ch.colour].isValid())
     format.setForeground(colours_[ch.colour]);
+  if (!ch.link.isEmpty()) {
+    format.setAnchor(true);
+    format.setAnchorHref(ch.link);
+  }
+  return format;
+}
+
+QTextCharFormat Reader::MarkFormat() const {
+  QTextCharFormat format = CharFormat();
+  format.clearProperty(QTextFormat::IsAnchor);
+  format.clearProperty(QTextFormat::AnchorHref);
   return format;
 }
 
@@ -620,13 +829,55 @@ QTextBlockFormat Reader::BlockFormat() const {
   // and a tab line the text up with the lines below.
   if (p.firstTwips < 0 && p.leftTwips > 0)
     format.setTabPositions({QTextOption::Tab(TwipsToLayout(p.leftTwips), QTextOption::LeftTab)});
+  if (p.pageBreakBefore || pageBreakNext_) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
   return format;
 }
 
-// Measures the input first: text that would hang its window is refused before any of it
-// takes the selection's place.
-bool Acceptable(QByteArrayView rtf, bool whole, ReadResult& refused) {
-  Reader measure(nullptr, whole);
+double PointSize(const QTextCharFormat& format, const QFont& base) {
+  const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
+  return points > 0 ? points : HalfPointsToPoints(kDefaultHalfPoints);
+}
+
+// What the document keeps outside the cursor's selection, for the text read in its place.
+Around Surroundings(const QTextCursor& cursor) {
+  Around a;
+  const QTextDocument& doc = *cursor.document();
+  const QFont base = doc.defaultFont();
+  const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+  const QTextBlock first = doc.findBlock(start), last = doc.findBlock(end);
+  a.paragraphs = doc.blockCount() - (last.blockNumber() - first.blockNumber());
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    // The paragraph marks that the selection covers go with it.
+    const int mark = b.position() + b.length() - 1;
+    if (mark < start || mark >= end) {
+      a.length += 1;
+      a.heightPoints += PointSize(b.charFormat(), base);
+    }
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      const int from = f.position(), to = f.position() + f.length();
+      const int kept = (to - from) - qMax(0, qMin(to, end) - qMax(from, start));
+      if (kept <= 0) continue;
+      a.length += kept;
+      a.heightPoints += kept * PointSize(f.charFormat(), base);
+      ++a.runs;
+      if (b == first && from < start) ++a.runsBefore;
+      if (b == last && to > end) ++a.runsAfter;
+    }
+  }
+  const QString before = first.text().left(start - first.position());
+  while (a.wordBefore < before.size() && !BreaksWord(before[before.size() - 1 - a.wordBefore].unicode()))
+    ++a.wordBefore;
+  const QString after = last.text().mid(end - last.position());
+  while (a.wordAfter < after.size() && !BreaksWord(after[a.wordAfter].unicode())) ++a.wordAfter;
+  return a;
+}
+
+// Measures the input first, as the document it makes: text that would hang its window is
+// refused before any of it takes the selection's place.
+bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, ReadResult& refused) {
+  const Around around = Surroundings(cursor);  // a whole document's: the empty paragraph it starts in
+  Reader measure(&cursor, whole, &around);
   refused = measure.Read(rtf);
   return refused.rtf;
 }
@@ -635,15 +886,15 @@ bool Acceptable(QByteArrayView rtf, bool whole, ReadResult& refused) {
 
 ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
   if (cursor.isNull()) return {};
-  if (ReadResult refused; !Acceptable(rtf, false, refused)) return refused;
+  if (ReadResult refused; !Acceptable(rtf, cursor, false, refused)) return refused;
   Reader reader(&cursor, false);
   return reader.Read(rtf);
 }
 
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
   document.clear();
-  if (ReadResult refused; !Acceptable(rtf, true, refused)) return refused;
   QTextCursor cursor(&document);
+  if (ReadResult refused; !Acceptable(rtf, cursor, true, refused)) return refused;
   Reader reader(&cursor, true);
   const ReadResult result = reader.Read(rtf);
   QTextOption option = document.defaultTextOption();

@@ -1,23 +1,26 @@
 #pragma once
 // Reads Rich Text Format into a QTextDocument: groups, the font and colour tables, \par,
 // \line, \tab, bold, italic, underline, font sizes and faces, colours, alignment,
-// indents (a hanging first line with its tab stop at the indent), the default tab
-// stops, \'hh bytes in the code page of the font or of the document (\ansicpg), \u with
-// \uc (negative values and surrogate pairs included), and the common special
-// characters. A field shows its result (\fldrslt, marked \* or not). Destinations it
-// does not show (pictures, style sheet, document information, fields' instructions,
-// anything else marked \*) are skipped whole. Text in the face of the receiving
-// document's default font names no face, so that it follows that font.
+// indents (a hanging first line with its tab stop at the indent), page breaks before a
+// paragraph (\page, \pagebb), the default tab stops, \'hh bytes in the code page of the
+// font or of the document (\ansicpg), \u with \uc (negative values and surrogate pairs
+// included), and the common special characters. A field shows its result (\fldrslt,
+// marked \* or not); a HYPERLINK field's result is a link to its target. A list item's
+// label (\listtext, \pntext) shows the bullet that its symbol font draws. A table's
+// cells are read in order, each ended by a tab, each row a paragraph. Destinations it
+// does not show (pictures, style sheet, document information, anything else marked \*)
+// are skipped whole. Text in the face of the receiving document's default font names no
+// face, so that it follows that font.
 //
 // Any program's RTF may come here (the clipboard brings it), so malformed input is read
 // as far as it goes: a file cut off or with unbalanced braces keeps what came before,
 // huge numbers are held to sensible bounds, control words longer than RTF allows are
 // ignored, deep nesting is read flat beyond a limit, and input beyond kMaxRtfBytes is
-// refused whole, as is a text whose layout would hang the window that shows it (more
-// than kMaxRunsInParagraph runs of differing formats in one paragraph, or more than
-// kMaxTextLength characters): the input is measured before any of it is inserted.
-// Reading never fails otherwise and its time and memory grow with the input's length
-// alone. What RtfWriter.h writes of a document within these limits is read back.
+// refused whole, as is a text whose layout would hold up the window that shows it (the
+// limits below, of the document that the read makes): the input is measured before any
+// of it is inserted. Reading never fails otherwise and its time and memory grow with the
+// input's length alone. What RtfWriter.h writes of a document within these limits is
+// read back.
 //
 // The formats it produces are those of RtfUnits.h.
 
@@ -28,13 +31,32 @@ class QTextDocument;
 
 namespace platform::rtf {
 
-// The largest input read; a larger one is refused, leaving the selection as it was.
-inline constexpr qsizetype kMaxRtfBytes = 64 * 1024 * 1024;
-// The most runs of differing character formats in one paragraph, and the most
-// characters (paragraph marks included) of a text read. Within them the writer's RTF of
-// any such text stays below kMaxRtfBytes.
-inline constexpr int kMaxRunsInParagraph = 10000;
-inline constexpr qsizetype kMaxTextLength = 512 * 1024;
+// The largest input read; a larger one is refused, leaving the selection as it was. Read
+// twice (measured, then inserted), the hardest input of this size takes half a second.
+inline constexpr qsizetype kMaxRtfBytes = 32 * 1024 * 1024;
+
+// The most that a document may hold after a read, so that a box showing it lays it out,
+// and a keystroke in it, within a fraction of a second, even when the box is made as
+// narrow as a letter: Qt's layout slows with the square of a paragraph's runs and of a
+// word's length (a narrow box breaks a long word anywhere, all the more slowly), and
+// stops for good once the laid-out height passes 2^23 pixels. bench/rtf_reader_bench.cpp
+// measures them. Within them the writer's RTF of any such text stays below kMaxRtfBytes.
+//
+// Paragraphs, characters (paragraph marks included), and runs of differing character
+// formats, in the document and in one paragraph.
+inline constexpr int kMaxParagraphs = 10000;
+inline constexpr qsizetype kMaxTextLength = 256 * 1024;
+inline constexpr int kMaxRuns = 10000;
+inline constexpr int kMaxRunsInParagraph = 500;
+// Characters of a word: between two spaces, tabs or line breaks.
+inline constexpr int kMaxWordLength = 512;
+// The text's height if the box were so narrow that each character stood on a line of
+// its own: the sum of the sizes of its characters and paragraph marks, in points. A
+// line takes 1.3 to 2.2 pixels a point in the faces installed; this keeps the tallest
+// document four times below the height where the layout stops.
+inline constexpr double kMaxTextHeightPoints = 1'000'000;
+// Entries of the colour table.
+inline constexpr int kMaxColours = 1024;
 
 struct ReadResult {
   bool rtf = false;       // the input began as an RTF document ("{\rtf") and was read

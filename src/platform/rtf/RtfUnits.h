@@ -12,6 +12,10 @@
 //   \line                                         QChar::LineSeparator inside a block
 //   \par                                          a new QTextBlock
 
+#include <QFont>
+#include <QFontInfo>
+#include <QRegularExpression>
+#include <QString>
 #include <QtGlobal>
 #include <cmath>
 
@@ -27,6 +31,17 @@ inline int PointsToHalfPoints(double points) { return static_cast<int>(std::lrou
 
 inline double TwipsToLayout(int twips) { return twips / kTwipsPerPixel; }
 inline int LayoutToTwips(double layout) { return static_cast<int>(std::lround(layout * kTwipsPerPixel)); }
+
+// A font family as other programs name it: without the foundry that Qt adds in brackets
+// where two foundries make a family of one name ("Nimbus Roman [urw]").
+inline QString FamilyWithoutFoundry(const QString& family) {
+  static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+  return QString(family).remove(foundry);
+}
+
+// The family that text in the font is shown in: an alias of Qt's such as "Sans Serif"
+// resolved to the face the font database picks for it.
+inline QString ActualFamily(const QFont& font) { return FamilyWithoutFoundry(QFontInfo(font).family()); }
 
 enum class Alignment { Left, Centre, Right, Justify };
 

@@ -24,12 +24,31 @@ struct CharState {
   bool operator==(const CharState&) const = default;
 };
 
+// A name inside a destination (a font's, a link's target), every character kept.
+QByteArray Escaped(const QString& text) {
+  QByteArray out;
+  for (QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == '\\' || u == '{' || u == '}') {
+      out.append('\\').append(static_cast<char>(u));
+    } else if (u == ';') {
+      out += "\\u59?";  // a plain ";" would end a font's entry
+    } else if (u >= 0x20 && u < 0x7F) {
+      out.append(static_cast<char>(u));
+    } else if (const auto byte = UnicodeToCodePage(kAnsiCodePage, c); byte && (u >= 0x80 || u < 0x20)) {
+      out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
+    } else {
+      out += "\\u" + QByteArray::number(u > 0x7FFF ? int(u) - 0x10000 : int(u)) + "?";
+    }
+  }
+  return out;
+}
+
 class Writer {
  public:
   // Font 0 is the document's own font, so that text that names no face shows in it in
   // any reader, whatever that reader's default face.
-  explicit Writer(const QTextDocument& document)
-      : document_(document), fonts_{document.defaultFont().families().value(0, document.defaultFont().family())} {}
+  explicit Writer(const QTextDocument& document) : document_(document), fonts_{ActualFamily(document.defaultFont())} {}
   QByteArray Write();
 
  private:
@@ -37,6 +56,8 @@ class Writer {
   void Paragraph(const QTextBlockFormat& format);
   void SetState(const CharState& wanted);
   void Text(const QString& text);
+  void OpenLink(const QString& target);
+  void CloseLink();
   void Word(const char* word);
   void Word(const char* word, int number);
   void Raw(char c);
@@ -47,6 +68,8 @@ class Writer {
   QByteArray body_;
   CharState state_;
   bool delimit_ = false;  // a control word was written last: text needs a space first
+  QString link_;          // the target of the hyperlink field being written
+  CharState linkState_;   // the state when its result began, in force again after it
 };
 
 CharState Writer::StateOf(const QTextCharFormat& format) {
@@ -56,7 +79,7 @@ CharState Writer::StateOf(const QTextCharFormat& format) {
     family = families.first();
   else if (format.hasProperty(QTextFormat::FontFamily))
     family = format.stringProperty(QTextFormat::FontFamily);
-  family = family.trimmed();
+  family = FamilyWithoutFoundry(family.trimmed());
   s.font = 0;
   if (!family.isEmpty()) {
     qsizetype index = fonts_.indexOf(family);
@@ -155,16 +178,40 @@ void Writer::Text(const QString& text) {
   }
 }
 
+// A link is a HYPERLINK field whose result is its text: "{\field{\*\fldinst HYPERLINK
+// "target"}{\fldrslt text}}". The result's formats end with its group.
+void Writer::OpenLink(const QString& target) {
+  if (delimit_) body_.append(' ');
+  body_ += "{\\field{\\*\\fldinst HYPERLINK \"" + Escaped(QString(target).replace('"', "%22")) + "\"}{\\fldrslt ";
+  delimit_ = false;
+  link_ = target;
+  linkState_ = state_;
+}
+
+void Writer::CloseLink() {
+  if (link_.isEmpty()) return;
+  body_ += "}}";
+  delimit_ = false;
+  link_.clear();
+  state_ = linkState_;
+}
+
 QByteArray Writer::Write() {
   for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
     if (block != document_.begin()) Word("par");
+    if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) Word("page");
     Paragraph(block.blockFormat());
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid() || fragment.charFormat().isImageFormat()) continue;
+      if (const QString target = fragment.charFormat().anchorHref(); target != link_) {
+        CloseLink();
+        if (!target.isEmpty()) OpenLink(target);
+      }
       SetState(StateOf(fragment.charFormat()));
       Text(fragment.text());
     }
+    CloseLink();
     // The paragraph mark carries the format that gives an empty paragraph its height.
     SetState(StateOf(block.charFormat()));
   }
@@ -173,24 +220,8 @@ QByteArray Writer::Write() {
   if (const int tab = LayoutToTwips(document_.defaultTextOption().tabStopDistance()); tab > 0)
     out += "\\deftab" + QByteArray::number(tab);
   out += "{\\fonttbl";
-  for (qsizetype i = 0; i < fonts_.size(); ++i) {
-    out += "{\\f" + QByteArray::number(i) + "\\fcharset238 ";
-    for (QChar c : fonts_[i]) {
-      const char16_t u = c.unicode();
-      if (u == '\\' || u == '{' || u == '}') {
-        out.append('\\').append(static_cast<char>(u));
-      } else if (u == ';') {
-        out += "\\u59?";  // a plain ";" would end the font's entry
-      } else if (u >= 0x20 && u < 0x7F) {
-        out.append(static_cast<char>(u));
-      } else if (const auto byte = UnicodeToCodePage(kAnsiCodePage, c); byte && (u >= 0x80 || u < 0x20)) {
-        out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
-      } else {
-        out += "\\u" + QByteArray::number(u > 0x7FFF ? int(u) - 0x10000 : int(u)) + "?";
-      }
-    }
-    out += ";}";
-  }
+  for (qsizetype i = 0; i < fonts_.size(); ++i)
+    out += "{\\f" + QByteArray::number(i) + "\\fcharset238 " + Escaped(fonts_[i]) + ";}";
   out += "}";
   if (!colours_.isEmpty()) {
     out += "{\\colortbl;";

@@ -1,0 +1,247 @@
+// The persons list over a file that is damaged, held or changed by another desk (a
+// second connection): a row that cannot be read is told once, painted empty and cannot
+// be chosen, and the window stays usable; a person another desk deleted never shows as
+// an empty row; no write reaches another person than the one the clerk sees.
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <sqlite3.h>
+
+#include "RecordsWindow.h"
+#include "main_window/ListedRecords.h"
+
+using platform::MessageBoxScript;
+
+namespace {
+
+// Person i (from 1) is "POPESCU ION <i>" followed by `padding` letters, CNP "1<i in twelve digits>".
+QString Name(int i) { return QStringLiteral("POPESCU ION %1").arg(i); }
+QString Cnp(int i) { return QStringLiteral("1%1").arg(i, 12, 10, QLatin1Char('0')); }
+
+class ListAndOtherDesk : public testsupport::RecordsWindow {
+ protected:
+  // Persons 1 to n; long names spread them over many pages of the file.
+  void AddPersons(int n, int padding = 0) {
+    fixture.Db().Execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO Persoane (Nume, Serie, nr, CNP) "
+        "SELECT 'POPESCU ION ' || i || substr('%2', 1, %3), 'RX', i, '1' || substr('000000000000' || i, -12) FROM n")
+                             .arg(n)
+                             .arg(QString(padding, 'X'))
+                             .arg(padding));
+  }
+  // The window on the persons tab, listing every person whose CNP starts with 1: found
+  // through the CNP's index, without reading the persons' own pages.
+  void ShowListed(const QString& criterion = QStringLiteral("1*")) {
+    if (!w) w = Show(2);
+    Search(criterion);
+  }
+  void Search(const QString& criterion) {
+    w->optCNP->setChecked(true);
+    w->txtCriteriu->setText(criterion);
+    w->cmdCauta->click();
+    Paint();
+  }
+  platform::ListView* List() const { return w->lvwResult; }
+  // Scrolls the list so that the row at a position counted from 1 is its first shown.
+  void ScrollTo(int index) {
+    List()->verticalScrollBar()->setValue(index - 1);
+    Paint();
+  }
+  // Paints what is due, and what the paint itself left to do afterwards.
+  static void Paint() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+  // The positions (from 1) of the rows on screen.
+  QList<int> Shown() const {
+    QList<int> out;
+    const int first = List()->rowAt(0), last = List()->rowAt(List()->viewport()->height() - 1);
+    for (int row = first; row >= 0 && row <= (last < 0 ? List()->Count() - 1 : last); ++row) out << row + 1;
+    return out;
+  }
+  qint64 RowsRead() const { return dynamic_cast<main_window::ListedRecords&>(*List()->Rows()).RowsRead(); }
+
+  frmVelorast* w = nullptr;
+};
+
+}  // namespace
+
+// A damaged page among the persons that the list reaches only when the clerk scrolls to
+// them: one message, the rows of that page empty and not to be chosen, the other rows
+// as they are, the window usable. Scrolling there again says nothing; a new search
+// reads the rows again, and tells again.
+TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeChosen) {
+  constexpr int kPersons = 400;
+  fixture.Db().Execute("BEGIN");
+  AddPersons(kPersons, 60);
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", kPersons / 2);
+  core::BazaDate = fixture.Open();
+  MessageBoxScript boxes;
+  ShowListed();
+  ASSERT_EQ(List()->Count(), kPersons);
+  ASSERT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  w->txtVerso[5]->setText("typed by the clerk");
+
+  ScrollTo(kPersons / 2 - 5);
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith(QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta")
+                                                .arg(fixture.Path())))
+      << boxes.Prompts()[0].toStdString();
+  EXPECT_EQ(boxes.Shown()[0].style, platform::vbCritical);
+  QList<int> unreadable, readable;
+  for (const int index : Shown()) {
+    const platform::ListItem item = List()->Item(index);
+    if (item.isSelectable()) {
+      readable << index;
+      EXPECT_EQ(item.text(3), Cnp(index));
+    } else {
+      unreadable << index;
+      EXPECT_EQ(item.text(0), "");
+      EXPECT_EQ(item.text(3), "");
+    }
+  }
+  ASSERT_FALSE(unreadable.isEmpty());
+  ASSERT_FALSE(readable.isEmpty()) << "only the damaged page's rows";
+  EXPECT_EQ(List()->Count(), kPersons) << "none left out: they are there, unread";
+  EXPECT_EQ(w->txtVerso[5]->text(), "typed by the clerk");
+
+  // A click does not choose an unreadable row, nor do the keys pass onto one; the
+  // others load.
+  ClickRow(List(), unreadable.front());
+  EXPECT_EQ(SelectedIndex(List()), 0);
+  EXPECT_EQ(w->txtVerso[1]->text(), "");
+  const int before = unreadable.front() - 1;
+  ASSERT_TRUE(readable.contains(before));
+  int after = unreadable.back() + 1;  // the first readable row past the damaged page
+  while (!List()->Item(after).isSelectable()) ++after;
+  EXPECT_EQ(List()->Item(after).text(3), Cnp(after));
+  ClickRow(List(), before);
+  EXPECT_EQ(w->txtVerso[1]->text(), Name(before) + QString(60, 'X'));
+  List()->setFocus();
+  PressAndRelease(List(), Qt::Key_Down);
+  EXPECT_EQ(SelectedIndex(List()), after);
+  EXPECT_EQ(w->txtVerso[4]->text(), Cnp(after));
+
+  // There and back again: nothing more is told; a repaint reads nothing.
+  ScrollTo(1);
+  ScrollTo(unreadable.front());
+  List()->viewport()->repaint();
+  Paint();
+  EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+  EXPECT_FALSE(List()->Item(unreadable.front()).isSelectable());
+
+  // The window goes on: another search, then the same again, which reads and tells anew.
+  Search(Cnp(1));
+  EXPECT_EQ(List()->Count(), 1);
+  EXPECT_EQ(boxes.Prompts().size(), 1);
+  Search("1*");
+  ScrollTo(unreadable.front());
+  EXPECT_EQ(boxes.Prompts().size(), 2);
+  EXPECT_TRUE(platform::Forms::IsLoaded<frmVelorast>());
+}
+
+// Another desk holds the file past the wait while the list paints rows it has not read:
+// one message, the rows empty; no further row is read until the next search, so that
+// scrolling on costs no wait; once the other desk is done, a search lists them all.
+TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
+  constexpr int kPersons = 400;
+  AddPersons(kPersons);
+  MessageBoxScript boxes;
+  ShowListed();
+  ASSERT_EQ(List()->Count(), kPersons);
+  sqlite3_busy_timeout(core::BazaDate->Handle(), 50);  // the wait, shortened for the test
+  auto otherDesk = fixture.Open();
+  otherDesk->Execute("BEGIN EXCLUSIVE");
+
+  ScrollTo(200);
+  ASSERT_EQ(boxes.Prompts().size(), 1);
+  EXPECT_EQ(boxes.Prompts()[0],
+            QStringLiteral("3146 Citirea din baza de date \"%1\" a esuat: baza de date este folosita chiar acum de alt "
+                           "post de lucru. Incercati din nou peste cateva momente.")
+                .arg(fixture.Path()));
+  const qint64 read = RowsRead();
+  for (const int index : Shown()) {
+    EXPECT_FALSE(List()->Item(index).isSelectable()) << index;
+    EXPECT_EQ(List()->Item(index).text(3), "") << index;
+  }
+  ScrollTo(300);
+  ScrollTo(1);
+  EXPECT_EQ(RowsRead(), read) << "nothing more is tried";
+  EXPECT_EQ(List()->Item(1).text(3), Cnp(1)) << "rows read before stay";
+  EXPECT_EQ(boxes.Prompts().size(), 1);
+
+  otherDesk->Execute("COMMIT");
+  ScrollTo(200);
+  EXPECT_EQ(List()->Item(200).text(3), "") << "until the next search";
+  ScrollTo(1);
+  ClickRow(List(), 1);
+  EXPECT_EQ(w->txtVerso[4]->text(), Cnp(1)) << "the window works";
+  Search("1*");
+  ScrollTo(200);
+  EXPECT_EQ(List()->Item(200).text(3), Cnp(200));
+  EXPECT_TRUE(List()->Item(200).isSelectable());
+  EXPECT_EQ(boxes.Prompts().size(), 1);
+}
+
+// Persons deleted by another desk after the search: those the list had not shown yet
+// are left out when it comes to them, so that no empty row shows; one it had shown
+// keeps its texts and is told missing when chosen.
+TEST_F(ListAndOtherDesk, PersonsAnotherDeskDeletedAreLeftOutOrToldMissing) {
+  constexpr int kPersons = 200;
+  AddPersons(kPersons);
+  MessageBoxScript boxes;
+  ShowListed();
+  ASSERT_EQ(List()->Item(2).text(3), Cnp(2));  // shown
+  fixture.Db().Execute("DELETE FROM Persoane WHERE nr = '2' OR CAST(nr AS INTEGER) BETWEEN 100 AND 109");
+  fixture.Db().Execute("UPDATE Persoane SET CNP = '2' || substr(CNP, 2) WHERE nr = '120'");  // no longer a match
+
+  for (const int index : {95, 105, 115}) ScrollTo(index);
+  EXPECT_EQ(List()->Count(), kPersons - 11);
+  for (const int index : Shown()) EXPECT_FALSE(List()->Item(index).text(3).isEmpty()) << index;
+  ScrollTo(95);
+  for (const int index : Shown()) EXPECT_FALSE(List()->Item(index).text(3).isEmpty()) << index;
+  EXPECT_EQ(List()->Item(99).text(3), Cnp(99));
+  EXPECT_EQ(List()->Item(100).text(3), Cnp(110)) << "the row after the deleted ones";
+  EXPECT_TRUE(boxes.Prompts().isEmpty());
+
+  ClickRow(List(), 100);
+  EXPECT_EQ(w->txtVerso[4]->text(), Cnp(110));
+  ScrollTo(1);
+  ClickRow(List(), 2);
+  EXPECT_EQ(boxes.Prompts(), QStringList{"CNP-ul " + Cnp(2) + " nu exista in Baza de Date"});
+  EXPECT_EQ(w->txtVerso[4]->text(), Cnp(110)) << "the boxes as they were";
+}
+
+// The other desk deletes the last person, whose id the engine gives to the next person
+// added; the clerk's add after it leaves the window's set holding each id once, and
+// neither a click nor "Sterge" on the deleted person's row reaches the new person.
+TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
+  constexpr int kPersons = 10;  // all shown at the search
+  fixture.UseEarlierKeys();
+  AddPersons(kPersons);
+  MessageBoxScript boxes;
+  ShowListed("");
+  ASSERT_EQ(w->rsPersoane->RecordCount(), kPersons);
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE nr = '%1'").arg(kPersons));
+
+  w->txtVerso[1]->setText("IONESCU MARIA");
+  w->txtVerso[4]->setText("2900101400011");
+  w->cmdSave1->click();
+  ASSERT_TRUE(boxes.Prompts().isEmpty());
+  const QVariantMap added = StoredRow("Persoane", "CNP", "2900101400011");
+  ASSERT_EQ(added.value("IdPersoana").toInt(), kPersons) << "the freed id came back";
+  EXPECT_EQ(w->rsPersoane->RecordCount(), StoredCount("Persoane"));
+
+  ClickRow(List(), kPersons);
+  EXPECT_EQ(boxes.Prompts(), QStringList{"CNP-ul " + Cnp(kPersons) + " nu exista in Baza de Date"});
+  EXPECT_EQ(w->txtVerso[1]->text(), "IONESCU MARIA") << "nothing loaded";
+  boxes.Clear();
+  boxes.Answer(platform::vbYes);
+  List()->SetCurrentItem(List()->Item(kPersons));
+  w->cmdDelete->click();
+  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date");
+  EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
+  EXPECT_EQ(StoredCount("Persoane"), kPersons);
+}
