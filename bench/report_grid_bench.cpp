@@ -1,5 +1,6 @@
 // The report grid: a layout of 700 grid calls with redraw off and one refresh, and a
-// full A4 page rendered to PDF.
+// full A4 page rendered to PDF, its texts short or each too long for its cell (fitted:
+// condensed and reduced in size).
 
 #include <QApplication>
 #include <QPrinter>
@@ -92,8 +93,9 @@ void BM_Layout700CallsOnTheView(benchmark::State& state) {
 }
 BENCHMARK(BM_Layout700CallsOnTheView)->Unit(benchmark::kMicrosecond);
 
-// A full A4 letter page: 54 rows, 22 columns, a text in most cells, frames and lines.
-void LayA4Page(ReportGrid& g) {
+// A full A4 letter page: 54 rows, 22 columns, a text in most cells, frames and lines;
+// with `longTexts` each text a name of 60 letters, three times as wide as its cell.
+void LayA4Page(ReportGrid& g, bool longTexts) {
   g.SetRows(54);
   g.SetCols(22);
   g.DefaultFont().SetName("times new roman");
@@ -104,7 +106,10 @@ void LayA4Page(ReportGrid& g) {
   g.Range(1, 1, 53, 21).SetAlignment(10);
   for (int r = 1; r < 54; ++r) {
     for (int c = 1; c < 22; c += 3) {
-      g.Cell(r, c).SetText(QStringLiteral("Text %1-%2").arg(r).arg(c));
+      g.Cell(r, c).SetText(longTexts ? QStringLiteral("POPESCU-DUMITRESCU ALEXANDRU-CONSTANTIN STEFANESCU %1-%2")
+                                                 .arg(r)
+                                                 .arg(c)
+                                     : QStringLiteral("Text %1-%2").arg(r).arg(c));
       g.Range(r, c, r, c + 2).Merge();
       g.Cell(r, c).SetBorder(kEdgeBottom, kLineThin);
     }
@@ -120,7 +125,7 @@ void LayA4Page(ReportGrid& g) {
 
 void BM_RenderA4PageToPdf(benchmark::State& state) {
   ReportGrid grid;
-  LayA4Page(grid);
+  LayA4Page(grid, state.range(0) != 0);
   QTemporaryDir dir;
   const QString path = dir.filePath("page.pdf");
   for (auto _ : state) {
@@ -131,6 +136,6 @@ void BM_RenderA4PageToPdf(benchmark::State& state) {
     PrintPageOn(printer, grid);
   }
 }
-BENCHMARK(BM_RenderA4PageToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderA4PageToPdf)->ArgName("longTexts")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

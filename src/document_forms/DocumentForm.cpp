@@ -57,6 +57,13 @@ bool DrawsACharacterAcross(const QString& caption, const QFont& font, double lef
   return false;
 }
 
+// Whether a control spanning `top` to `bottom` stands on the line of `place` (twips):
+// they share at least half the height of the lower of the two.
+bool OnTheLineOf(const QRectF& place, double top, double bottom) {
+  const double shared = std::min(place.bottom(), bottom) - std::max(place.top(), top);
+  return shared >= std::min(place.height(), bottom - top) / 2;
+}
+
 }  // namespace
 
 QFont FontOf(const Font& font, const Font& pageFont) {
@@ -189,6 +196,7 @@ void DocumentForm::LayOut() {
   for (platform::PageControl* control : controls_)
     if (!control->IsDrawn()) control->Widget()->raise();
   KeepCaptionsClear();
+  LetBoxesRunOn();
 }
 
 std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {
@@ -216,11 +224,7 @@ void DocumentForm::KeepCaptionsClear() {
     auto* label = dynamic_cast<platform::FormLabel*>(control);
     if (!label || !label->AutoWidth()) continue;
     const QRectF caption = label->Twips();
-    // Whether a control spanning `top` to `bottom` stands on the caption's line.
-    const auto onItsLine = [&caption](double top, double bottom) {
-      const double shared = std::min(caption.bottom(), bottom) - std::max(caption.top(), top);
-      return shared >= std::min(caption.height(), bottom - top) / 2;
-    };
+    const auto onItsLine = [&caption](double top, double bottom) { return OnTheLineOf(caption, top, bottom); };
     double room = 0;
     const auto endBefore = [&room, &caption](double x) {
       if (room == 0 || x - caption.left() < room) room = x - caption.left();
@@ -244,6 +248,54 @@ void DocumentForm::KeepCaptionsClear() {
         endBefore(box.left());
     }
     if (room > 0) label->SetMaxWidth(room);
+  }
+}
+
+void DocumentForm::LetBoxesRunOn() {
+  const std::vector<UprightRule> rules = UprightRules();
+  for (size_t i = 0; i < page_.items.size() && i < controls_.size(); ++i) {
+    auto* box = dynamic_cast<platform::FormTextBox*>(controls_[i]);
+    if (!box || !page_.items[i].runsOn) continue;
+    const QRectF place = box->Twips();
+    // The blank paper to the box's right ends where something else prints on its line:
+    // a caption's first character, another window, an upright rule. A caption that
+    // reaches out from under the box leaves no blank paper at all.
+    double right = page_.orientation == platform::kLandscape ? kA4LongTwips : kA4ShortTwips;
+    std::vector<platform::PageControl*> onItsLine;
+    for (platform::PageControl* other : controls_) {
+      if (other == box || other->IsLine() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
+      // A caption takes the height of its letters' line, whatever its label's height.
+      const auto* label = dynamic_cast<platform::FormLabel*>(other);
+      const double height =
+          label ? QFontMetricsF(label->font()).height() * platform::kTwipsPerPixel : other->Height();
+      if (OnTheLineOf(place, other->Top(), other->Top() + height)) onItsLine.push_back(other);
+    }
+    for (platform::PageControl* other : onItsLine) {
+      double start = other->Left();
+      if (auto* label = dynamic_cast<platform::FormLabel*>(other)) {
+        const QString caption = label->Caption();
+        qsizetype leading = 0;
+        while (leading < caption.size() && caption.at(leading).isSpace()) ++leading;
+        if (leading == caption.size()) continue;
+        start += platform::FormLabel::TextWidthTwips(caption.left(leading), label->font());
+      } else if (other->IsDrawn()) {
+        continue;  // shapes and pictures: their sides are the upright rules below
+      }
+      if (start >= place.right()) right = std::min(right, start);
+    }
+    for (const UprightRule& rule : rules) {
+      const double x = rule.x - rule.thickness * platform::kTwipsPerPixel / 2;
+      if (rule.x >= place.right() && OnTheLineOf(place, rule.top, rule.bottom)) right = std::min(right, x);
+    }
+    for (platform::PageControl* other : onItsLine) {
+      if (other->Left() >= place.right()) continue;
+      const auto* label = dynamic_cast<platform::FormLabel*>(other);
+      const bool reachesOut =
+          label ? DrawsACharacterAcross(label->Caption(), label->font(), other->Left(), place.right(), right, false)
+                : !other->IsDrawn() && other->Left() + other->Width() > place.right();
+      if (reachesOut) right = place.right();
+    }
+    box->SetPaperRight(std::max(right, place.right()));
   }
 }
 

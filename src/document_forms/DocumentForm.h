@@ -6,7 +6,9 @@
 // unloads. The paper shows what the window shows: boxes, check boxes and combo boxes
 // stand above every label, line, shape and picture whatever the table's order, a box
 // covers on paper the pixels it covers on the screen, and a caption or a box's text on
-// paper too wide for its room is condensed to fit (platform/FittedText.h). A member, whole:
+// paper too wide for its room is fitted into it by the one rule of every page
+// (platform/FittedText.h); a box whose row says RunsOn() may use the blank paper after
+// it. A member, whole:
 //
 //   // frmDeclVelorast.h
 //   class frmDeclVelorast : public document_forms::DocumentForm {
@@ -200,6 +202,9 @@ class DocumentForm : public QWidget {
   // to fit (a box over a caption's row of dots is left to hide them); one that an
   // upright rule of the page would cross ends a pixel short of the rule.
   void KeepCaptionsClear();
+  // A box whose row says it runs on may print its text over the blank paper to its right,
+  // up to what prints next on its line (FormTextBox::SetPaperRight).
+  void LetBoxesRunOn();
   // An upright rule of the page: a line, or a side of a rectangle, in twips.
   struct UprightRule {
     double x, top, bottom;

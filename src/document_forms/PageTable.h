@@ -74,6 +74,7 @@ struct Item {
   bool filled = false;         // a shape filled black
   bool dotted = false;         // a dotted line
   bool wrap = false;           // a label whose caption wraps at its width
+  bool runsOn = false;         // a box whose text may run on over blank paper to its right
 
   // The same row with a name (and index) of its own, for a control the member works on.
   constexpr Item Named(const char* controlName, int controlIndex = -1) const {
@@ -85,6 +86,13 @@ struct Item {
   constexpr Item Wrapped() const {
     Item copy = *this;
     copy.wrap = true;
+    return copy;
+  }
+  // A box whose text, too long for it, may run on over the blank paper to its right on
+  // paper, up to whatever is printed next on its line; the box itself keeps its place.
+  constexpr Item RunsOn() const {
+    Item copy = *this;
+    copy.runsOn = true;
     return copy;
   }
 };

@@ -125,7 +125,7 @@ constexpr Item kItems[] = {
     TaxBox(123, 5370, 2340, 1035),
     TaxBox(122, 7620, 2340, 1245),
     TaxBox(129, 2250, 2580, 555),
-    TaxBox(130, 3390, 2580, 375),
+    TaxBox(130, 3390, 2580, 375).RunsOn(),  // a register number prints whole, over the paper up to "cont IBAN"
     TaxBox(131, 4830, 2580, 1695),
     TaxBox(132, 1440, 2820, 1665),
     // A caption longer than the room before its box, standing over the box.

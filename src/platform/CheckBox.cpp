@@ -115,7 +115,8 @@ void CheckBox::Paint(QPainter& p, const QRectF& place, double px) const {
     const double left = (kSquareLeft + kSquare + kCaptionGap) * px;
     p.setFont(font());
     p.setPen(Qt::black);
-    DrawFittedText(p, place.adjusted(left, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    DrawFittedText(p, TextRoom{.rect = place.adjusted(left, 0, 0, 0), .unitsPerInch = 96 * px, .oneLine = true},
+                   caption_);
   }
   p.restore();
 }

@@ -1,18 +1,27 @@
 #include "platform/FittedText.h"
 
 #include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 namespace {
 
-double WidthOf(const QString& text, const QFont& font, const QPaintDevice* device) {
-  return QFontMetricsF(font, device).horizontalAdvance(text);
+QString WithoutTrailingBlanks(QString text) {
+  qsizetype end = text.size();
+  while (end > 0 && text.at(end - 1).isSpace()) --end;
+  text.truncate(end);
+  return text;
+}
+
+double WidthOn(const QString& text, const QFont& font, const QPaintDevice* device) {
+  return QFontMetricsF(font, device).horizontalAdvance(WithoutTrailingBlanks(text));
 }
 
 QFont Stretched(QFont font, int stretch) {
@@ -20,7 +29,361 @@ QFont Stretched(QFont font, int stretch) {
   return font;
 }
 
+// The font as it is laid out: at `points`, condensed to `stretch`, with its outlines as
+// designed (the same widths at every resolution).
+QFont LaidFont(QFont font, double points, int stretch) {
+  font.setPointSizeF(points);
+  font.setStretch(stretch);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QTextOption LayoutOption(QTextOption::WrapMode wrap, bool trailingBlanks = false) {
+  QTextOption option(Qt::AlignLeft);
+  option.setUseDesignMetrics(true);
+  option.setWrapMode(wrap);
+  if (trailingBlanks) option.setFlags(QTextOption::IncludeTrailingSpaces);
+  return option;
+}
+
+// One line laid out on the layout device, from its start.
+class LaidLine {
+ public:
+  LaidLine(const QString& text, const QFont& font, bool trailingBlanks = false, bool leading = false)
+      : layout_(text, font, const_cast<QPaintDevice*>(TextLayoutDevice())) {
+    layout_.setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks));
+    layout_.beginLayout();
+    line_ = layout_.createLine();
+    if (line_.isValid()) {
+      line_.setLineWidth(std::numeric_limits<int>::max() / 256.0);
+      line_.setLeadingIncluded(leading);
+      line_.setPosition(QPointF(0, 0));
+    }
+    layout_.endLayout();
+  }
+  double Width() const { return line_.isValid() ? line_.naturalTextWidth() : 0; }
+  double Ascent() const { return line_.isValid() ? line_.ascent() : 0; }
+  double Descent() const { return line_.isValid() ? line_.descent() : 0; }
+  double Height() const { return line_.isValid() ? line_.height() : 0; }
+  // Where the text's letters up to `position` end.
+  double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
+  void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
+
+ private:
+  QTextLayout layout_;
+  QTextLine line_;
+};
+
+// The extent of a line's letters above (negative) and below its baseline.
+std::pair<double, double> InkOf(const QString& text, const QFont& font) {
+  if (text.trimmed().isEmpty()) return {0, 0};
+  const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
+  return {ink.top(), ink.bottom()};
+}
+
+// A text broken into the lines it shows, at one size, with each line's stretch. Lengths
+// in layout pixels.
+struct Attempt {
+  double points = 0;
+  struct Line {
+    QString text;        // without trailing blanks
+    int stretch = 100;
+    double width = 0;    // at its stretch
+    double blanks = 0;   // the trailing blanks that the alignment keeps, at its stretch
+    bool fits = true;    // no wider than the room at its stretch
+    bool cut = false;    // its end left out
+  };
+  std::vector<Line> lines;
+  double ascent = 0, descent = 0, step = 0;  // step: from one line to the next
+  bool widthFits = true;
+};
+
+class Fitter {
+ public:
+  Fitter(const QString& text, const QFont& font, const TextRoom& room)
+      : font_(font), room_(room), scale_(room.unitsPerInch / kTextLayoutDpi) {
+    text_ = text;
+    text_.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    text_.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text_.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    text_.replace(QChar::ParagraphSeparator, QChar::LineSeparator);
+    if (room.oneLine) text_.replace(QChar::LineSeparator, QLatin1Char(' '));
+    width_ = std::max(0.0, (room.rect.width() - room.lines.left() - room.lines.right()) / scale_);
+    height_ = std::max(0.0, (room.rect.height() - room.lines.top() - room.lines.bottom()) / scale_);
+  }
+
+  TextFit Run() {
+    const double set = font_.pointSizeF() > 0 ? font_.pointSizeF() : 8.25;
+    const double floor = SmallestTextSize(set);
+    // A text that stands inside the lines as it is set stays as it is; one that has to
+    // be condensed or reduced is fitted clear of them too, where that can be done.
+    const Limits inside{width_, height_};
+    const double keepTop = room_.alignment & Qt::AlignTop ? room_.clear.top() : 0;
+    const double keepBottom = room_.alignment & Qt::AlignBottom ? room_.clear.bottom() : 0;
+    const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_),
+                       std::max(0.0, height_ - (keepTop + keepBottom) / scale_)};
+    Attempt best = Try(set, false, inside.width);
+    bool fits = Fits(best, best.lines.size(), inside.height);
+    if (fits && !Condensed(best)) {
+      // As it is set.
+    } else if (Attempt condensed = Try(set, false, clear.width); Fits(condensed, condensed.lines.size(), clear.height)) {
+      best = std::move(condensed);
+      fits = true;
+    } else if (!fits) {
+      fits = true;
+      if (!Largest(set, floor, clear, best) && !Largest(set, floor, inside, best)) {
+        fits = false;
+        // At the smallest size a wrapped word wider than the room breaks inside itself.
+        best = Try(floor, false, inside.width);
+        if (room_.wrap && !best.widthFits) best = Try(floor, true, inside.width);
+        fits = Fits(best, best.lines.size(), inside.height);
+      }
+    }
+    TextFit fit;
+    fit.font = LaidFont(font_, best.points, 100);
+    fit.asSet = fits && best.points == set && !Condensed(best);
+    // What is left of a text too long for the room's height starts at its top.
+    const bool tooLong = !fits && room_.boundedHeight && [&] {
+      const auto [top, bottom] = Ink(best, best.lines.size());
+      return bottom - top > height_;
+    }();
+    if (!fits) Shorten(best, fit);
+    Place(best, fit, tooLong);
+    return fit;
+  }
+
+ private:
+  struct Limits {
+    double width, height;  // layout pixels
+  };
+
+  static bool Condensed(const Attempt& a) {
+    return std::any_of(a.lines.begin(), a.lines.end(), [](const Attempt::Line& l) { return l.stretch != 100; });
+  }
+
+  // The lines at the largest size from `floor` to `set`, to a twentieth of a point, that
+  // fit within `limits`; false when even the floor does not.
+  bool Largest(double set, double floor, const Limits& limits, Attempt& out) const {
+    Attempt low = Try(floor, false, limits.width);
+    if (!Fits(low, low.lines.size(), limits.height)) return false;
+    double lo = floor, hi = set;
+    out = std::move(low);
+    // Lines of their own (no wrap) grow with the size: the size at which the widest of
+    // them, at half its width, fills the room is tried first, and is mostly the answer.
+    double guess = -1;
+    if (!room_.wrap) {
+      double widest = 0;  // at the floor, at its natural width
+      for (const Attempt::Line& line : out.lines) widest = std::max(widest, line.width * 100 / line.stretch);
+      if (widest > 0) guess = floor * limits.width / (widest * kMinTextStretch / 100);
+    }
+    for (bool first = true; hi - lo > 0.05; first = false) {
+      const bool guessing = first && guess > lo && guess < hi;
+      const double mid = guessing ? guess : (lo + hi) / 2;
+      Attempt a = Try(mid, false, limits.width);
+      if (Fits(a, a.lines.size(), limits.height)) {
+        lo = mid;
+        if (guessing) hi = std::min(hi, mid + 0.05);  // any larger is too wide
+        out = std::move(a);
+      } else {
+        hi = mid;
+      }
+    }
+    return true;
+  }
+
+  // The lines at `points`, each condensed as much as it needs to be no wider than
+  // `width` (down to half its width); `anywhere`: wrapped lines break inside a word too.
+  Attempt Try(double points, bool anywhere, double width) const {
+    Attempt a;
+    a.points = points;
+    const QFont font = LaidFont(font_, points, 100);
+    const LaidLine probe(QStringLiteral("X"), font, false, room_.leading);
+    a.ascent = probe.Ascent();
+    a.descent = probe.Descent();
+    a.step = probe.Height();
+    for (const QString& whole : Break(font, anywhere, width)) {
+      Attempt::Line line;
+      line.text = WithoutTrailingBlanks(whole);
+      line.width = LaidLine(line.text, font).Width();
+      if (line.width > width) {
+        int stretch = std::max(kMinTextStretch, static_cast<int>(std::floor(100 * width / line.width)));
+        double condensed = LaidLine(line.text, LaidFont(font_, points, stretch)).Width();
+        while (stretch > kMinTextStretch && condensed > width)
+          condensed = LaidLine(line.text, LaidFont(font_, points, --stretch)).Width();
+        line.stretch = stretch;
+        line.width = condensed;
+        line.fits = condensed <= width;
+      } else if (!room_.wrap && whole.size() > line.text.size()) {
+        // Blanks at the end of a line of its own stand where they always stood, within
+        // the room.
+        const double withBlanks = LaidLine(whole, font, true).Width();
+        line.blanks = std::clamp(withBlanks - line.width, 0.0, width_ - line.width);
+      }
+      a.widthFits = a.widthFits && line.fits;
+      a.lines.push_back(std::move(line));
+    }
+    return a;
+  }
+
+  // The text's lines in `font`: its own line breaks, and with wrap the breaks at `width`
+  // (at word boundaries, or `anywhere`).
+  std::vector<QString> Break(const QFont& font, bool anywhere, double width) const {
+    std::vector<QString> out;
+    if (!room_.wrap) {
+      for (const QString& line : text_.split(QChar::LineSeparator)) out.push_back(line);
+      return out;
+    }
+    QTextLayout layout(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
+    layout.setTextOption(
+        LayoutOption(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap));
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      QString part = text_.mid(line.textStart(), line.textLength());
+      part.remove(QChar::LineSeparator);
+      out.push_back(WithoutTrailingBlanks(part));
+    }
+    layout.endLayout();
+    if (out.empty()) out.emplace_back();
+    return out;
+  }
+
+  // The extent of the first `count` lines laid at the line height, from the first line's
+  // top: their letters, and for several lines their whole line height too.
+  std::pair<double, double> Ink(const Attempt& a, size_t count) const {
+    double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
+    if (count > 1) {
+      top = 0;
+      bottom = (count - 1) * a.step + a.ascent + a.descent;
+    }
+    for (size_t i = 0; i < count; ++i) {
+      const Attempt::Line& line = a.lines[i];
+      const auto [up, down] = InkOf(line.text, LaidFont(font_, a.points, line.stretch));
+      if (up == 0 && down == 0) continue;
+      top = std::min(top, i * a.step + a.ascent + up);
+      bottom = std::max(bottom, i * a.step + a.ascent + down);
+    }
+    if (top > bottom) return {a.ascent, a.ascent};
+    return {top, bottom};
+  }
+
+  bool Fits(const Attempt& a, size_t count, double height) const {
+    if (!a.widthFits) return false;
+    if (!room_.boundedHeight) return true;
+    const auto [top, bottom] = Ink(a, count);
+    return bottom - top <= height;
+  }
+
+  // Past the floor: the whole lines that fit from the top (one at least), each cut after
+  // its last whole letter that fits.
+  void Shorten(Attempt& a, TextFit& fit) const {
+    fit.whole = false;
+    if (room_.boundedHeight) {
+      size_t count = a.lines.size();
+      while (count > 1) {
+        const auto [top, bottom] = Ink(a, count);
+        if (bottom - top <= height_) break;
+        --count;
+      }
+      a.lines.resize(count);
+    }
+    const QFont font = LaidFont(font_, a.points, kMinTextStretch);
+    for (Attempt::Line& line : a.lines) {
+      if (line.fits) continue;
+      const LaidLine laid(line.text, font);
+      QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line.text);
+      qsizetype shown = 0;
+      for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) {
+        if (laid.XAt(static_cast<int>(at)) > width_) break;
+        if (!line.text.at(at - 1).isSpace()) shown = at;
+      }
+      QString text = line.text.left(shown);
+      // Shaped alone, the shorter text may come out a little wider: one letter less.
+      while (!text.isEmpty() && LaidLine(text, font).Width() > width_) {
+        QTextBoundaryFinder back(QTextBoundaryFinder::Grapheme, text);
+        back.toEnd();
+        text = WithoutTrailingBlanks(text.left(back.toPreviousBoundary()));
+      }
+      line.text = text;
+      line.stretch = kMinTextStretch;
+      line.width = LaidLine(text, font).Width();
+      line.blanks = 0;
+      line.fits = true;
+      line.cut = true;
+    }
+  }
+
+  // Where each line stands: by the alignment, then clear of the lines along the sides,
+  // along the top or bottom only the one it is aligned to.
+  void Place(const Attempt& a, TextFit& fit, bool fromTop) const {
+    const double left = room_.lines.left() / scale_;
+    const double keepLeft = room_.clear.left() / scale_, keepRight = room_.clear.right() / scale_;
+    const size_t count = a.lines.size();
+    const double roomHeight = room_.rect.height() / scale_;
+    const double block = count == 0 ? 0 : (count - 1) * a.step + a.ascent + a.descent;
+    // Lines taller together than the room start at its top; a single line keeps its
+    // alignment.
+    double top = 0;  // of the first line, from the room's top
+    if (block <= roomHeight || count < 2) {
+      if (room_.alignment & Qt::AlignBottom) top = roomHeight - block;
+      else if (!(room_.alignment & Qt::AlignTop)) top = (roomHeight - block) / 2;
+    }
+    const auto [inkUp, inkDown] = Ink(a, count);
+    if (room_.boundedHeight) {
+      // The letters inside the lines along the top and bottom, and clear of them too
+      // where there is room.
+      const double hardTop = room_.lines.top() / scale_, hardBottom = roomHeight - room_.lines.bottom() / scale_;
+      const bool keepsTop = room_.alignment & Qt::AlignTop;
+      const bool keepsBottom = room_.alignment & Qt::AlignBottom;
+      const double keepTop = hardTop + (keepsTop ? room_.clear.top() / scale_ : 0);
+      const double keepBottom = hardBottom - (keepsBottom ? room_.clear.bottom() / scale_ : 0);
+      double low = hardTop, high = hardBottom;
+      if (inkDown - inkUp <= keepBottom - keepTop) {
+        low = keepTop;
+        high = keepBottom;
+      }
+      if (fromTop) top = std::max(0.0, low - inkUp);  // the room's top, or lower to clear its line
+      else if (top + inkUp < low) top = low - inkUp;
+      else if (top + inkDown > high) top = high - inkDown;
+    }
+    for (size_t i = 0; i < count; ++i) {
+      const Attempt::Line& line = a.lines[i];
+      if (line.text.isEmpty()) continue;
+      double x = left;
+      if (!line.cut) {  // a cut line starts at the room's left
+        const double width = line.width + line.blanks;
+        const double spare = width_ - width;
+        if (room_.alignment & Qt::AlignRight) x = left + spare;
+        else if (room_.alignment & Qt::AlignHCenter) x = left + spare / 2;
+        const double spareLeft = x - left, spareRight = spare - spareLeft;
+        if (spareLeft + spareRight >= keepLeft + keepRight) {
+          if (spareLeft < keepLeft) x += keepLeft - spareLeft;
+          else if (spareRight < keepRight) x -= keepRight - spareRight;
+        }
+      }
+      FittedLine out;
+      out.text = line.text;
+      out.stretch = line.stretch;
+      out.origin = room_.rect.topLeft() + QPointF(x, top + i * a.step) * scale_;
+      out.width = line.width * scale_;
+      fit.lines.push_back(out);
+    }
+    fit.inkTop = room_.rect.top() + (top + inkUp) * scale_;
+    fit.inkBottom = room_.rect.top() + (top + inkDown) * scale_;
+  }
+
+  QString text_;
+  QFont font_;
+  TextRoom room_;
+  double scale_;           // the painter's units a layout pixel
+  double width_, height_;  // the room inside its lines, layout pixels
+};
+
 }  // namespace
+
+double SmallestTextSize(double setPoints) {
+  return std::min(setPoints, std::max(kMinTextPoints, setPoints * kMinTextSizeShare));
+}
 
 const QPaintDevice* TextLayoutDevice() {
   static const QImage device = [] {
@@ -33,61 +396,37 @@ const QPaintDevice* TextLayoutDevice() {
 }
 
 int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* device, double width) {
-  const double natural = WidthOf(text, Stretched(font, 100), device);
+  const double natural = WidthOn(text, Stretched(font, 100), device);
   if (natural <= width) return 100;
   if (width <= 0) return kMinTextStretch;
   // The advances scale with the stretch; whole per cents rounded down, then one less
   // while the hinted widths still come out wider.
   int stretch = std::max(kMinTextStretch, static_cast<int>(std::floor(100 * width / natural)));
-  while (stretch > kMinTextStretch && WidthOf(text, Stretched(font, stretch), device) > width) --stretch;
+  while (stretch > kMinTextStretch && WidthOn(text, Stretched(font, stretch), device) > width) --stretch;
   return stretch;
 }
 
-void DrawFittedText(QPainter& painter, const QRectF& room, int flags, const QString& text) {
-  if (text.isEmpty()) return;
-  painter.save();
-  const int stretch = StretchToFit(text, painter.font(), painter.device(), room.width());
-  if (stretch != 100) painter.setFont(Stretched(painter.font(), stretch));
-  // Cut at the left and right edges only (a text still too wide at half its width);
-  // above and below, the text keeps its whole height as it always did.
-  if (stretch == kMinTextStretch && WidthOf(text, painter.font(), painter.device()) > room.width()) {
-    const double tall = std::max(room.height(), 1.0) * 4;
-    painter.setClipRect(QRectF(room.left(), room.top() - tall, room.width(), room.height() + 2 * tall),
-                        Qt::IntersectClip);
-  }
-  painter.drawText(room, flags | Qt::TextDontClip | Qt::TextSingleLine, text);
-  painter.restore();
+TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
+  if (room.unitsPerInch <= 0) return {};
+  return Fitter(text, font, room).Run();
 }
 
-void DrawWrappedText(QPainter& painter, const QRectF& room, Qt::Alignment horizontal, const QString& text,
-                     double unitsPerInch) {
-  if (text.isEmpty() || unitsPerInch <= 0) return;
-  const double scale = unitsPerInch / kTextLayoutDpi;  // device units per layout pixel
-  QFont font = painter.font();
-  font.setHintingPreference(QFont::PreferNoHinting);
-  QTextOption option(horizontal & Qt::AlignHorizontal_Mask);
-  option.setUseDesignMetrics(true);
-  option.setWrapMode(QTextOption::WordWrap);
-  QString lines = text;
-  lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-  lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
-  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
-  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
-  layout.setTextOption(option);
-  layout.beginLayout();
-  double height = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(room.width() / scale);
-    line.setLeadingIncluded(true);  // the font's leading between lines, as paper always had it
-    line.setPosition(QPointF(0, height));
-    height += line.height();
+void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch) {
+  if (unitsPerInch <= 0) return;
+  const double scale = unitsPerInch / kTextLayoutDpi;
+  for (const FittedLine& line : fit.lines) {
+    const LaidLine laid(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
+    painter.save();
+    painter.translate(line.origin);
+    painter.scale(scale, scale);
+    laid.Draw(painter, QPointF(0, 0));
+    painter.restore();
   }
-  layout.endLayout();
-  painter.save();
-  painter.translate(room.topLeft());
-  painter.scale(scale, scale);
-  layout.draw(&painter, QPointF(0, 0));
-  painter.restore();
+}
+
+void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text) {
+  if (WithoutTrailingBlanks(text).isEmpty()) return;
+  DrawFitted(painter, FitText(text, painter.font(), room), room.unitsPerInch);
 }
 
 }  // namespace platform

@@ -1,15 +1,32 @@
 #pragma once
-// One line of text drawn within its room, on the screen and on paper alike: a text
-// wider than the room is drawn condensed (the font's horizontal stretch, same face and
-// size) just enough to fit, down to half its natural width; a text that would need more
-// is drawn at half width and cut at the room's edge.
+// Text within its room, on the screen and on paper alike, by one rule for every page: a
+// grid cell, a form's box, a caption.
 //
-//   DrawFittedText(painter, QRectF(x, y, w, h), Qt::AlignLeft | Qt::AlignVCenter, caption);
+// One line wider than its room is drawn condensed (the font's horizontal stretch, same
+// face and size) just enough to fit, down to half its natural width; past that its point
+// size is reduced as well, down to a floor that stays readable (SmallestTextSize); past
+// that it is cut after its last whole letter that fits. Trailing blanks take no room.
+// A text of several lines (its own line breaks, or wrapped at the room's width) is laid
+// at the font's own line height and reduced in size, down to the same floor, until every
+// line stands inside the room's height; past the floor only the whole lines that fit show,
+// from the top. Only the letters shown are drawn, so the text of a PDF is what the paper
+// shows, and nothing is drawn under a clip.
+//
+// The lines are laid out once at a fine resolution with the font's design metrics and
+// drawn scaled to the device, so that the screen and the paper fit and break a text
+// alike.
+//
+//   platform::TextRoom room{.rect = box, .alignment = Qt::AlignLeft | Qt::AlignVCenter,
+//                           .unitsPerInch = printerDpi};
+//   platform::DrawFittedText(painter, room, value);
 
 #include <QFont>
-#include <Qt>
+#include <QMarginsF>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <Qt>
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
@@ -18,28 +35,57 @@ namespace platform {
 
 // The narrowest stretch a text is drawn at, in per cent of its natural width.
 inline constexpr int kMinTextStretch = 50;
+// The smallest size a text is reduced to: this share of its set size, and never under
+// kMinTextPoints (a text set smaller than that keeps its size).
+inline constexpr double kMinTextSizeShare = 0.6;
+inline constexpr double kMinTextPoints = 5;
+double SmallestTextSize(double setPoints);
 
 // The stretch (per cent, kMinTextStretch to 100) at which `text` in `font`, measured on
 // `device`, is no wider than `width` device units; kMinTextStretch when even that is too
-// wide.
+// wide. Trailing blanks take no room.
 int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* device, double width);
 
-// Draws `text` in the painter's font within `room` aligned by `flags` (Qt alignment
-// flags), condensed as much as it needs and cut at the room's left and right edges.
-void DrawFittedText(QPainter& painter, const QRectF& room, int flags, const QString& text);
+// Where a text stands, in the painter's units.
+struct TextRoom {
+  QRectF rect;                                                  // laid by `alignment` in it
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+  double unitsPerInch = 96;                                     // the painter's units an inch
+  QMarginsF lines{};       // how far lines drawn along its sides reach into it: never touched
+  // Kept further from those sides where the text has room to spare: at the left and
+  // right, and at the top or bottom it is aligned to.
+  QMarginsF clear{};
+  bool wrap = false;       // lines broken at the room's width (a word wider than it inside itself)
+  bool oneLine = false;    // line breaks read as blanks (a single-line box)
+  bool boundedHeight = true;  // false: the lines may run on past the room's top and bottom
+  bool leading = false;       // the font's leading between lines
+};
 
-// The resolution that texts of several lines are laid out at, whatever they are drawn
-// on, and a device of that resolution to lay them out on: the screen, the preview and
-// the paper break a text's lines at the same places.
+// What a text becomes in its room.
+struct FittedLine {
+  QString text;     // the letters shown
+  int stretch = 100;
+  QPointF origin;   // the top left corner of the line, in the painter's units
+  double width = 0; // the width drawn, in the painter's units
+};
+struct TextFit {
+  QFont font;              // the face at the size drawn (each line has its own stretch)
+  std::vector<FittedLine> lines;
+  bool whole = true;       // every letter of the text is shown
+  bool asSet = true;       // shown as it is set: not condensed, reduced or cut
+  double inkTop = 0, inkBottom = 0;  // the letters' extent, in the painter's units
+};
+
+// How `text` in `font` stands in `room`: line breaks (CR LF, CR or LF) start new lines.
+TextFit FitText(const QString& text, const QFont& font, const TextRoom& room);
+// Draws a fitted text in the painter's pen.
+void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch);
+// Fits `text` in the painter's font into `room` and draws it.
+void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text);
+
+// The resolution that texts are laid out at, whatever they are drawn on, and a device of
+// that resolution to lay them out on.
 inline constexpr double kTextLayoutDpi = 1200;
 const QPaintDevice* TextLayoutDevice();
-
-// Draws `text` in the painter's font within `room`, broken into lines at word boundaries
-// (a word wider than the room runs past it) and aligned by `horizontal`, from the room's
-// top. The lines are laid out once at a fine resolution with the font's design metrics
-// and drawn scaled to the device, whose `unitsPerInch` the room is measured in: the
-// screen and the paper break the text at the same places.
-void DrawWrappedText(QPainter& painter, const QRectF& room, Qt::Alignment horizontal, const QString& text,
-                     double unitsPerInch);
 
 }  // namespace platform

@@ -128,9 +128,16 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(colour_);
-  const QRectF place = Scaled(Twips(), scale);
-  if (wrap_) DrawWrappedText(painter, place, Qt::Alignment(Flags(align_)), caption_, scale * kTwipsPerInch);
-  else DrawFittedText(painter, place, Flags(align_) | Qt::AlignTop, caption_);
+  // A caption stands on blank paper: its lines may run on below its place.
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale),
+                          .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .wrap = wrap_,
+                          .oneLine = !wrap_,
+                          .boundedHeight = false,
+                          .leading = wrap_},
+                 caption_);
   painter.restore();
 }
 
@@ -249,14 +256,37 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.fillRect(Scaled(CoveredTwips(), scale), BackColor());
   if (text().isEmpty()) return;
   painter.save();
-  const QRectF box = Scaled(Twips(), scale);
-  painter.setClipRect(box, Qt::IntersectClip);  // above and below too, as the screen shows it
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter, box.adjusted(margin, 0, -margin, 0),
-                 static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text());
+  QRectF room = Twips();
+  if (paperRight_ > room.right()) room.setRight(paperRight_);
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(room, scale).adjusted(margin, 0, -margin, 0),
+                          .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .oneLine = true},
+                 text());
   painter.restore();
+}
+
+void FormTextBox::paintEvent(QPaintEvent* event) {
+  if (!hasFocus() && !text().isEmpty()) {
+    const double margin = kTextMargin;
+    const TextFit fit = FitText(text(), font(),
+                                TextRoom{.rect = QRectF(rect()).adjusted(margin, 0, -margin, 0),
+                                         .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+                                         .unitsPerInch = kTwipsPerInch / kTwipsPerPixel,
+                                         .oneLine = true});
+    if (!fit.asSet) {
+      QPainter painter(this);
+      painter.fillRect(rect(), BackColor());
+      painter.setPen(palette().color(QPalette::Text));
+      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      return;
+    }
+  }
+  TextBox::paintEvent(event);
 }
 
 // ---- FormMemoBox
@@ -280,18 +310,39 @@ void FormMemoBox::SelectToLineEnd() {
 }
 
 void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
-  const QRectF box = Scaled(Twips(), scale);
   painter.fillRect(Scaled(CoveredTwips(), scale), palette().color(QPalette::Base));
   const QString shown = toPlainText();
   if (shown.isEmpty()) return;
   painter.save();
-  painter.setClipRect(box, Qt::IntersectClip);
   painter.setFont(font());
   painter.setPen(Qt::black);
-  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  painter.drawText(box.adjusted(margin, margin, -margin, -margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   shown);
+  DrawFitted(painter, Fitted(scale), scale * kTwipsPerInch);
   painter.restore();
+}
+
+TextFit FormMemoBox::Fitted(double scale) const {
+  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
+  return FitText(toPlainText(), font(),
+                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, margin, -margin, -margin),
+                          .alignment = Qt::AlignLeft | Qt::AlignTop,
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .wrap = true,
+                          .leading = true});
+}
+
+void FormMemoBox::paintEvent(QPaintEvent* event) {
+  if (!hasFocus() && !toPlainText().isEmpty()) {
+    const TextFit fit = Fitted(kScreenScale);
+    if (!fit.asSet) {
+      QPainter painter(viewport());
+      painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+      painter.translate(-pos() - viewport()->pos());
+      painter.setPen(palette().color(QPalette::Text));
+      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      return;
+    }
+  }
+  MultiLineTextBox::paintEvent(event);
 }
 
 void FormMemoBox::focusInEvent(QFocusEvent* event) {
@@ -337,7 +388,10 @@ void FormComboBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.setFont(font());
   painter.setPen(Qt::black);
   const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter, Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+  DrawFittedText(painter,
+                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
+                          .unitsPerInch = scale * kTwipsPerInch,
+                          .oneLine = true},
                  currentText());
   painter.restore();
 }

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "platform/CheckBox.h"
+#include "platform/FittedText.h"
 #include "platform/CommandButton.h"
 #include "platform/MultiLineTextBox.h"
 #include "platform/TextBox.h"
@@ -78,8 +79,9 @@ enum class TextAlign { kLeft, kCentre, kRight };
 
 // A label: one caption in one font, transparent, its text from the top left corner (or
 // centred or right-aligned). A width of 0 makes it as wide as its text (AutoSize). A
-// caption wider than its label is condensed to fit (DrawFittedText); a caption that
-// wraps keeps its width and wraps at the label's.
+// caption wider than its label is fitted into it (DrawFittedText: condensed, then
+// smaller); a caption that wraps keeps its width and wraps at the label's, its lines
+// running on below the label's place as the blank paper allows.
 class FormLabel : public QWidget, public PageControl {
   Q_OBJECT
  public:
@@ -187,8 +189,9 @@ class FormImage : public QWidget, public PageControl {
 };
 
 // A borderless, single-line text box on a ruled line of the page; white unless told.
-// On the screen it scrolls a text longer than itself; on paper the text is condensed to
-// fit (DrawFittedText).
+// On paper the text is fitted into the box (DrawFittedText), or into the paper up to
+// PaperRight when it is set; on the screen a text too long for the box scrolls while the
+// box is being edited, and is shown fitted into the box otherwise.
 class FormTextBox : public TextBox, public PageControl {
   Q_OBJECT
  public:
@@ -196,16 +199,29 @@ class FormTextBox : public TextBox, public PageControl {
   QWidget* Widget() override { return this; }
   QString Text() const { return text(); }
   void SetText(const QString& text) { setText(text); }
+  // On paper the text may run on to the right of the box, over blank paper, up to
+  // `twips` from the page's left; 0: the box's own right edge.
+  void SetPaperRight(double twips) { paperRight_ = twips; }
+  double PaperRight() const { return paperRight_; }
   // Home, then Shift+End: the text from its beginning to the end of its line.
   void SelectToLineEnd();
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
   // The gap between a box's edge and its text, in pixels, as the box shows it.
   static constexpr int kTextMargin = 2;
+
+ protected:
+  // A box that is not being edited shows a text too long for it as the paper does.
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  double paperRight_ = 0;
 };
 
 // A borderless text box of several lines (CR LF kept, as MultiLineTextBox); it wraps
-// at its width and prints its lines within its place.
+// at its width and prints its lines within its place (DrawFittedText: smaller until they
+// fit, whole lines from the top past that), and shows them so on the screen too while it
+// is not being edited.
 class FormMemoBox : public MultiLineTextBox, public PageControl {
   Q_OBJECT
  public:
@@ -226,8 +242,12 @@ class FormMemoBox : public MultiLineTextBox, public PageControl {
   // Leaving the box drops its selection, as a single-line box does.
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The box's text as it stands in the room inside its margins at `scale` device units
+  // a twip, from the page's top left corner.
+  TextFit Fitted(double scale) const;
   bool enterMovesOn_ = false;
 };
 

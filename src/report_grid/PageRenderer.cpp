@@ -4,7 +4,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextLayout>
 #include <algorithm>
 #include <utility>
 
@@ -49,62 +48,16 @@ QFont QFontOf(const FontState& f) {
 }
 
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
-                  const QString& text, double devicePixelsPerUnit, double clearLeft, double clearRight) {
-  QString lines = text;
-  lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-  lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
-  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
-
-  // Layout pixels per device pixel: the rectangle in the layout's own pixels.
-  const double scale = (devicePixelsPerUnit * kUnitsPerInch) / platform::kTextLayoutDpi;
-  const QSizeF room(rect.width() / scale, rect.height() / scale);
-  QTextOption option(alignment & Qt::AlignHorizontal_Mask);
-  option.setUseDesignMetrics(true);
-  // A word wider than the cell breaks inside itself, so that the whole text shows.
-  option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  // Every cell text is laid out at one resolution, whatever it is drawn on.
-  QTextLayout layout(lines, font, const_cast<QPaintDevice*>(platform::TextLayoutDevice()));
-  layout.setTextOption(option);
-  layout.beginLayout();
-  double height = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(room.width());
-    line.setPosition(QPointF(0, height));
-    height += line.height();
-  }
-  layout.endLayout();
-
-  // A text longer than its cell shows its start, whatever its alignment: a line wider
-  // than the cell starts at the cell's left edge, and several lines taller than the cell
-  // together are laid from its top and cut at its bottom. A text that fits keeps its
-  // alignment, and so does a single line a little taller than its row.
-  // A line with room to spare on both sides keeps clear of the lines drawn along them;
-  // a line without that room is placed as its alignment puts it.
-  const double keepLeft = clearLeft / scale, keepRight = clearRight / scale;
-  for (int i = 0; i < layout.lineCount(); ++i) {
-    QTextLine line = layout.lineAt(i);
-    const double start = line.cursorToX(line.textStart());  // where the alignment puts it
-    if (line.naturalTextWidth() > room.width()) {
-      if (start < 0) line.setPosition(QPointF(line.x() - start, line.y()));
-      continue;
-    }
-    const double spareLeft = start, spareRight = room.width() - start - line.naturalTextWidth();
-    if (spareLeft + spareRight < keepLeft + keepRight) continue;
-    if (spareLeft < keepLeft) line.setPosition(QPointF(line.x() + keepLeft - spareLeft, line.y()));
-    else if (spareRight < keepRight) line.setPosition(QPointF(line.x() - (keepRight - spareRight), line.y()));
-  }
-  double top = 0;
-  if (height <= room.height() || layout.lineCount() < 2) {
-    if (alignment & Qt::AlignBottom) top = room.height() - height;
-    else if (!(alignment & Qt::AlignTop)) top = (room.height() - height) / 2;
-  }
-
-  painter.save();
-  painter.setClipRect(rect, Qt::IntersectClip);  // the text stays in its cell
-  painter.translate(rect.topLeft());
-  painter.scale(scale, scale);
-  layout.draw(&painter, QPointF(0, top));
-  painter.restore();
+                  const QString& text, double devicePixelsPerUnit, const QMarginsF& lines, const QMarginsF& clear) {
+  platform::DrawFitted(painter,
+                       platform::FitText(text, font,
+                                         platform::TextRoom{.rect = rect,
+                                                            .alignment = alignment,
+                                                            .unitsPerInch = devicePixelsPerUnit * kUnitsPerInch,
+                                                            .lines = lines,
+                                                            .clear = clear,
+                                                            .wrap = wrap}),
+                       devicePixelsPerUnit * kUnitsPerInch);
 }
 
 // ---- Painting -----------------------------------------------------------------------
@@ -200,25 +153,40 @@ class Painter {
     }
     if (s.text.isEmpty() || inner.width() <= 0) return;
     p_.setPen(Qt::black);
+    // Along each side: how far the widest line drawn there reaches into the text's room,
+    // with a hair's breadth of paper beside it (never touched), and how much further a
+    // text with room to spare keeps from it, so that it stands kTextClearUnits clear of
+    // the line (platform::TextRoom).
+    const double inset[4] = {kTextInsetUnits * sx_, kTextInsetUnits * sx_, 0, 0};
+    const double unit[4] = {sx_, sx_, sy_, sy_};
+    double reach[4], keep[4];
+    for (int edge : {kEdgeLeft, kEdgeRight, kEdgeTop, kEdgeBottom}) {
+      const double half = HalfLineAlong(piece, edge);
+      reach[edge] = half > 0 ? std::max(0.0, half + kTextGapUnits * unit[edge] - inset[edge]) : 0;
+      keep[edge] = half > 0 ? std::max(0.0, half + kTextClearUnits * unit[edge] - inset[edge] - reach[edge]) : 0;
+    }
     DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_,
-                 ClearOfLine(piece, kEdgeLeft), ClearOfLine(piece, kEdgeRight));
+                 QMarginsF(reach[kEdgeLeft], reach[kEdgeTop], reach[kEdgeRight], reach[kEdgeBottom]),
+                 QMarginsF(keep[kEdgeLeft], keep[kEdgeTop], keep[kEdgeRight], keep[kEdgeBottom]));
   }
 
-  // How much further than the inset a text that has room to spare keeps from the left or
-  // right side of a piece (device pixels): kTextClearUnits clear of the widest line drawn
-  // along that side, so that a value aligned to a ruled side does not touch the rule.
-  double ClearOfLine(const Piece& piece, int edge) const {
-    const bool left = edge == kEdgeLeft;
-    const int beside = left ? piece.area.col1 - 1 : piece.area.col2 + 1;
-    double halfLine = 0;
-    for (int r = piece.area.row1; r <= piece.area.row2; ++r) {
-      const Piece* other = PieceAt(r, beside);
-      const int style = left ? LineBetween(other, kEdgeRight, &piece, kEdgeLeft)
-                             : LineBetween(&piece, kEdgeRight, other, kEdgeLeft);
-      if (style != kLineNone) halfLine = std::max(halfLine, WidthOf(style, sx_) / 2);
+  // Half the width of the widest line drawn along one side of a piece (device pixels),
+  // or 0.
+  double HalfLineAlong(const Piece& piece, int edge) const {
+    const bool upright = edge == kEdgeLeft || edge == kEdgeRight;
+    const bool before = edge == kEdgeLeft || edge == kEdgeTop;  // the neighbour to the left or above
+    const int facing = edge ^ 1;                                 // the neighbour's edge against it
+    const int beside = upright ? (before ? piece.area.col1 - 1 : piece.area.col2 + 1)
+                               : (before ? piece.area.row1 - 1 : piece.area.row2 + 1);
+    const int first = upright ? piece.area.row1 : piece.area.col1;
+    const int last = upright ? piece.area.row2 : piece.area.col2;
+    double half = 0;
+    for (int i = first; i <= last; ++i) {
+      const Piece* other = upright ? PieceAt(i, beside) : PieceAt(beside, i);
+      const int style = before ? LineBetween(other, facing, &piece, edge) : LineBetween(&piece, edge, other, facing);
+      if (style != kLineNone) half = std::max(half, WidthOf(style, upright ? sx_ : sy_) / 2);
     }
-    if (halfLine == 0) return 0;
-    return std::max(0.0, halfLine + (kTextClearUnits - kTextInsetUnits) * sx_);
+    return half;
   }
 
   void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {

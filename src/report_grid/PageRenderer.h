@@ -7,6 +7,7 @@
 // text of a PDF stays text. Row 0 and column 0 are never drawn.
 
 #include <QFont>
+#include <QMarginsF>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -49,21 +50,24 @@ enum class RenderTarget {
 // The font a cell is drawn in: its face, size in points, bold, italic and underline.
 QFont QFontOf(const FontState& font);
 
-// Draws a cell's text in `rect` (device pixels), clipped to it: its line breaks (CR LF,
-// CR or LF) start new lines, and with `wrap` the text also wraps at the rectangle's width,
-// inside a word that is wider than the rectangle. The lines are laid out at one fixed
-// resolution with the font's design metrics, so they break at the same places on every
-// device; `devicePixelsPerUnit` is the device's scale (pixels a grid unit). A text
-// longer than the rectangle shows its start: a line wider than it starts at its left
-// edge, and several lines taller than it start at its top. A line with room to spare
-// keeps at least `clearLeft` and `clearRight` (device pixels) from the rectangle's sides,
-// where lines are drawn beside it; the breaks of the lines stay the same.
+// Draws a cell's text in `rect` (device pixels) by the one fit rule of every page
+// (platform/FittedText.h): its line breaks (CR LF, CR or LF) start new lines, and with
+// `wrap` the text also wraps at the rectangle's width, inside a word that is wider than
+// the rectangle; `devicePixelsPerUnit` is the device's scale (pixels a grid unit). A line
+// wider than the rectangle is condensed, then reduced in size, and only past the
+// smallest size cut after a whole letter, starting at the rectangle's left edge; lines
+// taller together than the rectangle are reduced in size, and past the smallest size
+// only the whole lines that fit show, from its top. `lines` says how far the lines drawn
+// along its sides reach into it (never touched), `clear` how much further a text with
+// room to spare keeps from them.
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
-                  const QString& text, double devicePixelsPerUnit, double clearLeft = 0, double clearRight = 0);
+                  const QString& text, double devicePixelsPerUnit, const QMarginsF& lines = {},
+                  const QMarginsF& clear = {});
 
 // Geometry of the drawing shared by every target.
 inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges,
-inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line there
+inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line on any side,
+inline constexpr double kTextGapUnits = 0.25;      // and never nearer than this
 inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box
 inline constexpr double kThinLineUnits = 1.0;      // line widths: thin and dotted
 inline constexpr double kThickLineUnits = 2.0;     // thick

@@ -4,10 +4,12 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "FormFixture.h"
@@ -28,7 +30,9 @@
 #include "document_forms/frmImpuneV.h"
 #include "document_forms/frmPierdere.h"
 #include "document_forms/frmProvizorie.h"
+#include "core/Fonts.h"
 #include "platform/PageControls.h"
+#include "support/LongCases.h"
 #include "support/PdfText.h"
 
 namespace {
@@ -137,8 +141,9 @@ std::vector<std::vector<platform::FormTextBox*>> Rounds(const std::vector<platfo
   return rounds;
 }
 
-// A box's text up to twice as wide as the box prints whole and within the box; a word
-// clipped at the edge would still be read back whole, reaching past the edge.
+// A box's text up to twice as wide as the box prints whole and within the box (or the
+// blank paper after a box that runs on); a word clipped at the edge would still be read
+// back whole, reaching past the edge.
 TEST_F(PaperRules, ABoxTextUpToTwiceItsWidthPrintsWholeWithinTheBox) {
   ForEachForm([](DocumentForm& form) {
     for (const auto& round : Rounds(TextBoxes(form))) {
@@ -166,7 +171,8 @@ TEST_F(PaperRules, ABoxTextUpToTwiceItsWidthPrintsWholeWithinTheBox) {
         ASSERT_LT(nearest, 3) << text;
         const double tolerance = 0.2;  // mm
         EXPECT_GE(word->xMin, box->Left() / kTwipsPerMm - tolerance) << text;
-        EXPECT_LE(word->xMax, (box->Left() + box->Width()) / kTwipsPerMm + tolerance) << text;
+        EXPECT_LE(word->xMax, std::max(box->Left() + box->Width(), box->PaperRight()) / kTwipsPerMm + tolerance)
+            << text;
       }
     }
   });
@@ -275,6 +281,99 @@ TEST_F(PaperRules, ALaterCaptionOfAPrintedLineStaysInItsGap) {
     EXPECT_LE(last->xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
     EXPECT_GT(last->xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
   }
+}
+
+// Every form filled from a case as offices type it: every box's text prints whole on paper,
+// within the box (or, for a box that runs on, the blank paper after it), its letters inside
+// it top and bottom, and no word over another.
+TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
+  const QFont savedDrav = core::fonts::FontDrav;
+  QFont drav(QStringLiteral("Times New Roman"));
+  drav.setPointSizeF(10);
+  core::fonts::FontDrav = drav;
+  for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
+    SCOPED_TRACE(longCase.name);
+    case_.Clear();
+    for (const auto& [field, value] : longCase.boxes) case_.Type(field, value);
+    ForEachForm([](DocumentForm& form) {
+      QTemporaryDir dir;
+      const PdfPage page = PrintedPage(form, dir, QStringLiteral("long.pdf"));
+      // Where each word stands: the box, or else the caption, whose place holds its middle.
+      struct Room {
+        QRectF mm;
+        QFont font;
+        QString text;  // a box's
+        bool box;
+      };
+      std::vector<Room> rooms;
+      for (platform::PageControl* control : form.Controls()) {
+        if (control->Widget()->isHidden()) continue;
+        QRectF twips = control->Twips();
+        QString text;
+        if (auto* box = dynamic_cast<platform::FormTextBox*>(control)) {
+          text = box->Text();
+          twips.setRight(std::max(twips.right(), box->PaperRight()));
+        } else if (auto* memo = dynamic_cast<platform::FormMemoBox*>(control)) {
+          text = memo->toPlainText();
+        } else if (!dynamic_cast<platform::FormLabel*>(control)) {
+          continue;
+        }
+        const bool box = !dynamic_cast<platform::FormLabel*>(control);
+        if (box && (text.trimmed().isEmpty() || twips.top() / kTwipsPerMm >= page.sizeMm.height())) continue;
+        rooms.push_back({QRectF(twips.topLeft() / kTwipsPerMm, twips.size() / kTwipsPerMm), control->Widget()->font(),
+                         text, box});
+      }
+      // A row of full stops (alone, or read as one word with the caption before it) is a
+      // caption's fill-in line, which the boxes stand over.
+      const auto leader = [](const PdfWord& w) { return w.text.contains(QLatin1String("...")); };
+      const auto roomOf = [&rooms, &leader](const PdfWord& w) -> const Room* {
+        const QPointF middle((w.xMin + w.xMax) / 2, (w.yMin + w.yMax) / 2);
+        const Room* found = nullptr;
+        for (const Room& r : rooms)
+          if (r.mm.contains(middle) && !(r.box && leader(w)) && (!found || (r.box && !found->box))) found = &r;
+        return found;
+      };
+      for (const Room& room : rooms) {
+        if (!room.box) continue;
+        QList<const PdfWord*> words;
+        for (const PdfWord& w : page.words)
+          if (roomOf(w) == &room) words.append(&w);
+        std::stable_sort(words.begin(), words.end(), [](const PdfWord* a, const PdfWord* b) {
+          if (std::abs(a->yMin - b->yMin) > std::min(a->yMax - a->yMin, b->yMax - b->yMin) / 2)
+            return a->yMin < b->yMin;
+          return a->xMin < b->xMin;
+        });
+        QString read;
+        for (const PdfWord* w : words) {
+          read += w->text;
+          const QRectF ink = testsupport::InkOf(*w, room.font);
+          EXPECT_TRUE(room.mm.adjusted(-0.02, -0.02, 0.02, 0.02).contains(ink))
+              << w->text.toStdString() << " reaches out of its box at " << room.mm.left() * kTwipsPerMm << ", "
+              << room.mm.top() * kTwipsPerMm << " twips";
+        }
+        QString text = room.text;
+        text.remove(QRegularExpression(QStringLiteral("\\s")));
+        EXPECT_EQ(read.toStdString(), text.toStdString())
+            << "the box at " << room.mm.left() * kTwipsPerMm << ", " << room.mm.top() * kTwipsPerMm << " twips";
+      }
+      // A box's words over no other word; the captions among themselves are left to the
+      // test of the empty page.
+      const auto inABox = [&roomOf](const PdfWord& w) {
+        const Room* room = roomOf(w);
+        return room && room->box;
+      };
+      testsupport::ExpectNoTwoWordsOverlap(
+          page.words,
+          [&roomOf](const PdfWord& w) {
+            const Room* room = roomOf(w);
+            return room ? room->font : QFont(QStringLiteral("Times New Roman"));
+          },
+          [&](const PdfWord& a, const PdfWord& b) {
+            return !leader(a) && !leader(b) && (inABox(a) || inABox(b));
+          });
+    });
+  }
+  core::fonts::FontDrav = savedDrav;
 }
 
 // A printed line's first caption stands directly before its box, however wide the room
@@ -432,6 +531,54 @@ TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
   ASSERT_NE(last, nullptr);
   EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
   EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+}
+
+// A box whose row says it runs on prints a text too long for it over the blank paper to
+// its right, up to what prints next on its line, and keeps its own place; where a caption
+// under it reaches out past it there is no blank paper to use.
+TEST_F(PaperRules, ABoxThatRunsOnUsesTheBlankPaperUpToWhatPrintsNext) {
+  using namespace document_forms;
+  static constexpr Item kNextCaption[] = {
+      Label(3030, 2580, "la nr.", kTimes12), Box(0, 3390, 2580, 375).RunsOn(), Label(4005, 2580, "cont IBAN", kTimes12)};
+  static constexpr Item kNextBox[] = {Box(0, 3390, 2580, 375).RunsOn(), Box(1, 4500, 2600, 900)};
+  static constexpr Item kNextRule[] = {Box(0, 3390, 2580, 375).RunsOn(), Line(5000, 2400, 5000, 3000)};
+  static constexpr Item kCaptionUnder[] = {Label(3390, 2580, "............................", kTimes12),
+                                           Box(0, 3390, 2580, 375).RunsOn(), Label(6000, 2580, "cont", kTimes12)};
+  static constexpr Item kStaysPut[] = {Box(0, 3390, 2580, 375), Label(4005, 2580, "cont IBAN", kTimes12)};
+  struct Case {
+    const char* what;
+    std::span<const Item> items;
+    double right;  // twips: where the paper it may use ends
+  };
+  const Case cases[] = {
+      {"up to the next caption", kNextCaption, 4005},
+      {"up to the next box", kNextBox, 4500},
+      {"up to an upright rule", kNextRule, 5000 - platform::kTwipsPerPixel / 2},
+      {"a caption under it reaching out", kCaptionUnder, 3765},
+      {"a box that does not run on", kStaysPut, 3765},
+  };
+  const QString number = QStringLiteral("J40/12345/2019");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Page page{.caption = "proba", .items = c.items};
+    DocumentForm form(page);
+    auto* box = dynamic_cast<platform::FormTextBox*>(form.Box(0));
+    ASSERT_NE(box, nullptr);
+    EXPECT_DOUBLE_EQ(std::max(box->PaperRight(), box->Left() + box->Width()), c.right);
+    EXPECT_DOUBLE_EQ(box->Width(), 375);
+    form.SetText(0, number);
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("runs-on.pdf"));
+    const PdfWord* word = printed.Find(number);
+    if (c.right < 3800) {
+      // Too long for the box even at the smallest size: its start, in whole letters.
+      EXPECT_EQ(word, nullptr);
+      continue;
+    }
+    ASSERT_NE(word, nullptr);
+    EXPECT_GE(word->xMin, 3390 / kTwipsPerMm);
+    EXPECT_LE(word->xMax, c.right / kTwipsPerMm);
+  }
 }
 
 // The caption of a label or a check box stays within the control's width on paper: its

@@ -22,8 +22,10 @@ class Boxes : public sheettest::Boxes {
     const core::BoxRef box = *core::FindBox(field);
     if (box.array == core::BoxArray::txtCamp)
       camp[box.index] = text;
-    else
+    else if (box.array == core::BoxArray::txtVerso)
       verso[box.index] = text;
+    else
+      specificatii = text;
     return *this;
   }
   // Every box holding its own field name, so that a cell shows where its text came from;

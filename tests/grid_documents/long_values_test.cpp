@@ -1,13 +1,21 @@
-// Long values in the letters, printed and read back from the PDF: each prints from its
-// first letter, inside its cell, whatever the cell's alignment.
+// Long values in the grid documents, printed and read back from the PDF: each prints from
+// its first letter, inside its cell, whatever the cell's alignment; and a case of the
+// lengths offices type prints whole, every word inside its cell and off the lines.
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "LetterFixtures.h"
+#include "core/Fonts.h"
+#include "grid_documents/modCV.h"
+#include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
 #include "grid_documents/modEvidenta.h"
 #include "report_grid/Printing.h"
+#include "sheet_back/modFisaVerso.h"
+#include "sheet_front/modFisaFata.h"
+#include "support/LongCases.h"
+#include "support/PdfLines.h"
 #include "support/PdfText.h"
 #include "support/PrintedCells.h"
 
@@ -49,6 +57,55 @@ TEST_F(LongValues, PrintFromTheirFirstLetter) {
     const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     testsupport::ExpectTextStartsInsideItsArea(pages[0], grid, c.row, c.col);
+  }
+}
+
+// Every grid document laid from a case as offices type it and printed as the print path
+// prints it (a complete sheet whole, a data-only one onto the pre-printed sheet), in the
+// program's own fonts: every printed cell's text stands whole in its cell, no word's
+// letters lie on a line or over another word's.
+TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
+  QFont drav(QStringLiteral("Times New Roman"));
+  drav.setPointSizeF(10);
+  core::fonts::FontDrav = drav;
+  QFont fisa(QStringLiteral("Arial"));
+  fisa.setPointSizeF(9);
+  fisa.setBold(true);
+  const sheettest::SheetFont sheetFont(fisa);
+  using Marking = bool (*)(ReportGrid&, bool);
+  const auto none = [](ReportGrid&, bool) { return true; };
+  struct Document {
+    const char* name;
+    void (*layout)(ReportGrid&, const core::CaseBoxes&);
+    Marking marking;
+    bool complete;
+  } documents[] = {
+      {"sheet front, complete", sheet_front::LayoutFisaFataComplet, sheet_front::SetPrintFisaFata, true},
+      {"sheet front, data only", sheet_front::LayoutFisaFata, sheet_front::SetPrintFisaFata, false},
+      {"sheet back, complete", sheet_back::LayoutFisaVersoComplet, sheet_back::SetPrintFisaVerso, true},
+      {"sheet back, data only", sheet_back::LayoutFisaVerso, sheet_back::SetPrintFisaVerso, false},
+      {"contract", LayoutCV, none, true},
+      {"certificate", LayoutCertifRadiere, none, true},
+      {"request letter", LayoutEvidenta, none, true},
+      {"contract and certificate", LayoutCVCertifRadiere, none, true},
+  };
+  QTemporaryDir dir;
+  int file = 0;
+  for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
+    Boxes boxes;
+    for (const auto& [field, value] : longCase.boxes) boxes.Set(field, value);
+    for (const Document& d : documents) {
+      SCOPED_TRACE(testing::Message() << d.name << ", " << longCase.name);
+      d.layout(grid, boxes);
+      ASSERT_TRUE(d.marking(grid, d.complete));
+      const QString pdf = dir.filePath(QStringLiteral("document-%1.pdf").arg(++file));
+      report_grid::PrintGridToPdf(grid, pdf);
+      const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
+      const QList<QList<testsupport::PdfStroke>> strokes = testsupport::ReadPdfStrokes(pdf);
+      ASSERT_EQ(pages.size(), 1);
+      ASSERT_EQ(strokes.size(), 1);
+      testsupport::ExpectTextsWholeInsideTheirCells(pages[0], strokes[0], grid);
+    }
   }
 }
 

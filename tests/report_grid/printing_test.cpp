@@ -339,6 +339,69 @@ TEST(ReportGridPrinting, AValueAlignedToARuledSideKeepsClearOfTheRule) {
   }
 }
 
+// A line of letters keeps clear of a rule above or below it: 1 unit clear of the rule it
+// is aligned to, and off a rule on either side where its row is too low for more (it is
+// then reduced). Read from the page rendered at 400 dpi: the runs of rows with ink in the
+// middle of the cell, a rule being a row dark all along.
+TEST(ReportGridPrinting, ALineOfLettersKeepsClearOfTheRulesAboveAndBelowIt) {
+  constexpr int kDpi = 400;
+  constexpr double kPixelsPerUnit = kDpi / 96.0;
+  struct Case {
+    const char* what;
+    int alignment;
+    int top, bottom;  // line styles
+    int height;       // units
+    double gapUnits;  // the least gap between the letters and a rule
+  } cases[] = {
+      {"bottom aligned, on a thin fill-in line", 7, kLineNone, kLineThin, 30, 1},
+      {"bottom aligned, on a thick line", 7, kLineNone, kLineThick, 30, 1},
+      {"top aligned, under a thin rule", 5, kLineThin, kLineNone, 30, 1},
+      {"top aligned, under a thick rule", 5, kLineThick, kLineNone, 30, 1},
+      {"centred between two rules, lower than its letters", 6, kLineThin, kLineThin, 13, 0.2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ReportGrid g;
+    LayLineGrid(g);
+    g.SetRowHeight(2, c.height);
+    g.Column(2).SetWidth(200);
+    g.DefaultFont().SetName("times new roman");
+    g.DefaultFont().SetSize(10);
+    g.Cell(2, 2).SetText(QStringLiteral("\u0218KODA \u021A\u0102G\u0102RA\u0218 \u00C2\u00CE"));
+    g.Cell(2, 2).SetAlignment(c.alignment);
+    if (c.top != kLineNone) g.Cell(2, 2).SetBorder(kEdgeTop, c.top);
+    if (c.bottom != kLineNone) g.Cell(2, 2).SetBorder(kEdgeBottom, c.bottom);
+    const QImage paper = RenderPageImage(g, kDpi);
+    // The middle of the cell, clear of the rows' ends.
+    const int x1 = static_cast<int>(60 * kPixelsPerUnit), x2 = static_cast<int>(240 * kPixelsPerUnit);
+    const int y1 = static_cast<int>(35 * kPixelsPerUnit), y2 = static_cast<int>((45 + c.height) * kPixelsPerUnit);
+    int lastRuleAbove = -1, firstRuleBelow = -1, firstInk = -1, lastInk = -1;
+    for (int y = y1; y <= y2; ++y) {
+      int dark = 0;
+      for (int x = x1; x <= x2; ++x) dark += qGray(paper.pixel(x, y)) < 128;
+      if (dark == 0) continue;
+      if (dark > (x2 - x1) * 9 / 10) {
+        if (firstInk < 0) lastRuleAbove = y;
+        else if (firstRuleBelow < 0) firstRuleBelow = y;
+        continue;
+      }
+      if (firstRuleBelow >= 0) continue;
+      if (firstInk < 0) firstInk = y;
+      lastInk = y;
+    }
+    ASSERT_GE(firstInk, 0) << "no letters";
+    const double least = c.gapUnits * kPixelsPerUnit - 1;
+    if (c.top != kLineNone) {
+      ASSERT_GE(lastRuleAbove, 0);
+      EXPECT_GE(firstInk - lastRuleAbove - 1, least);
+    }
+    if (c.bottom != kLineNone) {
+      ASSERT_GE(firstRuleBelow, 0);
+      EXPECT_GE(firstRuleBelow - lastInk - 1, least);
+    }
+  }
+}
+
 TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {
   platform::PrintersScript noPrinters;
   PreviewScript preview;

@@ -1,5 +1,6 @@
 #include "support/PdfText.h"
 
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
@@ -39,6 +40,32 @@ QList<PdfPage> ReadPdfPages(const QString& pdfPath) {
     pages.append(out);
   }
   return pages;
+}
+
+QRectF InkOf(const PdfWord& word, const QFont& font) {
+  QFont face = font;
+  face.setPixelSize(1000);
+  face.setHintingPreference(QFont::PreferNoHinting);
+  const QFontMetricsF metrics(face);
+  const double perUnit = (word.yMax - word.yMin) / (metrics.ascent() + metrics.descent());
+  const QRectF ink = metrics.tightBoundingRect(word.text);
+  return QRectF(QPointF(word.xMin, word.yMin + (metrics.ascent() + ink.top()) * perUnit),
+                QPointF(word.xMax, word.yMin + (metrics.ascent() + ink.bottom()) * perUnit));
+}
+
+void ExpectNoTwoWordsOverlap(const QList<PdfWord>& words, const std::function<QFont(const PdfWord&)>& fontOf,
+                             const std::function<bool(const PdfWord&, const PdfWord&)>& compared) {
+  QList<QRectF> inks;
+  for (const PdfWord& w : words) inks.append(InkOf(w, fontOf(w)));
+  constexpr double kSliverMm = 0.05;
+  for (qsizetype i = 0; i < words.size(); ++i)
+    for (qsizetype j = i + 1; j < words.size(); ++j) {
+      if (compared && !compared(words[i], words[j])) continue;
+      const QRectF both = inks[i].intersected(inks[j]);
+      EXPECT_FALSE(both.width() > kSliverMm && both.height() > kSliverMm)
+          << words[i].text.toStdString() << " over " << words[j].text.toStdString() << " at " << words[i].xMin
+          << ", " << words[i].yMin << " mm";
+    }
 }
 
 }  // namespace testsupport

@@ -1,6 +1,7 @@
 #include "support/PrintedCells.h"
 
 #include <QRegularExpression>
+#include <QFont>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,6 +95,70 @@ void ExpectStrokesAreHeldLines(const QList<PdfStroke>& strokes, const QList<Held
     EXPECT_TRUE(Covered(wanted[i], printed, kOnLineMm))
         << "the line on edge " << held[i].edge << " of (" << held[i].row << ", " << held[i].col
         << ") is not printed whole";
+}
+
+void ExpectTextsWholeInsideTheirCells(const PdfPage& page, const QList<PdfStroke>& strokes,
+                                      const ReportGrid& grid) {
+  constexpr double kToleranceMm = 0.02;
+  // The cell of each word, by the word's middle.
+  QList<QPoint> cellOf(page.words.size(), QPoint(-1, -1));
+  for (int r = 1; r < grid.Rows(); ++r)
+    for (int c = 1; c < grid.Cols(); ++c) {
+      const CellRect area = grid.AreaOf(r, c);
+      const CellState& s = grid.ShownState(r, c);
+      if (area.row1 != r || area.col1 != c || !grid.State(r, c).printable || s.cellType == kCellTickBox) continue;
+      const QRectF mm = AreaOnPage(grid, r, c);
+      if (mm.width() <= 0 || mm.height() <= 0) continue;
+      // Its words line by line, each line from the left.
+      QList<const PdfWord*> words;
+      for (qsizetype i = 0; i < page.words.size(); ++i) {
+        const PdfWord& w = page.words[i];
+        if (!mm.contains(QPointF((w.xMin + w.xMax) / 2, (w.yMin + w.yMax) / 2))) continue;
+        cellOf[i] = QPoint(c, r);
+        words.append(&w);
+      }
+      std::stable_sort(words.begin(), words.end(), [](const PdfWord* a, const PdfWord* b) {
+        const double apart = std::min(a->yMax - a->yMin, b->yMax - b->yMin) / 2;
+        if (std::abs(a->yMin - b->yMin) > apart) return a->yMin < b->yMin;
+        return a->xMin < b->xMin;
+      });
+      QString read;
+      for (const PdfWord* w : words) read += w->text;
+      QString text = s.text;
+      text.remove(QRegularExpression(QStringLiteral("\\s")));
+      EXPECT_EQ(read.toStdString(), text.toStdString()) << "the text of (" << r << ", " << c << ")";
+    }
+  const auto fontOf = [&](const PdfWord& w) {
+    const qsizetype i = &w - page.words.data();
+    const QPoint cell = i >= 0 && i < cellOf.size() ? cellOf[i] : QPoint(-1, -1);
+    return cell.x() < 0 ? QFont() : QFontOf(grid.FontOf(cell.y(), cell.x()));
+  };
+  for (qsizetype i = 0; i < page.words.size(); ++i) {
+    const PdfWord& w = page.words[i];
+    if (cellOf[i].x() < 0) {
+      ADD_FAILURE() << w.text.toStdString() << " at " << w.xMin << ", " << w.yMin << " mm stands in no printed cell";
+      continue;
+    }
+    const QRectF ink = InkOf(w, fontOf(w));
+    const QRectF cell = AreaOnPage(grid, cellOf[i].y(), cellOf[i].x()).adjusted(-kToleranceMm, -kToleranceMm,
+                                                                                kToleranceMm, kToleranceMm);
+    EXPECT_TRUE(cell.contains(ink)) << w.text.toStdString() << " of (" << cellOf[i].y() << ", " << cellOf[i].x()
+                                    << ") reaches out of its cell: ink " << ink.left() << ", " << ink.top() << " to "
+                                    << ink.right() << ", " << ink.bottom() << " mm";
+    for (const PdfStroke& stroke : strokes) {
+      // A stroke's band: its length, and half its width to either side.
+      const double half = stroke.widthMm / 2;
+      const QRectF band = QRectF(stroke.from, stroke.to)
+                              .normalized()
+                              .adjusted(stroke.Vertical() ? -half : 0, stroke.Horizontal() ? -half : 0,
+                                        stroke.Vertical() ? half : 0, stroke.Horizontal() ? half : 0);
+      const QRectF both = band.intersected(ink);
+      EXPECT_FALSE(both.width() > kToleranceMm && both.height() > kToleranceMm)
+          << w.text.toStdString() << " of (" << cellOf[i].y() << ", " << cellOf[i].x() << ") lies on the line from "
+          << stroke.from.x() << ", " << stroke.from.y() << " to " << stroke.to.x() << ", " << stroke.to.y() << " mm";
+    }
+  }
+  ExpectNoTwoWordsOverlap(page.words, fontOf);
 }
 
 void ExpectTextStartsInsideItsArea(const PdfPage& page, const ReportGrid& grid, int row, int col) {

@@ -42,6 +42,12 @@ bool AnyHoldsALine(const report_grid::ReportGrid& grid, const Cells& cells) {
 // Every stroke lies on a held line, and every held line is stroked along its length.
 void ExpectStrokesAreHeldLines(const QList<PdfStroke>& strokes, const QList<HeldLine>& held);
 
+// Every printable cell's text, read back from `page` (its words are those whose middle
+// lies in the cell), stands whole in its cell; the letters of every word stand inside its
+// cell, off every line stroked on the page, and off every other word's letters.
+void ExpectTextsWholeInsideTheirCells(const PdfPage& page, const QList<PdfStroke>& strokes,
+                                      const report_grid::ReportGrid& grid);
+
 // The first word of the text of (row, col), read back from `page`, begins inside the
 // cell's area and stands in it whole in height: the text shows its start.
 void ExpectTextStartsInsideItsArea(const PdfPage& page, const report_grid::ReportGrid& grid, int row, int col);
