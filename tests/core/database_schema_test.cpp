@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -258,8 +259,52 @@ TEST(DatabaseSchema, CreateDbToolMakesAnEncryptedFileAndRefusesToOverwrite) {
 
   p.start(tool, {dir.path()});
   ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_NE(p.exitCode(), 0);
+  EXPECT_EQ(p.exitCode(), 1);
   EXPECT_EQ(QFileInfo(path).size(), size) << "the existing file is left as it was";
+}
+
+// The tool's exit status, as its manual page gives it: 0 with the new file's path on the
+// standard output, 1 when the file was not made or its path could not be written, 2 for
+// arguments it does not take, with the usage on the standard error.
+TEST(DatabaseSchema, CreateDbToolExitStatus) {
+  const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/velorast-createdb");
+  struct Case {
+    const char* what;
+    QStringList args;  // "@" stands for an empty folder of the case's own
+    const char* output;  // the standard output's file, if not the pipe
+    int status;
+    bool made;
+  };
+  const Case cases[] = {
+      {"made", {"@"}, nullptr, 0, true},
+      {"made with the sample", {"--sample", "@"}, nullptr, 0, true},
+      {"a folder that does not exist", {"@/lipsa"}, nullptr, 1, false},
+      {"the path not written", {"@"}, "/dev/full", 1, true},
+      {"no folder", {}, nullptr, 2, false},
+      {"two folders", {"@", "@/alt"}, nullptr, 2, false},
+      {"an unknown option", {"--bogus", "@"}, nullptr, 2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    QStringList args;
+    for (const QString& a : c.args) args << QString(a).replace(QLatin1Char('@'), dir.path());
+    QProcess p;
+    if (c.output) p.setStandardOutputFile(QString::fromLatin1(c.output));
+    p.start(tool, args);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), c.status) << err.toStdString();
+    const QString path = QDir(dir.path()).filePath(core::kDatabaseFileName);
+    EXPECT_EQ(QFileInfo::exists(path), c.made);
+    if (c.status == 0) {
+      EXPECT_EQ(QString::fromLocal8Bit(p.readAllStandardOutput()), path + QLatin1Char('\n'));
+      EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    } else {
+      EXPECT_FALSE(err.isEmpty());
+    }
+    if (c.status == 2) EXPECT_TRUE(err.startsWith(QStringLiteral("Folosire: velorast-createdb"))) << err.toStdString();
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // velorast-createdb FOLDER [--sample]
 // Creates a new, empty program database "evidenta2000.mdb" in FOLDER: the tables with
 // their column orders, the indexes and the font rows; with --sample also a few dozen
-// persons and vehicles. Never overwrites an existing file.
+// persons and vehicles. Never overwrites an existing file. Writes the new file's path;
+// exits 0 when it made the file and wrote its path, 1 when either failed, 2 for bad
+// arguments.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%d %s\n", e.Number(), e.Description().toLocal8Bit().constData());
     return 1;
   }
-  std::printf("%s\n", QDir(folder).filePath(core::kDatabaseFileName).toLocal8Bit().constData());
+  // The path is the command's answer: one that cannot be written (a full disk, a closed
+  // output) is a failure, though the database stays made.
+  const QByteArray path = QDir(folder).filePath(core::kDatabaseFileName).toLocal8Bit();
+  if (std::printf("%s\n", path.constData()) < 0 || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "Baza de date \"%s\" a fost facuta, dar calea ei nu a putut fi scrisa la iesirea standard.\n",
+                 path.constData());
+    return 1;
+  }
   return 0;
 }
