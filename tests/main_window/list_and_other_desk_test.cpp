@@ -245,3 +245,36 @@ TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
   EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
   EXPECT_EQ(StoredCount("Persoane"), kPersons);
 }
+
+// The last persons of the search, deleted by another desk, are left out when the clerk
+// comes to them; "Sterge" on the row now last deletes that person and selects the row
+// before, as at the end of any list, and "Sterge" on the only row left empties the list
+// and hides the buttons, as when the search found one person: never a word of an error.
+TEST_F(ListAndOtherDesk, DeletingTheRowsLeftAfterOthersWereLeftOutEndsTheListAsUsual) {
+  constexpr int kPersons = 80, kLeft = 40;  // more than the list shows at the search
+  AddPersons(kPersons);
+  MessageBoxScript boxes;
+  ShowListed();
+  ASSERT_LT(Shown().size(), kLeft);
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE CAST(nr AS INTEGER) > %1").arg(kLeft));
+  ScrollTo(kPersons - 5);
+  ASSERT_EQ(List()->Count(), kLeft);
+
+  for (int last = kLeft; last >= 1; --last) {
+    SCOPED_TRACE(last);
+    boxes.Clear();
+    ClickRow(List(), last);
+    ASSERT_EQ(w->txtVerso[4]->text(), Cnp(last));
+    boxes.Answer(platform::vbYes);
+    w->cmdDelete->click();
+    ASSERT_EQ(boxes.Prompts(), QStringList{"Sigur doriti sa stergeti datele persoanei cu CNP-ul " + Cnp(last) + " ?"})
+        << boxes.Prompts().join("|").toStdString();
+    ASSERT_EQ(StoredCount("Persoane"), last - 1);
+    ASSERT_EQ(List()->Count(), last - 1);
+    ASSERT_EQ(SelectedIndex(List()), last - 1);
+    ASSERT_EQ(w->cmdDelete->isHidden(), last == 1);
+  }
+  EXPECT_TRUE(w->cmdEdit2->isHidden());
+  Search("1*");
+  EXPECT_EQ(List()->Count(), 0);
+}
