@@ -143,8 +143,9 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
 }
 
 // Another desk holds the file past the wait while the list paints rows it has not read:
-// one message, the rows empty; no further row is read until the next search, so that
-// scrolling on costs no wait; once the other desk is done, a search lists them all.
+// one message, which says that the rows stay empty until the clerk searches again; no
+// further row is read until the next search, so that scrolling on costs no wait; once
+// the other desk is done, a search lists them all.
 TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
   constexpr int kPersons = 400;
   AddPersons(kPersons);
@@ -159,7 +160,8 @@ TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
   ASSERT_EQ(boxes.Prompts().size(), 1);
   EXPECT_EQ(boxes.Prompts()[0],
             QStringLiteral("3146 Citirea din baza de date \"%1\" a esuat: baza de date este folosita chiar acum de alt "
-                           "post de lucru. Incercati din nou peste cateva momente.")
+                           "post de lucru. Incercati din nou peste cateva momente. Randurile listei care nu s-au "
+                           "putut citi raman goale: apasati din nou Cauta pentru a le citi.")
                 .arg(fixture.Path()));
   const qint64 read = RowsRead();
   for (const int index : Shown()) {
