@@ -35,6 +35,7 @@ inline QString Name(int i) {
 enum class Order {
   Mixed,   // the i-th person is the i-th row: the surnames follow each other row by row
   ByName,  // the rows in the order of their names: each surname a block of rows
+  ByCnp,   // the rows in the order of their CNPs: the men born before 2000, then the women, ...
 };
 
 // The program's database with `persons` persons in table Persoane.
@@ -50,10 +51,11 @@ inline std::shared_ptr<platform::Database> PersonsDatabase(int persons, Order or
     b.db = core::schema::CreateProgramDatabase(b.dir->path(), false);
     std::vector<int> people(static_cast<size_t>(persons));
     std::iota(people.begin(), people.end(), 0);
-    if (order == Order::ByName) {
-      std::vector<QByteArray> names(static_cast<size_t>(persons));
-      for (int i = 0; i < persons; ++i) names[size_t(i)] = Name(i).toUtf8();  // compared as the engine does
-      std::sort(people.begin(), people.end(), [&](int a, int b) { return names[size_t(a)] < names[size_t(b)]; });
+    if (order != Order::Mixed) {
+      std::vector<QByteArray> keys(static_cast<size_t>(persons));
+      for (int i = 0; i < persons; ++i)  // compared as the engine does
+        keys[size_t(i)] = (order == Order::ByName ? Name(i) : Cnp(i)).toUtf8();
+      std::sort(people.begin(), people.end(), [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
     }
     // Many rows a statement (four values a row, under the engine's limit of 999).
     constexpr int kRowsAStatement = 200;

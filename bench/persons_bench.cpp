@@ -176,10 +176,22 @@ void BM_TypedLetterInTheSeriesColumnMatchingNoRow(benchmark::State& state) {
   TypedLetters(state, QStringLiteral("z"), {bench::Order::Mixed, 0, 1});
 }
 
+// The persons stored in the order of their CNPs, as an import sorted by CNP leaves
+// them (the men born before 2000, about 45 in 100, then the women, then those born
+// since): "1" typed in the CNP column on the first woman, every man's CNP lying before.
+void BM_TypedDigitOfCnpsBeforeTheCurrentRow(benchmark::State& state) {
+  const int persons = int(state.range(0));
+  // the men are those of the first rows: as many rows as CNPs that start with 1
+  int men = 0;
+  for (int i = 0; i < persons; ++i) men += bench::Cnp(i).startsWith(QLatin1Char('1'));
+  TypedLetters(state, QStringLiteral("1"), {bench::Order::ByCnp, men, 3});
+}
+
 BENCHMARK(BM_TypedLetterOfNamesBeforeTheCurrentRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedLetterOfNamesInABlockAfterTheCurrentRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedDigitInTheNumberColumn)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypedLetterInTheSeriesColumnMatchingNoRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedDigitOfCnpsBeforeTheCurrentRow)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The one-row search by CNP right after a letter that matched no row was typed in the
 // full listing: it costs what it costs without the letter.

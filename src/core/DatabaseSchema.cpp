@@ -18,31 +18,39 @@ QString TextColumns(const QStringList& names) {
 // The indexes, each made only where it is missing: a search by CNP or number prefix
 // walks the column's index; add and modify look a key up by its KeyExpression; a letter
 // typed in a list is answered from the index of the column it is typed in, one for each
-// column the persons and vehicles lists show.
+// column the persons and vehicles lists show, and a first letter typed in a key's column
+// from the index of its first character: half the CNPs begin with 1, and many
+// identification numbers with the code of one maker.
 QStringList IndexStatements() {
+  enum class Of { Column, Key, Initial };
   struct Index {
     const char* name;
     const char* table;
     const char* column;
-    bool key;
+    Of of;
   };
   static const Index indexes[] = {
-      {"PersoaneCNP", "Persoane", "CNP", false},
-      {"PersoaneNume", "Persoane", "Nume", false},
-      {"PersoaneSerie", "Persoane", "Serie", false},
-      {"PersoaneNr", "Persoane", "nr", false},
-      {"MasiniNrIdentificare", "Masini", "NrIdentificare", false},
-      {"MasiniCategoria", "Masini", "Categoria", false},
-      {"MasiniMarca", "Masini", "Marca", false},
-      {"MasiniTipul", "Masini", "Tipul", false},
-      {"PersoaneCNPCheie", "Persoane", "CNP", true},
-      {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", true},
+      {"PersoaneCNP", "Persoane", "CNP", Of::Column},
+      {"PersoaneNume", "Persoane", "Nume", Of::Column},
+      {"PersoaneSerie", "Persoane", "Serie", Of::Column},
+      {"PersoaneNr", "Persoane", "nr", Of::Column},
+      {"MasiniNrIdentificare", "Masini", "NrIdentificare", Of::Column},
+      {"MasiniCategoria", "Masini", "Categoria", Of::Column},
+      {"MasiniMarca", "Masini", "Marca", Of::Column},
+      {"MasiniTipul", "Masini", "Tipul", Of::Column},
+      {"PersoaneCNPCheie", "Persoane", "CNP", Of::Key},
+      {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", Of::Key},
+      {"PersoaneCNPInitiala", "Persoane", "CNP", Of::Initial},
+      {"MasiniNrIdentificareInitiala", "Masini", "NrIdentificare", Of::Initial},
   };
   QStringList sql;
   for (const Index& index : indexes) {
     const QString column = QString::fromLatin1(index.column);
+    const QString key = index.of == Of::Key       ? KeyExpression(column)
+                        : index.of == Of::Initial ? QStringLiteral("substr(%1, 1, 1)").arg(column)
+                                                  : column;
     sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-               .arg(QLatin1String(index.name), QLatin1String(index.table), index.key ? KeyExpression(column) : column);
+               .arg(QLatin1String(index.name), QLatin1String(index.table), key);
   }
   return sql;
 }

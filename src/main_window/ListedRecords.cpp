@@ -81,10 +81,20 @@ void ListedRecords::Unread(const std::vector<qint64>& rowids) {
 void ListedRecords::Tell(const platform::RuntimeError& error) {
   if (told_) return;
   told_ = true;
+  // After a failure of the whole file the list reads nothing more until the next
+  // search: trying again in the list does nothing, and the clerk is told what does.
+  platform::RuntimeError told = error;
+  if (fileFailed_)
+    told = platform::RuntimeError(
+        error.Number(),
+        error.Description() +
+            QStringLiteral(" Randurile listei care nu s-au putut citi raman goale: apasati din nou Cauta pentru a le "
+                           "citi."),
+        error.Source());
   // Told once the paint or the handler that read the rows has ended: a message box
   // never opens inside a paint.
   QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [error] { core::ReportUncaught(error); }, Qt::QueuedConnection);
+      QCoreApplication::instance(), [told] { core::ReportUncaught(told); }, Qt::QueuedConnection);
 }
 
 QStringList ListedRecords::Texts(int row) {

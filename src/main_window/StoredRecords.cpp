@@ -278,6 +278,30 @@ void ModifyRecord(const BoxGroup& group, platform::Recordset& rs) {
 
 // ---- Delete
 
+namespace {
+
+// Moves on from the current record over those that are no longer in the table.
+void PassOverRecordsGone(platform::Recordset& rs) {
+  while (!rs.EOF()) {
+    try {
+      rs.Fields(0).Value();  // raises kDbRecordDeleted for a record no longer stored
+      return;
+    } catch (const platform::RuntimeError& error) {
+      if (error.Number() != platform::kDbRecordDeleted) throw;
+    }
+    rs.MoveNext();
+  }
+}
+
+// A search result left without records: the set is queried again and the buttons that
+// need a record hidden.
+void LeftEmpty(platform::Recordset& rs, const QList<QWidget*>& hiddenWhenEmpty) {
+  rs.Requery();
+  for (QWidget* w : hiddenWhenEmpty) w->hide();
+}
+
+}  // namespace
+
 void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::ListView& list,
                     const QList<QWidget*>& hiddenWhenEmpty) {
   try {
@@ -307,7 +331,11 @@ void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::L
     }
     rs.MoveNext();
     list.Remove(index);
+    // The list leaves out the records that another desk deleted after the search, which
+    // the set still holds: where no row follows in the list, the set passes over them.
+    if (index > list.Count()) PassOverRecordsGone(rs);
     if (rs.EOF()) {
+      if (list.Count() == 0) return LeftEmpty(rs, hiddenWhenEmpty);  // what the set holds is gone
       rs.MoveLast();  // 3021 when the set has no record left
       list.EnsureVisibleAndSelect(list.Item(index - 1));
     } else {
@@ -316,8 +344,7 @@ void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::L
     list.setFocus();
   } catch (const platform::RuntimeError& error) {
     if (error.Number() == platform::kErrNoCurrentRecord) {
-      rs.Requery();
-      for (QWidget* w : hiddenWhenEmpty) w->hide();
+      LeftEmpty(rs, hiddenWhenEmpty);
     } else {
       platform::MsgBox(messages::DeleteFailed(kind, error.Number(), error.Description()));
     }

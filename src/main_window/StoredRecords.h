@@ -119,9 +119,10 @@ void ModifyRecord(const BoxGroup& group, platform::Recordset& rs);
 
 // Delete of the list's selected row, after the clerk's Yes: its key looked up and the
 // record deleted in one write transaction. The row after it (or before it, at the end
-// of the set) becomes the selected one. When the set is left without
-// records it is queried again and `hiddenWhenEmpty` are hidden; any other error is shown
-// with the kind's operation name. Never raises.
+// of the set) becomes the selected one; records that another desk deleted, which the
+// list left out, do not count. When the set is left without records it is queried again
+// and `hiddenWhenEmpty` are hidden; any other error is shown with the kind's operation
+// name.
 void DeleteSelected(const RecordKind& kind, platform::Recordset& rs, platform::ListView& list,
                     const QList<QWidget*>& hiddenWhenEmpty);
 

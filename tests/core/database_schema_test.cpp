@@ -38,8 +38,9 @@ QString QueryPlan(platform::Database& db, const QString& query) {
   return detail;
 }
 
-// The key look-ups of adding and modifying, the search by a prefix of the key and the
-// ranges of names that a typed letter asks about, each walk an index.
+// The key look-ups of adding and modifying, the search by a prefix of the key, the
+// ranges of names that a typed letter asks about and the first letter typed in a key's
+// column, each walk an index.
 void ExpectKeyLookupsUseTheirIndexes(platform::Database& db) {
   using core::schema::KeyExpression;
   const struct {
@@ -51,6 +52,10 @@ void ExpectKeyLookupsUseTheirIndexes(platform::Database& db) {
       {"SELECT rowid FROM Persoane WHERE CNP >= ? AND CNP < ?", "PersoaneCNP"},
       {"SELECT 1 FROM Persoane WHERE Nume >= ? AND Nume < ?", "PersoaneNume"},
       {"SELECT rowid FROM Masini WHERE NrIdentificare = ?", "MasiniNrIdentificare"},
+      {"SELECT rowid FROM Persoane WHERE substr(CNP, 1, 1) = ? AND rowid >= ? ORDER BY rowid LIMIT 1",
+       "PersoaneCNPInitiala"},
+      {"SELECT rowid FROM Masini WHERE substr(NrIdentificare, 1, 1) = ? AND rowid >= ? ORDER BY rowid LIMIT 1",
+       "MasiniNrIdentificareInitiala"},
   };
   for (const auto& lookup : lookups)
     EXPECT_TRUE(QueryPlan(db, lookup.query).contains(QLatin1String(lookup.index)))
@@ -206,7 +211,7 @@ TEST(DatabaseSchema, AnEarlierDatabaseGetsTheMissingIndexesAndKeepsItsRows) {
   core::schema::AddMissingIndexes(*db);
   core::schema::AddMissingIndexes(*db);  // a second time changes nothing
   ExpectKeyLookupsUseTheirIndexes(*db);
-  EXPECT_EQ(indexes(*db), 7);
+  EXPECT_EQ(indexes(*db), 9);
   lookUp(*db);
 }
 

@@ -143,8 +143,9 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
 }
 
 // Another desk holds the file past the wait while the list paints rows it has not read:
-// one message, the rows empty; no further row is read until the next search, so that
-// scrolling on costs no wait; once the other desk is done, a search lists them all.
+// one message, which says that the rows stay empty until the clerk searches again; no
+// further row is read until the next search, so that scrolling on costs no wait; once
+// the other desk is done, a search lists them all.
 TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
   constexpr int kPersons = 400;
   AddPersons(kPersons);
@@ -159,7 +160,8 @@ TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
   ASSERT_EQ(boxes.Prompts().size(), 1);
   EXPECT_EQ(boxes.Prompts()[0],
             QStringLiteral("3146 Citirea din baza de date \"%1\" a esuat: baza de date este folosita chiar acum de alt "
-                           "post de lucru. Incercati din nou peste cateva momente.")
+                           "post de lucru. Incercati din nou peste cateva momente. Randurile listei care nu s-au "
+                           "putut citi raman goale: apasati din nou Cauta pentru a le citi.")
                 .arg(fixture.Path()));
   const qint64 read = RowsRead();
   for (const int index : Shown()) {
@@ -244,4 +246,37 @@ TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
   EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date");
   EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
   EXPECT_EQ(StoredCount("Persoane"), kPersons);
+}
+
+// The last persons of the search, deleted by another desk, are left out when the clerk
+// comes to them; "Sterge" on the row now last deletes that person and selects the row
+// before, as at the end of any list, and "Sterge" on the only row left empties the list
+// and hides the buttons, as when the search found one person: never a word of an error.
+TEST_F(ListAndOtherDesk, DeletingTheRowsLeftAfterOthersWereLeftOutEndsTheListAsUsual) {
+  constexpr int kPersons = 80, kLeft = 40;  // more than the list shows at the search
+  AddPersons(kPersons);
+  MessageBoxScript boxes;
+  ShowListed();
+  ASSERT_LT(Shown().size(), kLeft);
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE CAST(nr AS INTEGER) > %1").arg(kLeft));
+  ScrollTo(kPersons - 5);
+  ASSERT_EQ(List()->Count(), kLeft);
+
+  for (int last = kLeft; last >= 1; --last) {
+    SCOPED_TRACE(last);
+    boxes.Clear();
+    ClickRow(List(), last);
+    ASSERT_EQ(w->txtVerso[4]->text(), Cnp(last));
+    boxes.Answer(platform::vbYes);
+    w->cmdDelete->click();
+    ASSERT_EQ(boxes.Prompts(), QStringList{"Sigur doriti sa stergeti datele persoanei cu CNP-ul " + Cnp(last) + " ?"})
+        << boxes.Prompts().join("|").toStdString();
+    ASSERT_EQ(StoredCount("Persoane"), last - 1);
+    ASSERT_EQ(List()->Count(), last - 1);
+    ASSERT_EQ(SelectedIndex(List()), last - 1);
+    ASSERT_EQ(w->cmdDelete->isHidden(), last == 1);
+  }
+  EXPECT_TRUE(w->cmdEdit2->isHidden());
+  Search("1*");
+  EXPECT_EQ(List()->Count(), 0);
 }

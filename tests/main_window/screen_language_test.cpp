@@ -2,11 +2,13 @@
 // translation: the main window inside the MDI parent with its menus and its frame's menu,
 // every document form, the annex editor and its print dialog, the set-up dialogs, the
 // about, help and login windows, the preview window and the page set-up opened from it,
-// the folder choice, the print dialog, the questions, the colour choice with its screen
-// picker and the menus of the text boxes. Each window's texts (the whole paper-size list
-// of the page set-up and of the printer properties, the preview's zoom list) are checked
-// for the English an untranslated Qt text or a date written by the desktop's language
-// would show, and for numbers written with a decimal point.
+// the folder choice, the print dialog, the questions and messages (the start-up's
+// question on a database that another desk holds, the message on a listed person
+// without a CNP), the colour choice with its screen picker and the menus of the text
+// boxes. Each window's texts (the whole paper-size list of the page set-up and of the
+// printer properties, the preview's zoom list) are checked for the English an
+// untranslated Qt text or a date written by the desktop's language would show, and for
+// numbers written with a decimal point.
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -46,9 +48,11 @@
 #include "core/AppState.h"
 #include "core/FontSubstitutions.h"
 #include "core/MDIVelorast.h"
+#include "core/Startup.h"
 #include "core/frmHelp.h"
 #include "core/frmLogin.h"
 #include "document_forms/frmAnexa.h"
+#include "main_window/StoredRecords.h"
 #include "main_window/frmVelorast.h"
 #include "platform/DialogScript.h"
 #include "platform/FolderDialog.h"
@@ -56,12 +60,15 @@
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
 #include "platform/MultiLineTextBox.h"
+#include "platform/Program.h"
+#include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "platform/Toolbar.h"
 #include "report_grid/ReportGridView.h"
 #include "support/FixtureDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScreenTexts.h"
+#include "support/SettingsFolder.h"
 
 using platform::Forms;
 using testsupport::Settle;
@@ -190,6 +197,21 @@ QStringList PrintDialogTexts(QPrinter& printer) {
   }
   return texts;
 }
+
+// While it lives, the program's message boxes are shown for real, for the walk to read
+// them; afterwards one shown without a script fails the test again.
+class RealMessageBoxes {
+ public:
+  RealMessageBoxes() { platform::SetUnscriptedMessageHandler(nullptr); }
+  ~RealMessageBoxes() {
+    platform::SetUnscriptedMessageHandler([](const platform::ShownMessage& m) {
+      ADD_FAILURE() << "a message box was shown without a script: " << m.prompt.toStdString();
+      return platform::DefaultAnswer(m.style);
+    });
+  }
+  RealMessageBoxes(const RealMessageBoxes&) = delete;
+  RealMessageBoxes& operator=(const RealMessageBoxes&) = delete;
+};
 
 // The system's own captions that are English words, shown as the program's design
 // gives them.
@@ -346,6 +368,37 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
          EXPECT_TRUE(colours.isVisible() && picker->isEnabled()) << "Esc ends the picking, not the colour choice";
          return texts;
        }},
+      {"busy database at the start", [] {
+         // Another desk holds the file past the wait: the start-up's question, closed
+         // as Esc closes it (Nu, which ends the start).
+         testsupport::SettingsFolder settings;
+         testsupport::FixtureDatabase held;
+         platform::SaveSetting("Velorast", "CaleBD", "CaBD", held.Folder());
+         auto otherDesk = held.Open();
+         otherDesk->Execute("BEGIN EXCLUSIVE");
+         platform::Database::SetBusyTimeout(50);
+         RealMessageBoxes real;
+         QStringList texts = ModalTexts([] {
+           try {
+             core::Main();
+           } catch (const platform::ProgramEnded&) {
+           }
+         });
+         platform::Database::SetBusyTimeout(platform::Database::kBusyTimeoutMs);
+         return texts;
+       }},
+      {"listed person without a CNP", [&] {
+         fixture_.AddPerson({{"Nume", "FARA CNP"}, {"CNP", ""}});
+         w->tabVelorast->setCurrentIndex(1);
+         w->txtCriteriu->clear();
+         w->cmdCauta_Click();
+         Settle();
+         platform::ListView* list = w->lvwResult;
+         for (int i = 1; i <= list->Count(); ++i)
+           if (list->Item(i).text(0) == QStringLiteral("FARA CNP")) list->SetCurrentItem(list->Item(i));
+         RealMessageBoxes real;
+         return ModalTexts([w] { w->lvwResult_Click(); });
+       }},
       {"text box menu", [&] { return ContextMenuTexts(w->txtCamp[1]); }},
       {"multi-line box menu", [&] { return ContextMenuTexts(w->txtSpecificatii->viewport()); }},
       {"list's scroll bar menu", [&] { return ContextMenuTexts(w->lvwResult->verticalScrollBar()); }},
@@ -384,6 +437,8 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
   };
   const Expected expected[] = {
       {"question", "Da"}, {"question", "Nu"}, {"question", "Anulare"}, {"question", "OK"},
+      {"busy database at the start", "Da"}, {"busy database at the start", "Nu"},
+      {"listed person without a CNP", "OK"}, {"listed person without a CNP", main_window::kPersoane.withoutKey},
       {"folder choice", "Cauta in:"}, {"folder choice", "Dosar:"}, {"folder choice", "Fisiere de tipul:"},
       {"folder choice", "Alege"}, {"folder choice", "Anulare"}, {"folder choice", "Dosare"}, {"folder choice", "Nume"},
       {"folder choice", "Data modificarii"}, {"folder choice", "Documente"},

@@ -295,6 +295,22 @@ bool HasRangeIndex(sqlite3* db, const QString& table, const QString& column) {
   return false;
 }
 
+// The first character of a column's text, as an index on it is declared.
+QString Initial(const QString& quotedColumn) { return QStringLiteral("substr(%1, 1, 1)").arg(quotedColumn); }
+
+// Whether an index of the table serves seeks on the column's first character in row id
+// order, as the engine plans them.
+bool HasInitialIndex(sqlite3* db, const QString& table, const QString& column) {
+  db_detail::Statement plan(db, QStringLiteral("EXPLAIN QUERY PLAN SELECT rowid FROM %1 WHERE %2 = ?1 AND rowid >= ?2 "
+                                               "ORDER BY rowid LIMIT 1")
+                                    .arg(table, Initial(db_detail::QuoteName(column))));
+  plan.Bind({QString(), 0});
+  bool served = false;
+  while (plan.Step()) served |= plan.Value(plan.ColumnCount() - 1).toString().contains(QLatin1String("(<expr>=?"));
+  plan.Reset();
+  return served;
+}
+
 // The text just past every text that starts with `spelling`: its last character
 // followed by the next one (texts compare by code point, as their UTF-8 bytes do).
 QString PastEveryTextStartingWith(const QString& spelling) {
@@ -432,6 +448,43 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
   auto id = [](const QVariant& value) {
     return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
   };
+
+  // A single character, where an index on the first character serves it: the first row
+  // from `from` on of each spelling of the character is a seek, and so is the first of
+  // the rows before `from` (for the search of those rows that follows one that found
+  // nothing).
+  auto [initialKnown, initialAdded] = initialIndexed_.try_emplace(column.toLower(), false);
+  if (initialAdded) initialKnown->second = HasInitialIndex(db_->Handle(), table_, column);
+  if (initialKnown->second && prefix.size() == 1 && !prefix.front().isSurrogate()) {
+    const QString alike = db_detail::FoldsAlike(prefix.front());
+    QStringList initials = spellings ? *spellings : QStringList();
+    if (!spellings)
+      for (const QChar c : alike) initials << QString(c);
+    Sql seek = start();
+    const QString terms = counts(seek, QStringLiteral("rowid"), col, true);
+    const qsizetype at = seek.values.size();  // the initial, then the two ends
+    const QString initial = seek.Value(QString());
+    const QString low = seek.Value(from);
+    const QString high = seek.Value(before);
+    seek.text = QStringLiteral("SELECT rowid FROM %1 WHERE %2 = %3 AND rowid >= %4 AND rowid < %5 AND %6 ORDER BY "
+                               "rowid LIMIT 1")
+                    .arg(table_, Initial(col), initial, low, high, terms);
+    db_detail::Statement statement(db_->Handle(), seek.text);
+    auto firstIn = [&](qint64 low, qint64 high) {
+      std::optional<qint64> first;
+      for (const QString& initial : initials) {
+        QVariantList values = seek.values;
+        values[at] = initial;
+        values[at + 1] = low;
+        values[at + 2] = first.value_or(high);
+        if (const std::optional<qint64> f = id(run(statement, values).value(0))) first = f;
+      }
+      return first;
+    };
+    const std::optional<qint64> found = firstIn(from, before);
+    if (!found) below_ = Below{column, prefix, from, bool(held), firstIn(std::numeric_limits<qint64>::min(), from)};
+    return found;
+  }
 
   // Without an index on the column: the table walked in row id order.
   if (!spellings) {

@@ -296,8 +296,11 @@ class RowReader {
 // them. Where an index on the column serves ranges, the answer comes from its entries
 // (text and row id): none where no text starts so; the rows just after the start of
 // the range where many do; else the index's range of the texts that start so, read
-// once, a run of rows that share one text costing a seek. The table itself is walked
-// in row id order only where the column has no such index.
+// once, a run of rows that share one text costing a seek. A single character is
+// answered by a seek where an index on the column's first character serves it (entries
+// of that character and row id): a key whose first character half the rows share (the
+// sex of a CNP) is found as fast as any. The table itself is walked in row id order
+// only where the column has no such index.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -322,6 +325,7 @@ class PrefixSearch {
   QString condition_;  // its "?" numbered ?1, ?2, ...
   QVariantList params_;
   std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
+  std::map<QString, bool> initialIndexed_;  // whether one on its first character serves seeks
   // What a search that found nothing in [from, ...) read of the rows before `from`: the
   // first of them, for the search of [min, from) that follows it.
   struct Below {
