@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -30,15 +31,27 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 QByteArray RichTextBox::TextRTF() const { return rtf::WriteRtf(*document()); }
 
+namespace {
+
+// The name under which the data holds rich text; empty when it holds none.
+QString RtfType(const QMimeData* data) {
+  if (data)
+    for (const QString& type : {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")})
+      if (data->hasFormat(type)) return type;
+  return {};
+}
+
+}  // namespace
+
 std::optional<QByteArray> RtfOf(const QMimeData* data) {
-  if (!data) return std::nullopt;
-  for (const QString& type : {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")})
-    if (data->hasFormat(type)) return data->data(type);
+  if (const QString type = RtfType(data); !type.isEmpty()) return data->data(type);
   return std::nullopt;
 }
 
+bool HasRtf(const QMimeData* data) { return !RtfType(data).isEmpty(); }
+
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
-  if (!rtf::ReadRtf(rtf, *document()).rtf) document()->clear();
+  if (!rtf::ReadRtf(rtf, *document(), pickedPoints_).rtf) document()->clear();
   moveCursor(QTextCursor::Start);
   emit SelChange();  // the text under the cursor is new
 }
@@ -47,7 +60,14 @@ QByteArray RichTextBox::SelRTF() const { return rtf::WriteRtf(textCursor()); }
 
 void RichTextBox::SetSelRTF(QByteArrayView rtf) {
   QTextCursor cursor = textCursor();
-  if (rtf::InsertRtf(rtf, cursor).rtf) setTextCursor(cursor);
+  if (rtf::InsertRtf(rtf, cursor, pickedPoints_).rtf) setTextCursor(cursor);
+}
+
+bool RichTextBox::Insert(const QByteArray& rtf, QTextCursor& cursor) {
+  const rtf::ReadResult read = rtf::InsertRtf(rtf, cursor, pickedPoints_);
+  if (read.tooLarge) MsgBox(kRtfTooLargeMessage, vbExclamation);
+  else if (!read.rtf) MsgBox(kRtfMalformedMessage, vbExclamation);
+  return read.rtf;
 }
 
 void RichTextBox::Paste(const QMimeData* data) {
@@ -58,9 +78,7 @@ void RichTextBox::Paste(const QMimeData* data) {
     setTextCursor(cursor);
     return;
   }
-  const rtf::ReadResult read = rtf::InsertRtf(*rtf, cursor);
-  if (read.tooLarge) return void(MsgBox(kRtfTooLargeMessage, vbExclamation));
-  if (!read.rtf) return void(MsgBox(kRtfMalformedMessage, vbExclamation));
+  if (!Insert(*rtf, cursor)) return;
   setTextCursor(cursor);
   ensureCursorVisible();
 }
@@ -152,12 +170,42 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
   return data;
 }
 
-bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
-  return RtfOf(source) || QTextEdit::canInsertFromMimeData(source);
-}
+// Asked at every move of a drag over the box: the text itself is read only when dropped.
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const { return HasRtf(source); }
 
 // Only rich text is pasted: text in any other form is not taken in its place.
 void RichTextBox::insertFromMimeData(const QMimeData* source) { Paste(source); }
+
+void RichTextBox::dropEvent(QDropEvent* event) {
+  QDragLeaveEvent leave;
+  QTextEdit::dragLeaveEvent(&leave);  // the drag's caret goes
+  const std::optional<QByteArray> rtf = isReadOnly() ? std::nullopt : RtfOf(event->mimeData());
+  if (!rtf) return event->ignore();
+  QTextCursor at = cursorForPosition(event->position().toPoint());
+  QTextCursor moved = textCursor();
+  const bool move = event->dropAction() == Qt::MoveAction && moved.hasSelection() && event->source() &&
+                    (event->source() == this || isAncestorOf(qobject_cast<QWidget*>(event->source())));
+  if (move && at.position() >= moved.selectionStart() && at.position() <= moved.selectionEnd())
+    return event->acceptProposedAction();  // dropped onto itself: it stays
+  at.beginEditBlock();
+  QTextDocumentFragment text;
+  int from = 0;
+  if (move) {  // the measure of the drop is that of the document without it
+    text = moved.selection();
+    from = moved.selectionStart();
+    moved.removeSelectedText();
+  }
+  const bool taken = Insert(*rtf, at);
+  if (!taken && move) {
+    QTextCursor back(document());
+    back.setPosition(from);
+    back.insertFragment(text);
+  }
+  at.endEditBlock();
+  if (!taken) return event->ignore();
+  setTextCursor(at);
+  event->acceptProposedAction();
+}
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
   // An empty clipboard pastes too: it removes the selection.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -303,6 +304,12 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   const QByteArray manyParagraphs =
       "{\\rtf1 " + QByteArray("\\i z\\par ").repeated(platform::rtf::kMaxParagraphs - 1) + "}";
   ASSERT_TRUE(platform::rtf::ReadRtf(manyParagraphs, *std::make_unique<QTextDocument>()).rtf);
+  // Small letters, as many as the height holds at the largest size the size box offers,
+  // which the clerk may give them once pasted; and one word more.
+  const double largest = w->cboSize->itemText(w->cboSize->count() - 1).toDouble();
+  const QByteArray smallLetters =
+      "{\\rtf1\\fs6 " +
+      (QByteArray(99, 'x') + ' ').repeated(qsizetype(platform::rtf::kMaxTextHeightPoints / largest / 100) + 1) + "}";
   struct Case { const char* name; QString type; QByteArray rtf; QString text; QString refusal; } cases[] = {
       {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
       {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
@@ -312,6 +319,8 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
        QString::fromUtf8("legătură"), {}},
       {"too many runs in a paragraph", "application/rtf", manyRuns, "", platform::kRtfTooLargeMessage},
       {"too many paragraphs with the document's own", "text/rtf", manyParagraphs, "", platform::kRtfTooLargeMessage},
+      {"small letters too tall at the largest size offered", "text/rtf", smallLetters, "",
+       platform::kRtfTooLargeMessage},
       {"no rich text under its name", "text/rtf", "nu este RTF", "", platform::kRtfMalformedMessage},
   };
   for (const Case& c : cases) {
@@ -336,6 +345,52 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
         EXPECT_EQ(w->rtfAnunt->document()->availableUndoSteps(), steps) << "nothing to undo";
       }
     }
+  }
+}
+
+// A drop takes rich text only, at the place it is dropped, and leaves a drop it does not
+// take untaken, so that the program it is dragged from keeps it. A drag passing over the
+// box does not bring its text, which may be large, at every move.
+TEST_F(Anexa, DropTakesOnlyRichTextItCanLayOut) {
+  // Data that counts how often its text is brought.
+  struct Dragged : QMimeData {
+    mutable int brought = 0;
+    QVariant retrieveData(const QString& type, QMetaType meta) const override {
+      ++brought;
+      return QMimeData::retrieveData(type, meta);
+    }
+  };
+  const QByteArray tooLarge = "{\\rtf1 " + QByteArray("z\\par ").repeated(platform::rtf::kMaxParagraphs) + "}";
+  struct Case { const char* name; QString type; QByteArray data; bool taken; QString text; QString message; } cases[] = {
+      {"rich text", "text/rtf", "{\\rtf1 {\\i lasat}}", true, "ANEXA LA CONTRACT\nlasat", {}},
+      {"plain text", "text/plain", "simplu", false, "ANEXA LA CONTRACT\n", {}},
+      {"HTML", "text/html", "<b>gros</b>", false, "ANEXA LA CONTRACT\n", {}},
+      {"too large to lay out", "text/rtf", tooLarge, false, "ANEXA LA CONTRACT\n", platform::kRtfTooLargeMessage},
+      {"no rich text under its name", "text/rtf", "nu este RTF", false, "ANEXA LA CONTRACT\n",
+       platform::kRtfMalformedMessage},
+  };
+  QWidget* viewport = w->rtfAnunt->viewport();
+  const QPoint below(10, viewport->height() - 5);  // under the text: its end
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w->rtfAnunt->SetTextRTF(document_forms::kAnexaTemplate);
+    Select("LA ");
+    Dragged data;
+    data.setData(c.type, c.data);
+    const bool rtf = c.type == "text/rtf";
+    QDragEnterEvent enter(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_EQ(move.isAccepted(), rtf);
+    EXPECT_EQ(data.brought, 0) << "the text brought before the drop";
+    platform::MessageBoxScript messages;
+    QDropEvent drop(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(drop.isAccepted(), c.taken);
+    EXPECT_EQ(Text(), c.text);
+    EXPECT_EQ(messages.Prompts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    if (!c.taken) EXPECT_EQ(w->rtfAnunt->textCursor().selectedText(), "LA ") << "the selection stays";
   }
 }
 
