@@ -164,10 +164,35 @@ void RichTextBox::PrintThroughDialog(CommonDialog& dialog, int flags) const {
   SelPrint(dialog.Printer());
 }
 
+namespace {
+
+// The selection as the box's own keys, a drag and the selection of the window system
+// hand it on: its rich text first, then HTML and plain text for programs that take no
+// rich text, these made from a copy of the selection only when asked for. Every format
+// is listed from the start, so that the box itself and other programs find the rich text.
+class SelectionData : public QMimeData {
+ public:
+  SelectionData(QByteArray rtf, QTextDocumentFragment fragment) : rtf_(std::move(rtf)), fragment_(std::move(fragment)) {}
+  QStringList formats() const override { return {kRtfMimeType, QStringLiteral("text/html"), QStringLiteral("text/plain")}; }
+  bool hasFormat(const QString& type) const override { return formats().contains(type); }
+
+ protected:
+  QVariant retrieveData(const QString& type, QMetaType) const override {
+    if (type == kRtfMimeType) return rtf_;
+    if (type == QLatin1String("text/html")) return fragment_.toHtml();
+    if (type == QLatin1String("text/plain")) return fragment_.toPlainText();
+    return {};
+  }
+
+ private:
+  QByteArray rtf_;
+  QTextDocumentFragment fragment_;
+};
+
+}  // namespace
+
 QMimeData* RichTextBox::createMimeDataFromSelection() const {
-  QMimeData* data = QTextEdit::createMimeDataFromSelection();
-  data->setData(kRtfMimeType, SelRTF());
-  return data;
+  return new SelectionData(SelRTF(), textCursor().selection());
 }
 
 // Asked at every move of a drag over the box: the text itself is read only when dropped.

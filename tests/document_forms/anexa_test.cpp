@@ -95,13 +95,14 @@ class Anexa : public ::testing::Test {
   enum Paste { kMenu, kToolbar, kCtrlV, kShiftInsert };
   static constexpr Paste kPastes[] = {kMenu, kToolbar, kCtrlV, kShiftInsert};
   static constexpr const char* kPasteNames[] = {"menu", "toolbar", "Ctrl+V", "Shift+Insert"};
+  void Key(int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w->rtfAnunt, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(w->rtfAnunt, &release);
+  }
   void PasteBy(Paste how) {
-    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
-      QKeyEvent press(QEvent::KeyPress, key, modifiers);
-      QApplication::sendEvent(w->rtfAnunt, &press);
-      QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-      QApplication::sendEvent(w->rtfAnunt, &release);
-    };
+    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) { Key(key, modifiers); };
     switch (how) {
       case kMenu: w->mnuLip->trigger(); break;
       case kToolbar: w->tlbAnunt->Button(frmAnexa::kPaste)->click(); break;
@@ -255,6 +256,19 @@ TEST_F(Anexa, PastesRichTextInPlaceOfTheSelection) {
   w->rtfAnunt->moveCursor(QTextCursor::End);
   w->tlbAnunt->Button(frmAnexa::kPaste)->click();
   EXPECT_TRUE(Text().endsWith("ANEXACONTRACT"));
+
+  // The box's own keys hand on rich text too, with HTML and plain text for programs that
+  // take no rich text, and a cut pasted back is the text that was cut.
+  Select("ANEXA");
+  Key(Qt::Key_X, Qt::ControlModifier);
+  const QMimeData* keys = QApplication::clipboard()->mimeData();
+  ASSERT_TRUE(keys);
+  EXPECT_EQ(keys->formats(), QStringList({platform::kRtfMimeType, "text/html", "text/plain"}));
+  EXPECT_EQ(keys->text(), "ANEXA");
+  EXPECT_TRUE(keys->html().contains("ANEXA"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(Text().startsWith(QString::fromUtf8("ANEXA Cumpărător"))) << Text().toStdString();
+  EXPECT_EQ(FormatAt(1).fontWeight(), QFont::Bold);
 }
 
 // A clipboard without rich text (empty, plain text or HTML only) removes the selection
