@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -233,9 +234,20 @@ void RichTextBox::dropEvent(QDropEvent* event) {
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
+  if (isReadOnly()) return QTextEdit::keyPressEvent(event);
   // An empty clipboard pastes too: it removes the selection.
-  if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+  if (event->matches(QKeySequence::Paste)) {
     Paste(QGuiApplication::clipboard()->mimeData());
+    return event->accept();
+  }
+  // Typing, as a paste, keeps the text within what the box lays out quickly: a letter or
+  // a new paragraph beyond it is not taken.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const QString typed = enter ? QStringLiteral("\n") : event->text();
+  const bool types = enter || (!typed.isEmpty() && (typed[0].isPrint() || typed[0] == '\t') &&
+                               !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)));
+  if (types && !rtf::TypingFits(textCursor(), typed, pickedPoints_)) {
+    QApplication::beep();
     return event->accept();
   }
   QTextEdit::keyPressEvent(event);

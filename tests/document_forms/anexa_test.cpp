@@ -422,6 +422,40 @@ TEST_F(Anexa, SettingTheRichTextKeepsThePastesLimits) {
   EXPECT_TRUE(Text().isEmpty());
 }
 
+// Typing keeps the text within the limits of a paste: a letter that would make the text
+// too tall to lay out, a paragraph past the most or a word past the longest is not
+// taken; typed in place of a selection that makes room, or within them, it is.
+TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
+  using namespace platform::rtf;
+  // Tall paragraphs of one letter filling the height to one letter of their size.
+  const QByteArray tall =
+      "{\\rtf1\\fs3276 " + QByteArray("x\\par ").repeated(qsizetype(kMaxTextHeightPoints / 3276) - 1) + "x}";
+  const QByteArray paragraphs = "{\\rtf1 " + QByteArray("z\\par ").repeated(kMaxParagraphs - 1) + "z}";
+  const QByteArray word = "{\\rtf1 " + QByteArray(kMaxWordLength, 'w') + "}";
+  struct Case { const char* name; QByteArray rtf; bool selectLast; Qt::Key key; QString text; bool taken; } cases[] = {
+      {"a letter past the height", tall, false, Qt::Key_X, "x", false},
+      {"in place of a letter as tall", tall, true, Qt::Key_X, "x", true},
+      {"a paragraph past the most", paragraphs, false, Qt::Key_Return, "\r", false},
+      {"a letter in the last paragraph", paragraphs, false, Qt::Key_A, "a", true},
+      {"a letter past the longest word", word, false, Qt::Key_W, "w", false},
+      {"a space after it", word, false, Qt::Key_Space, " ", true},
+      {"a tab after it", word, false, Qt::Key_Tab, "\t", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w->rtfAnunt->SetTextRTF(c.rtf);
+    const QString before = Text();
+    ASSERT_FALSE(before.isEmpty()) << "read within the limits";
+    w->rtfAnunt->moveCursor(QTextCursor::End);
+    if (c.selectLast) w->rtfAnunt->moveCursor(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
+    QApplication::sendEvent(w->rtfAnunt, &press);
+    const QString typed = c.key == Qt::Key_Return ? QStringLiteral("\n") : c.text;
+    const QString expected = c.selectLast ? before.chopped(1) + typed : before + typed;
+    EXPECT_EQ(Text(), c.taken ? expected : before);
+  }
+}
+
 // Undo from the toolbar reaches the text box, the focus given back before it runs.
 TEST_F(Anexa, UndoFromTheToolbarUndoesTheTextBox) {
   w->rtfAnunt->moveCursor(QTextCursor::End);

@@ -895,6 +895,20 @@ ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor, double pickedPoint
   return reader.Read(rtf);
 }
 
+bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoints) {
+  if (cursor.isNull()) return false;
+  const Around a = Surroundings(cursor, pickedPoints);
+  const double points = qMax(PointSize(cursor.charFormat(), cursor.document()->defaultFont()), pickedPoints);
+  int paragraphs = a.paragraphs, word = a.wordBefore;
+  for (const QChar c : text) {
+    if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
+    else word = BreaksWord(c.unicode()) ? 0 : word + 1;
+    if (word + a.wordAfter > kMaxWordLength) return false;
+  }
+  return a.length + text.size() <= kMaxTextLength && paragraphs <= kMaxParagraphs &&
+         a.heightPoints + text.size() * points <= kMaxTextHeightPoints;
+}
+
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document, double pickedPoints) {
   document.clear();
   QTextCursor cursor(&document);
