@@ -423,8 +423,9 @@ TEST_F(Anexa, SettingTheRichTextKeepsThePastesLimits) {
 }
 
 // Typing keeps the text within the limits of a paste: a letter that would make the text
-// too tall to lay out, a paragraph past the most or a word past the longest is not
-// taken; typed in place of a selection that makes room, or within them, it is.
+// too tall to lay out, a paragraph past the most, a word past the longest or a run past
+// the most is not taken; typed in place of a selection that makes room, or within them,
+// it is.
 TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
   using namespace platform::rtf;
   // Tall paragraphs of one letter filling the height to one letter of their size.
@@ -432,14 +433,36 @@ TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
       "{\\rtf1\\fs3276 " + QByteArray("x\\par ").repeated(qsizetype(kMaxTextHeightPoints / 3276) - 1) + "x}";
   const QByteArray paragraphs = "{\\rtf1 " + QByteArray("z\\par ").repeated(kMaxParagraphs - 1) + "z}";
   const QByteArray word = "{\\rtf1 " + QByteArray(kMaxWordLength, 'w') + "}";
-  struct Case { const char* name; QByteArray rtf; bool selectLast; Qt::Key key; QString text; bool taken; } cases[] = {
-      {"a letter past the height", tall, false, Qt::Key_X, "x", false},
-      {"in place of a letter as tall", tall, true, Qt::Key_X, "x", true},
-      {"a paragraph past the most", paragraphs, false, Qt::Key_Return, "\r", false},
-      {"a letter in the last paragraph", paragraphs, false, Qt::Key_A, "a", true},
-      {"a letter past the longest word", word, false, Qt::Key_W, "w", false},
-      {"a space after it", word, false, Qt::Key_Space, " ", true},
-      {"a tab after it", word, false, Qt::Key_Tab, "\t", true},
+  // Paragraphs of runs of a space and two letters, bold and regular in turn, the last one
+  // regular.
+  const auto runs = [](int paragraphs, int runs) {
+    QByteArray paragraph;
+    for (int i = runs - 1; i >= 0; --i) paragraph += i % 2 ? "\\b  xx" : "\\b0  yy";
+    return "{\\rtf1 " + (paragraph + "\\par ").repeated(paragraphs - 1) + paragraph + "}";
+  };
+  const QByteArray paragraphRuns = runs(1, kMaxRunsInParagraph);
+  const QByteArray textRuns = runs(kMaxRuns / (kMaxRunsInParagraph / 2), kMaxRunsInParagraph / 2);
+  // `left`: the cursor moved so many letters back from the end; `selected`: letters
+  // selected from there on, typed over; `bold`: the letter typed bold, in a format of its
+  // own.
+  struct Case {
+    const char* name; QByteArray rtf; int selected; Qt::Key key; QString text; bool taken;
+    int left = 0; bool bold = false;
+  } cases[] = {
+      {"a letter past the height", tall, 0, Qt::Key_X, "x", false},
+      {"in place of a letter as tall", tall, 1, Qt::Key_X, "x", true, 1},
+      {"a paragraph past the most", paragraphs, 0, Qt::Key_Return, "\r", false},
+      {"a letter in the last paragraph", paragraphs, 0, Qt::Key_A, "a", true},
+      {"a letter past the longest word", word, 0, Qt::Key_W, "w", false},
+      {"a space after it", word, 0, Qt::Key_Space, " ", true},
+      {"a tab after it", word, 0, Qt::Key_Tab, "\t", true},
+      {"a letter joining the paragraph's last run", paragraphRuns, 0, Qt::Key_Y, "y", true},
+      {"a letter of its own past the paragraph's runs", paragraphRuns, 0, Qt::Key_A, "a", false, 0, true},
+      {"a letter inside a run, in its format", paragraphRuns, 0, Qt::Key_Y, "y", true, 1},
+      {"a letter of its own splitting a run", paragraphRuns, 0, Qt::Key_A, "a", false, 1, true},
+      {"a new paragraph inside a run", paragraphRuns, 0, Qt::Key_Return, "\r", true, 1},
+      {"a letter of its own past the text's runs", textRuns, 0, Qt::Key_A, "a", false, 0, true},
+      {"in place of a run of its own", textRuns, 2, Qt::Key_Y, "y", true, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -447,11 +470,19 @@ TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
     const QString before = Text();
     ASSERT_FALSE(before.isEmpty()) << "read within the limits";
     w->rtfAnunt->moveCursor(QTextCursor::End);
-    if (c.selectLast) w->rtfAnunt->moveCursor(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    for (int i = 0; i < c.left; ++i) w->rtfAnunt->moveCursor(QTextCursor::PreviousCharacter);
+    for (int i = 0; i < c.selected; ++i)
+      w->rtfAnunt->moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    if (c.bold) {
+      QTextCharFormat bold;
+      bold.setFontWeight(QFont::Bold);
+      w->rtfAnunt->mergeCurrentCharFormat(bold);
+    }
+    const int from = w->rtfAnunt->textCursor().selectionStart(), to = w->rtfAnunt->textCursor().selectionEnd();
     QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
     QApplication::sendEvent(w->rtfAnunt, &press);
     const QString typed = c.key == Qt::Key_Return ? QStringLiteral("\n") : c.text;
-    const QString expected = c.selectLast ? before.chopped(1) + typed : before + typed;
+    const QString expected = QString(before).replace(from, to - from, typed);
     EXPECT_EQ(Text(), c.taken ? expected : before);
   }
 }

@@ -876,6 +876,37 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
   return a;
 }
 
+// The run of `block` that holds the character at `position`; an invalid one past its text.
+QTextFragment RunAt(const QTextBlock& block, int position) {
+  for (auto it = block.begin(); !it.atEnd(); ++it)
+    if (const QTextFragment f = it.fragment(); position >= f.position() && position < f.position() + f.length())
+      return f;
+  return {};
+}
+
+// The runs that text typed in `format` in place of the selection adds, in its paragraph
+// and in the document, for the counts of Surroundings: none where it takes the format of
+// the text it joins, one where it starts a run of its own between two, two where it
+// splits a run in two around it. Text that breaks the paragraph adds no run to either
+// part (TypingFits counts none in the paragraph), but may split the run it is typed in.
+struct TypedRuns {
+  int inParagraph = 0, inText = 0;
+};
+TypedRuns RunsTyped(const QTextCursor& cursor, const QTextCharFormat& format, bool breaks) {
+  const QTextDocument& doc = *cursor.document();
+  const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+  const QTextBlock first = doc.findBlock(start), last = doc.findBlock(end);
+  const QTextFragment before = start > first.position() ? RunAt(first, start - 1) : QTextFragment();
+  const QTextFragment after = RunAt(last, end);
+  // One run on both sides, counted in the paragraph's runs before and after the selection.
+  const bool around = before.isValid() && after.isValid() && before.position() == after.position();
+  if (breaks) return {0, around ? 1 : 0};
+  const bool joins = (before.isValid() && before.charFormat() == format) ||
+                     (after.isValid() && after.charFormat() == format);
+  if (around) return joins ? TypedRuns{-1, 0} : TypedRuns{1, 2};
+  return joins ? TypedRuns{} : TypedRuns{1, 1};
+}
+
 // Measures the input first, as the document it makes: text that would hang its window is
 // refused before any of it takes the selection's place.
 bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, double pickedPoints, ReadResult& refused) {
@@ -898,15 +929,21 @@ ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor, double pickedPoint
 bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoints) {
   if (cursor.isNull()) return false;
   const Around a = Surroundings(cursor, pickedPoints);
-  const double points = qMax(PointSize(cursor.charFormat(), cursor.document()->defaultFont()), pickedPoints);
+  QTextCharFormat format = cursor.charFormat();  // as QTextCursor::insertText takes it
+  format.clearProperty(QTextFormat::ObjectType);
+  const double points = qMax(PointSize(format, cursor.document()->defaultFont()), pickedPoints);
   int paragraphs = a.paragraphs, word = a.wordBefore;
   for (const QChar c : text) {
     if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
     else word = BreaksWord(c.unicode()) ? 0 : word + 1;
     if (word + a.wordAfter > kMaxWordLength) return false;
   }
+  // A paragraph broken in two leaves each part with fewer runs than it had.
+  const bool breaks = paragraphs > a.paragraphs;
+  const TypedRuns runs = RunsTyped(cursor, format, breaks);
   return a.length + text.size() <= kMaxTextLength && paragraphs <= kMaxParagraphs &&
-         a.heightPoints + text.size() * points <= kMaxTextHeightPoints;
+         a.heightPoints + text.size() * points <= kMaxTextHeightPoints && a.runs + runs.inText <= kMaxRuns &&
+         (breaks || a.runsBefore + a.runsAfter + runs.inParagraph <= kMaxRunsInParagraph);
 }
 
 ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document, double pickedPoints) {

@@ -81,7 +81,8 @@ ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document, double pickedPoi
 ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor, double pickedPoints = 0);
 
 // Whether the document keeps within the limits above with `text` typed in place of the
-// cursor's selection, in the cursor's format (a paragraph mark for each line break).
+// cursor's selection, in the cursor's format (a paragraph mark for each line break): a
+// letter in a format of its own is a new run.
 bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoints = 0);
 
 }  // namespace platform::rtf
