@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <algorithm>
 #include <memory>
 
 #include "platform/CommonDialog.h"
@@ -34,22 +35,23 @@ QByteArray RichTextBox::TextRTF() const { return rtf::WriteRtf(*document()); }
 
 namespace {
 
-// The name under which the data holds rich text; empty when it holds none.
-QString RtfType(const QMimeData* data) {
-  if (data)
-    for (const QString& type : {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")})
-      if (data->hasFormat(type)) return type;
-  return {};
-}
+// The names that programs give rich text, the box's own first.
+QStringList RtfTypes() { return {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")}; }
 
 }  // namespace
 
 std::optional<QByteArray> RtfOf(const QMimeData* data) {
-  if (const QString type = RtfType(data); !type.isEmpty()) return data->data(type);
+  if (data)
+    for (const QString& type : RtfTypes())
+      if (data->hasFormat(type))
+        if (QByteArray rtf = data->data(type); !rtf.isEmpty()) return rtf;
   return std::nullopt;
 }
 
-bool HasRtf(const QMimeData* data) { return !RtfType(data).isEmpty(); }
+bool HasRtf(const QMimeData* data) {
+  const QStringList types = RtfTypes();
+  return data && std::any_of(types.begin(), types.end(), [data](const QString& type) { return data->hasFormat(type); });
+}
 
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
   if (!rtf::ReadRtf(rtf, *document(), pickedPoints_).rtf) document()->clear();

@@ -271,13 +271,15 @@ TEST_F(Anexa, PastesRichTextInPlaceOfTheSelection) {
   EXPECT_EQ(FormatAt(1).fontWeight(), QFont::Bold);
 }
 
-// A clipboard without rich text (empty, plain text or HTML only) removes the selection
-// and inserts nothing, from the menu, the toolbar and the box's own keys alike.
+// A clipboard without rich text (empty, plain text or HTML only, or rich text of no
+// bytes) removes the selection and inserts nothing, from the menu, the toolbar and the
+// box's own keys alike.
 TEST_F(Anexa, PasteWithoutRichTextRemovesTheSelection) {
   struct Clipboard { const char* name; QString type; QByteArray data; } clipboards[] = {
       {"empty", {}, {}},
       {"plain text", "text/plain", "simplu"},
       {"HTML", "text/html", "<b>gros</b>"},
+      {"empty rich text", "text/rtf", ""},
   };
   for (const Clipboard& c : clipboards) {
     for (const Paste how : kPastes) {
@@ -379,6 +381,7 @@ TEST_F(Anexa, DropTakesOnlyRichTextItCanLayOut) {
       {"rich text", "text/rtf", "{\\rtf1 {\\i lasat}}", true, "ANEXA LA CONTRACT\nlasat", {}},
       {"plain text", "text/plain", "simplu", false, "ANEXA LA CONTRACT\n", {}},
       {"HTML", "text/html", "<b>gros</b>", false, "ANEXA LA CONTRACT\n", {}},
+      {"empty rich text", "text/rtf", "", false, "ANEXA LA CONTRACT\n", {}},
       {"too large to lay out", "text/rtf", tooLarge, false, "ANEXA LA CONTRACT\n", platform::kRtfTooLargeMessage},
       {"no rich text under its name", "text/rtf", "nu este RTF", false, "ANEXA LA CONTRACT\n",
        platform::kRtfMalformedMessage},
@@ -404,7 +407,9 @@ TEST_F(Anexa, DropTakesOnlyRichTextItCanLayOut) {
     EXPECT_EQ(drop.isAccepted(), c.taken);
     EXPECT_EQ(Text(), c.text);
     EXPECT_EQ(messages.Prompts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
-    if (!c.taken) EXPECT_EQ(w->rtfAnunt->textCursor().selectedText(), "LA ") << "the selection stays";
+    if (!c.taken) {
+      EXPECT_EQ(w->rtfAnunt->textCursor().selectedText(), "LA ") << "the selection stays";
+    }
   }
 }
 
