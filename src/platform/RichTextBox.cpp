@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -253,6 +254,19 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
     return event->accept();
   }
   QTextEdit::keyPressEvent(event);
+}
+
+// Text composed with an input method keeps within them as typed text does: a text past
+// them is not taken, and what was being composed goes.
+void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (!isReadOnly() && !event->commitString().isEmpty() &&
+      !rtf::TypingFits(textCursor(), event->commitString(), pickedPoints_)) {
+    QApplication::beep();
+    QInputMethodEvent cleared;
+    QTextEdit::inputMethodEvent(&cleared);
+    return event->accept();
+  }
+  QTextEdit::inputMethodEvent(event);
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
