@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -48,11 +49,15 @@ BENCHMARK(BM_ReadRtfGuide)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // ---- Pastes into the annex editor, near and past each limit
 
-// The editor opens with the heading: two paragraphs, 18 characters with their marks, at
-// 14 and 10 points. The paste goes at the end, into the empty second paragraph.
+// The editor opens with the heading: two paragraphs, 19 characters with their marks, each
+// counted at the largest size its size box offers, 30 points, which the clerk may give
+// any of the text. The paste goes at the end, into the empty second paragraph.
 constexpr int kTemplateParagraphs = 2;
 constexpr int kTemplateLength = 19;
-constexpr double kTemplatePoints = 18 * 14 + 10;
+constexpr double kLargestOffered = 30;
+constexpr double kTemplatePoints = kTemplateLength * kLargestOffered;
+// Characters of 30 points or less that the height holds with the heading's.
+constexpr qsizetype kOfferedLength = static_cast<qsizetype>(kMaxTextHeightPoints / kLargestOffered) - kTemplateLength;
 
 QByteArray Rtf(const QByteArray& body, const QByteArray& tables = {}) {
   return "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0 Liberation Sans;}{\\f1 Liberation Serif;}"
@@ -120,10 +125,10 @@ const std::vector<PasteCase>& PasteCases() {
       {"empty paragraphs at the limit", [] { return Paragraphs(kMaxParagraphs - kTemplateParagraphs, ""); }, true},
       {"450,000 empty paragraphs", [] { return Paragraphs(450000, ""); }, false},
       {"256 Ki short paragraphs", [] { return Paragraphs(256 * 1024, "ab"); }, false},
-      {"characters at the limit, 3 points", [] { return Text(kMaxTextLength - kTemplateLength, 6); }, true},
-      {"one character more", [] { return Text(kMaxTextLength - kTemplateLength + 1, 6); }, false},
-      {"height at the limit, 10 points", [] { return Text(qsizetype((kMaxTextHeightPoints - kTemplatePoints) / 10), 20); }, true},
-      {"height past the limit, 10 points", [] { return Text(qsizetype((kMaxTextHeightPoints - kTemplatePoints) / 10) + 1, 20); }, false},
+      {"characters at the limit, 3 points", [] { return Text(kOfferedLength, 6); }, true},
+      {"one character more", [] { return Text(kOfferedLength + 1, 6); }, false},
+      {"height at the limit, 40 points", [] { return Text(qsizetype((kMaxTextHeightPoints - kTemplatePoints) / 40), 80); }, true},
+      {"height past the limit, 40 points", [] { return Text(qsizetype((kMaxTextHeightPoints - kTemplatePoints) / 40) + 1, 80); }, false},
       {"height at the limit, 1638 points", [=] { return Paragraphs(letterParagraphs(3276), "x", 3276); }, true},
       {"height past the limit, 1638 points", [=] { return Paragraphs(letterParagraphs(3276) + 1, "x", 3276); }, false},
       {"height at the limit, 100 points", [=] { return Paragraphs(letterParagraphs(200), "x", 200); }, true},
@@ -134,7 +139,7 @@ const std::vector<PasteCase>& PasteCases() {
       {"a word of 512 Ki letters", [] { return Word(512 * 1024); }, false},
       {"words at the limit filling the text", [] {
          const QByteArray word = QByteArray(kMaxWordLength, 'x') + ' ';
-         return Rtf("\\fs6 " + word.repeated(kMaxTextLength / word.size() - 1));
+         return Rtf("\\fs6 " + word.repeated(kOfferedLength / word.size()));
        }, true},
       {"runs in a paragraph at the limit", [] { return Runs(1, kMaxRunsInParagraph); }, true},
       {"one run more in the paragraph", [] { return Runs(1, kMaxRunsInParagraph + 1); }, false},
@@ -148,11 +153,11 @@ const std::vector<PasteCase>& PasteCases() {
       {"52 paragraphs of 10,000 runs", [] { return Runs(52, 10000, true); }, false},
       {"colours at the limit", [] { return Colours(kMaxColours); }, true},
       {"one colour more", [] { return Colours(kMaxColours + 1); }, false},
-      {"a colour table of 32 MiB of ;", [] { return Rtf("x", "{\\colortbl" + QByteArray(kMaxRtfBytes - 200, ';') + "}"); }, false},
+      {"a colour table filling the input with ;", [] { return Rtf("x", "{\\colortbl" + QByteArray(kMaxRtfBytes - 200, ';') + "}"); }, false},
       {"fonts at the table's limit, each used", [] { return Fonts(1024); }, true},
       {"input past its limit", [] { return Rtf(QByteArray(kMaxRtfBytes, ' ')); }, false},
-      {"32 MiB of control words", [] { return Rtf(QByteArray("\\b\\b0").repeated((kMaxRtfBytes - 200) / 5) + "x"); }, true},
-      {"32 MiB of empty groups", [] { return Rtf(QByteArray("{}").repeated((kMaxRtfBytes - 200) / 2) + "x"); }, true},
+      {"control words filling the input", [] { return Rtf(QByteArray("\\b\\b0").repeated((kMaxRtfBytes - 200) / 5) + "x"); }, true},
+      {"empty groups filling the input", [] { return Rtf(QByteArray("{}").repeated((kMaxRtfBytes - 200) / 2) + "x"); }, true},
   };
   return cases;
 }
@@ -165,13 +170,14 @@ double Elapsed(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
 
 // Each paste as the clerk makes it, from the editor's menu; then a letter typed in the
 // middle of the document's longest paragraph, the window made as narrow as a letter and
-// wide again (narrow_ms, with the text's height there), and the whole text copied with
-// Ctrl+C.
+// wide again (narrow_ms, the slowest of three widths, with the text's tallest height
+// there), the whole text copied with Ctrl+C, and then given the largest size of the
+// size box (sized_ms) and made narrow so again (largest_ms, largest_px).
 void BM_AnnexPaste(benchmark::State& state) {
   const PasteCase& c = PasteCases()[static_cast<size_t>(state.range(0))];
   state.SetLabel(c.name);
   const QByteArray rtf = c.rtf();
-  double key = 0, copy = 0, narrow = 0, narrowHeight = 0;
+  double key = 0, copy = 0, narrow = 0, narrowHeight = 0, sized = 0, largest = 0, largestHeight = 0;
   bool taken = false;
   for (auto _ : state) {
     auto* w = platform::Forms::Get<document_forms::frmAnexa>();
@@ -207,22 +213,38 @@ void BM_AnnexPaste(benchmark::State& state) {
     Settle();
     key = Elapsed(t);
 
+    // Narrower than a letter, each word stands on a line of its own; a little wider,
+    // each letter or two: the window is made each width in turn, and wide again.
     const QSize size = w->size();
-    t.restart();
-    w->resize(40, size.height());
-    Settle();
-    narrowHeight = doc->documentLayout()->documentSize().height();
-    doc->documentLayout()->blockBoundingRect(doc->lastBlock());
-    narrowHeight = doc->documentLayout()->documentSize().height();
-    w->resize(size);
-    Settle();
-    doc->documentLayout()->blockBoundingRect(doc->lastBlock());
-    narrow = Elapsed(t);
+    const auto narrowed = [&](double& seconds, double& height) {
+      seconds = height = 0;
+      for (const int width : {40, 60, 90}) {
+        QElapsedTimer each;
+        each.start();
+        w->resize(width, size.height());
+        Settle();
+        doc->documentLayout()->blockBoundingRect(doc->lastBlock());
+        height = qMax(height, doc->documentLayout()->documentSize().height());
+        w->resize(size);
+        Settle();
+        doc->documentLayout()->blockBoundingRect(doc->lastBlock());
+        seconds = qMax(seconds, Elapsed(each));
+      }
+    };
+    narrowed(narrow, narrowHeight);
 
     t.restart();
     w->rtfAnunt->selectAll();
     w->rtfAnunt->copy();
     copy = Elapsed(t);
+
+    // The whole text given the largest size the size box offers, in the narrow window.
+    t.restart();
+    w->cboSize->setCurrentIndex(w->cboSize->count() - 1);
+    w->cboSize_Click();
+    Settle();
+    sized = Elapsed(t);
+    narrowed(largest, largestHeight);
     platform::Forms::Unload<document_forms::frmAnexa>();
     QApplication::clipboard()->clear();
   }
@@ -230,6 +252,9 @@ void BM_AnnexPaste(benchmark::State& state) {
   state.counters["copy_ms"] = copy * 1000;
   state.counters["narrow_ms"] = narrow * 1000;
   state.counters["narrow_px"] = narrowHeight;
+  state.counters["sized_ms"] = sized * 1000;
+  state.counters["largest_ms"] = largest * 1000;
+  state.counters["largest_px"] = largestHeight;
   state.counters["taken"] = taken;
   if (taken != c.taken) state.SkipWithError(taken ? "taken, though past a limit" : "refused within the limits");
 }

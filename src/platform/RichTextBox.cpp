@@ -1,8 +1,11 @@
 #include "platform/RichTextBox.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -11,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <algorithm>
 #include <memory>
 
 #include "platform/CommonDialog.h"
@@ -30,15 +34,28 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 QByteArray RichTextBox::TextRTF() const { return rtf::WriteRtf(*document()); }
 
+namespace {
+
+// The names that programs give rich text, the box's own first.
+QStringList RtfTypes() { return {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")}; }
+
+}  // namespace
+
 std::optional<QByteArray> RtfOf(const QMimeData* data) {
-  if (!data) return std::nullopt;
-  for (const QString& type : {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")})
-    if (data->hasFormat(type)) return data->data(type);
+  if (data)
+    for (const QString& type : RtfTypes())
+      if (data->hasFormat(type))
+        if (QByteArray rtf = data->data(type); !rtf.isEmpty()) return rtf;
   return std::nullopt;
 }
 
+bool HasRtf(const QMimeData* data) {
+  const QStringList types = RtfTypes();
+  return data && std::any_of(types.begin(), types.end(), [data](const QString& type) { return data->hasFormat(type); });
+}
+
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
-  if (!rtf::ReadRtf(rtf, *document()).rtf) document()->clear();
+  if (!rtf::ReadRtf(rtf, *document(), pickedPoints_).rtf) document()->clear();
   moveCursor(QTextCursor::Start);
   emit SelChange();  // the text under the cursor is new
 }
@@ -47,7 +64,14 @@ QByteArray RichTextBox::SelRTF() const { return rtf::WriteRtf(textCursor()); }
 
 void RichTextBox::SetSelRTF(QByteArrayView rtf) {
   QTextCursor cursor = textCursor();
-  if (rtf::InsertRtf(rtf, cursor).rtf) setTextCursor(cursor);
+  if (rtf::InsertRtf(rtf, cursor, pickedPoints_).rtf) setTextCursor(cursor);
+}
+
+bool RichTextBox::Insert(const QByteArray& rtf, QTextCursor& cursor) {
+  const rtf::ReadResult read = rtf::InsertRtf(rtf, cursor, pickedPoints_);
+  if (read.tooLarge) MsgBox(kRtfTooLargeMessage, vbExclamation);
+  else if (!read.rtf) MsgBox(kRtfMalformedMessage, vbExclamation);
+  return read.rtf;
 }
 
 void RichTextBox::Paste(const QMimeData* data) {
@@ -58,9 +82,7 @@ void RichTextBox::Paste(const QMimeData* data) {
     setTextCursor(cursor);
     return;
   }
-  const rtf::ReadResult read = rtf::InsertRtf(*rtf, cursor);
-  if (read.tooLarge) return void(MsgBox(kRtfTooLargeMessage, vbExclamation));
-  if (!read.rtf) return void(MsgBox(kRtfMalformedMessage, vbExclamation));
+  if (!Insert(*rtf, cursor)) return;
   setTextCursor(cursor);
   ensureCursorVisible();
 }
@@ -146,26 +168,105 @@ void RichTextBox::PrintThroughDialog(CommonDialog& dialog, int flags) const {
   SelPrint(dialog.Printer());
 }
 
+namespace {
+
+// The selection as the box's own keys, a drag and the selection of the window system
+// hand it on: its rich text first, then HTML and plain text for programs that take no
+// rich text, these made from a copy of the selection only when asked for. Every format
+// is listed from the start, so that the box itself and other programs find the rich text.
+class SelectionData : public QMimeData {
+ public:
+  SelectionData(QByteArray rtf, QTextDocumentFragment fragment) : rtf_(std::move(rtf)), fragment_(std::move(fragment)) {}
+  QStringList formats() const override { return {kRtfMimeType, QStringLiteral("text/html"), QStringLiteral("text/plain")}; }
+  bool hasFormat(const QString& type) const override { return formats().contains(type); }
+
+ protected:
+  QVariant retrieveData(const QString& type, QMetaType) const override {
+    if (type == kRtfMimeType) return rtf_;
+    if (type == QLatin1String("text/html")) return fragment_.toHtml();
+    if (type == QLatin1String("text/plain")) return fragment_.toPlainText();
+    return {};
+  }
+
+ private:
+  QByteArray rtf_;
+  QTextDocumentFragment fragment_;
+};
+
+}  // namespace
+
 QMimeData* RichTextBox::createMimeDataFromSelection() const {
-  QMimeData* data = QTextEdit::createMimeDataFromSelection();
-  data->setData(kRtfMimeType, SelRTF());
-  return data;
+  return new SelectionData(SelRTF(), textCursor().selection());
 }
 
-bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const {
-  return RtfOf(source) || QTextEdit::canInsertFromMimeData(source);
-}
+// Asked at every move of a drag over the box: the text itself is read only when dropped.
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const { return HasRtf(source); }
 
 // Only rich text is pasted: text in any other form is not taken in its place.
 void RichTextBox::insertFromMimeData(const QMimeData* source) { Paste(source); }
 
+void RichTextBox::dropEvent(QDropEvent* event) {
+  QDragLeaveEvent leave;
+  QTextEdit::dragLeaveEvent(&leave);  // the drag's caret goes
+  const std::optional<QByteArray> rtf = isReadOnly() ? std::nullopt : RtfOf(event->mimeData());
+  if (!rtf) return event->ignore();
+  QTextCursor at = cursorForPosition(event->position().toPoint());
+  QTextCursor moved = textCursor();
+  const bool move = event->dropAction() == Qt::MoveAction && moved.hasSelection() && event->source() &&
+                    (event->source() == this || isAncestorOf(qobject_cast<QWidget*>(event->source())));
+  if (move && at.position() >= moved.selectionStart() && at.position() <= moved.selectionEnd())
+    return event->acceptProposedAction();  // dropped onto itself: it stays
+  at.beginEditBlock();
+  QTextDocumentFragment text;
+  int from = 0;
+  if (move) {  // the measure of the drop is that of the document without it
+    text = moved.selection();
+    from = moved.selectionStart();
+    moved.removeSelectedText();
+  }
+  const bool taken = Insert(*rtf, at);
+  if (!taken && move) {
+    QTextCursor back(document());
+    back.setPosition(from);
+    back.insertFragment(text);
+  }
+  at.endEditBlock();
+  if (!taken) return event->ignore();
+  setTextCursor(at);
+  event->acceptProposedAction();
+}
+
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
+  if (isReadOnly()) return QTextEdit::keyPressEvent(event);
   // An empty clipboard pastes too: it removes the selection.
-  if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+  if (event->matches(QKeySequence::Paste)) {
     Paste(QGuiApplication::clipboard()->mimeData());
     return event->accept();
   }
+  // Typing, as a paste, keeps the text within what the box lays out quickly: a letter or
+  // a new paragraph beyond it is not taken.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const QString typed = enter ? QStringLiteral("\n") : event->text();
+  const bool types = enter || (!typed.isEmpty() && (typed[0].isPrint() || typed[0] == '\t') &&
+                               !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)));
+  if (types && !rtf::TypingFits(textCursor(), typed, pickedPoints_)) {
+    QApplication::beep();
+    return event->accept();
+  }
   QTextEdit::keyPressEvent(event);
+}
+
+// Text composed with an input method keeps within them as typed text does: a text past
+// them is not taken, and what was being composed goes.
+void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (!isReadOnly() && !event->commitString().isEmpty() &&
+      !rtf::TypingFits(textCursor(), event->commitString(), pickedPoints_)) {
+    QApplication::beep();
+    QInputMethodEvent cleared;
+    QTextEdit::inputMethodEvent(&cleared);
+    return event->accept();
+  }
+  QTextEdit::inputMethodEvent(event);
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event) {

@@ -24,8 +24,12 @@ class CommonDialog;
 inline const QString kRtfMimeType = QStringLiteral("text/rtf");
 
 // The rich text that clipboard data holds, under any of the names that programs give
-// it (text/rtf, application/rtf, text/richtext); nothing when it holds none.
+// it (text/rtf, application/rtf, text/richtext); nothing when it holds none, or none
+// but empty data under those names (as a program that fails to hand its text on gives).
 std::optional<QByteArray> RtfOf(const QMimeData* data);
+// Whether it holds rich text, asked without bringing the text: from another program
+// that takes as long as reading it.
+bool HasRtf(const QMimeData* data);
 
 // The message of a paste refused for its size.
 inline const QString kRtfTooLargeMessage =
@@ -60,11 +64,16 @@ class RichTextBox : public QTextEdit {
   QByteArray SelRTF() const;
   void SetSelRTF(QByteArrayView rtf);
   // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.
-  // Data without rich text (none, plain text or HTML only) removes the selection and
-  // inserts nothing. Rich text too large to lay out, or that does not read as RTF, is
-  // refused with a message and leaves the selection. Ctrl+V, Shift+Insert, a drop and
-  // the editor's own paste command all paste so.
+  // Data without rich text (none, plain text or HTML only, or an empty entry of rich
+  // text) removes the selection and inserts nothing. Rich text too large to lay out, or that does not read as RTF, is
+  // refused with a message and leaves the selection. Ctrl+V, Shift+Insert, the middle
+  // button and the editor's own paste command all paste so; a drop takes only rich
+  // text, at the place it is dropped, and one refused is not taken (the program it was
+  // dragged from keeps it; a move of the box's own text leaves it where it was).
   void Paste(const QMimeData* data);
+  // The largest size the window lets the clerk give the text (its size box): text read
+  // in counts as if any of it may take that size (rtf/RtfReader.h).
+  void SetLargestPickedSize(double points) { pickedPoints_ = points; }
   int SelLength() const;
   SelectionFormat SelFormat() const;
 
@@ -87,11 +96,19 @@ class RichTextBox : public QTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void dropEvent(QDropEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // Reads the rich text in place of the cursor's selection; shows why when it is refused.
+  bool Insert(const QByteArray& rtf, QTextCursor& cursor);
+
+  double pickedPoints_ = 0;
 };
 
 }  // namespace platform

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QAbstractItemView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTextLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -94,13 +97,14 @@ class Anexa : public ::testing::Test {
   enum Paste { kMenu, kToolbar, kCtrlV, kShiftInsert };
   static constexpr Paste kPastes[] = {kMenu, kToolbar, kCtrlV, kShiftInsert};
   static constexpr const char* kPasteNames[] = {"menu", "toolbar", "Ctrl+V", "Shift+Insert"};
+  void Key(int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w->rtfAnunt, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(w->rtfAnunt, &release);
+  }
   void PasteBy(Paste how) {
-    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
-      QKeyEvent press(QEvent::KeyPress, key, modifiers);
-      QApplication::sendEvent(w->rtfAnunt, &press);
-      QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-      QApplication::sendEvent(w->rtfAnunt, &release);
-    };
+    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) { Key(key, modifiers); };
     switch (how) {
       case kMenu: w->mnuLip->trigger(); break;
       case kToolbar: w->tlbAnunt->Button(frmAnexa::kPaste)->click(); break;
@@ -254,15 +258,30 @@ TEST_F(Anexa, PastesRichTextInPlaceOfTheSelection) {
   w->rtfAnunt->moveCursor(QTextCursor::End);
   w->tlbAnunt->Button(frmAnexa::kPaste)->click();
   EXPECT_TRUE(Text().endsWith("ANEXACONTRACT"));
+
+  // The box's own keys hand on rich text too, with HTML and plain text for programs that
+  // take no rich text, and a cut pasted back is the text that was cut.
+  Select("ANEXA");
+  Key(Qt::Key_X, Qt::ControlModifier);
+  const QMimeData* keys = QApplication::clipboard()->mimeData();
+  ASSERT_TRUE(keys);
+  EXPECT_EQ(keys->formats(), QStringList({platform::kRtfMimeType, "text/html", "text/plain"}));
+  EXPECT_EQ(keys->text(), "ANEXA");
+  EXPECT_TRUE(keys->html().contains("ANEXA"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(Text().startsWith(QString::fromUtf8("ANEXA Cumpărător"))) << Text().toStdString();
+  EXPECT_EQ(FormatAt(1).fontWeight(), QFont::Bold);
 }
 
-// A clipboard without rich text (empty, plain text or HTML only) removes the selection
-// and inserts nothing, from the menu, the toolbar and the box's own keys alike.
+// A clipboard without rich text (empty, plain text or HTML only, or rich text of no
+// bytes) removes the selection and inserts nothing, from the menu, the toolbar and the
+// box's own keys alike.
 TEST_F(Anexa, PasteWithoutRichTextRemovesTheSelection) {
   struct Clipboard { const char* name; QString type; QByteArray data; } clipboards[] = {
       {"empty", {}, {}},
       {"plain text", "text/plain", "simplu"},
       {"HTML", "text/html", "<b>gros</b>"},
+      {"empty rich text", "text/rtf", ""},
   };
   for (const Clipboard& c : clipboards) {
     for (const Paste how : kPastes) {
@@ -303,6 +322,12 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   const QByteArray manyParagraphs =
       "{\\rtf1 " + QByteArray("\\i z\\par ").repeated(platform::rtf::kMaxParagraphs - 1) + "}";
   ASSERT_TRUE(platform::rtf::ReadRtf(manyParagraphs, *std::make_unique<QTextDocument>()).rtf);
+  // Small letters, as many as the height holds at the largest size the size box offers,
+  // which the clerk may give them once pasted; and one word more.
+  const double largest = w->cboSize->itemText(w->cboSize->count() - 1).toDouble();
+  const QByteArray smallLetters =
+      "{\\rtf1\\fs6 " +
+      (QByteArray(99, 'x') + ' ').repeated(qsizetype(platform::rtf::kMaxTextHeightPoints / largest / 100) + 1) + "}";
   struct Case { const char* name; QString type; QByteArray rtf; QString text; QString refusal; } cases[] = {
       {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
       {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
@@ -312,6 +337,8 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
        QString::fromUtf8("legătură"), {}},
       {"too many runs in a paragraph", "application/rtf", manyRuns, "", platform::kRtfTooLargeMessage},
       {"too many paragraphs with the document's own", "text/rtf", manyParagraphs, "", platform::kRtfTooLargeMessage},
+      {"small letters too tall at the largest size offered", "text/rtf", smallLetters, "",
+       platform::kRtfTooLargeMessage},
       {"no rich text under its name", "text/rtf", "nu este RTF", "", platform::kRtfMalformedMessage},
   };
   for (const Case& c : cases) {
@@ -339,6 +366,55 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   }
 }
 
+// A drop takes rich text only, at the place it is dropped, and leaves a drop it does not
+// take untaken, so that the program it is dragged from keeps it. A drag passing over the
+// box does not bring its text, which may be large, at every move.
+TEST_F(Anexa, DropTakesOnlyRichTextItCanLayOut) {
+  // Data that counts how often its text is brought.
+  struct Dragged : QMimeData {
+    mutable int brought = 0;
+    QVariant retrieveData(const QString& type, QMetaType meta) const override {
+      ++brought;
+      return QMimeData::retrieveData(type, meta);
+    }
+  };
+  const QByteArray tooLarge = "{\\rtf1 " + QByteArray("z\\par ").repeated(platform::rtf::kMaxParagraphs) + "}";
+  struct Case { const char* name; QString type; QByteArray data; bool taken; QString text; QString message; } cases[] = {
+      {"rich text", "text/rtf", "{\\rtf1 {\\i lasat}}", true, "ANEXA LA CONTRACT\nlasat", {}},
+      {"plain text", "text/plain", "simplu", false, "ANEXA LA CONTRACT\n", {}},
+      {"HTML", "text/html", "<b>gros</b>", false, "ANEXA LA CONTRACT\n", {}},
+      {"empty rich text", "text/rtf", "", false, "ANEXA LA CONTRACT\n", {}},
+      {"too large to lay out", "text/rtf", tooLarge, false, "ANEXA LA CONTRACT\n", platform::kRtfTooLargeMessage},
+      {"no rich text under its name", "text/rtf", "nu este RTF", false, "ANEXA LA CONTRACT\n",
+       platform::kRtfMalformedMessage},
+  };
+  QWidget* viewport = w->rtfAnunt->viewport();
+  const QPoint below(10, viewport->height() - 5);  // under the text: its end
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w->rtfAnunt->SetTextRTF(document_forms::kAnexaTemplate);
+    Select("LA ");
+    Dragged data;
+    data.setData(c.type, c.data);
+    const bool rtf = c.type == "text/rtf";
+    QDragEnterEvent enter(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_EQ(move.isAccepted(), rtf);
+    EXPECT_EQ(data.brought, 0) << "the text brought before the drop";
+    platform::MessageBoxScript messages;
+    QDropEvent drop(below, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(drop.isAccepted(), c.taken);
+    EXPECT_EQ(Text(), c.text);
+    EXPECT_EQ(messages.Prompts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    if (!c.taken) {
+      EXPECT_EQ(w->rtfAnunt->textCursor().selectedText(), "LA ") << "the selection stays";
+    }
+  }
+}
+
 // The box's rich text, set whole or in place of the selection, keeps the paste's limits:
 // what would make the document pass them is not read.
 TEST_F(Anexa, SettingTheRichTextKeepsThePastesLimits) {
@@ -351,6 +427,87 @@ TEST_F(Anexa, SettingTheRichTextKeepsThePastesLimits) {
   EXPECT_EQ(w->rtfAnunt->document()->blockCount(), platform::rtf::kMaxParagraphs - 1);
   w->rtfAnunt->SetTextRTF("{\\rtf1 " + QByteArray("z\\par ").repeated(platform::rtf::kMaxParagraphs + 1) + "}");
   EXPECT_TRUE(Text().isEmpty());
+}
+
+// Typing keeps the text within the limits of a paste: a letter that would make the text
+// too tall to lay out, a paragraph past the most, a word past the longest or a run past
+// the most is not taken; typed in place of a selection that makes room, or within them,
+// it is.
+TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
+  using namespace platform::rtf;
+  // Tall paragraphs of one letter filling the height to one letter of their size.
+  const QByteArray tall =
+      "{\\rtf1\\fs3276 " + QByteArray("x\\par ").repeated(qsizetype(kMaxTextHeightPoints / 3276) - 1) + "x}";
+  const QByteArray paragraphs = "{\\rtf1 " + QByteArray("z\\par ").repeated(kMaxParagraphs - 1) + "z}";
+  const QByteArray word = "{\\rtf1 " + QByteArray(kMaxWordLength, 'w') + "}";
+  // Paragraphs of runs of a space and two letters, bold and regular in turn, the last one
+  // regular.
+  const auto runs = [](int paragraphs, int runs) {
+    QByteArray paragraph;
+    for (int i = runs - 1; i >= 0; --i) paragraph += i % 2 ? "\\b  xx" : "\\b0  yy";
+    return "{\\rtf1 " + (paragraph + "\\par ").repeated(paragraphs - 1) + paragraph + "}";
+  };
+  const QByteArray paragraphRuns = runs(1, kMaxRunsInParagraph);
+  const QByteArray textRuns = runs(kMaxRuns / (kMaxRunsInParagraph / 2), kMaxRunsInParagraph / 2);
+  // `left`: the cursor moved so many letters back from the end; `selected`: letters
+  // selected from there on, typed over; `bold`: the letter typed bold, in a format of its
+  // own.
+  struct Case {
+    const char* name; QByteArray rtf; int selected; Qt::Key key; QString text; bool taken;
+    int left = 0; bool bold = false;
+  } cases[] = {
+      {"a letter past the height", tall, 0, Qt::Key_X, "x", false},
+      {"in place of a letter as tall", tall, 1, Qt::Key_X, "x", true, 1},
+      {"a paragraph past the most", paragraphs, 0, Qt::Key_Return, "\r", false},
+      {"a letter in the last paragraph", paragraphs, 0, Qt::Key_A, "a", true},
+      {"a letter past the longest word", word, 0, Qt::Key_W, "w", false},
+      {"a space after it", word, 0, Qt::Key_Space, " ", true},
+      {"a tab after it", word, 0, Qt::Key_Tab, "\t", true},
+      {"a letter joining the paragraph's last run", paragraphRuns, 0, Qt::Key_Y, "y", true},
+      {"a letter of its own past the paragraph's runs", paragraphRuns, 0, Qt::Key_A, "a", false, 0, true},
+      {"a letter inside a run, in its format", paragraphRuns, 0, Qt::Key_Y, "y", true, 1},
+      {"a letter of its own splitting a run", paragraphRuns, 0, Qt::Key_A, "a", false, 1, true},
+      {"a new paragraph inside a run", paragraphRuns, 0, Qt::Key_Return, "\r", true, 1},
+      {"a letter of its own past the text's runs", textRuns, 0, Qt::Key_A, "a", false, 0, true},
+      {"in place of a run of its own", textRuns, 2, Qt::Key_Y, "y", true, 2},
+  };
+  // Each typed with the keys, and composed with an input method, as the desktop's input
+  // methods hand letters on (a new paragraph is a key's).
+  for (const Case& c : cases) {
+    for (const bool composed : {false, true}) {
+      if (composed && c.key == Qt::Key_Return) continue;
+      SCOPED_TRACE(std::string(c.name) + (composed ? ", composed" : ""));
+      w->rtfAnunt->SetTextRTF(c.rtf);
+      const QString before = Text();
+      ASSERT_FALSE(before.isEmpty()) << "read within the limits";
+      w->rtfAnunt->moveCursor(QTextCursor::End);
+      for (int i = 0; i < c.left; ++i) w->rtfAnunt->moveCursor(QTextCursor::PreviousCharacter);
+      for (int i = 0; i < c.selected; ++i)
+        w->rtfAnunt->moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+      if (c.bold) {
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        w->rtfAnunt->mergeCurrentCharFormat(bold);
+      }
+      const QTextCursor at = w->rtfAnunt->textCursor();
+      const int from = at.selectionStart(), to = at.selectionEnd();  // before the text moves them
+      if (composed) {
+        QInputMethodEvent compose(c.text, {});
+        QApplication::sendEvent(w->rtfAnunt, &compose);
+        QInputMethodEvent commit;
+        commit.setCommitString(c.text);
+        QApplication::sendEvent(w->rtfAnunt, &commit);
+        EXPECT_TRUE(w->rtfAnunt->textCursor().block().layout()->preeditAreaText().isEmpty())
+            << "composing ended";
+      } else {
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
+        QApplication::sendEvent(w->rtfAnunt, &press);
+      }
+      const QString typed = c.key == Qt::Key_Return ? QStringLiteral("\n") : c.text;
+      const QString expected = QString(before).replace(from, to - from, typed);
+      EXPECT_EQ(Text(), c.taken ? expected : before);
+    }
+  }
 }
 
 // Undo from the toolbar reaches the text box, the focus given back before it runs.

@@ -302,7 +302,11 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
 
   // `before`: the document's text, the selection between the two "|" in it (none: the
   // cursor at its end). Its runs alternate bold and regular, "*" changing the format.
-  struct Case { const char* name; QString before; QByteArray rtf; bool read; } cases[] = {
+  // Letters of 3 points as many as the height holds at `points`, a size the clerk may
+  // give them afterwards, with the document's last paragraph mark.
+  const auto pickable = [](double points) { return static_cast<qsizetype>(kMaxTextHeightPoints / points) - 1; };
+  // `picked`: the largest size the box lets the clerk give its text.
+  struct Case { const char* name; QString before; QByteArray rtf; bool read; double picked = 0; } cases[] = {
       {"runs at the limit", "", rtf(alternating(kMaxRunsInParagraph)), true},
       {"one run more", "", rtf(alternating(kMaxRunsInParagraph + 1)), false},
       {"the paragraph's runs around the cursor count", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 3)), true},
@@ -329,6 +333,10 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       {"height at the limit", "", rtf("\\fs3276 " + paragraphs(tall)), true},
       {"one tall paragraph more", "", rtf("\\fs3276 " + paragraphs(tall + 1)), false},
       {"with the document's own height", QString(100, 'a'), rtf("\\fs3276 " + paragraphs(tall)), false},
+      {"letters at the height a size picked later gives", "", rtf(letters(pickable(30))), true, 30},
+      {"one letter more", "", rtf(letters(pickable(30) + 1)), false, 30},
+      {"a larger size of their own counts as it is", "", rtf("\\fs3276 " + paragraphs(tall)), true, 30},
+      {"the document's own letters count so too", "a", rtf(letters(pickable(30))), false, 30},
       {"colours at the limit", "", rtf(colours + "\\cf1 x"), true},
       {"one colour more", "", rtf("{\\colortbl;" + colours.mid(10)), false},
   };
@@ -353,9 +361,9 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
     const QString kept = doc.toPlainText();
     if (c.before.isEmpty()) {
       QTextDocument loaded;
-      EXPECT_EQ(ReadRtf(c.rtf, loaded).rtf, c.read) << "the same limits for a whole document";
+      EXPECT_EQ(ReadRtf(c.rtf, loaded, c.picked).rtf, c.read) << "the same limits for a whole document";
     }
-    const ReadResult r = InsertRtf(c.rtf, cursor);
+    const ReadResult r = InsertRtf(c.rtf, cursor, c.picked);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);
     if (!c.read) {

@@ -76,11 +76,21 @@ TEST(RtfWriter, NamesFacesAsOtherProgramsKnowThem) {
   QTextCharFormat roman;
   roman.setFontFamilies({QStringLiteral("Nimbus Roman [urw]")});
   c.insertText("roman", roman);
+  // Qt's name for a kind of face, which the font box lists, and a name this machine has
+  // no font of.
+  QTextCharFormat serif, arial;
+  serif.setFontFamilies({QStringLiteral("Serif")});
+  c.insertText(" serif", serif);
+  arial.setFontFamilies({QStringLiteral("Arial")});
+  c.insertText(" arial", arial);
   const QByteArray rtf = WriteRtf(doc);
   EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fcharset238 " + QFontInfo(doc.defaultFont()).family().toUtf8() + ";}"
-                           "{\\f1\\fcharset238 Nimbus Roman;}}"))
+                           "{\\f1\\fcharset238 Nimbus Roman;}{\\f2\\fcharset238 " +
+                           QFontInfo(QFont(QStringLiteral("Serif"))).family().toUtf8() + ";}"
+                           "{\\f3\\fcharset238 Arial;}}"))
       << rtf.toStdString();
   EXPECT_FALSE(rtf.contains("Sans Serif")) << rtf.toStdString();
+  EXPECT_FALSE(rtf.contains("238 Serif;")) << rtf.toStdString();
 
   // Read back into the box, the text in its own face names none.
   QTextDocument back;

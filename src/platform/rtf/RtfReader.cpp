@@ -189,6 +189,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
 // What the document keeps outside the selection, which the text read joins: the read is
 // measured as the whole document it makes.
 struct Around {
+  double pickedPoints = 0;  // every character counts in the height at no less than this
   qsizetype length = 0;     // characters, paragraph marks included
   int paragraphs = 1;       // the paragraph the text starts in counted
   double heightPoints = 0;  // see kMaxTextHeightPoints
@@ -255,6 +256,7 @@ class Reader {
   void CountRun(qsizetype length);
   void CountWord(QChar c);
   void Exceeds(bool over) { overLimits_ = overLimits_ || (measuring_ && over); }
+  double CountedPoints(double points) const { return qMax(points, around_.pickedPoints); }
 
   QTextCursor* const cursor_;
   const bool whole_;
@@ -712,7 +714,7 @@ void Reader::CountWord(QChar c) {
 void Reader::CountRun(qsizetype length) {
   if (!measuring_) return;
   textLength_ += length;
-  heightPoints_ += length * HalfPointsToPoints(State().ch.halfPoints);
+  heightPoints_ += length * CountedPoints(HalfPointsToPoints(State().ch.halfPoints));
   const CharState& ch = State().ch;
   if (paragraphStarts_ || !(ch == lastRun_)) {
     ++runsInParagraph_;
@@ -760,7 +762,7 @@ void Reader::EndParagraph() {
   Flush();
   if (measuring_) {
     textLength_ += 1;
-    heightPoints_ += HalfPointsToPoints(State().ch.halfPoints);
+    heightPoints_ += CountedPoints(HalfPointsToPoints(State().ch.halfPoints));
     ++paragraphs_;
     runsInParagraph_ = 0;
     paragraphStarts_ = true;
@@ -839,8 +841,9 @@ double PointSize(const QTextCharFormat& format, const QFont& base) {
 }
 
 // What the document keeps outside the cursor's selection, for the text read in its place.
-Around Surroundings(const QTextCursor& cursor) {
+Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
   Around a;
+  a.pickedPoints = pickedPoints;
   const QTextDocument& doc = *cursor.document();
   const QFont base = doc.defaultFont();
   const int start = cursor.selectionStart(), end = cursor.selectionEnd();
@@ -851,7 +854,7 @@ Around Surroundings(const QTextCursor& cursor) {
     const int mark = b.position() + b.length() - 1;
     if (mark < start || mark >= end) {
       a.length += 1;
-      a.heightPoints += PointSize(b.charFormat(), base);
+      a.heightPoints += qMax(PointSize(b.charFormat(), base), pickedPoints);
     }
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment f = it.fragment();
@@ -859,7 +862,7 @@ Around Surroundings(const QTextCursor& cursor) {
       const int kept = (to - from) - qMax(0, qMin(to, end) - qMax(from, start));
       if (kept <= 0) continue;
       a.length += kept;
-      a.heightPoints += kept * PointSize(f.charFormat(), base);
+      a.heightPoints += kept * qMax(PointSize(f.charFormat(), base), pickedPoints);
       ++a.runs;
       if (b == first && from < start) ++a.runsBefore;
       if (b == last && to > end) ++a.runsAfter;
@@ -873,10 +876,42 @@ Around Surroundings(const QTextCursor& cursor) {
   return a;
 }
 
+// The run of `block` that holds the character at `position`; an invalid one past its text.
+QTextFragment RunAt(const QTextBlock& block, int position) {
+  for (auto it = block.begin(); !it.atEnd(); ++it)
+    if (const QTextFragment f = it.fragment(); position >= f.position() && position < f.position() + f.length())
+      return f;
+  return {};
+}
+
+// The runs that text typed in `format` in place of the selection adds, in its paragraph
+// and in the document, for the counts of Surroundings: none where it takes the format of
+// the text it joins, one where it starts a run of its own between two, two where it
+// splits a run in two around it. Text that breaks the paragraph adds no run to either
+// part (TypingFits counts none in the paragraph), but may split the run it is typed in.
+struct TypedRuns {
+  int inParagraph = 0, inText = 0;
+};
+TypedRuns RunsTyped(const QTextCursor& cursor, const QTextCharFormat& format, bool breaks) {
+  const QTextDocument& doc = *cursor.document();
+  const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+  const QTextBlock first = doc.findBlock(start), last = doc.findBlock(end);
+  const QTextFragment before = start > first.position() ? RunAt(first, start - 1) : QTextFragment();
+  const QTextFragment after = RunAt(last, end);
+  // One run on both sides, counted in the paragraph's runs before and after the selection.
+  const bool around = before.isValid() && after.isValid() && before.position() == after.position();
+  if (breaks) return {0, around ? 1 : 0};
+  const bool joins = (before.isValid() && before.charFormat() == format) ||
+                     (after.isValid() && after.charFormat() == format);
+  if (around) return joins ? TypedRuns{-1, 0} : TypedRuns{1, 2};
+  return joins ? TypedRuns{} : TypedRuns{1, 1};
+}
+
 // Measures the input first, as the document it makes: text that would hang its window is
 // refused before any of it takes the selection's place.
-bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, ReadResult& refused) {
-  const Around around = Surroundings(cursor);  // a whole document's: the empty paragraph it starts in
+bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, double pickedPoints, ReadResult& refused) {
+  // A whole document's: the empty paragraph it starts in.
+  const Around around = Surroundings(cursor, pickedPoints);
   Reader measure(&cursor, whole, &around);
   refused = measure.Read(rtf);
   return refused.rtf;
@@ -884,17 +919,37 @@ bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, ReadResult&
 
 }  // namespace
 
-ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor) {
+ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor, double pickedPoints) {
   if (cursor.isNull()) return {};
-  if (ReadResult refused; !Acceptable(rtf, cursor, false, refused)) return refused;
+  if (ReadResult refused; !Acceptable(rtf, cursor, false, pickedPoints, refused)) return refused;
   Reader reader(&cursor, false);
   return reader.Read(rtf);
 }
 
-ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document) {
+bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoints) {
+  if (cursor.isNull()) return false;
+  const Around a = Surroundings(cursor, pickedPoints);
+  QTextCharFormat format = cursor.charFormat();  // as QTextCursor::insertText takes it
+  format.clearProperty(QTextFormat::ObjectType);
+  const double points = qMax(PointSize(format, cursor.document()->defaultFont()), pickedPoints);
+  int paragraphs = a.paragraphs, word = a.wordBefore;
+  for (const QChar c : text) {
+    if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
+    else word = BreaksWord(c.unicode()) ? 0 : word + 1;
+    if (word + a.wordAfter > kMaxWordLength) return false;
+  }
+  // A paragraph broken in two leaves each part with fewer runs than it had.
+  const bool breaks = paragraphs > a.paragraphs;
+  const TypedRuns runs = RunsTyped(cursor, format, breaks);
+  return a.length + text.size() <= kMaxTextLength && paragraphs <= kMaxParagraphs &&
+         a.heightPoints + text.size() * points <= kMaxTextHeightPoints && a.runs + runs.inText <= kMaxRuns &&
+         (breaks || a.runsBefore + a.runsAfter + runs.inParagraph <= kMaxRunsInParagraph);
+}
+
+ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document, double pickedPoints) {
   document.clear();
   QTextCursor cursor(&document);
-  if (ReadResult refused; !Acceptable(rtf, cursor, true, refused)) return refused;
+  if (ReadResult refused; !Acceptable(rtf, cursor, true, pickedPoints, refused)) return refused;
   Reader reader(&cursor, true);
   const ReadResult result = reader.Read(rtf);
   QTextOption option = document.defaultTextOption();

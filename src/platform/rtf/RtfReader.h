@@ -32,8 +32,9 @@ class QTextDocument;
 namespace platform::rtf {
 
 // The largest input read; a larger one is refused, leaving the selection as it was. Read
-// twice (measured, then inserted), the hardest input of this size takes half a second.
-inline constexpr qsizetype kMaxRtfBytes = 32 * 1024 * 1024;
+// twice (measured, then inserted), the hardest input of this size takes a quarter of a
+// second; the clipboard takes as long again to bring it from another program.
+inline constexpr qsizetype kMaxRtfBytes = 16 * 1024 * 1024;
 
 // The most that a document may hold after a read, so that a box showing it lays it out,
 // and a keystroke in it, within a fraction of a second, even when the box is made as
@@ -53,7 +54,9 @@ inline constexpr int kMaxWordLength = 512;
 // The text's height if the box were so narrow that each character stood on a line of
 // its own: the sum of the sizes of its characters and paragraph marks, in points. A
 // line takes 1.3 to 2.2 pixels a point in the faces installed; this keeps the tallest
-// document four times below the height where the layout stops.
+// document four times below the height where the layout stops. In a box whose text the
+// clerk may give another size, each character counts at no less than the largest size
+// offered (`pickedPoints` below), so that no size picked later takes the text past it.
 inline constexpr double kMaxTextHeightPoints = 1'000'000;
 // Entries of the colour table.
 inline constexpr int kMaxColours = 1024;
@@ -66,13 +69,20 @@ struct ReadResult {
 
 // Replaces the document's content by the RTF document; its tab stops follow \deftab.
 // A refused document leaves it empty. The document's last paragraph mark ends its last
-// paragraph: "A\par}" is one paragraph.
-ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document);
+// paragraph: "A\par}" is one paragraph. `pickedPoints`: the largest size that the box
+// showing the document lets the clerk give its text (0: none, it keeps its sizes).
+ReadResult ReadRtf(QByteArrayView rtf, QTextDocument& document, double pickedPoints = 0);
 
 // Puts the RTF document in place of the cursor's selection (at the cursor when nothing
 // is selected); the cursor ends after the inserted text. Input that is no RTF document
 // leaves the selection as it is. The paragraph that the inserted text ends in keeps its
-// format unless the text ends with a paragraph mark.
-ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor);
+// format unless the text ends with a paragraph mark. `pickedPoints` as for ReadRtf: the
+// text kept around the selection counts so too.
+ReadResult InsertRtf(QByteArrayView rtf, QTextCursor& cursor, double pickedPoints = 0);
+
+// Whether the document keeps within the limits above with `text` typed in place of the
+// cursor's selection, in the cursor's format (a paragraph mark for each line break): a
+// letter in a format of its own is a new run.
+bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoints = 0);
 
 }  // namespace platform::rtf

@@ -13,6 +13,7 @@
 //   \par                                          a new QTextBlock
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QString>
@@ -42,6 +43,17 @@ inline QString FamilyWithoutFoundry(const QString& family) {
 // The family that text in the font is shown in: an alias of Qt's such as "Sans Serif"
 // resolved to the face the font database picks for it.
 inline QString ActualFamily(const QFont& font) { return FamilyWithoutFoundry(QFontInfo(font).family()); }
+
+// A family as written for other programs: a name that the font database lists but shows
+// in another face (Qt's own "Serif", "Sans Serif" and "Monospace", which the font box
+// lists too) by that face; any other by its name without the foundry, so that a program
+// elsewhere finds the font, or its own stand-in for a name this machine lacks ("Arial").
+inline QString WrittenFamily(const QString& family) {
+  const QString name = FamilyWithoutFoundry(family);
+  if (!QFontDatabase::families().contains(family)) return name;
+  const QString shown = ActualFamily(QFont(family));
+  return shown.compare(name, Qt::CaseInsensitive) == 0 ? name : shown;
+}
 
 enum class Alignment { Left, Centre, Right, Justify };
 

@@ -1,6 +1,7 @@
 #include "platform/rtf/RtfWriter.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
@@ -64,6 +65,7 @@ class Writer {
 
   const QTextDocument& document_;
   QStringList fonts_;     // the font table
+  QHash<QString, QString> written_;  // the name written for each family of the document
   QList<QColor> colours_; // the colour table, from index 1
   QByteArray body_;
   CharState state_;
@@ -79,7 +81,12 @@ CharState Writer::StateOf(const QTextCharFormat& format) {
     family = families.first();
   else if (format.hasProperty(QTextFormat::FontFamily))
     family = format.stringProperty(QTextFormat::FontFamily);
-  family = FamilyWithoutFoundry(family.trimmed());
+  family = family.trimmed();
+  if (!family.isEmpty()) {  // each family looked up in the font database once
+    auto written = written_.constFind(family);
+    if (written == written_.cend()) written = written_.insert(family, WrittenFamily(family));
+    family = *written;
+  }
   s.font = 0;
   if (!family.isEmpty()) {
     qsizetype index = fonts_.indexOf(family);
