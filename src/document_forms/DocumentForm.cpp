@@ -222,29 +222,51 @@ void DocumentForm::KeepCaptionsClear() {
   const std::vector<UprightRule> rules = UprightRules();
   for (platform::PageControl* control : controls_) {
     auto* label = dynamic_cast<platform::FormLabel*>(control);
-    if (!label || !label->AutoWidth()) continue;
+    // A caption of one line laid from its label's left: one as wide as its text, or a
+    // left-aligned one in a label of its own width.
+    if (!label || label->WordWrap() || (!label->AutoWidth() && label->Align() != platform::TextAlign::kLeft))
+      continue;
     const QRectF caption = label->Twips();
+    const QString text = label->Caption();
     const auto onItsLine = [&caption](double top, double bottom) { return OnTheLineOf(caption, top, bottom); };
+    // Where its letters stand from top to bottom, as the paper prints them.
+    const platform::TextFit letters =
+        platform::FitText(text, label->font(),
+                          platform::TextRoom{.rect = caption,
+                                             .alignment = Qt::AlignLeft | Qt::AlignTop,
+                                             .unitsPerInch = platform::kTwipsPerInch,
+                                             .oneLine = true,
+                                             .boundedHeight = false});
+    const auto hidesLetters = [&letters](double top, double bottom) {
+      return top < letters.inkBottom && bottom > letters.inkTop;
+    };
     double room = 0;
     const auto endBefore = [&room, &caption](double x) {
       if (room == 0 || x - caption.left() < room) room = x - caption.left();
     };
     // An upright rule through the caption's text: the caption ends a pixel short of it.
-    // Only a caption that fits before the rule, condensed, is drawn so; one that the rule
-    // crosses near its start is left as it stands.
-    const double least = (caption.width() - platform::kTwipsPerPixel) * platform::kMinTextStretch / 100;
+    // Only a caption that the fit rule can hold before the rule (at half its width and
+    // its smallest size) is drawn so; one that the rule crosses near its start is left as
+    // it stands.
+    const double natural = platform::FormLabel::TextWidthTwips(text, label->font());
+    const double set = label->font().pointSizeF();
+    const double least =
+        natural * platform::kMinTextStretch / 100 * (set > 0 ? platform::SmallestTextSize(set) / set : 1);
     for (const UprightRule& rule : rules) {
       const double half = rule.thickness * platform::kTwipsPerPixel / 2;
       const double x = rule.x - half - platform::kTwipsPerPixel;
       if (onItsLine(rule.top, rule.bottom) && x - caption.left() >= least && rule.x < caption.right() &&
-          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), x, rule.x + half, false))
+          DrawsACharacterAcross(text, label->font(), caption.left(), x, rule.x + half, false))
         endBefore(x);
     }
+    // A box that would hide some of its letters, on its line or over a part of their
+    // height: the caption ends where the box begins.
     for (platform::PageControl* other : controls_) {
       if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
       const QRectF box = other->Twips();
-      if (onItsLine(box.top(), box.bottom()) && box.left() > caption.left() && box.left() < caption.right() &&
-          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), box.left(), box.right(), true))
+      if ((onItsLine(box.top(), box.bottom()) || hidesLetters(box.top(), box.bottom())) &&
+          box.left() > caption.left() && box.left() < caption.right() &&
+          DrawsACharacterAcross(text, label->font(), caption.left(), box.left(), box.right(), true))
         endBefore(box.left());
     }
     if (room > 0) label->SetMaxWidth(room);

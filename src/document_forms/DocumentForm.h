@@ -197,10 +197,11 @@ class DocumentForm : public QWidget {
 
  private:
   void LayOut();
-  // A caption as wide as its text that runs under a box on its line, so that the box
-  // standing above it would hide some of its words, ends where the box begins, condensed
-  // to fit (a box over a caption's row of dots is left to hide them); one that an
-  // upright rule of the page would cross ends a pixel short of the rule.
+  // A caption of one line that runs under a box, so that the box standing above it would
+  // hide some of its letters (on its line, or over a part of their height), ends where
+  // the box begins, fitted into the room before it (a box over a caption's row of dots is
+  // left to hide them); one that an upright rule of the page would cross ends a pixel
+  // short of the rule.
   void KeepCaptionsClear();
   // A box whose row says it runs on may print its text over the blank paper to its right,
   // up to what prints next on its line (FormTextBox::SetPaperRight).

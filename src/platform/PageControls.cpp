@@ -107,6 +107,7 @@ void FormLabel::SetForeColor(const QColor& colour) {
 void FormLabel::SetMaxWidth(double twips) {
   maxWidth_ = twips;
   if (autoWidth_) SetTwips(QRectF(Left(), Top(), 0, Height()));
+  else if (twips > 0 && Width() > twips) SetTwips(QRectF(Left(), Top(), twips, Height()));
   update();
 }
 

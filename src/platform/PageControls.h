@@ -92,9 +92,11 @@ class FormLabel : public QWidget, public PageControl {
   void SetCaption(const QString& caption);
   void SetForeColor(const QColor& colour);
   void SetWordWrap(bool on) { wrap_ = on; update(); }
+  bool WordWrap() const { return wrap_; }
+  TextAlign Align() const { return align_; }
   bool AutoWidth() const { return autoWidth_; }
-  // The widest a label as wide as its caption may grow, in twips (0: no limit); a
-  // caption wider than that is condensed into it.
+  // The widest a label may be, in twips (0: no limit): a label as wide as its caption
+  // grows no wider, a wider one is narrowed; a caption wider than that is fitted into it.
   void SetMaxWidth(double twips);
   void PaintOnPaper(QPainter& painter, double scale) const override;
 

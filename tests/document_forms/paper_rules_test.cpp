@@ -507,30 +507,87 @@ TEST_F(PaperRules, NothingDrawnShowsThroughABox) {
   });
 }
 
-// A caption as wide as its text with a box standing over some of its words ends where
-// the box begins, condensed; a row of dots with a box over it is left to the box.
-TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
+// A caption of one line with a box standing over some of its letters, on its line or over
+// the lower part of their height, ends where the box begins, fitted into the room before
+// it; a box below its letters, or over a row of dots, is left as it stands.
+TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsLettersBegins) {
   using namespace document_forms;
-  static constexpr Item kItems[] = {
-      Label(1000, 1000, "inregistrat la registrul comertului", kTimes12),
-      Box(0, 3000, 1000, 1500),
-      Label(1000, 2000, "...............................................,", kTimes12),
-      Box(1, 1200, 1960, 2000),
+  static constexpr const char* kCaption = "inregistrat la registrul comertului";
+  static constexpr Item kOnItsLine[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1000, 1500)};
+  static constexpr Item kOverTheirFoot[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1180, 1500)};
+  static constexpr Item kOwnWidth[] = {Label(1000, 1000, kCaption, kTimes12, 4000), Box(0, 3000, 1180, 1500)};
+  static constexpr Item kBelow[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1300, 1500)};
+  static constexpr Item kDots[] = {Label(1000, 1000, "...............................................,", kTimes12),
+                                   Box(0, 1200, 960, 2000)};
+  struct Case {
+    const char* what;
+    std::span<const Item> items;
+    bool ends;  // at the box's left, 3000
   };
-  static constexpr Page kPage{.caption = "proba", .items = kItems};
-  DocumentForm form(kPage);
-  auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
-  auto* leader = dynamic_cast<platform::FormLabel*>(form.Controls()[2]);
-  ASSERT_TRUE(caption && leader);
-  EXPECT_DOUBLE_EQ(caption->Width(), 2000);
-  EXPECT_DOUBLE_EQ(leader->Width(), platform::FormLabel::TextWidthTwips(leader->Caption(), leader->font()) +
-                                        platform::kTwipsPerPixel);
-  QTemporaryDir dir;
-  const PdfPage page = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
-  const PdfWord* last = page.Find(QStringLiteral("comertului"));
-  ASSERT_NE(last, nullptr);
-  EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
-  EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+  const Case cases[] = {
+      {"a box on its line", kOnItsLine, true},
+      {"a box over the lower part of its letters", kOverTheirFoot, true},
+      {"a caption of its own width, a box over the lower part of its letters", kOwnWidth, true},
+      {"a box below its letters", kBelow, false},
+      {"a box over its row of dots", kDots, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Page page{.caption = "proba", .items = c.items};
+    DocumentForm form(page);
+    auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+    ASSERT_NE(caption, nullptr);
+    const double natural = platform::FormLabel::TextWidthTwips(caption->Caption(), caption->font());
+    const double width = c.items[0].width > 0 ? c.items[0].width : natural + platform::kTwipsPerPixel;
+    EXPECT_DOUBLE_EQ(caption->Width(), c.ends ? 3000 - 1000 : width);
+    if (!c.ends) continue;
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
+    const PdfWord* last = printed.Find(QStringLiteral("comertului"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
+    EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+  }
+}
+
+// A caption that an upright rule would cross ends short of the rule, condensed and where
+// that is not enough reduced, as long as the fit rule can hold it in the room before the
+// rule; one that the rule crosses near its start is left as it stands.
+TEST_F(PaperRules, ACaptionEndsShortOfAnUprightRuleThatWouldCrossIt) {
+  using namespace document_forms;
+  const Font font = kTimes12;
+  const QString text = QStringLiteral("inregistrat la registrul comertului");
+  const double natural = platform::FormLabel::TextWidthTwips(text, FontOf(font, font));
+  struct Case {
+    const char* what;
+    double at;  // the rule, a share of the caption's width from its left
+    bool ends;
+  };
+  const Case cases[] = {
+      {"crossing its last words: condensed", 0.7, true},
+      {"crossing its middle: condensed and reduced", 0.4, true},
+      {"crossing its first letters", 0.2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double x = std::round(1000 + natural * c.at);
+    const Item items[] = {Label(1000, 1000, "inregistrat la registrul comertului", font), Line(x, 900, x, 1400)};
+    const Page page{.caption = "proba", .items = items};
+    DocumentForm form(page);
+    auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+    ASSERT_NE(caption, nullptr);
+    if (!c.ends) {
+      EXPECT_DOUBLE_EQ(caption->Width(), natural + platform::kTwipsPerPixel);
+      continue;
+    }
+    EXPECT_LT(caption->Left() + caption->Width(), x);
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("rule.pdf"));
+    const PdfWord* last = printed.Find(QStringLiteral("comertului"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_LT(last->xMax, x / kTwipsPerMm);
+    EXPECT_GT(last->xMax, x / kTwipsPerMm - 2);
+  }
 }
 
 // A box whose row says it runs on prints a text too long for it over the blank paper to
