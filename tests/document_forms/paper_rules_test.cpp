@@ -376,6 +376,36 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
   core::fonts::FontDrav = savedDrav;
 }
 
+// A caption that follows a rule (a box's fill-in line, or one for handwriting) begins
+// where the rule ends; one whose first letter reaches down to the rule (a comma, a "p")
+// begins a pixel further on, so that the letter keeps off the rule's end.
+TEST_F(PaperRules, ACaptionAfterARuleKeepsItsFirstLetterOffTheRule) {
+  using namespace document_forms;
+  struct Case {
+    const char* what;
+    Piece before;
+    const char* caption;
+    double shift;  // twips past the rule's end
+  };
+  const Case cases[] = {
+      {"a comma after a box's line", Field(0, 2000, 1500, 225), ",cu seria motor", platform::kTwipsPerPixel},
+      {"a p after a line for handwriting", Blank(2000, 1500, 225), "prin care solicitati", platform::kTwipsPerPixel},
+      {"a letter on the baseline", Blank(2000, 1500, 225), "tone,dobandit la", 0},
+      {"a p after a line lower down", Blank(2000, 1500), "prin care solicitati", 0},
+      {"a p after a box on dots", DottedField(0, 2000, 1500, 225), "prin care solicitati", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<Item> items;
+    AddLine(items, 1000, 1000, kTimes1125, {Say("nr."), c.before, Say(c.caption)});
+    const auto label = std::find_if(items.begin(), items.end(), [&c](const Item& item) {
+      return item.kind == Kind::kLabel && item.text && std::string(item.text) == c.caption;
+    });
+    ASSERT_NE(label, items.end());
+    EXPECT_DOUBLE_EQ(label->left, 2000 + 1500 + c.shift);
+  }
+}
+
 // A printed line's first caption stands directly before its box, however wide the room
 // from the line's left; where the page gives the line's left (AddLineAt) it begins
 // there. Either way a caption wider than that room is condensed into it.
