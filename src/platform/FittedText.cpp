@@ -328,19 +328,24 @@ class Fitter {
     }
     const auto [inkUp, inkDown] = Ink(a, count);
     if (room_.boundedHeight) {
-      // The letters inside the lines along the top and bottom, and clear of them too
-      // where there is room.
+      // The lines inside the lines along the top and bottom, and clear of them too where
+      // there is room: their whole height where that keeps clear, else their letters.
       const double hardTop = room_.lines.top() / scale_, hardBottom = roomHeight - room_.lines.bottom() / scale_;
       const double keepTop = hardTop + room_.clear.top() / scale_;
       const double keepBottom = hardBottom - room_.clear.bottom() / scale_;
+      double up = inkUp, down = inkDown;
+      if (count > 1 && std::max(inkDown, block) - std::min(inkUp, 0.0) <= keepBottom - keepTop) {
+        up = std::min(inkUp, 0.0);
+        down = std::max(inkDown, block);
+      }
       double low = hardTop, high = hardBottom;
-      if (inkDown - inkUp <= keepBottom - keepTop) {
+      if (down - up <= keepBottom - keepTop) {
         low = keepTop;
         high = keepBottom;
       }
-      if (fromTop) top = std::max(0.0, low - inkUp);  // the room's top, or lower to clear its line
-      else if (top + inkUp < low) top = low - inkUp;
-      else if (top + inkDown > high) top = high - inkDown;
+      if (fromTop) top = std::max(0.0, low - up);  // the room's top, or lower to clear its line
+      else if (top + up < low) top = low - up;
+      else if (top + down > high) top = high - down;
     }
     for (size_t i = 0; i < count; ++i) {
       const Attempt::Line& line = a.lines[i];

@@ -217,6 +217,7 @@ TEST(FittedText, NoLetterStandsOutAtTheTopOrBottom) {
     QMarginsF lines_, clear;
     bool smaller;
     bool inside = false;  // the room is as high as the letters and the lines along it
+    bool lineHeight = false;  // the room holds the lines' whole height clear of its lines
   };
   const double line = 5, keep = 8;  // dots at 600 dpi
   const QMarginsF ruled{0, line, 0, line}, kept{0, keep, 0, keep};
@@ -232,6 +233,7 @@ TEST(FittedText, NoLetterStandsOutAtTheTopOrBottom) {
       {"two lines between two rules, room for them but not to keep clear", 2, 1.0, Qt::AlignVCenter, ruled, kept,
        true, true},
       {"two lines on a fill-in line with room", 2, 1.4, Qt::AlignBottom, ruled, kept, false},
+      {"two lines under a rule with room for their height", 2, 2.0, Qt::AlignTop, ruled, kept, false, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -249,6 +251,13 @@ TEST(FittedText, NoLetterStandsOutAtTheTopOrBottom) {
     // Every room here leaves the floor room to keep clear of its lines.
     EXPECT_GE(fit.inkTop, room.top() + c.lines_.top() + c.clear.top() - 0.01);
     EXPECT_LE(fit.inkBottom, room.bottom() - c.lines_.bottom() - c.clear.bottom() + 0.01);
+    // Several lines with room to spare keep their whole line height clear, not only
+    // their letters.
+    if (c.lineHeight) {
+      const double step = fit.lines[1].origin.y() - fit.lines[0].origin.y();
+      EXPECT_GE(fit.lines.front().origin.y(), room.top() + c.lines_.top() + c.clear.top() - 0.01);
+      EXPECT_LE(fit.lines.back().origin.y() + step, room.bottom() - c.lines_.bottom() - c.clear.bottom() + 0.01);
+    }
   }
 }
 
