@@ -196,7 +196,105 @@ void DocumentForm::LayOut() {
   for (platform::PageControl* control : controls_)
     if (!control->IsDrawn()) control->Widget()->raise();
   KeepCaptionsClear();
+  KeepCaptionsOffLevelRules();
   LetBoxesRunOn();
+}
+
+std::vector<DocumentForm::LevelRule> DocumentForm::LevelRules() const {
+  std::vector<LevelRule> rules;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
+      const QLineF ends = line->Ends();
+      if (ends.y1() == ends.y2()) {
+        const auto [top, bottom] = line->LevelBand();
+        rules.push_back({top, bottom, std::min(ends.x1(), ends.x2()), std::max(ends.x1(), ends.x2())});
+      }
+    } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+               shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+      const QRectF place = shape->Twips();
+      const double border = shape->Border() * platform::kTwipsPerPixel;  // drawn inside its place
+      rules.push_back({place.top(), place.top() + border, place.left(), place.right()});
+      rules.push_back({place.bottom() - border, place.bottom(), place.left(), place.right()});
+    }
+  }
+  return rules;
+}
+
+void DocumentForm::KeepCaptionsOffLevelRules() {
+  const std::vector<LevelRule> rules = LevelRules();
+  // Every caption's letters as the paper prints them: from top to bottom, and where along
+  // its line they begin and end.
+  struct Letters {
+    platform::FormLabel* label;
+    double top, bottom, left, right;
+  };
+  std::vector<Letters> captions;
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || label->Caption().trimmed().isEmpty()) continue;
+    const platform::TextFit fit = label->LettersInTwips();
+    if (fit.lines.empty()) continue;
+    double left = fit.lines.front().origin.x(), right = left;
+    for (const platform::FittedLine& line : fit.lines) {
+      left = std::min(left, line.origin.x());
+      right = std::max(right, line.origin.x() + line.width);
+    }
+    captions.push_back({label, fit.inkTop, fit.inkBottom, left, right});
+  }
+  const double pixel = platform::kTwipsPerPixel;
+  // Whether letters from `top` to `bottom` come within a pixel of `rule`.
+  const auto touches = [pixel](const LevelRule& rule, double top, double bottom) {
+    return rule.top < bottom + pixel && rule.bottom > top - pixel;
+  };
+  for (size_t i = 0; i < captions.size(); ++i) {
+    Letters& c = captions[i];
+    if (c.label->WordWrap()) continue;
+    const QString text = c.label->Caption();
+    const QFont font = c.label->font();
+    const auto crosses = [&](const LevelRule& rule) {
+      return rule.left < c.right && rule.right > c.left &&
+             DrawsACharacterAcross(text, font, c.left, rule.left, rule.right, false);
+    };
+    double down = 0, up = 0;  // the moves that clear the rules above and below
+    for (const LevelRule& rule : rules) {
+      if (!crosses(rule) || !touches(rule, c.top, c.bottom)) continue;
+      if (rule.top + rule.bottom > c.top + c.bottom) up = std::min(up, rule.top - pixel - c.bottom);
+      else down = std::max(down, rule.bottom + pixel - c.top);
+    }
+    if (up == 0 && down == 0) continue;  // clear of every rule
+    const auto beside = [&c, pixel](const Letters& o) {
+      return &o != &c && o.left < c.right + pixel && o.right > c.left - pixel;
+    };
+    if (up == 0 || down == 0) {
+      const double dy = up != 0 ? up : down;
+      const double top = c.top + dy, bottom = c.bottom + dy;
+      const bool blocked =
+          std::abs(dy) > QFontMetricsF(font).descent() * pixel ||
+          std::any_of(rules.begin(), rules.end(),
+                      [&](const LevelRule& r) { return crosses(r) && touches(r, top, bottom); }) ||
+          std::any_of(captions.begin(), captions.end(), [&](const Letters& o) {
+            return beside(o) && o.top < bottom + pixel && o.bottom > top - pixel;
+          });
+      if (!blocked) {
+        c.label->MoveBy(0, dy);
+        c.top = top;
+        c.bottom = bottom;
+        continue;
+      }
+    }
+    // Held where it stands (between two rules, or a rule and another caption close by):
+    // reduced to the room between them, the gap to a caption shared with it.
+    double top = c.top + down, bottom = c.bottom + up;
+    for (const Letters& o : captions) {
+      if (!beside(o) || o.top >= c.bottom || o.bottom <= c.top - pixel || o.top >= c.top) continue;
+      top = std::max(top, (o.bottom + c.top) / 2 + pixel / 2);  // a caption close above
+    }
+    for (const Letters& o : captions) {
+      if (!beside(o) || o.bottom <= c.top || o.top >= c.bottom + pixel || o.bottom <= c.bottom) continue;
+      bottom = std::min(bottom, (c.bottom + o.top) / 2 - pixel / 2);  // a caption close below
+    }
+    if (bottom > top) c.label->SetLetterBand(top, bottom);
+  }
 }
 
 std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {

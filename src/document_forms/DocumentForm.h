@@ -212,6 +212,18 @@ class DocumentForm : public QWidget {
     int thickness;  // pixels
   };
   std::vector<UprightRule> UprightRules() const;
+  // A level rule of the page: a line, or the top or bottom of a rectangle, in twips.
+  struct LevelRule {
+    double top, bottom, left, right;  // the band it fills on paper
+  };
+  std::vector<LevelRule> LevelRules() const;
+  // A caption of one line whose letters a level rule runs through or touches at their
+  // foot (a comma, a "p") or at their top is moved up or down just enough to stand a
+  // pixel clear of it, by no more than the depth of the font's descenders, where the
+  // letters so moved touch no other rule and no other caption; one held where it stands
+  // (two rules, or a rule and a caption close by) is reduced to the room between them
+  // (FormLabel::SetLetterBand), sharing the gap to a caption with it.
+  void KeepCaptionsOffLevelRules();
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

@@ -129,18 +129,35 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(colour_);
-  // A caption stands on blank paper: its lines may run on below its place.
-  DrawFittedText(painter,
-                 TextRoom{.rect = Scaled(Twips(), scale),
-                          .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
-                          .unitsPerInch = scale * kTwipsPerInch,
-                          .wrap = wrap_,
-                          .oneLine = !wrap_,
-                          .boundedHeight = false,
-                          .leading = wrap_},
-                 caption_);
+  DrawFittedText(painter, RoomAt(scale), caption_);
   painter.restore();
 }
+
+void FormLabel::SetLetterBand(double top, double bottom) {
+  bandTop_ = top;
+  bandBottom_ = bottom;
+  update();
+}
+
+TextRoom FormLabel::RoomAt(double scale) const {
+  if (!wrap_ && bandBottom_ > bandTop_) {
+    const QRectF band(Left(), bandTop_, Width(), bandBottom_ - bandTop_);
+    return TextRoom{.rect = Scaled(band, scale),
+                    .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
+                    .unitsPerInch = scale * kTwipsPerInch,
+                    .oneLine = true};
+  }
+  // A caption stands on blank paper: its lines may run on below its place.
+  return TextRoom{.rect = Scaled(Twips(), scale),
+                  .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
+                  .unitsPerInch = scale * kTwipsPerInch,
+                  .wrap = wrap_,
+                  .oneLine = !wrap_,
+                  .boundedHeight = false,
+                  .leading = wrap_};
+}
+
+TextFit FormLabel::LettersInTwips() const { return FitText(caption_, font(), RoomAt(1)); }
 
 void FormLabel::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
 
@@ -163,6 +180,12 @@ FormLine::FormLine(QWidget* page, double x1, double y1, double x2, double y2, in
   const double pad = (width_ + 1) * kTwipsPerPixel;
   SetTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
                .adjusted(-pad, -pad, pad, pad));
+}
+
+std::pair<double, double> FormLine::LevelBand() const {
+  const int pixels = std::max(1, width_);
+  const double y = PixelBandMiddle(ends_.y1(), pixels), half = pixels * kTwipsPerPixel / 2;
+  return {y - half, y + half};
 }
 
 void FormLine::PaintOnPaper(QPainter& painter, double scale) const {

@@ -17,6 +17,7 @@
 #include <QRectF>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "platform/CheckBox.h"
 #include "platform/FittedText.h"
@@ -99,6 +100,12 @@ class FormLabel : public QWidget, public PageControl {
   // grows no wider, a wider one is narrowed; a caption wider than that is fitted into it.
   void SetMaxWidth(double twips);
   void PaintOnPaper(QPainter& painter, double scale) const override;
+  // The caption as the paper prints it, in twips.
+  TextFit LettersInTwips() const;
+  // The height in twips that a caption of one line keeps its letters within, rules or
+  // other captions lying above and below: a caption whose letters are higher than that is
+  // reduced until they stand in it.
+  void SetLetterBand(double top, double bottom);
 
   // The width in twips that the caption needs in `font`.
   static double TextWidthTwips(const QString& caption, const QFont& font);
@@ -121,6 +128,10 @@ class FormLabel : public QWidget, public PageControl {
   bool wrap_ = false;
   bool autoWidth_ = false;
   double maxWidth_ = 0;
+  double bandTop_ = 0, bandBottom_ = 0;  // no band while they are equal
+
+  // Where the caption stands on paper drawn at `scale` (its units a twip).
+  TextRoom RoomAt(double scale) const;
 };
 
 // A straight line from (x1, y1) to (x2, y2) in twips, `width` pixels thick (1 a thin
@@ -136,6 +147,9 @@ class FormLine : public QWidget, public PageControl {
   bool IsDrawn() const override { return true; }
   QLineF Ends() const { return ends_; }
   int Thickness() const { return std::max(1, width_); }
+  // What a level line fills on paper, in twips: the band of whole pixels it takes on the
+  // screen, as long as the line.
+  std::pair<double, double> LevelBand() const;
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
  protected:

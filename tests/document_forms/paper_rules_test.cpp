@@ -379,6 +379,53 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
 // A caption that follows a rule (a box's fill-in line, or one for handwriting) begins
 // where the rule ends; one whose first letter reaches down to the rule (a comma, a "p")
 // begins a pixel further on, so that the letter keeps off the rule's end.
+// No level rule runs through or touches a caption's letters: a caption whose comma or
+// "p" reached down to the rule under it stands a little higher, one whose top touched the
+// rule over it a little lower, and two captions stacked between two rules are reduced to
+// their share of the room. Each caption's letters are taken as the paper prints them.
+TEST_F(PaperRules, NoLevelRuleTouchesTheLettersOfACaption) {
+  ForEachForm([](DocumentForm& form) {
+    struct Level {
+      double top, bottom, left, right;
+    };
+    std::vector<Level> rules;
+    for (platform::PageControl* control : form.Controls()) {
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().y1() == line->Ends().y2()) {
+        const auto [top, bottom] = line->LevelBand();
+        rules.push_back({top, bottom, std::min(line->Ends().x1(), line->Ends().x2()),
+                         std::max(line->Ends().x1(), line->Ends().x2())});
+      } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+                 shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+        const QRectF place = shape->Twips();
+        const double border = shape->Border() * platform::kTwipsPerPixel;
+        rules.push_back({place.top(), place.top() + border, place.left(), place.right()});
+        rules.push_back({place.bottom() - border, place.bottom(), place.left(), place.right()});
+      }
+    }
+    for (platform::PageControl* control : form.Controls()) {
+      auto* label = dynamic_cast<platform::FormLabel*>(control);
+      if (!label || label->WordWrap() || label->Caption().trimmed().isEmpty()) continue;
+      const platform::TextFit fit = label->LettersInTwips();
+      for (const platform::FittedLine& line : fit.lines) {
+        // The letters' own extent along the line: from the first to the last that is not
+        // a blank.
+        const QFontMetricsF metrics(fit.font);
+        const qsizetype lead = line.text.size() - QString(line.text).remove(QRegularExpression("^\\s+")).size();
+        const double left = line.origin.x() + metrics.horizontalAdvance(line.text.left(lead)) *
+                                                  platform::kTwipsPerPixel * line.stretch / 100;
+        const double right = line.origin.x() + line.width;
+        for (const Level& rule : rules) {
+          if (rule.right <= left || rule.left >= right) continue;
+          EXPECT_FALSE(rule.top < fit.inkBottom && rule.bottom > fit.inkTop)
+              << "the rule from " << rule.left << " to " << rule.right << " at " << rule.top
+              << " twips touches \"" << line.text.toStdString() << "\" (letters " << fit.inkTop << " to "
+              << fit.inkBottom << ")";
+        }
+      }
+    }
+  });
+}
+
 TEST_F(PaperRules, ACaptionAfterARuleKeepsItsFirstLetterOffTheRule) {
   using namespace document_forms;
   struct Case {
