@@ -196,6 +196,7 @@ void DocumentForm::LayOut() {
   for (platform::PageControl* control : controls_)
     if (!control->IsDrawn()) control->Widget()->raise();
   KeepCaptionsClear();
+  KeepCaptionsOffSideRules();
   KeepCaptionsOffLevelRules();
   LetBoxesRunOn();
 }
@@ -206,7 +207,7 @@ std::vector<DocumentForm::LevelRule> DocumentForm::LevelRules() const {
     if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
       const QLineF ends = line->Ends();
       if (ends.y1() == ends.y2()) {
-        const auto [top, bottom] = line->LevelBand();
+        const auto [top, bottom] = line->Band();
         rules.push_back({top, bottom, std::min(ends.x1(), ends.x2()), std::max(ends.x1(), ends.x2())});
       }
     } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
@@ -218,6 +219,31 @@ std::vector<DocumentForm::LevelRule> DocumentForm::LevelRules() const {
     }
   }
   return rules;
+}
+
+void DocumentForm::KeepCaptionsOffSideRules() {
+  std::vector<std::pair<double, double>> bands;  // of the upright rules, left to right
+  std::vector<std::pair<double, double>> heights;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+      bands.push_back(line->Band());
+      heights.push_back(std::minmax(line->Ends().y1(), line->Ends().y2()));
+    }
+  }
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || label->WordWrap() || label->Caption().trimmed().isEmpty()) continue;
+    const QRectF place = label->Twips();
+    const double pixel = platform::kTwipsPerPixel;
+    double left = 0, right = 0;
+    for (size_t i = 0; i < bands.size(); ++i) {
+      if (!OnTheLineOf(place, heights[i].first, heights[i].second)) continue;
+      const auto [from, to] = bands[i];
+      if (from <= place.left() + pixel && to > place.left() - pixel) left = std::max(left, to - place.left());
+      if (to >= place.right() - pixel && from < place.right() + pixel) right = std::max(right, place.right() - from);
+    }
+    if (left > 0 || right > 0) label->SetSideRules(std::max(0.0, left), std::max(0.0, right));
+  }
 }
 
 void DocumentForm::KeepCaptionsOffLevelRules() {

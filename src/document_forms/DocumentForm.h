@@ -224,6 +224,9 @@ class DocumentForm : public QWidget {
   // (two rules, or a rule and a caption close by) is reduced to the room between them
   // (FormLabel::SetLetterBand), sharing the gap to a caption with it.
   void KeepCaptionsOffLevelRules();
+  // A caption of one line whose label begins or ends on an upright rule of its line
+  // keeps a pixel clear of the rule (FormLabel::SetSideRules).
+  void KeepCaptionsOffSideRules();
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

@@ -139,21 +139,26 @@ void FormLabel::SetLetterBand(double top, double bottom) {
   update();
 }
 
+void FormLabel::SetSideRules(double left, double right) {
+  ruleLeft_ = left;
+  ruleRight_ = right;
+  update();
+}
+
 TextRoom FormLabel::RoomAt(double scale) const {
-  if (!wrap_ && bandBottom_ > bandTop_) {
-    const QRectF band(Left(), bandTop_, Width(), bandBottom_ - bandTop_);
-    return TextRoom{.rect = Scaled(band, scale),
-                    .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
-                    .unitsPerInch = scale * kTwipsPerInch,
-                    .oneLine = true};
-  }
-  // A caption stands on blank paper: its lines may run on below its place.
-  return TextRoom{.rect = Scaled(Twips(), scale),
+  const bool banded = !wrap_ && bandBottom_ > bandTop_;
+  const QRectF place = banded ? QRectF(Left(), bandTop_, Width(), bandBottom_ - bandTop_) : Twips();
+  const double clearLeft = ruleLeft_ > 0 ? kTwipsPerPixel : 0, clearRight = ruleRight_ > 0 ? kTwipsPerPixel : 0;
+  // A caption stands on blank paper: its lines may run on below its place, unless it is
+  // held in a band.
+  return TextRoom{.rect = Scaled(place, scale),
                   .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
                   .unitsPerInch = scale * kTwipsPerInch,
+                  .lines = QMarginsF(ruleLeft_, 0, ruleRight_, 0) * scale,
+                  .clear = QMarginsF(clearLeft, 0, clearRight, 0) * scale,
                   .wrap = wrap_,
                   .oneLine = !wrap_,
-                  .boundedHeight = false,
+                  .boundedHeight = banded,
                   .leading = wrap_};
 }
 
@@ -182,10 +187,11 @@ FormLine::FormLine(QWidget* page, double x1, double y1, double x2, double y2, in
                .adjusted(-pad, -pad, pad, pad));
 }
 
-std::pair<double, double> FormLine::LevelBand() const {
+std::pair<double, double> FormLine::Band() const {
   const int pixels = std::max(1, width_);
-  const double y = PixelBandMiddle(ends_.y1(), pixels), half = pixels * kTwipsPerPixel / 2;
-  return {y - half, y + half};
+  const double middle = PixelBandMiddle(ends_.y1() == ends_.y2() ? ends_.y1() : ends_.x1(), pixels);
+  const double half = pixels * kTwipsPerPixel / 2;
+  return {middle - half, middle + half};
 }
 
 void FormLine::PaintOnPaper(QPainter& painter, double scale) const {

@@ -106,6 +106,9 @@ class FormLabel : public QWidget, public PageControl {
   // other captions lying above and below: a caption whose letters are higher than that is
   // reduced until they stand in it.
   void SetLetterBand(double top, double bottom);
+  // How far upright rules along the label's left and right reach into it, in twips: the
+  // caption keeps a pixel clear of them, condensed or reduced to keep it.
+  void SetSideRules(double left, double right);
 
   // The width in twips that the caption needs in `font`.
   static double TextWidthTwips(const QString& caption, const QFont& font);
@@ -129,6 +132,7 @@ class FormLabel : public QWidget, public PageControl {
   bool autoWidth_ = false;
   double maxWidth_ = 0;
   double bandTop_ = 0, bandBottom_ = 0;  // no band while they are equal
+  double ruleLeft_ = 0, ruleRight_ = 0;
 
   // Where the caption stands on paper drawn at `scale` (its units a twip).
   TextRoom RoomAt(double scale) const;
@@ -147,9 +151,9 @@ class FormLine : public QWidget, public PageControl {
   bool IsDrawn() const override { return true; }
   QLineF Ends() const { return ends_; }
   int Thickness() const { return std::max(1, width_); }
-  // What a level line fills on paper, in twips: the band of whole pixels it takes on the
-  // screen, as long as the line.
-  std::pair<double, double> LevelBand() const;
+  // What a level or upright line fills across itself on paper, in twips (top to bottom,
+  // or left to right): the band of whole pixels it takes on the screen.
+  std::pair<double, double> Band() const;
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
  protected:

@@ -382,16 +382,23 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
 // No level rule runs through or touches a caption's letters: a caption whose comma or
 // "p" reached down to the rule under it stands a little higher, one whose top touched the
 // rule over it a little lower, and two captions stacked between two rules are reduced to
-// their share of the room. Each caption's letters are taken as the paper prints them.
-TEST_F(PaperRules, NoLevelRuleTouchesTheLettersOfACaption) {
+// their share of the room; nor does an upright rule at a label's side touch its caption.
+// Each caption's letters are taken as the paper prints them.
+TEST_F(PaperRules, NoRuleTouchesTheLettersOfACaption) {
   ForEachForm([](DocumentForm& form) {
     struct Level {
       double top, bottom, left, right;
     };
     std::vector<Level> rules;
+    std::vector<Level> uprights;  // left to right, and top to bottom
     for (platform::PageControl* control : form.Controls()) {
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+        const auto [left, right] = line->Band();
+        uprights.push_back({std::min(line->Ends().y1(), line->Ends().y2()),
+                            std::max(line->Ends().y1(), line->Ends().y2()), left, right});
+      }
       if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().y1() == line->Ends().y2()) {
-        const auto [top, bottom] = line->LevelBand();
+        const auto [top, bottom] = line->Band();
         rules.push_back({top, bottom, std::min(line->Ends().x1(), line->Ends().x2()),
                          std::max(line->Ends().x1(), line->Ends().x2())});
       } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
@@ -420,6 +427,11 @@ TEST_F(PaperRules, NoLevelRuleTouchesTheLettersOfACaption) {
               << "the rule from " << rule.left << " to " << rule.right << " at " << rule.top
               << " twips touches \"" << line.text.toStdString() << "\" (letters " << fit.inkTop << " to "
               << fit.inkBottom << ")";
+        }
+        for (const Level& rule : uprights) {
+          if (rule.top >= fit.inkBottom || rule.bottom <= fit.inkTop) continue;
+          EXPECT_FALSE(rule.left < right && rule.right > left)
+              << "the upright rule at " << rule.left << " twips touches \"" << line.text.toStdString() << "\"";
         }
       }
     }
