@@ -196,7 +196,131 @@ void DocumentForm::LayOut() {
   for (platform::PageControl* control : controls_)
     if (!control->IsDrawn()) control->Widget()->raise();
   KeepCaptionsClear();
+  KeepCaptionsOffSideRules();
+  KeepCaptionsOffLevelRules();
   LetBoxesRunOn();
+}
+
+std::vector<DocumentForm::LevelRule> DocumentForm::LevelRules() const {
+  std::vector<LevelRule> rules;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
+      const QLineF ends = line->Ends();
+      if (ends.y1() == ends.y2()) {
+        const auto [top, bottom] = line->Band();
+        rules.push_back({top, bottom, std::min(ends.x1(), ends.x2()), std::max(ends.x1(), ends.x2())});
+      }
+    } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+               shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+      const QRectF place = shape->Twips();
+      const double border = shape->Border() * platform::kTwipsPerPixel;  // drawn inside its place
+      rules.push_back({place.top(), place.top() + border, place.left(), place.right()});
+      rules.push_back({place.bottom() - border, place.bottom(), place.left(), place.right()});
+    }
+  }
+  return rules;
+}
+
+void DocumentForm::KeepCaptionsOffSideRules() {
+  std::vector<std::pair<double, double>> bands;  // of the upright rules, left to right
+  std::vector<std::pair<double, double>> heights;
+  for (platform::PageControl* control : controls_) {
+    if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+      bands.push_back(line->Band());
+      heights.push_back(std::minmax(line->Ends().y1(), line->Ends().y2()));
+    }
+  }
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || label->WordWrap() || label->Caption().trimmed().isEmpty()) continue;
+    const QRectF place = label->Twips();
+    const double pixel = platform::kTwipsPerPixel;
+    double left = 0, right = 0;
+    for (size_t i = 0; i < bands.size(); ++i) {
+      if (!OnTheLineOf(place, heights[i].first, heights[i].second)) continue;
+      const auto [from, to] = bands[i];
+      if (from <= place.left() + pixel && to > place.left() - pixel) left = std::max(left, to - place.left());
+      if (to >= place.right() - pixel && from < place.right() + pixel) right = std::max(right, place.right() - from);
+    }
+    if (left > 0 || right > 0) label->SetSideRules(std::max(0.0, left), std::max(0.0, right));
+  }
+}
+
+void DocumentForm::KeepCaptionsOffLevelRules() {
+  const std::vector<LevelRule> rules = LevelRules();
+  // Every caption's letters as the paper prints them: from top to bottom, and where along
+  // its line they begin and end.
+  struct Letters {
+    platform::FormLabel* label;
+    double top, bottom, left, right;
+  };
+  std::vector<Letters> captions;
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || label->Caption().trimmed().isEmpty()) continue;
+    const platform::TextFit fit = label->LettersInTwips();
+    if (fit.lines.empty()) continue;
+    double left = fit.lines.front().origin.x(), right = left;
+    for (const platform::FittedLine& line : fit.lines) {
+      left = std::min(left, line.origin.x());
+      right = std::max(right, line.origin.x() + line.width);
+    }
+    captions.push_back({label, fit.inkTop, fit.inkBottom, left, right});
+  }
+  const double pixel = platform::kTwipsPerPixel;
+  // Whether letters from `top` to `bottom` come within a pixel of `rule`.
+  const auto touches = [pixel](const LevelRule& rule, double top, double bottom) {
+    return rule.top < bottom + pixel && rule.bottom > top - pixel;
+  };
+  for (size_t i = 0; i < captions.size(); ++i) {
+    Letters& c = captions[i];
+    if (c.label->WordWrap()) continue;
+    const QString text = c.label->Caption();
+    const QFont font = c.label->font();
+    const auto crosses = [&](const LevelRule& rule) {
+      return rule.left < c.right && rule.right > c.left &&
+             DrawsACharacterAcross(text, font, c.left, rule.left, rule.right, false);
+    };
+    double down = 0, up = 0;  // the moves that clear the rules above and below
+    for (const LevelRule& rule : rules) {
+      if (!crosses(rule) || !touches(rule, c.top, c.bottom)) continue;
+      if (rule.top + rule.bottom > c.top + c.bottom) up = std::min(up, rule.top - pixel - c.bottom);
+      else down = std::max(down, rule.bottom + pixel - c.top);
+    }
+    if (up == 0 && down == 0) continue;  // clear of every rule
+    const auto beside = [&c, pixel](const Letters& o) {
+      return &o != &c && o.left < c.right + pixel && o.right > c.left - pixel;
+    };
+    if (up == 0 || down == 0) {
+      const double dy = up != 0 ? up : down;
+      const double top = c.top + dy, bottom = c.bottom + dy;
+      const bool blocked =
+          std::abs(dy) > QFontMetricsF(font).descent() * pixel ||
+          std::any_of(rules.begin(), rules.end(),
+                      [&](const LevelRule& r) { return crosses(r) && touches(r, top, bottom); }) ||
+          std::any_of(captions.begin(), captions.end(), [&](const Letters& o) {
+            return beside(o) && o.top < bottom + pixel && o.bottom > top - pixel;
+          });
+      if (!blocked) {
+        c.label->MoveBy(0, dy);
+        c.top = top;
+        c.bottom = bottom;
+        continue;
+      }
+    }
+    // Held where it stands (between two rules, or a rule and another caption close by):
+    // reduced to the room between them, the gap to a caption shared with it.
+    double top = c.top + down, bottom = c.bottom + up;
+    for (const Letters& o : captions) {
+      if (!beside(o) || o.top >= c.bottom || o.bottom <= c.top - pixel || o.top >= c.top) continue;
+      top = std::max(top, (o.bottom + c.top) / 2 + pixel / 2);  // a caption close above
+    }
+    for (const Letters& o : captions) {
+      if (!beside(o) || o.bottom <= c.top || o.top >= c.bottom + pixel || o.bottom <= c.bottom) continue;
+      bottom = std::min(bottom, (c.bottom + o.top) / 2 - pixel / 2);  // a caption close below
+    }
+    if (bottom > top) c.label->SetLetterBand(top, bottom);
+  }
 }
 
 std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {
@@ -222,29 +346,51 @@ void DocumentForm::KeepCaptionsClear() {
   const std::vector<UprightRule> rules = UprightRules();
   for (platform::PageControl* control : controls_) {
     auto* label = dynamic_cast<platform::FormLabel*>(control);
-    if (!label || !label->AutoWidth()) continue;
+    // A caption of one line laid from its label's left: one as wide as its text, or a
+    // left-aligned one in a label of its own width.
+    if (!label || label->WordWrap() || (!label->AutoWidth() && label->Align() != platform::TextAlign::kLeft))
+      continue;
     const QRectF caption = label->Twips();
+    const QString text = label->Caption();
     const auto onItsLine = [&caption](double top, double bottom) { return OnTheLineOf(caption, top, bottom); };
+    // Where its letters stand from top to bottom, as the paper prints them.
+    const platform::TextFit letters =
+        platform::FitText(text, label->font(),
+                          platform::TextRoom{.rect = caption,
+                                             .alignment = Qt::AlignLeft | Qt::AlignTop,
+                                             .unitsPerInch = platform::kTwipsPerInch,
+                                             .oneLine = true,
+                                             .boundedHeight = false});
+    const auto hidesLetters = [&letters](double top, double bottom) {
+      return top < letters.inkBottom && bottom > letters.inkTop;
+    };
     double room = 0;
     const auto endBefore = [&room, &caption](double x) {
       if (room == 0 || x - caption.left() < room) room = x - caption.left();
     };
     // An upright rule through the caption's text: the caption ends a pixel short of it.
-    // Only a caption that fits before the rule, condensed, is drawn so; one that the rule
-    // crosses near its start is left as it stands.
-    const double least = (caption.width() - platform::kTwipsPerPixel) * platform::kMinTextStretch / 100;
+    // Only a caption that the fit rule can hold before the rule (at half its width and
+    // its smallest size) is drawn so; one that the rule crosses near its start is left as
+    // it stands.
+    const double natural = platform::FormLabel::TextWidthTwips(text, label->font());
+    const double set = label->font().pointSizeF();
+    const double least =
+        natural * platform::kMinTextStretch / 100 * (set > 0 ? platform::SmallestTextSize(set) / set : 1);
     for (const UprightRule& rule : rules) {
       const double half = rule.thickness * platform::kTwipsPerPixel / 2;
       const double x = rule.x - half - platform::kTwipsPerPixel;
       if (onItsLine(rule.top, rule.bottom) && x - caption.left() >= least && rule.x < caption.right() &&
-          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), x, rule.x + half, false))
+          DrawsACharacterAcross(text, label->font(), caption.left(), x, rule.x + half, false))
         endBefore(x);
     }
+    // A box that would hide some of its letters, on its line or over a part of their
+    // height: the caption ends where the box begins.
     for (platform::PageControl* other : controls_) {
       if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
       const QRectF box = other->Twips();
-      if (onItsLine(box.top(), box.bottom()) && box.left() > caption.left() && box.left() < caption.right() &&
-          DrawsACharacterAcross(label->Caption(), label->font(), caption.left(), box.left(), box.right(), true))
+      if ((onItsLine(box.top(), box.bottom()) || hidesLetters(box.top(), box.bottom())) &&
+          box.left() > caption.left() && box.left() < caption.right() &&
+          DrawsACharacterAcross(text, label->font(), caption.left(), box.left(), box.right(), true))
         endBefore(box.left());
     }
     if (room > 0) label->SetMaxWidth(room);

@@ -197,10 +197,11 @@ class DocumentForm : public QWidget {
 
  private:
   void LayOut();
-  // A caption as wide as its text that runs under a box on its line, so that the box
-  // standing above it would hide some of its words, ends where the box begins, condensed
-  // to fit (a box over a caption's row of dots is left to hide them); one that an
-  // upright rule of the page would cross ends a pixel short of the rule.
+  // A caption of one line that runs under a box, so that the box standing above it would
+  // hide some of its letters (on its line, or over a part of their height), ends where
+  // the box begins, fitted into the room before it (a box over a caption's row of dots is
+  // left to hide them); one that an upright rule of the page would cross ends a pixel
+  // short of the rule.
   void KeepCaptionsClear();
   // A box whose row says it runs on may print its text over the blank paper to its right,
   // up to what prints next on its line (FormTextBox::SetPaperRight).
@@ -211,6 +212,21 @@ class DocumentForm : public QWidget {
     int thickness;  // pixels
   };
   std::vector<UprightRule> UprightRules() const;
+  // A level rule of the page: a line, or the top or bottom of a rectangle, in twips.
+  struct LevelRule {
+    double top, bottom, left, right;  // the band it fills on paper
+  };
+  std::vector<LevelRule> LevelRules() const;
+  // A caption of one line whose letters a level rule runs through or touches at their
+  // foot (a comma, a "p") or at their top is moved up or down just enough to stand a
+  // pixel clear of it, by no more than the depth of the font's descenders, where the
+  // letters so moved touch no other rule and no other caption; one held where it stands
+  // (two rules, or a rule and a caption close by) is reduced to the room between them
+  // (FormLabel::SetLetterBand), sharing the gap to a caption with it.
+  void KeepCaptionsOffLevelRules();
+  // A caption of one line whose label begins or ends on an upright rule of its line
+  // keeps a pixel clear of the rule (FormLabel::SetSideRules).
+  void KeepCaptionsOffSideRules();
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index
   // and then the buttons.

@@ -1,5 +1,6 @@
 #include "document_forms/PrintedLine.h"
 
+#include <QFontMetricsF>
 #include <utility>
 
 #include "document_forms/DocumentForm.h"
@@ -12,9 +13,21 @@ namespace {
 
 enum class FirstCaption { kBeforeItsBox, kAtTheLeft };
 
+// Whether the first letter of `text` in `font`, on a line whose captions stand at `top`,
+// reaches down to within a pixel of a rule at `ruleY` (twips).
+bool FirstLetterReaches(const char* text, const QFont& font, double top, double ruleY) {
+  const QString caption = QString::fromUtf8(text);
+  if (caption.isEmpty() || caption.at(0).isSpace()) return false;
+  const QFontMetricsF metrics(font);
+  const double bottom = top + (metrics.ascent() + metrics.tightBoundingRect(caption.left(1)).bottom()) *
+                                  platform::kTwipsPerPixel;
+  return bottom > ruleY - platform::kTwipsPerPixel;
+}
+
 void Lay(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces,
          FirstCaption first) {
   double cursor = left;
+  double ruleBefore = -1;  // the height of the rule that ends at `cursor`, if one does
   for (auto it = pieces.begin(); it != pieces.end(); ++it) {
     const Piece& p = *it;
     if (p.kind == Piece::Kind::kCaption) {
@@ -35,11 +48,16 @@ void Lay(std::vector<Item>& items, double top, double left, Font font, std::init
         const double from = cursor < next->left ? cursor : next->left - needed;
         items.push_back(Label(from, top, p.text, f, next->left - from, kLabelHeight, TextAlign::kRight));
       } else {
-        items.push_back(Label(cursor, top, p.text, f));
+        // Right after a rule, a first letter that reaches down to it (a comma, a "p")
+        // begins a pixel past the rule's end.
+        const bool clear = ruleBefore >= 0 && FirstLetterReaches(p.text, FontOf(f, f), top, ruleBefore);
+        items.push_back(Label(cursor + (clear ? platform::kTwipsPerPixel : 0), top, p.text, f));
       }
+      ruleBefore = -1;
       continue;
     }
     const double boxTop = p.top >= 0 ? p.top : top;
+    ruleBefore = p.kind == Piece::Kind::kBlank || p.under == Piece::Under::kRule ? boxTop + p.height + 15 : -1;
     if (p.kind == Piece::Kind::kField) {
       // What the box stands on comes first, so that the box lies above it.
       if (p.under == Piece::Under::kRule) {

@@ -4,7 +4,8 @@
 // fill-in line that follows it (it ends where that begins, right-aligned in the gap from
 // the piece before it, or for the line's first caption from the line's left, and
 // condensed when its text is wider than that gap); a caption that no box or line follows
-// begins where the piece before it ends, the first at the line's left; a caption given
+// begins where the piece before it ends (a pixel further on where its first letter would
+// reach down to the rule that ends there), the first at the line's left; a caption given
 // a left of its own begins there. Where the page gives the line's left instead
 // (AddLineAt), the line's first caption begins there, left-aligned in the room up to
 // the box or line that follows it.

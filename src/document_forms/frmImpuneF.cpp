@@ -128,8 +128,9 @@ constexpr Item kItems[] = {
     TaxBox(130, 3390, 2580, 375).RunsOn(),  // a register number prints whole, over the paper up to "cont IBAN"
     TaxBox(131, 4830, 2580, 1695),
     TaxBox(132, 1440, 2820, 1665),
-    // A caption longer than the room before its box, standing over the box.
-    Label(675, 2580, "inregistrat la registru comertului", kTimes9),
+    // A caption longer than the room before its box, standing over the box, from the
+    // left of the block's other lines.
+    Label(705, 2580, "inregistrat la registru comertului", kTimes9),
     // The tax office.
     Image("imgStema", 9930, 1170, 735, 975),
     // A plain frame in its place, shown when the picture is missing.
@@ -154,7 +155,7 @@ constexpr Item kItems[] = {
     Line(12840, 2640, 12840, 2970),
     Label(12900, 2730, "Nr........ ............./data elib....... ........./200....", kTimes975),
     // The title.
-    Label(2130, 3510, "                Dealaratie fiscala/Decizie de impunere pentru stabilirea impozitului pe mijloacele  de transport ", kTimes12Bold),
+    Label(2130, 3510, "                Dealaratie fiscala/Decizie de impunere pentru stabilirea impozitului pe mijloacele  de transport ", kTimes12Bold, 10485),
     Label(1950, 3780, "in cazul contribuabillilor PERSOANA FIZICA depusa pentru dobandire mijloace de transport, modificare,", kTimes1125Bold, 10710).Named("lblTitlu"),
     Label(12810, 3720, "(se scrie anul)", kTimes825),
     Label(1080, 4020, "Subsemnatul in temeiul prevederilor Legii nr. 571/2003  privind Codul Fiscal, cu modificarile si completarile ulterioare declar ca am dobandit prin vanzare-cumparare/achizitioanare prin contract de leasing urmatoarele mijloace de transport:", kTimes1125, 15210, 555).Wrapped(),

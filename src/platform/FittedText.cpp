@@ -115,46 +115,40 @@ class Fitter {
   TextFit Run() {
     const double set = font_.pointSizeF() > 0 ? font_.pointSizeF() : 8.25;
     const double floor = SmallestTextSize(set);
-    // A text that stands inside the lines as it is set stays as it is; one that has to
-    // be condensed or reduced is fitted clear of them too, where that can be done.
-    const Limits inside{width_, height_};
-    const double keepTop = room_.alignment & Qt::AlignTop ? room_.clear.top() : 0;
-    const double keepBottom = room_.alignment & Qt::AlignBottom ? room_.clear.bottom() : 0;
-    const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_),
-                       std::max(0.0, height_ - (keepTop + keepBottom) / scale_)};
-    Attempt best = Try(set, false, inside.width);
-    bool fits = Fits(best, best.lines.size(), inside.height);
-    if (fits && !Condensed(best)) {
-      // As it is set.
-    } else if (Attempt condensed = Try(set, false, clear.width); Fits(condensed, condensed.lines.size(), clear.height)) {
-      best = std::move(condensed);
-      fits = true;
-    } else if (!fits) {
-      fits = true;
-      if (!Largest(set, floor, clear, best) && !Largest(set, floor, inside, best)) {
-        fits = false;
-        // At the smallest size a wrapped word wider than the room breaks inside itself.
-        best = Try(floor, false, inside.width);
-        if (room_.wrap && !best.widthFits) best = Try(floor, true, inside.width);
-        fits = Fits(best, best.lines.size(), inside.height);
-      }
+    // A text keeps its letters clear of the lines around it: as it is set where it can,
+    // else condensed, else reduced. Only a text that even the floor cannot keep clear
+    // stands nearer, at the largest size that fits inside the lines.
+    const Limits inside{width_, height_, height_};
+    const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
+                       std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
+    Attempt best = Try(set, false, clear.width);
+    bool fits = Fits(best, best.lines.size(), clear);
+    if (!fits) fits = Largest(set, floor, clear, best);
+    if (!fits) {
+      best = Try(set, false, inside.width);
+      fits = Fits(best, best.lines.size(), inside) || Largest(set, floor, inside, best);
+    }
+    if (!fits) {
+      // At the smallest size a wrapped word wider than the room breaks inside itself.
+      best = Try(floor, false, inside.width);
+      if (room_.wrap && !best.widthFits) best = Try(floor, true, inside.width);
+      fits = Fits(best, best.lines.size(), inside);
     }
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
     fit.asSet = fits && best.points == set && !Condensed(best);
     // What is left of a text too long for the room's height starts at its top.
-    const bool tooLong = !fits && room_.boundedHeight && [&] {
-      const auto [top, bottom] = Ink(best, best.lines.size());
-      return bottom - top > height_;
-    }();
+    const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
     if (!fits) Shorten(best, fit);
     Place(best, fit, tooLong);
     return fit;
   }
 
  private:
+  // Layout pixels: the widest a line may be, the height its lines take (Extent) and the
+  // height of their letters alone.
   struct Limits {
-    double width, height;  // layout pixels
+    double width, height, letters;
   };
 
   static bool Condensed(const Attempt& a) {
@@ -165,7 +159,7 @@ class Fitter {
   // fit within `limits`; false when even the floor does not.
   bool Largest(double set, double floor, const Limits& limits, Attempt& out) const {
     Attempt low = Try(floor, false, limits.width);
-    if (!Fits(low, low.lines.size(), limits.height)) return false;
+    if (!Fits(low, low.lines.size(), limits)) return false;
     double lo = floor, hi = set;
     out = std::move(low);
     // Lines of their own (no wrap) grow with the size: the size at which the widest of
@@ -180,7 +174,7 @@ class Fitter {
       const bool guessing = first && guess > lo && guess < hi;
       const double mid = guessing ? guess : (lo + hi) / 2;
       Attempt a = Try(mid, false, limits.width);
-      if (Fits(a, a.lines.size(), limits.height)) {
+      if (Fits(a, a.lines.size(), limits)) {
         lo = mid;
         if (guessing) hi = std::min(hi, mid + 0.05);  // any larger is too wide
         out = std::move(a);
@@ -193,6 +187,8 @@ class Fitter {
 
   // The lines at `points`, each condensed as much as it needs to be no wider than
   // `width` (down to half its width); `anywhere`: wrapped lines break inside a word too.
+  // Wrapped lines break at the room's width inside its lines whatever `width`: keeping
+  // clear of them condenses a line a little rather than breaking it anew.
   Attempt Try(double points, bool anywhere, double width) const {
     Attempt a;
     a.points = points;
@@ -201,7 +197,7 @@ class Fitter {
     a.ascent = probe.Ascent();
     a.descent = probe.Descent();
     a.step = probe.Height();
-    for (const QString& whole : Break(font, anywhere, width)) {
+    for (const QString& whole : Break(font, anywhere, width_)) {
       Attempt::Line line;
       line.text = WithoutTrailingBlanks(whole);
       line.width = LaidLine(line.text, font).Width();
@@ -248,14 +244,10 @@ class Fitter {
     return out;
   }
 
-  // The extent of the first `count` lines laid at the line height, from the first line's
-  // top: their letters, and for several lines their whole line height too.
+  // The extent of the letters of the first `count` lines laid at the line height, from the
+  // first line's top.
   std::pair<double, double> Ink(const Attempt& a, size_t count) const {
     double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
-    if (count > 1) {
-      top = 0;
-      bottom = (count - 1) * a.step + a.ascent + a.descent;
-    }
     for (size_t i = 0; i < count; ++i) {
       const Attempt::Line& line = a.lines[i];
       const auto [up, down] = InkOf(line.text, LaidFont(font_, a.points, line.stretch));
@@ -267,11 +259,22 @@ class Fitter {
     return {top, bottom};
   }
 
-  bool Fits(const Attempt& a, size_t count, double height) const {
+  // The height the first `count` lines take: their letters, and for several lines their
+  // whole line height too.
+  double Extent(const Attempt& a, size_t count) const {
+    auto [top, bottom] = Ink(a, count);
+    if (count > 1) {
+      top = std::min(top, 0.0);
+      bottom = std::max(bottom, (count - 1) * a.step + a.ascent + a.descent);
+    }
+    return bottom - top;
+  }
+
+  bool Fits(const Attempt& a, size_t count, const Limits& limits) const {
     if (!a.widthFits) return false;
     if (!room_.boundedHeight) return true;
     const auto [top, bottom] = Ink(a, count);
-    return bottom - top <= height;
+    return Extent(a, count) <= limits.height && bottom - top <= limits.letters;
   }
 
   // Past the floor: the whole lines that fit from the top (one at least), each cut after
@@ -280,11 +283,7 @@ class Fitter {
     fit.whole = false;
     if (room_.boundedHeight) {
       size_t count = a.lines.size();
-      while (count > 1) {
-        const auto [top, bottom] = Ink(a, count);
-        if (bottom - top <= height_) break;
-        --count;
-      }
+      while (count > 1 && Extent(a, count) > height_) --count;
       a.lines.resize(count);
     }
     const QFont font = LaidFont(font_, a.points, kMinTextStretch);
@@ -313,8 +312,7 @@ class Fitter {
     }
   }
 
-  // Where each line stands: by the alignment, then clear of the lines along the sides,
-  // along the top or bottom only the one it is aligned to.
+  // Where each line stands: by the alignment, then clear of the lines along its sides.
   void Place(const Attempt& a, TextFit& fit, bool fromTop) const {
     const double left = room_.lines.left() / scale_;
     const double keepLeft = room_.clear.left() / scale_, keepRight = room_.clear.right() / scale_;
@@ -330,21 +328,24 @@ class Fitter {
     }
     const auto [inkUp, inkDown] = Ink(a, count);
     if (room_.boundedHeight) {
-      // The letters inside the lines along the top and bottom, and clear of them too
-      // where there is room.
+      // The lines inside the lines along the top and bottom, and clear of them too where
+      // there is room: their whole height where that keeps clear, else their letters.
       const double hardTop = room_.lines.top() / scale_, hardBottom = roomHeight - room_.lines.bottom() / scale_;
-      const bool keepsTop = room_.alignment & Qt::AlignTop;
-      const bool keepsBottom = room_.alignment & Qt::AlignBottom;
-      const double keepTop = hardTop + (keepsTop ? room_.clear.top() / scale_ : 0);
-      const double keepBottom = hardBottom - (keepsBottom ? room_.clear.bottom() / scale_ : 0);
+      const double keepTop = hardTop + room_.clear.top() / scale_;
+      const double keepBottom = hardBottom - room_.clear.bottom() / scale_;
+      double up = inkUp, down = inkDown;
+      if (count > 1 && std::max(inkDown, block) - std::min(inkUp, 0.0) <= keepBottom - keepTop) {
+        up = std::min(inkUp, 0.0);
+        down = std::max(inkDown, block);
+      }
       double low = hardTop, high = hardBottom;
-      if (inkDown - inkUp <= keepBottom - keepTop) {
+      if (down - up <= keepBottom - keepTop) {
         low = keepTop;
         high = keepBottom;
       }
-      if (fromTop) top = std::max(0.0, low - inkUp);  // the room's top, or lower to clear its line
-      else if (top + inkUp < low) top = low - inkUp;
-      else if (top + inkDown > high) top = high - inkDown;
+      if (fromTop) top = std::max(0.0, low - up);  // the room's top, or lower to clear its line
+      else if (top + up < low) top = low - up;
+      else if (top + down > high) top = high - down;
     }
     for (size_t i = 0; i < count; ++i) {
       const Attempt::Line& line = a.lines[i];

@@ -52,8 +52,8 @@ struct TextRoom {
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
   double unitsPerInch = 96;                                     // the painter's units an inch
   QMarginsF lines{};       // how far lines drawn along its sides reach into it: never touched
-  // Kept further from those sides where the text has room to spare: at the left and
-  // right, and at the top or bottom it is aligned to.
+  // Kept further from those sides: condensed, or reduced, to keep it, and only a text that
+  // even the floor cannot keep clear stands nearer.
   QMarginsF clear{};
   bool wrap = false;       // lines broken at the room's width (a word wider than it inside itself)
   bool oneLine = false;    // line breaks read as blanks (a single-line box)

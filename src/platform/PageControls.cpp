@@ -107,6 +107,7 @@ void FormLabel::SetForeColor(const QColor& colour) {
 void FormLabel::SetMaxWidth(double twips) {
   maxWidth_ = twips;
   if (autoWidth_) SetTwips(QRectF(Left(), Top(), 0, Height()));
+  else if (twips > 0 && Width() > twips) SetTwips(QRectF(Left(), Top(), twips, Height()));
   update();
 }
 
@@ -128,18 +129,40 @@ void FormLabel::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(colour_);
-  // A caption stands on blank paper: its lines may run on below its place.
-  DrawFittedText(painter,
-                 TextRoom{.rect = Scaled(Twips(), scale),
-                          .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
-                          .unitsPerInch = scale * kTwipsPerInch,
-                          .wrap = wrap_,
-                          .oneLine = !wrap_,
-                          .boundedHeight = false,
-                          .leading = wrap_},
-                 caption_);
+  DrawFittedText(painter, RoomAt(scale), caption_);
   painter.restore();
 }
+
+void FormLabel::SetLetterBand(double top, double bottom) {
+  bandTop_ = top;
+  bandBottom_ = bottom;
+  update();
+}
+
+void FormLabel::SetSideRules(double left, double right) {
+  ruleLeft_ = left;
+  ruleRight_ = right;
+  update();
+}
+
+TextRoom FormLabel::RoomAt(double scale) const {
+  const bool banded = !wrap_ && bandBottom_ > bandTop_;
+  const QRectF place = banded ? QRectF(Left(), bandTop_, Width(), bandBottom_ - bandTop_) : Twips();
+  const double clearLeft = ruleLeft_ > 0 ? kTwipsPerPixel : 0, clearRight = ruleRight_ > 0 ? kTwipsPerPixel : 0;
+  // A caption stands on blank paper: its lines may run on below its place, unless it is
+  // held in a band.
+  return TextRoom{.rect = Scaled(place, scale),
+                  .alignment = Qt::Alignment(Flags(align_)) | Qt::AlignTop,
+                  .unitsPerInch = scale * kTwipsPerInch,
+                  .lines = QMarginsF(ruleLeft_, 0, ruleRight_, 0) * scale,
+                  .clear = QMarginsF(clearLeft, 0, clearRight, 0) * scale,
+                  .wrap = wrap_,
+                  .oneLine = !wrap_,
+                  .boundedHeight = banded,
+                  .leading = wrap_};
+}
+
+TextFit FormLabel::LettersInTwips() const { return FitText(caption_, font(), RoomAt(1)); }
 
 void FormLabel::paintEvent(QPaintEvent*) { PaintOnScreen(this); }
 
@@ -162,6 +185,13 @@ FormLine::FormLine(QWidget* page, double x1, double y1, double x2, double y2, in
   const double pad = (width_ + 1) * kTwipsPerPixel;
   SetTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
                .adjusted(-pad, -pad, pad, pad));
+}
+
+std::pair<double, double> FormLine::Band() const {
+  const int pixels = std::max(1, width_);
+  const double middle = PixelBandMiddle(ends_.y1() == ends_.y2() ? ends_.y1() : ends_.x1(), pixels);
+  const double half = pixels * kTwipsPerPixel / 2;
+  return {middle - half, middle + half};
 }
 
 void FormLine::PaintOnPaper(QPainter& painter, double scale) const {

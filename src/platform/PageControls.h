@@ -17,6 +17,7 @@
 #include <QRectF>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "platform/CheckBox.h"
 #include "platform/FittedText.h"
@@ -92,11 +93,22 @@ class FormLabel : public QWidget, public PageControl {
   void SetCaption(const QString& caption);
   void SetForeColor(const QColor& colour);
   void SetWordWrap(bool on) { wrap_ = on; update(); }
+  bool WordWrap() const { return wrap_; }
+  TextAlign Align() const { return align_; }
   bool AutoWidth() const { return autoWidth_; }
-  // The widest a label as wide as its caption may grow, in twips (0: no limit); a
-  // caption wider than that is condensed into it.
+  // The widest a label may be, in twips (0: no limit): a label as wide as its caption
+  // grows no wider, a wider one is narrowed; a caption wider than that is fitted into it.
   void SetMaxWidth(double twips);
   void PaintOnPaper(QPainter& painter, double scale) const override;
+  // The caption as the paper prints it, in twips.
+  TextFit LettersInTwips() const;
+  // The height in twips that a caption of one line keeps its letters within, rules or
+  // other captions lying above and below: a caption whose letters are higher than that is
+  // reduced until they stand in it.
+  void SetLetterBand(double top, double bottom);
+  // How far upright rules along the label's left and right reach into it, in twips: the
+  // caption keeps a pixel clear of them, condensed or reduced to keep it.
+  void SetSideRules(double left, double right);
 
   // The width in twips that the caption needs in `font`.
   static double TextWidthTwips(const QString& caption, const QFont& font);
@@ -119,6 +131,11 @@ class FormLabel : public QWidget, public PageControl {
   bool wrap_ = false;
   bool autoWidth_ = false;
   double maxWidth_ = 0;
+  double bandTop_ = 0, bandBottom_ = 0;  // no band while they are equal
+  double ruleLeft_ = 0, ruleRight_ = 0;
+
+  // Where the caption stands on paper drawn at `scale` (its units a twip).
+  TextRoom RoomAt(double scale) const;
 };
 
 // A straight line from (x1, y1) to (x2, y2) in twips, `width` pixels thick (1 a thin
@@ -134,6 +151,9 @@ class FormLine : public QWidget, public PageControl {
   bool IsDrawn() const override { return true; }
   QLineF Ends() const { return ends_; }
   int Thickness() const { return std::max(1, width_); }
+  // What a level or upright line fills across itself on paper, in twips (top to bottom,
+  // or left to right): the band of whole pixels it takes on the screen.
+  std::pair<double, double> Band() const;
   void PaintOnPaper(QPainter& painter, double scale) const override;
 
  protected:

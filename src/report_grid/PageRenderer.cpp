@@ -154,9 +154,9 @@ class Painter {
     if (s.text.isEmpty() || inner.width() <= 0) return;
     p_.setPen(Qt::black);
     // Along each side: how far the widest line drawn there reaches into the text's room,
-    // with a hair's breadth of paper beside it (never touched), and how much further a
-    // text with room to spare keeps from it, so that it stands kTextClearUnits clear of
-    // the line (platform::TextRoom).
+    // with a hair's breadth of paper beside it (never touched), and how much further the
+    // text keeps from it, so that it stands kTextClearUnits clear of the line wherever the
+    // fit rule can (platform::TextRoom).
     const double inset[4] = {kTextInsetUnits * sx_, kTextInsetUnits * sx_, 0, 0};
     const double unit[4] = {sx_, sx_, sy_, sy_};
     double reach[4], keep[4];

@@ -58,15 +58,15 @@ QFont QFontOf(const FontState& font);
 // smallest size cut after a whole letter, starting at the rectangle's left edge; lines
 // taller together than the rectangle are reduced in size, and past the smallest size
 // only the whole lines that fit show, from its top. `lines` says how far the lines drawn
-// along its sides reach into it (never touched), `clear` how much further a text with
-// room to spare keeps from them.
+// along its sides reach into it (never touched), `clear` how much further a text keeps
+// from them wherever even the smallest size allows it.
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
                   const QString& text, double devicePixelsPerUnit, const QMarginsF& lines = {},
                   const QMarginsF& clear = {});
 
 // Geometry of the drawing shared by every target.
 inline constexpr double kTextInsetUnits = 1.0;     // text keeps this far from the left and right edges,
-inline constexpr double kTextClearUnits = 1.0;     // and, where it has room, this far clear of a line on any side,
+inline constexpr double kTextClearUnits = 1.0;     // and, wherever the fit rule can, this far clear of a line on any side,
 inline constexpr double kTextGapUnits = 0.25;      // and never nearer than this
 inline constexpr double kTickBoxUnits = 9.0;       // side of a tick box
 inline constexpr double kThinLineUnits = 1.0;      // line widths: thin and dotted

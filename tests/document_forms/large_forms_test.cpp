@@ -335,6 +335,28 @@ TEST_F(LargeForms, SheetPrintsOnePortraitPageWithItsLabelsInPlace) {
               {"Categoria", 1020, 10440}, {"Modificari", 720, 14970}, {"Act", 720, 16140}});
 }
 
+// The front's title stands in its width, clear of "(se scrie anul)" after it, and the
+// register caption of the legal person starts clear of the header frame's left side.
+TEST_F(LargeForms, FrontTitleAndRegisterCaptionKeepClearOfTheirNeighbours) {
+  frmImpuneF* form = OpenForm<frmImpuneF>();
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("front.pdf"));
+  form->PrintToPdf(pdf);
+  const QList<testsupport::PdfPage> pages = testsupport::ReadPdfPages(pdf);
+  ASSERT_EQ(pages.size(), 1);
+  constexpr double kMm = 56.7;  // twips
+  const testsupport::PdfWord* title = nullptr;  // the title's last word, on the line at 3510
+  for (const testsupport::PdfWord& w : pages[0].words)
+    if (w.text == QLatin1String("transport") && std::abs(w.yMin - 3510 / kMm) < 1) title = &w;
+  const testsupport::PdfWord* year = pages[0].Find(QStringLiteral("(se"));
+  const testsupport::PdfWord* registered = pages[0].Find(QStringLiteral("inregistrat"));
+  ASSERT_TRUE(title && year && registered);
+  EXPECT_LE(title->xMax, (2130 + 10485) / kMm + 0.1);
+  EXPECT_GT(year->xMin - title->xMax, 2);
+  // The frame's left side fills the pixel from 660 to 675.
+  EXPECT_GT(registered->xMin, 675 / kMm + 0.2);
+}
+
 // What lies under the bottom edge of a landscape page never reaches the paper.
 TEST_F(LargeForms, FrontClosingBlockStaysOffThePaper) {
   frmImpuneF* form = OpenForm<frmImpuneF>();

@@ -376,6 +376,95 @@ TEST_F(PaperRules, ARealCaseOfLongValuesPrintsWholeInEveryBox) {
   core::fonts::FontDrav = savedDrav;
 }
 
+// A caption that follows a rule (a box's fill-in line, or one for handwriting) begins
+// where the rule ends; one whose first letter reaches down to the rule (a comma, a "p")
+// begins a pixel further on, so that the letter keeps off the rule's end.
+// No level rule runs through or touches a caption's letters: a caption whose comma or
+// "p" reached down to the rule under it stands a little higher, one whose top touched the
+// rule over it a little lower, and two captions stacked between two rules are reduced to
+// their share of the room; nor does an upright rule at a label's side touch its caption.
+// Each caption's letters are taken as the paper prints them.
+TEST_F(PaperRules, NoRuleTouchesTheLettersOfACaption) {
+  ForEachForm([](DocumentForm& form) {
+    struct Level {
+      double top, bottom, left, right;
+    };
+    std::vector<Level> rules;
+    std::vector<Level> uprights;  // left to right, and top to bottom
+    for (platform::PageControl* control : form.Controls()) {
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().x1() == line->Ends().x2()) {
+        const auto [left, right] = line->Band();
+        uprights.push_back({std::min(line->Ends().y1(), line->Ends().y2()),
+                            std::max(line->Ends().y1(), line->Ends().y2()), left, right});
+      }
+      if (auto* line = dynamic_cast<platform::FormLine*>(control); line && line->Ends().y1() == line->Ends().y2()) {
+        const auto [top, bottom] = line->Band();
+        rules.push_back({top, bottom, std::min(line->Ends().x1(), line->Ends().x2()),
+                         std::max(line->Ends().x1(), line->Ends().x2())});
+      } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
+                 shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
+        const QRectF place = shape->Twips();
+        const double border = shape->Border() * platform::kTwipsPerPixel;
+        rules.push_back({place.top(), place.top() + border, place.left(), place.right()});
+        rules.push_back({place.bottom() - border, place.bottom(), place.left(), place.right()});
+      }
+    }
+    for (platform::PageControl* control : form.Controls()) {
+      auto* label = dynamic_cast<platform::FormLabel*>(control);
+      if (!label || label->WordWrap() || label->Caption().trimmed().isEmpty()) continue;
+      const platform::TextFit fit = label->LettersInTwips();
+      for (const platform::FittedLine& line : fit.lines) {
+        // The letters' own extent along the line: from the first to the last that is not
+        // a blank.
+        const QFontMetricsF metrics(fit.font);
+        const qsizetype lead = line.text.size() - QString(line.text).remove(QRegularExpression("^\\s+")).size();
+        const double left = line.origin.x() + metrics.horizontalAdvance(line.text.left(lead)) *
+                                                  platform::kTwipsPerPixel * line.stretch / 100;
+        const double right = line.origin.x() + line.width;
+        for (const Level& rule : rules) {
+          if (rule.right <= left || rule.left >= right) continue;
+          EXPECT_FALSE(rule.top < fit.inkBottom && rule.bottom > fit.inkTop)
+              << "the rule from " << rule.left << " to " << rule.right << " at " << rule.top
+              << " twips touches \"" << line.text.toStdString() << "\" (letters " << fit.inkTop << " to "
+              << fit.inkBottom << ")";
+        }
+        for (const Level& rule : uprights) {
+          if (rule.top >= fit.inkBottom || rule.bottom <= fit.inkTop) continue;
+          EXPECT_FALSE(rule.left < right && rule.right > left)
+              << "the upright rule at " << rule.left << " twips touches \"" << line.text.toStdString() << "\"";
+        }
+      }
+    }
+  });
+}
+
+TEST_F(PaperRules, ACaptionAfterARuleKeepsItsFirstLetterOffTheRule) {
+  using namespace document_forms;
+  struct Case {
+    const char* what;
+    Piece before;
+    const char* caption;
+    double shift;  // twips past the rule's end
+  };
+  const Case cases[] = {
+      {"a comma after a box's line", Field(0, 2000, 1500, 225), ",cu seria motor", platform::kTwipsPerPixel},
+      {"a p after a line for handwriting", Blank(2000, 1500, 225), "prin care solicitati", platform::kTwipsPerPixel},
+      {"a letter on the baseline", Blank(2000, 1500, 225), "tone,dobandit la", 0},
+      {"a p after a line lower down", Blank(2000, 1500), "prin care solicitati", 0},
+      {"a p after a box on dots", DottedField(0, 2000, 1500, 225), "prin care solicitati", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<Item> items;
+    AddLine(items, 1000, 1000, kTimes1125, {Say("nr."), c.before, Say(c.caption)});
+    const auto label = std::find_if(items.begin(), items.end(), [&c](const Item& item) {
+      return item.kind == Kind::kLabel && item.text && std::string(item.text) == c.caption;
+    });
+    ASSERT_NE(label, items.end());
+    EXPECT_DOUBLE_EQ(label->left, 2000 + 1500 + c.shift);
+  }
+}
+
 // A printed line's first caption stands directly before its box, however wide the room
 // from the line's left; where the page gives the line's left (AddLineAt) it begins
 // there. Either way a caption wider than that room is condensed into it.
@@ -507,30 +596,87 @@ TEST_F(PaperRules, NothingDrawnShowsThroughABox) {
   });
 }
 
-// A caption as wide as its text with a box standing over some of its words ends where
-// the box begins, condensed; a row of dots with a box over it is left to the box.
-TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsWordsBegins) {
+// A caption of one line with a box standing over some of its letters, on its line or over
+// the lower part of their height, ends where the box begins, fitted into the room before
+// it; a box below its letters, or over a row of dots, is left as it stands.
+TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsLettersBegins) {
   using namespace document_forms;
-  static constexpr Item kItems[] = {
-      Label(1000, 1000, "inregistrat la registrul comertului", kTimes12),
-      Box(0, 3000, 1000, 1500),
-      Label(1000, 2000, "...............................................,", kTimes12),
-      Box(1, 1200, 1960, 2000),
+  static constexpr const char* kCaption = "inregistrat la registrul comertului";
+  static constexpr Item kOnItsLine[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1000, 1500)};
+  static constexpr Item kOverTheirFoot[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1180, 1500)};
+  static constexpr Item kOwnWidth[] = {Label(1000, 1000, kCaption, kTimes12, 4000), Box(0, 3000, 1180, 1500)};
+  static constexpr Item kBelow[] = {Label(1000, 1000, kCaption, kTimes12), Box(0, 3000, 1300, 1500)};
+  static constexpr Item kDots[] = {Label(1000, 1000, "...............................................,", kTimes12),
+                                   Box(0, 1200, 960, 2000)};
+  struct Case {
+    const char* what;
+    std::span<const Item> items;
+    bool ends;  // at the box's left, 3000
   };
-  static constexpr Page kPage{.caption = "proba", .items = kItems};
-  DocumentForm form(kPage);
-  auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
-  auto* leader = dynamic_cast<platform::FormLabel*>(form.Controls()[2]);
-  ASSERT_TRUE(caption && leader);
-  EXPECT_DOUBLE_EQ(caption->Width(), 2000);
-  EXPECT_DOUBLE_EQ(leader->Width(), platform::FormLabel::TextWidthTwips(leader->Caption(), leader->font()) +
-                                        platform::kTwipsPerPixel);
-  QTemporaryDir dir;
-  const PdfPage page = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
-  const PdfWord* last = page.Find(QStringLiteral("comertului"));
-  ASSERT_NE(last, nullptr);
-  EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
-  EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+  const Case cases[] = {
+      {"a box on its line", kOnItsLine, true},
+      {"a box over the lower part of its letters", kOverTheirFoot, true},
+      {"a caption of its own width, a box over the lower part of its letters", kOwnWidth, true},
+      {"a box below its letters", kBelow, false},
+      {"a box over its row of dots", kDots, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Page page{.caption = "proba", .items = c.items};
+    DocumentForm form(page);
+    auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+    ASSERT_NE(caption, nullptr);
+    const double natural = platform::FormLabel::TextWidthTwips(caption->Caption(), caption->font());
+    const double width = c.items[0].width > 0 ? c.items[0].width : natural + platform::kTwipsPerPixel;
+    EXPECT_DOUBLE_EQ(caption->Width(), c.ends ? 3000 - 1000 : width);
+    if (!c.ends) continue;
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("caption.pdf"));
+    const PdfWord* last = printed.Find(QStringLiteral("comertului"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_LE(last->xMax, 3000 / kTwipsPerMm + 0.2);
+    EXPECT_GT(last->xMax, 3000 / kTwipsPerMm - 2);
+  }
+}
+
+// A caption that an upright rule would cross ends short of the rule, condensed and where
+// that is not enough reduced, as long as the fit rule can hold it in the room before the
+// rule; one that the rule crosses near its start is left as it stands.
+TEST_F(PaperRules, ACaptionEndsShortOfAnUprightRuleThatWouldCrossIt) {
+  using namespace document_forms;
+  const Font font = kTimes12;
+  const QString text = QStringLiteral("inregistrat la registrul comertului");
+  const double natural = platform::FormLabel::TextWidthTwips(text, FontOf(font, font));
+  struct Case {
+    const char* what;
+    double at;  // the rule, a share of the caption's width from its left
+    bool ends;
+  };
+  const Case cases[] = {
+      {"crossing its last words: condensed", 0.7, true},
+      {"crossing its middle: condensed and reduced", 0.4, true},
+      {"crossing its first letters", 0.2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double x = std::round(1000 + natural * c.at);
+    const Item items[] = {Label(1000, 1000, "inregistrat la registrul comertului", font), Line(x, 900, x, 1400)};
+    const Page page{.caption = "proba", .items = items};
+    DocumentForm form(page);
+    auto* caption = dynamic_cast<platform::FormLabel*>(form.Controls()[0]);
+    ASSERT_NE(caption, nullptr);
+    if (!c.ends) {
+      EXPECT_DOUBLE_EQ(caption->Width(), natural + platform::kTwipsPerPixel);
+      continue;
+    }
+    EXPECT_LT(caption->Left() + caption->Width(), x);
+    QTemporaryDir dir;
+    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("rule.pdf"));
+    const PdfWord* last = printed.Find(QStringLiteral("comertului"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_LT(last->xMax, x / kTwipsPerMm);
+    EXPECT_GT(last->xMax, x / kTwipsPerMm - 2);
+  }
 }
 
 // A box whose row says it runs on prints a text too long for it over the blank paper to

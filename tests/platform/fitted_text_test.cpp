@@ -199,41 +199,103 @@ TEST(FittedText, ACutEndsAtAWholeLetter) {
   }
 }
 
-// A line in a room lower than its letters is reduced until they stand in it; one aligned
-// to the bottom keeps clear of a line along it.
+// A text in a room lower than its letters is reduced until they stand in it, and its
+// letters keep clear of a line along the top or bottom whatever the alignment: placed
+// clear where there is room, reduced where only that keeps them clear.
 TEST(FittedText, NoLetterStandsOutAtTheTopOrBottom) {
-  const QString text = QStringLiteral("\u0218KODA \u021A\u0102G\u0102RA\u0218");
-  const QFontMetricsF metrics(Times(), platform::TextLayoutDevice());
-  const double inkHeight = metrics.tightBoundingRect(text).height() * kPaperDpi / platform::kTextLayoutDpi;
+  const QString name = QStringLiteral("\u0218KODA \u021A\u0102G\u0102RA\u0218");
+  // The height of a text's letters as it is set, in dots at 600 dpi.
+  const auto inkHeight = [](const QString& text) {
+    const TextFit fit = FitText(text, Times(), TextRoom{.rect = QRectF(0, 0, 1e6, 1e6), .unitsPerInch = kPaperDpi});
+    return fit.inkBottom - fit.inkTop;
+  };
   struct Case {
     const char* what;
-    double height;  // a share of the letters' height
+    int lines;      // of the name, one under the other
+    double height;  // a share of the letters' height, or with `inside` of that height plus the lines'
     Qt::Alignment alignment;
-    QMarginsF lines, clear;
+    QMarginsF lines_, clear;
     bool smaller;
+    bool inside = false;  // the room is as high as the letters and the lines along it
+    bool lineHeight = false;  // the room holds the lines' whole height clear of its lines
   };
   const double line = 5, keep = 8;  // dots at 600 dpi
+  const QMarginsF ruled{0, line, 0, line}, kept{0, keep, 0, keep};
   const Case cases[] = {
-      {"centred with room", 2.0, Qt::AlignVCenter, {}, {}, false},
-      {"centred, lower than its letters", 0.8, Qt::AlignVCenter, {}, {}, true},
-      {"on a fill-in line", 1.6, Qt::AlignBottom, {0, 0, 0, line}, {0, 0, 0, keep}, false},
-      {"under a rule", 1.6, Qt::AlignTop, {0, line, 0, 0}, {0, keep, 0, 0}, false},
-      {"between two rules, too low", 0.9, Qt::AlignBottom, {0, line, 0, line}, {0, keep, 0, keep}, true},
+      {"centred with room", 1, 2.0, Qt::AlignVCenter, {}, {}, false},
+      {"centred, lower than its letters", 1, 0.8, Qt::AlignVCenter, {}, {}, true},
+      {"on a fill-in line", 1, 1.6, Qt::AlignBottom, {0, 0, 0, line}, {0, 0, 0, keep}, false},
+      {"under a rule", 1, 1.6, Qt::AlignTop, {0, line, 0, 0}, {0, keep, 0, 0}, false},
+      {"between two rules, too low", 1, 0.9, Qt::AlignBottom, ruled, kept, true},
+      {"centred between two rules, room for it but not to keep clear", 1, 1.0, Qt::AlignVCenter, ruled, kept,
+       true, true},
+      {"centred between two rules with room to keep clear", 1, 1.5, Qt::AlignVCenter, ruled, kept, false},
+      {"two lines between two rules, room for them but not to keep clear", 2, 1.0, Qt::AlignVCenter, ruled, kept,
+       true, true},
+      {"two lines on a fill-in line with room", 2, 1.4, Qt::AlignBottom, ruled, kept, false},
+      {"two lines under a rule with room for their height", 2, 2.0, Qt::AlignTop, ruled, kept, false, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const QRectF room(0, 100, 3000, inkHeight * c.height);
+    QString text = name;
+    for (int i = 1; i < c.lines; ++i) text += QLatin1Char('\n') + name;
+    const double height =
+        inkHeight(text) * c.height + (c.inside ? c.lines_.top() + c.lines_.bottom() : 0);
+    const QRectF room(0, 100, 3000, height);
     const TextFit fit = FitText(text, Times(), TextRoom{.rect = room, .alignment = Qt::AlignLeft | c.alignment,
-                                                        .unitsPerInch = kPaperDpi, .lines = c.lines,
+                                                        .unitsPerInch = kPaperDpi, .lines = c.lines_,
                                                         .clear = c.clear});
     EXPECT_TRUE(fit.whole);
+    EXPECT_EQ(fit.lines.size(), static_cast<size_t>(c.lines));
     EXPECT_EQ(fit.font.pointSizeF() < 12, c.smaller);
-    const bool roomToKeep = room.height() - c.lines.top() - c.lines.bottom() - c.clear.top() - c.clear.bottom() >=
-                            inkHeight;
-    const double top = room.top() + c.lines.top() + (roomToKeep ? c.clear.top() : 0);
-    const double bottom = room.bottom() - c.lines.bottom() - (roomToKeep ? c.clear.bottom() : 0);
-    EXPECT_GE(fit.inkTop, top - 0.01);
-    EXPECT_LE(fit.inkBottom, bottom + 0.01);
+    // Every room here leaves the floor room to keep clear of its lines.
+    EXPECT_GE(fit.inkTop, room.top() + c.lines_.top() + c.clear.top() - 0.01);
+    EXPECT_LE(fit.inkBottom, room.bottom() - c.lines_.bottom() - c.clear.bottom() + 0.01);
+    // Several lines with room to spare keep their whole line height clear, not only
+    // their letters.
+    if (c.lineHeight) {
+      const double step = fit.lines[1].origin.y() - fit.lines[0].origin.y();
+      EXPECT_GE(fit.lines.front().origin.y(), room.top() + c.lines_.top() + c.clear.top() - 0.01);
+      EXPECT_LE(fit.lines.back().origin.y() + step, room.bottom() - c.lines_.bottom() - c.clear.bottom() + 0.01);
+    }
+  }
+}
+
+// Beside the lines too a text keeps clear: one that would stand inside the lines but
+// nearer than its clearance is condensed just enough, a wrapped one keeping its lines as
+// they break; one with room to spare stays as it is set.
+TEST(FittedText, ATextKeepsClearOfTheLinesBesideIt) {
+  const QString address = QStringLiteral("BULEVARDUL MARE\u0218AL CONSTANTIN PREZAN 123A");
+  const double natural = LaidWidth(address, Times());
+  const double line = 5, keep = 8;  // dots at 600 dpi
+  struct Case {
+    const char* what;
+    double width;  // the room: the text's width plus this many dots
+    bool wrap;
+    int lowestStretch, highestStretch;
+  };
+  const Case cases[] = {
+      {"room to keep clear", 2 * (line + keep) + 2, false, 100, 100},
+      {"room inside the lines only", 2 * line + 1, false, 94, 99},
+      {"room inside the lines only, wrapped", 2 * line + 1, true, 94, 99},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QRectF room(100, 100, natural + c.width, 400);
+    QString text = address;
+    if (c.wrap) text += QLatin1Char(' ') + address;  // two lines, each as wide as the address
+    const TextFit fit = FitText(text, Times(), TextRoom{.rect = room, .unitsPerInch = kPaperDpi,
+                                                        .lines = {line, 0, line, 0}, .clear = {keep, 0, keep, 0},
+                                                        .wrap = c.wrap});
+    ASSERT_EQ(fit.lines.size(), c.wrap ? 2u : 1u);
+    EXPECT_DOUBLE_EQ(fit.font.pointSizeF(), 12);
+    for (const platform::FittedLine& shown : fit.lines) {
+      EXPECT_EQ(shown.text, address);
+      EXPECT_GE(shown.stretch, c.lowestStretch);
+      EXPECT_LE(shown.stretch, c.highestStretch);
+      EXPECT_GE(shown.origin.x(), room.left() + line + keep - 0.01);
+      EXPECT_LE(shown.origin.x() + shown.width, room.right() - line - keep + 0.01);
+    }
   }
 }
 

@@ -44,7 +44,7 @@ void ExpectStrokesAreHeldLines(const QList<PdfStroke>& strokes, const QList<Held
 
 // Every printable cell's text, read back from `page` (its words are those whose middle
 // lies in the cell), stands whole in its cell; the letters of every word stand inside its
-// cell, off every line stroked on the page, and off every other word's letters.
+// cell, clear of every line stroked on the page, and off every other word's letters.
 void ExpectTextsWholeInsideTheirCells(const PdfPage& page, const QList<PdfStroke>& strokes,
                                       const report_grid::ReportGrid& grid);
 
