@@ -136,6 +136,7 @@ class Fitter {
     }
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
+    fit.unitsPerInch = room_.unitsPerInch;
     fit.asSet = fits && best.points == set && !Condensed(best);
     // What is left of a text too long for the room's height starts at its top.
     const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
@@ -414,9 +415,9 @@ TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   return Fitter(text, font, room).Run();
 }
 
-void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch) {
-  if (unitsPerInch <= 0) return;
-  const double scale = unitsPerInch / kTextLayoutDpi;
+void DrawFitted(QPainter& painter, const TextFit& fit) {
+  if (fit.unitsPerInch <= 0) return;
+  const double scale = fit.unitsPerInch / kTextLayoutDpi;
   for (const FittedLine& line : fit.lines) {
     const LaidLine laid(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
     painter.save();
@@ -429,7 +430,7 @@ void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch) {
 
 void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text) {
   if (WithoutTrailingBlanks(text).isEmpty()) return;
-  DrawFitted(painter, FitText(text, painter.font(), room), room.unitsPerInch);
+  DrawFitted(painter, FitText(text, painter.font(), room));
 }
 
 }  // namespace platform

@@ -312,7 +312,7 @@ void FormTextBox::paintEvent(QPaintEvent* event) {
       QPainter painter(this);
       painter.fillRect(rect(), BackColor());
       painter.setPen(palette().color(QPalette::Text));
-      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      DrawFitted(painter, fit);
       return;
     }
   }
@@ -346,7 +346,7 @@ void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(Qt::black);
-  DrawFitted(painter, Fitted(scale), scale * kTwipsPerInch);
+  DrawFitted(painter, Fitted(scale));
   painter.restore();
 }
 
@@ -368,7 +368,7 @@ void FormMemoBox::paintEvent(QPaintEvent* event) {
       painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
       painter.translate(-pos() - viewport()->pos());
       painter.setPen(palette().color(QPalette::Text));
-      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      DrawFitted(painter, fit);
       return;
     }
   }
