@@ -242,7 +242,7 @@ void DocumentForm::KeepCaptionsOffSideRules() {
       if (from <= place.left() + pixel && to > place.left() - pixel) left = std::max(left, to - place.left());
       if (to >= place.right() - pixel && from < place.right() + pixel) right = std::max(right, place.right() - from);
     }
-    if (left > 0 || right > 0) label->SetSideRules(std::max(0.0, left), std::max(0.0, right));
+    if (left > 0 || right > 0) label->SetSideRules(left, right);
   }
 }
 
