@@ -42,7 +42,7 @@ void Lay(std::vector<Item>& items, double top, double left, Font font, std::init
         items.push_back(Label(left, top, p.text, f, next->left - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
         // Ending at the box and beginning no further left than the piece before it ends: a
-        // text wider than that gap is condensed into it rather than drawn over that piece.
+        // text wider than that gap is fitted into it rather than drawn over that piece.
         const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
                               platform::kTwipsPerPixel;
         const double from = cursor < next->left ? cursor : next->left - needed;
