@@ -124,7 +124,9 @@ class Fitter {
     Attempt best = Try(set, false, clear.width);
     bool fits = Fits(best, clear);
     if (!fits) fits = Largest(set, floor, clear, best);
-    if (!fits) {
+    // Without a clearance to keep the same tries would follow.
+    const bool keepsClear = clear.width != inside.width || clear.letters != inside.letters;
+    if (!fits && keepsClear) {
       best = Try(set, false, inside.width);
       fits = Fits(best, inside) || Largest(set, floor, inside, best);
     }
