@@ -242,7 +242,7 @@ void DocumentForm::KeepCaptionsOffSideRules() {
       if (from <= place.left() + pixel && to > place.left() - pixel) left = std::max(left, to - place.left());
       if (to >= place.right() - pixel && from < place.right() + pixel) right = std::max(right, place.right() - from);
     }
-    if (left > 0 || right > 0) label->SetSideRules(std::max(0.0, left), std::max(0.0, right));
+    if (left > 0 || right > 0) label->SetSideRules(left, right);
   }
 }
 
@@ -354,13 +354,7 @@ void DocumentForm::KeepCaptionsClear() {
     const QString text = label->Caption();
     const auto onItsLine = [&caption](double top, double bottom) { return OnTheLineOf(caption, top, bottom); };
     // Where its letters stand from top to bottom, as the paper prints them.
-    const platform::TextFit letters =
-        platform::FitText(text, label->font(),
-                          platform::TextRoom{.rect = caption,
-                                             .alignment = Qt::AlignLeft | Qt::AlignTop,
-                                             .unitsPerInch = platform::kTwipsPerInch,
-                                             .oneLine = true,
-                                             .boundedHeight = false});
+    const platform::TextFit letters = label->LettersInTwips();
     const auto hidesLetters = [&letters](double top, double bottom) {
       return top < letters.inkBottom && bottom > letters.inkTop;
     };

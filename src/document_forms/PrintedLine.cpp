@@ -42,7 +42,7 @@ void Lay(std::vector<Item>& items, double top, double left, Font font, std::init
         items.push_back(Label(left, top, p.text, f, next->left - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
         // Ending at the box and beginning no further left than the piece before it ends: a
-        // text wider than that gap is condensed into it rather than drawn over that piece.
+        // text wider than that gap is fitted into it rather than drawn over that piece.
         const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
                               platform::kTwipsPerPixel;
         const double from = cursor < next->left ? cursor : next->left - needed;
@@ -57,17 +57,19 @@ void Lay(std::vector<Item>& items, double top, double left, Font font, std::init
       continue;
     }
     const double boxTop = p.top >= 0 ? p.top : top;
-    ruleBefore = p.kind == Piece::Kind::kBlank || p.under == Piece::Under::kRule ? boxTop + p.height + 15 : -1;
+    const double ruleY = boxTop + p.height + 15;  // of the rule under it, if it has one
+    const bool ruled = p.kind == Piece::Kind::kBlank || p.under == Piece::Under::kRule;
+    ruleBefore = ruled ? ruleY : -1;
     if (p.kind == Piece::Kind::kField) {
       // What the box stands on comes first, so that the box lies above it.
-      if (p.under == Piece::Under::kRule) {
-        items.push_back(Rule(boxTop + p.height + 15, p.left, p.left + p.width));
+      if (ruled) {
+        items.push_back(Rule(ruleY, p.left, p.left + p.width));
       } else if (p.under == Piece::Under::kDots) {
         items.push_back(Dots(p.left, boxTop + 150, p.width));
       }
       items.push_back(Box(p.index, p.left, boxTop, p.width, p.height));
     } else {
-      items.push_back(Rule(boxTop + p.height + 15, p.left, p.left + p.width));
+      items.push_back(Rule(ruleY, p.left, p.left + p.width));
     }
     cursor = p.left + p.width;
   }

@@ -3,7 +3,7 @@
 // left to right, laid into page-table rows. A caption stands directly before the box or
 // fill-in line that follows it (it ends where that begins, right-aligned in the gap from
 // the piece before it, or for the line's first caption from the line's left, and
-// condensed when its text is wider than that gap); a caption that no box or line follows
+// fitted into that gap, condensed and then smaller, when its text is wider); a caption that no box or line follows
 // begins where the piece before it ends (a pixel further on where its first letter would
 // reach down to the rule that ends there), the first at the line's left; a caption given
 // a left of its own begins there. Where the page gives the line's left instead

@@ -14,7 +14,7 @@ constexpr Font kCheckFont{"TimesRomanR", 11.25, true};
 constexpr Font kCheckFontTimes{"Times New Roman", 11.25, true};
 
 constexpr Item L(double left, double top, const char* text) { return Label(left, top, text, kLabelFont); }
-// A caption from the line's left up to its box, condensed when its text is wider.
+// A caption from the line's left up to its box, fitted into that room when its text is wider.
 constexpr Item LTo(double left, double top, const char* text, double boxLeft) {
   return Label(left, top, text, kLabelFont, boxLeft - left);
 }

@@ -122,20 +122,23 @@ class Fitter {
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
                        std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
     Attempt best = Try(set, false, clear.width);
-    bool fits = Fits(best, best.lines.size(), clear);
+    bool fits = Fits(best, clear);
     if (!fits) fits = Largest(set, floor, clear, best);
-    if (!fits) {
+    // Without a clearance to keep the same tries would follow.
+    const bool keepsClear = clear.width != inside.width || clear.letters != inside.letters;
+    if (!fits && keepsClear) {
       best = Try(set, false, inside.width);
-      fits = Fits(best, best.lines.size(), inside) || Largest(set, floor, inside, best);
+      fits = Fits(best, inside) || Largest(set, floor, inside, best);
     }
     if (!fits) {
       // At the smallest size a wrapped word wider than the room breaks inside itself.
       best = Try(floor, false, inside.width);
       if (room_.wrap && !best.widthFits) best = Try(floor, true, inside.width);
-      fits = Fits(best, best.lines.size(), inside);
+      fits = Fits(best, inside);
     }
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
+    fit.unitsPerInch = room_.unitsPerInch;
     fit.asSet = fits && best.points == set && !Condensed(best);
     // What is left of a text too long for the room's height starts at its top.
     const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
@@ -159,7 +162,7 @@ class Fitter {
   // fit within `limits`; false when even the floor does not.
   bool Largest(double set, double floor, const Limits& limits, Attempt& out) const {
     Attempt low = Try(floor, false, limits.width);
-    if (!Fits(low, low.lines.size(), limits)) return false;
+    if (!Fits(low, limits)) return false;
     double lo = floor, hi = set;
     out = std::move(low);
     // Lines of their own (no wrap) grow with the size: the size at which the widest of
@@ -174,7 +177,7 @@ class Fitter {
       const bool guessing = first && guess > lo && guess < hi;
       const double mid = guessing ? guess : (lo + hi) / 2;
       Attempt a = Try(mid, false, limits.width);
-      if (Fits(a, a.lines.size(), limits)) {
+      if (Fits(a, limits)) {
         lo = mid;
         if (guessing) hi = std::min(hi, mid + 0.05);  // any larger is too wide
         out = std::move(a);
@@ -259,22 +262,24 @@ class Fitter {
     return {top, bottom};
   }
 
-  // The height the first `count` lines take: their letters, and for several lines their
-  // whole line height too.
-  double Extent(const Attempt& a, size_t count) const {
-    auto [top, bottom] = Ink(a, count);
+  // The height the first `count` lines take, their letters spanning `ink` (Ink): their
+  // letters, and for several lines their whole line height too.
+  static double Extent(const Attempt& a, size_t count, std::pair<double, double> ink) {
+    auto [top, bottom] = ink;
     if (count > 1) {
       top = std::min(top, 0.0);
       bottom = std::max(bottom, (count - 1) * a.step + a.ascent + a.descent);
     }
     return bottom - top;
   }
+  double Extent(const Attempt& a, size_t count) const { return Extent(a, count, Ink(a, count)); }
 
-  bool Fits(const Attempt& a, size_t count, const Limits& limits) const {
+  // Whether all its lines stand within `limits`.
+  bool Fits(const Attempt& a, const Limits& limits) const {
     if (!a.widthFits) return false;
     if (!room_.boundedHeight) return true;
-    const auto [top, bottom] = Ink(a, count);
-    return Extent(a, count) <= limits.height && bottom - top <= limits.letters;
+    const std::pair<double, double> ink = Ink(a, a.lines.size());
+    return Extent(a, a.lines.size(), ink) <= limits.height && ink.second - ink.first <= limits.letters;
   }
 
   // Past the floor: the whole lines that fit from the top (one at least), each cut after
@@ -412,9 +417,9 @@ TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   return Fitter(text, font, room).Run();
 }
 
-void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch) {
-  if (unitsPerInch <= 0) return;
-  const double scale = unitsPerInch / kTextLayoutDpi;
+void DrawFitted(QPainter& painter, const TextFit& fit) {
+  if (fit.unitsPerInch <= 0) return;
+  const double scale = fit.unitsPerInch / kTextLayoutDpi;
   for (const FittedLine& line : fit.lines) {
     const LaidLine laid(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
     painter.save();
@@ -427,7 +432,7 @@ void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch) {
 
 void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text) {
   if (WithoutTrailingBlanks(text).isEmpty()) return;
-  DrawFitted(painter, FitText(text, painter.font(), room), room.unitsPerInch);
+  DrawFitted(painter, FitText(text, painter.font(), room));
 }
 
 }  // namespace platform

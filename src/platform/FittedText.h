@@ -74,12 +74,13 @@ struct TextFit {
   bool whole = true;       // every letter of the text is shown
   bool asSet = true;       // shown as it is set: not condensed, reduced or cut
   double inkTop = 0, inkBottom = 0;  // the letters' extent, in the painter's units
+  double unitsPerInch = 0;           // the painter's units an inch, as its room said
 };
 
 // How `text` in `font` stands in `room`: line breaks (CR LF, CR or LF) start new lines.
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room);
-// Draws a fitted text in the painter's pen.
-void DrawFitted(QPainter& painter, const TextFit& fit, double unitsPerInch);
+// Draws a fitted text in the painter's pen, in the units its room was measured in.
+void DrawFitted(QPainter& painter, const TextFit& fit);
 // Fits `text` in the painter's font into `room` and draws it.
 void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text);
 

@@ -36,6 +36,16 @@ QRectF Scaled(const QRectF& twips, double scale) {
   return QRectF(twips.left() * scale, twips.top() * scale, twips.width() * scale, twips.height() * scale);
 }
 
+// The room of a box's one line of text in `place` (the painter's units, `scale` of them a
+// twip): inside the box's margins, centred in its height.
+TextRoom OneLineRoom(const QRectF& place, Qt::Alignment horizontal, double scale) {
+  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
+  return TextRoom{.rect = place.adjusted(margin, 0, -margin, 0),
+                  .alignment = horizontal | Qt::AlignVCenter,
+                  .unitsPerInch = scale * kTwipsPerInch,
+                  .oneLine = true};
+}
+
 // A pen `pixels` screen pixels wide at this scale.
 QPen PenOf(int pixels, double scale, Qt::PenStyle style = Qt::SolidLine) {
   QPen pen(Qt::black, std::max(1, pixels) * kTwipsPerPixel * scale, style, Qt::FlatCap);
@@ -288,31 +298,21 @@ void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(Qt::black);
-  const double margin = kTextMargin * kTwipsPerPixel * scale;
   QRectF room = Twips();
   if (paperRight_ > room.right()) room.setRight(paperRight_);
-  DrawFittedText(painter,
-                 TextRoom{.rect = Scaled(room, scale).adjusted(margin, 0, -margin, 0),
-                          .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
-                          .unitsPerInch = scale * kTwipsPerInch,
-                          .oneLine = true},
-                 text());
+  DrawFittedText(painter, OneLineRoom(Scaled(room, scale), alignment() & Qt::AlignHorizontal_Mask, scale), text());
   painter.restore();
 }
 
 void FormTextBox::paintEvent(QPaintEvent* event) {
   if (!hasFocus() && !text().isEmpty()) {
-    const double margin = kTextMargin;
-    const TextFit fit = FitText(text(), font(),
-                                TextRoom{.rect = QRectF(rect()).adjusted(margin, 0, -margin, 0),
-                                         .alignment = (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
-                                         .unitsPerInch = kTwipsPerInch / kTwipsPerPixel,
-                                         .oneLine = true});
+    const TextFit fit =
+        FitText(text(), font(), OneLineRoom(QRectF(rect()), alignment() & Qt::AlignHorizontal_Mask, kScreenScale));
     if (!fit.asSet) {
       QPainter painter(this);
       painter.fillRect(rect(), BackColor());
       painter.setPen(palette().color(QPalette::Text));
-      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      DrawFitted(painter, fit);
       return;
     }
   }
@@ -346,7 +346,7 @@ void FormMemoBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(Qt::black);
-  DrawFitted(painter, Fitted(scale), scale * kTwipsPerInch);
+  DrawFitted(painter, Fitted(scale));
   painter.restore();
 }
 
@@ -368,7 +368,7 @@ void FormMemoBox::paintEvent(QPaintEvent* event) {
       painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
       painter.translate(-pos() - viewport()->pos());
       painter.setPen(palette().color(QPalette::Text));
-      DrawFitted(painter, fit, kTwipsPerInch / kTwipsPerPixel);
+      DrawFitted(painter, fit);
       return;
     }
   }
@@ -417,12 +417,7 @@ void FormComboBox::PaintOnPaper(QPainter& painter, double scale) const {
   painter.save();
   painter.setFont(font());
   painter.setPen(Qt::black);
-  const double margin = FormTextBox::kTextMargin * kTwipsPerPixel * scale;
-  DrawFittedText(painter,
-                 TextRoom{.rect = Scaled(Twips(), scale).adjusted(margin, 0, -margin, 0),
-                          .unitsPerInch = scale * kTwipsPerInch,
-                          .oneLine = true},
-                 currentText());
+  DrawFittedText(painter, OneLineRoom(Scaled(Twips(), scale), Qt::AlignLeft, scale), currentText());
   painter.restore();
 }
 

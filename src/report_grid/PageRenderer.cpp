@@ -56,8 +56,7 @@ void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::
                                                             .unitsPerInch = devicePixelsPerUnit * kUnitsPerInch,
                                                             .lines = lines,
                                                             .clear = clear,
-                                                            .wrap = wrap}),
-                       devicePixelsPerUnit * kUnitsPerInch);
+                                                            .wrap = wrap}));
 }
 
 // ---- Painting -----------------------------------------------------------------------

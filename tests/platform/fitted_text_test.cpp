@@ -402,11 +402,11 @@ TEST(FittedText, ThePdfHoldsWhatIsDrawn) {
     QPainter painter(&writer);
     const double natural = LaidWidth(firm, Times(), 1200);
     cut = FitText(firm, Times(), TextRoom{.rect = QRectF(1200, 1200, natural * 0.15, 600), .unitsPerInch = 1200});
-    platform::DrawFitted(painter, cut, 1200);
+    platform::DrawFitted(painter, cut);
     condensed = FitText(county, Times(), TextRoom{.rect = QRectF(1200, 2400, LaidWidth(county, Times(), 1200) * 0.7,
                                                                  600),
                                                   .unitsPerInch = 1200});
-    platform::DrawFitted(painter, condensed, 1200);
+    platform::DrawFitted(painter, condensed);
   }
   ASSERT_FALSE(cut.whole);
   ASSERT_EQ(cut.lines.size(), 1u);
