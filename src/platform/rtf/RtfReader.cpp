@@ -249,6 +249,7 @@ class Reader {
   QTextCharFormat CharFormat() const;
   QTextCharFormat MarkFormat() const;  // a paragraph mark's: a link holds no mark
   QTextBlockFormat BlockFormat() const;
+  const FontEntry* Font() const;  // the font table's entry of the font in force, if any
   int CodePage() const;
   bool SymbolFont() const;
 
@@ -399,19 +400,20 @@ void Reader::CloseGroup() {
   stack_.pop_back();
 }
 
+const FontEntry* Reader::Font() const {
+  const int font = stack_.back().ch.font;
+  const auto entry = fonts_.constFind(font < 0 ? defaultFont_ : font);
+  return entry != fonts_.cend() ? &*entry : nullptr;
+}
+
 int Reader::CodePage() const {
-  int font = stack_.back().ch.font;
-  if (font < 0) font = defaultFont_;
-  const auto entry = fonts_.constFind(font);
-  if (entry != fonts_.cend() && entry->codePage != 0) return entry->codePage;
-  return documentCodePage_;
+  const FontEntry* font = Font();
+  return font && font->codePage != 0 ? font->codePage : documentCodePage_;
 }
 
 bool Reader::SymbolFont() const {
-  int font = stack_.back().ch.font;
-  if (font < 0) font = defaultFont_;
-  const auto entry = fonts_.constFind(font);
-  return entry != fonts_.cend() && entry->symbol;
+  const FontEntry* font = Font();
+  return font && font->symbol;
 }
 
 void Reader::ControlWord(const Token& t) {
@@ -796,9 +798,9 @@ void Reader::PageBreak() {
 QTextCharFormat Reader::CharFormat() const {
   const CharState& ch = stack_.back().ch;
   QTextCharFormat format;
-  const auto font = fonts_.constFind(ch.font < 0 ? defaultFont_ : ch.font);
+  const FontEntry* font = Font();
   // Text in the document's own face names none, so that it follows that face.
-  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != baseFamily_ && font->name != baseFace_)
+  if (font && !font->name.isEmpty() && font->name != baseFamily_ && font->name != baseFace_)
     format.setFontFamilies({font->name});
   format.setFontPointSize(HalfPointsToPoints(ch.halfPoints));
   format.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
