@@ -23,14 +23,6 @@ class CommonDialog;
 // The clipboard format of rich text.
 inline const QString kRtfMimeType = QStringLiteral("text/rtf");
 
-// The rich text that clipboard data holds, under any of the names that programs give
-// it (text/rtf, application/rtf, text/richtext); nothing when it holds none, or none
-// but empty data under those names (as a program that fails to hand its text on gives).
-std::optional<QByteArray> RtfOf(const QMimeData* data);
-// Whether it holds rich text, asked without bringing the text: from another program
-// that takes as long as reading it.
-bool HasRtf(const QMimeData* data);
-
 // The message of a paste refused for its size.
 inline const QString kRtfTooLargeMessage =
     QStringLiteral("Textul din Clipboard nu poate fi lipit: este prea mare sau are prea multe formatari "
