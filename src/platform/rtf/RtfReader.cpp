@@ -68,9 +68,11 @@ bool BreaksWord(char16_t c) {
 
 // The bullet that a symbol font's picture stands for, as word processors write a list's
 // bullet: the font's byte, or the character of the private use area it is mapped to.
+// The font's space is a space.
 char16_t ShownBullet(char16_t c) {
   if (c < 0xE000 || c > 0xF8FF) return c;
   switch (c) {
+    case 0xF020: return ' ';
     case 0xF0A7: return 0x25AA;  // small square
     case 0xF06E: return 0x25A0;  // square
     case 0xF071: return 0x2751;  // shadowed square
