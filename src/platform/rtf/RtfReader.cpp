@@ -839,9 +839,11 @@ QTextBlockFormat Reader::BlockFormat() const {
   return format;
 }
 
-double PointSize(const QTextCharFormat& format, const QFont& base) {
+// What a character of the format adds to the height (kMaxTextHeightPoints): its size, or
+// the document's, and no less than the largest the clerk may pick.
+double HeightPoints(const QTextCharFormat& format, const QFont& base, double pickedPoints) {
   const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
-  return points > 0 ? points : HalfPointsToPoints(kDefaultHalfPoints);
+  return qMax(points > 0 ? points : HalfPointsToPoints(kDefaultHalfPoints), pickedPoints);
 }
 
 // What the document keeps outside the cursor's selection, for the text read in its place.
@@ -858,7 +860,7 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
     const int mark = b.position() + b.length() - 1;
     if (mark < start || mark >= end) {
       a.length += 1;
-      a.heightPoints += qMax(PointSize(b.charFormat(), base), pickedPoints);
+      a.heightPoints += HeightPoints(b.charFormat(), base, pickedPoints);
     }
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment f = it.fragment();
@@ -866,7 +868,7 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
       const int kept = (to - from) - qMax(0, qMin(to, end) - qMax(from, start));
       if (kept <= 0) continue;
       a.length += kept;
-      a.heightPoints += kept * qMax(PointSize(f.charFormat(), base), pickedPoints);
+      a.heightPoints += kept * HeightPoints(f.charFormat(), base, pickedPoints);
       ++a.runs;
       if (b == first && from < start) ++a.runsBefore;
       if (b == last && to > end) ++a.runsAfter;
@@ -935,7 +937,7 @@ bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoi
   const Around a = Surroundings(cursor, pickedPoints);
   QTextCharFormat format = cursor.charFormat();  // as QTextCursor::insertText takes it
   format.clearProperty(QTextFormat::ObjectType);
-  const double points = qMax(PointSize(format, cursor.document()->defaultFont()), pickedPoints);
+  const double points = HeightPoints(format, cursor.document()->defaultFont(), pickedPoints);
   int paragraphs = a.paragraphs, word = a.wordBefore;
   for (const QChar c : text) {
     if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
