@@ -60,7 +60,7 @@ bool HasRtf(const QMimeData* data) {
 }  // namespace
 
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
-  if (!rtf::ReadRtf(rtf, *document(), pickedPoints_).rtf) document()->clear();
+  rtf::ReadRtf(rtf, *document(), pickedPoints_);  // empties the box for text it does not read
   moveCursor(QTextCursor::Start);
   emit SelChange();  // the text under the cursor is new
 }

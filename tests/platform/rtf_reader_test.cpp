@@ -255,10 +255,15 @@ TEST(RtfReader, ClipboardInputKeepsItsLimits) {
       EXPECT_EQ(cursor.selectedText(), "world") << "the selection stays";
     }
   }
+  // A whole document refused, or no RTF at all, leaves the document empty.
   QTextDocument whole;
   whole.setPlainText("kept");
   const ReadResult r = ReadRtf("{\\rtf1 " + QByteArray(kMaxRtfBytes, 'x') + "}", whole);
   EXPECT_TRUE(r.tooLarge);
+  EXPECT_TRUE(whole.isEmpty());
+  whole.setPlainText("kept");
+  EXPECT_FALSE(ReadRtf("plain text", whole).rtf);
+  EXPECT_TRUE(whole.isEmpty());
 }
 
 // A HYPERLINK field's result links to its target, as word processors write it; the
