@@ -916,7 +916,7 @@ TypedRuns RunsTyped(const QTextCursor& cursor, const QTextCharFormat& format, bo
 // Measures the input first, as the document it makes: text that would hang its window is
 // refused before any of it takes the selection's place.
 bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, double pickedPoints, ReadResult& refused) {
-  // A whole document's: the empty paragraph it starts in.
+  // Around a whole document, the empty paragraph of the cleared document it starts in.
   const Around around = Surroundings(cursor, pickedPoints);
   Reader measure(&cursor, whole, &around);
   refused = measure.Read(rtf);
