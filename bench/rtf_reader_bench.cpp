@@ -115,7 +115,8 @@ struct PasteCase {
 };
 
 const std::vector<PasteCase>& PasteCases() {
-  // The height, in points, that one paragraph of one letter takes with its mark.
+  // How many paragraphs of one letter at `halfPoints` the height holds with the heading's:
+  // each is two characters of that size, the letter and its mark.
   const auto letterParagraphs = [](int halfPoints) {
     return static_cast<qsizetype>((kMaxTextHeightPoints - kTemplatePoints) / halfPoints);
   };

@@ -52,7 +52,7 @@ frmAnexa::frmAnexa() {
   rtfAnunt = new platform::RichTextBox(this);
   rtfAnunt->setObjectName(QStringLiteral("rtfAnunt"));
   // Text pasted stays quick to lay out even when all of it is given the largest size.
-  rtfAnunt->SetLargestPickedSize(*std::max_element(std::begin(kSizes), std::end(kSizes)));
+  rtfAnunt->SetLargestPickedSize(std::ranges::max(kSizes));
   rtfAnunt->setGeometry(TwipsRect(0, kTextTop, 9435, 6765));
 
   tlbAnunt = new Toolbar(kToolbarWidth, kToolbarHeight, 345, 315, this);

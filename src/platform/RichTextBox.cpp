@@ -39,8 +39,9 @@ namespace {
 // The names that programs give rich text, the box's own first.
 QStringList RtfTypes() { return {kRtfMimeType, QStringLiteral("application/rtf"), QStringLiteral("text/richtext")}; }
 
-}  // namespace
-
+// The rich text that clipboard data holds, under any of those names; nothing when it
+// holds none, or none but empty data under them (as a program that fails to hand its
+// text on gives).
 std::optional<QByteArray> RtfOf(const QMimeData* data) {
   if (data)
     for (const QString& type : RtfTypes())
@@ -49,13 +50,17 @@ std::optional<QByteArray> RtfOf(const QMimeData* data) {
   return std::nullopt;
 }
 
+// Whether it holds rich text, asked without bringing the text: from another program
+// that takes as long as reading it.
 bool HasRtf(const QMimeData* data) {
   const QStringList types = RtfTypes();
   return data && std::any_of(types.begin(), types.end(), [data](const QString& type) { return data->hasFormat(type); });
 }
 
+}  // namespace
+
 void RichTextBox::SetTextRTF(QByteArrayView rtf) {
-  if (!rtf::ReadRtf(rtf, *document(), pickedPoints_).rtf) document()->clear();
+  rtf::ReadRtf(rtf, *document(), pickedPoints_);  // empties the box for text it does not read
   moveCursor(QTextCursor::Start);
   emit SelChange();  // the text under the cursor is new
 }

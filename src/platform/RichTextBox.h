@@ -23,14 +23,6 @@ class CommonDialog;
 // The clipboard format of rich text.
 inline const QString kRtfMimeType = QStringLiteral("text/rtf");
 
-// The rich text that clipboard data holds, under any of the names that programs give
-// it (text/rtf, application/rtf, text/richtext); nothing when it holds none, or none
-// but empty data under those names (as a program that fails to hand its text on gives).
-std::optional<QByteArray> RtfOf(const QMimeData* data);
-// Whether it holds rich text, asked without bringing the text: from another program
-// that takes as long as reading it.
-bool HasRtf(const QMimeData* data);
-
 // The message of a paste refused for its size.
 inline const QString kRtfTooLargeMessage =
     QStringLiteral("Textul din Clipboard nu poate fi lipit: este prea mare sau are prea multe formatari "
@@ -65,11 +57,12 @@ class RichTextBox : public QTextEdit {
   void SetSelRTF(QByteArrayView rtf);
   // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.
   // Data without rich text (none, plain text or HTML only, or an empty entry of rich
-  // text) removes the selection and inserts nothing. Rich text too large to lay out, or that does not read as RTF, is
-  // refused with a message and leaves the selection. Ctrl+V, Shift+Insert, the middle
-  // button and the editor's own paste command all paste so; a drop takes only rich
-  // text, at the place it is dropped, and one refused is not taken (the program it was
-  // dragged from keeps it; a move of the box's own text leaves it where it was).
+  // text) removes the selection and inserts nothing. Rich text too large to lay out, or
+  // that does not read as RTF, is refused with a message and leaves the selection.
+  // Ctrl+V, Shift+Insert, the middle button and the editor's own paste command all paste
+  // so; a drop takes only rich text, at the place it is dropped, and one refused is not
+  // taken (the program it was dragged from keeps it; a move of the box's own text leaves
+  // it where it was).
   void Paste(const QMimeData* data);
   // The largest size the window lets the clerk give the text (its size box): text read
   // in counts as if any of it may take that size (rtf/RtfReader.h).

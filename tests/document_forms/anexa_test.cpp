@@ -104,12 +104,11 @@ class Anexa : public ::testing::Test {
     QApplication::sendEvent(w->rtfAnunt, &release);
   }
   void PasteBy(Paste how) {
-    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) { Key(key, modifiers); };
     switch (how) {
       case kMenu: w->mnuLip->trigger(); break;
       case kToolbar: w->tlbAnunt->Button(frmAnexa::kPaste)->click(); break;
-      case kCtrlV: key(Qt::Key_V, Qt::ControlModifier); break;
-      case kShiftInsert: key(Qt::Key_Insert, Qt::ShiftModifier); break;
+      case kCtrlV: Key(Qt::Key_V, Qt::ControlModifier); break;
+      case kShiftInsert: Key(Qt::Key_Insert, Qt::ShiftModifier); break;
     }
   }
 

@@ -127,8 +127,7 @@ TEST(RtfInterop, WrittenFacesAreNamedAndSelectedByNumber) {
 }
 
 TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
-  const QString program = QStandardPaths::findExecutable(QStringLiteral("abiword"));
-  if (program.isEmpty()) GTEST_SKIP() << "abiword is not installed";
+  if (ProgramOf(Converter::AbiWord).isEmpty()) GTEST_SKIP() << "abiword is not installed";
   QTextDocument doc;
   ReadFixture(doc);
   QTemporaryDir dir;

@@ -69,6 +69,9 @@ TEST(RtfReader, TextOfSmallDocuments) {
        "{\\listtext\\f0 \\u8226\\'95\\tab}patru\\par{\\listtext 1.\\tab}cinci\\par"
        "{\\listtext\\pard\\plain  \\u61623\\'3f\\tab}sase}",  // the space is the label's
        "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci\n \u2022\tsase", true},
+      {"a space of a symbol font's label stays a space",
+       "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\'b7 \\tab}unu\\par{\\listtext\\f1 \\u61623?\\u61472?\\tab}doi}",
+       "\u2022 \tunu\n\u2022 \tdoi", true},
       {"a symbol font's byte outside a list stays as it was read", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\f1\\'b7}",
        "\u00b7", true},
       {"a table's cells in order, each row a paragraph",
@@ -252,10 +255,15 @@ TEST(RtfReader, ClipboardInputKeepsItsLimits) {
       EXPECT_EQ(cursor.selectedText(), "world") << "the selection stays";
     }
   }
+  // A whole document refused, or no RTF at all, leaves the document empty.
   QTextDocument whole;
   whole.setPlainText("kept");
   const ReadResult r = ReadRtf("{\\rtf1 " + QByteArray(kMaxRtfBytes, 'x') + "}", whole);
   EXPECT_TRUE(r.tooLarge);
+  EXPECT_TRUE(whole.isEmpty());
+  whole.setPlainText("kept");
+  EXPECT_FALSE(ReadRtf("plain text", whole).rtf);
+  EXPECT_TRUE(whole.isEmpty());
 }
 
 // A HYPERLINK field's result links to its target, as word processors write it; the

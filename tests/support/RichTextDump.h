@@ -2,7 +2,8 @@
 // A text that tells two rich-text documents apart by everything RTF keeps of them: the
 // default tab stops, each paragraph's alignment, indents, page break and mark format,
 // and its runs of text with their face, size, bold, italic, underline, colour and link
-// target (adjacent runs of one format counted as one). Header only, so that the fuzz targets use it too.
+// target (adjacent runs of one format counted as one). Header only, so that the fuzz
+// targets use it too.
 
 #include <QColor>
 #include <QStringList>

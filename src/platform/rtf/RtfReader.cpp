@@ -68,9 +68,11 @@ bool BreaksWord(char16_t c) {
 
 // The bullet that a symbol font's picture stands for, as word processors write a list's
 // bullet: the font's byte, or the character of the private use area it is mapped to.
+// The font's space is a space.
 char16_t ShownBullet(char16_t c) {
   if (c < 0xE000 || c > 0xF8FF) return c;
   switch (c) {
+    case 0xF020: return ' ';
     case 0xF0A7: return 0x25AA;  // small square
     case 0xF06E: return 0x25A0;  // square
     case 0xF071: return 0x2751;  // shadowed square
@@ -249,6 +251,7 @@ class Reader {
   QTextCharFormat CharFormat() const;
   QTextCharFormat MarkFormat() const;  // a paragraph mark's: a link holds no mark
   QTextBlockFormat BlockFormat() const;
+  const FontEntry* Font() const;  // the font table's entry of the font in force, if any
   int CodePage() const;
   bool SymbolFont() const;
 
@@ -399,19 +402,20 @@ void Reader::CloseGroup() {
   stack_.pop_back();
 }
 
+const FontEntry* Reader::Font() const {
+  const int font = stack_.back().ch.font;
+  const auto entry = fonts_.constFind(font < 0 ? defaultFont_ : font);
+  return entry != fonts_.cend() ? &*entry : nullptr;
+}
+
 int Reader::CodePage() const {
-  int font = stack_.back().ch.font;
-  if (font < 0) font = defaultFont_;
-  const auto entry = fonts_.constFind(font);
-  if (entry != fonts_.cend() && entry->codePage != 0) return entry->codePage;
-  return documentCodePage_;
+  const FontEntry* font = Font();
+  return font && font->codePage != 0 ? font->codePage : documentCodePage_;
 }
 
 bool Reader::SymbolFont() const {
-  int font = stack_.back().ch.font;
-  if (font < 0) font = defaultFont_;
-  const auto entry = fonts_.constFind(font);
-  return entry != fonts_.cend() && entry->symbol;
+  const FontEntry* font = Font();
+  return font && font->symbol;
 }
 
 void Reader::ControlWord(const Token& t) {
@@ -796,9 +800,9 @@ void Reader::PageBreak() {
 QTextCharFormat Reader::CharFormat() const {
   const CharState& ch = stack_.back().ch;
   QTextCharFormat format;
-  const auto font = fonts_.constFind(ch.font < 0 ? defaultFont_ : ch.font);
+  const FontEntry* font = Font();
   // Text in the document's own face names none, so that it follows that face.
-  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != baseFamily_ && font->name != baseFace_)
+  if (font && !font->name.isEmpty() && font->name != baseFamily_ && font->name != baseFace_)
     format.setFontFamilies({font->name});
   format.setFontPointSize(HalfPointsToPoints(ch.halfPoints));
   format.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
@@ -835,9 +839,11 @@ QTextBlockFormat Reader::BlockFormat() const {
   return format;
 }
 
-double PointSize(const QTextCharFormat& format, const QFont& base) {
+// What a character of the format adds to the height (kMaxTextHeightPoints): its size, or
+// the document's, and no less than the largest the clerk may pick.
+double HeightPoints(const QTextCharFormat& format, const QFont& base, double pickedPoints) {
   const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
-  return points > 0 ? points : HalfPointsToPoints(kDefaultHalfPoints);
+  return qMax(points > 0 ? points : HalfPointsToPoints(kDefaultHalfPoints), pickedPoints);
 }
 
 // What the document keeps outside the cursor's selection, for the text read in its place.
@@ -854,7 +860,7 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
     const int mark = b.position() + b.length() - 1;
     if (mark < start || mark >= end) {
       a.length += 1;
-      a.heightPoints += qMax(PointSize(b.charFormat(), base), pickedPoints);
+      a.heightPoints += HeightPoints(b.charFormat(), base, pickedPoints);
     }
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment f = it.fragment();
@@ -862,7 +868,7 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
       const int kept = (to - from) - qMax(0, qMin(to, end) - qMax(from, start));
       if (kept <= 0) continue;
       a.length += kept;
-      a.heightPoints += kept * qMax(PointSize(f.charFormat(), base), pickedPoints);
+      a.heightPoints += kept * HeightPoints(f.charFormat(), base, pickedPoints);
       ++a.runs;
       if (b == first && from < start) ++a.runsBefore;
       if (b == last && to > end) ++a.runsAfter;
@@ -910,7 +916,7 @@ TypedRuns RunsTyped(const QTextCursor& cursor, const QTextCharFormat& format, bo
 // Measures the input first, as the document it makes: text that would hang its window is
 // refused before any of it takes the selection's place.
 bool Acceptable(QByteArrayView rtf, QTextCursor& cursor, bool whole, double pickedPoints, ReadResult& refused) {
-  // A whole document's: the empty paragraph it starts in.
+  // Around a whole document, the empty paragraph of the cleared document it starts in.
   const Around around = Surroundings(cursor, pickedPoints);
   Reader measure(&cursor, whole, &around);
   refused = measure.Read(rtf);
@@ -931,7 +937,7 @@ bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoi
   const Around a = Surroundings(cursor, pickedPoints);
   QTextCharFormat format = cursor.charFormat();  // as QTextCursor::insertText takes it
   format.clearProperty(QTextFormat::ObjectType);
-  const double points = qMax(PointSize(format, cursor.document()->defaultFont()), pickedPoints);
+  const double points = HeightPoints(format, cursor.document()->defaultFont(), pickedPoints);
   int paragraphs = a.paragraphs, word = a.wordBefore;
   for (const QChar c : text) {
     if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
