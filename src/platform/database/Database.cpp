@@ -172,7 +172,6 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
 Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::SetBusyTimeout(int ms) { g_busyTimeoutMs = ms; }
-int Database::BusyTimeout() { return g_busyTimeoutMs; }
 
 bool Database::AutoCommit() const { return sqlite3_get_autocommit(db_) != 0; }
 
