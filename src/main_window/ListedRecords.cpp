@@ -42,27 +42,22 @@ void ListedRecords::Read(int first, int count, bool raise) {
   } catch (const platform::RuntimeError& error) {
     if (raise) throw;
     if (error.Number() != platform::kDbUnrecognizedFormat) {
-      // The file is held by another desk, or cannot be read at all.
-      fileFailed_ = true;
-      Unread(missing);
-      Tell(error);
+      Failed(error, missing);  // the file is held by another desk, or cannot be read at all
       return;
     }
     // A damaged page: the rows on other pages still read, one by one.
     for (const qint64 rowid : missing) {
+      QStringList texts;
       if (fileFailed_) {
         Unread({rowid});
-        read << QStringList();
-        continue;
+      } else {
+        try {
+          texts = reader_.Texts({rowid}).value(0);
+        } catch (const platform::RuntimeError& rowError) {
+          Failed(rowError, {rowid});
+        }
       }
-      try {
-        read << reader_.Texts({rowid});
-      } catch (const platform::RuntimeError& rowError) {
-        if (rowError.Number() != platform::kDbUnrecognizedFormat) fileFailed_ = true;
-        Unread({rowid});
-        Tell(rowError);
-        read << QStringList();
-      }
+      read << texts;
     }
   }
   for (size_t i = 0; i < missing.size(); ++i) {
@@ -76,6 +71,12 @@ void ListedRecords::Read(int first, int count, bool raise) {
 
 void ListedRecords::Unread(const std::vector<qint64>& rowids) {
   for (const qint64 rowid : rowids) missing_.emplace(rowid, Missing::Unread);
+}
+
+void ListedRecords::Failed(const platform::RuntimeError& error, const std::vector<qint64>& rowids) {
+  if (error.Number() != platform::kDbUnrecognizedFormat) fileFailed_ = true;
+  Unread(rowids);
+  Tell(error);
 }
 
 void ListedRecords::Tell(const platform::RuntimeError& error) {
