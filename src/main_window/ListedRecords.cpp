@@ -178,9 +178,11 @@ int ListedRecords::RowOf(qint64 rowid) const {
 int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before) {
   // The first in the table among the rows the list holds (not those added to the set
   // after the search), passing over the kept ones, whose listed text is not the stored
-  // one.
-  const std::optional<qint64> found = search_.First(
-      columns_[column], prefix, from, before, [this](qint64 rowid) { return !kept_.count(rowid) && RowOf(rowid) >= 0; });
+  // one, and those it shows empty, which it could not read or found gone.
+  const std::optional<qint64> found =
+      search_.First(columns_[column], prefix, from, before, [this](qint64 rowid) {
+        return !kept_.count(rowid) && !missing_.count(rowid) && RowOf(rowid) >= 0;
+      });
   int row = found ? RowOf(*found) : -1;
   // A kept row before it whose kept text starts with the prefix comes first.
   for (const auto& [rowid, texts] : kept_) {

@@ -15,8 +15,8 @@
 // rows are read either.
 //
 // A letter typed in the list is answered by the database, from the index of the column
-// it is typed in, over the rows the list holds: the next row, in the list's order, whose
-// listed text starts with the letters.
+// it is typed in, over the rows the list holds and can show: the next row, in the
+// list's order, whose listed text starts with the letters.
 
 #include <QStringList>
 #include <memory>
