@@ -218,10 +218,6 @@ void BM_ShownSearchOneRowAfterATypedLetter(benchmark::State& state) {
 }
 BENCHMARK(BM_ShownSearchOneRowAfterATypedLetter)->Arg(20000)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-}  // namespace
-
-namespace {
-
 // The buyer's add ("Adauga") of a new person to a table of that many persons, as the
 // clerk makes it: the key looked up and the row written, with every index of the table;
 // and the size of the file that holds the persons.

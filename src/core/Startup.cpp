@@ -33,32 +33,15 @@ enum class Outcome {
 
 // A file that the start-up cannot use, told before the choice of another folder is
 // offered. A missing file's own words already send the clerk to that choice.
-void ReportBeforeTheFolderChoice(const std::exception& error) {
-  const auto* e = dynamic_cast<const platform::RuntimeError*>(&error);
-  if (!e || e->Number() == platform::kDbFileNotFound) {
+void ReportBeforeTheFolderChoice(const platform::RuntimeError& error) {
+  if (error.Number() == platform::kDbFileNotFound) {
     ReportUncaught(error);
     return;
   }
   ReportUncaught(platform::RuntimeError(
-      e->Number(),
-      e->Description() + QStringLiteral(" Puteti alege acum dosarul altei baze de date a programului."),
-      e->Source()));
-}
-
-// The database in the folder, or nullptr with why it did not open.
-std::shared_ptr<platform::Database> OpenIn(const QString& folder, Outcome& outcome) {
-  try {
-    auto database = platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
-                                                     QStringLiteral(";PWD=") + kDatabasePassword);
-    schema::AddMissingIndexes(*database);
-    return database;
-  } catch (const platform::DatabaseBusyError&) {
-    outcome = Outcome::Busy;
-  } catch (const platform::RuntimeError& error) {
-    ReportBeforeTheFolderChoice(error);
-    outcome = Outcome::Failed;
-  }
-  return nullptr;
+      error.Number(),
+      error.Description() + QStringLiteral(" Puteti alege acum dosarul altei baze de date a programului."),
+      error.Source()));
 }
 
 // Runs the start-up's reads on the open database (fonts, settings, pictures, then the
@@ -85,10 +68,20 @@ Outcome StartOn(std::shared_ptr<platform::Database> database) {
   return outcome;
 }
 
+// Opens the database in the folder and starts on it.
 Outcome StartIn(const QString& folder) {
-  Outcome outcome = Outcome::Failed;
-  std::shared_ptr<platform::Database> database = OpenIn(folder, outcome);
-  return database ? StartOn(std::move(database)) : outcome;
+  std::shared_ptr<platform::Database> database;
+  try {
+    database = platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
+                                                QStringLiteral(";PWD=") + kDatabasePassword);
+    schema::AddMissingIndexes(*database);
+  } catch (const platform::DatabaseBusyError&) {
+    return Outcome::Busy;
+  } catch (const platform::RuntimeError& error) {
+    ReportBeforeTheFolderChoice(error);
+    return Outcome::Failed;
+  }
+  return StartOn(std::move(database));
 }
 
 // Whether the clerk wants to try again a database that another desk holds.

@@ -42,27 +42,22 @@ void ListedRecords::Read(int first, int count, bool raise) {
   } catch (const platform::RuntimeError& error) {
     if (raise) throw;
     if (error.Number() != platform::kDbUnrecognizedFormat) {
-      // The file is held by another desk, or cannot be read at all.
-      fileFailed_ = true;
-      Unread(missing);
-      Tell(error);
+      Failed(error, missing);  // the file is held by another desk, or cannot be read at all
       return;
     }
     // A damaged page: the rows on other pages still read, one by one.
     for (const qint64 rowid : missing) {
+      QStringList texts;
       if (fileFailed_) {
         Unread({rowid});
-        read << QStringList();
-        continue;
+      } else {
+        try {
+          texts = reader_.Texts({rowid}).value(0);
+        } catch (const platform::RuntimeError& rowError) {
+          Failed(rowError, {rowid});
+        }
       }
-      try {
-        read << reader_.Texts({rowid});
-      } catch (const platform::RuntimeError& rowError) {
-        if (rowError.Number() != platform::kDbUnrecognizedFormat) fileFailed_ = true;
-        Unread({rowid});
-        Tell(rowError);
-        read << QStringList();
-      }
+      read << texts;
     }
   }
   for (size_t i = 0; i < missing.size(); ++i) {
@@ -76,6 +71,12 @@ void ListedRecords::Read(int first, int count, bool raise) {
 
 void ListedRecords::Unread(const std::vector<qint64>& rowids) {
   for (const qint64 rowid : rowids) missing_.emplace(rowid, Missing::Unread);
+}
+
+void ListedRecords::Failed(const platform::RuntimeError& error, const std::vector<qint64>& rowids) {
+  if (error.Number() != platform::kDbUnrecognizedFormat) fileFailed_ = true;
+  Unread(rowids);
+  Tell(error);
 }
 
 void ListedRecords::Tell(const platform::RuntimeError& error) {
@@ -177,9 +178,11 @@ int ListedRecords::RowOf(qint64 rowid) const {
 int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before) {
   // The first in the table among the rows the list holds (not those added to the set
   // after the search), passing over the kept ones, whose listed text is not the stored
-  // one.
-  const std::optional<qint64> found = search_.First(
-      columns_[column], prefix, from, before, [this](qint64 rowid) { return !kept_.count(rowid) && RowOf(rowid) >= 0; });
+  // one, and those it shows empty, which it could not read or found gone.
+  const std::optional<qint64> found =
+      search_.First(columns_[column], prefix, from, before, [this](qint64 rowid) {
+        return !kept_.count(rowid) && !missing_.count(rowid) && RowOf(rowid) >= 0;
+      });
   int row = found ? RowOf(*found) : -1;
   // A kept row before it whose kept text starts with the prefix comes first.
   for (const auto& [rowid, texts] : kept_) {

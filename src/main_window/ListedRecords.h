@@ -15,8 +15,8 @@
 // rows are read either.
 //
 // A letter typed in the list is answered by the database, from the index of the column
-// it is typed in, over the rows the list holds: the next row, in the list's order, whose
-// listed text starts with the letters.
+// it is typed in, over the rows the list holds and can show: the next row, in the
+// list's order, whose listed text starts with the letters.
 
 #include <QStringList>
 #include <memory>
@@ -69,6 +69,9 @@ class ListedRecords : public platform::ListRows {
   // them unread, or raises when `raise`.
   void Read(int first, int count, bool raise = false);
   void Unread(const std::vector<qint64>& rowids);
+  // A read of the rows that failed: they are left unread, and the fault is told; after
+  // a fault of the whole file rather than of a damaged page, nothing more is read.
+  void Failed(const platform::RuntimeError& error, const std::vector<qint64>& rowids);
   // Tells the clerk the first fault, once the paint or the handler has ended.
   void Tell(const platform::RuntimeError& error);
   // A row's place in rowids_, its row id, and the position of a row id in the list (-1

@@ -157,10 +157,8 @@ namespace {
 // cannot be chosen.
 std::optional<QString> SelectedKey(const RecordKind& kind, const platform::ListView& list) {
   const platform::ListItem item = list.SelectedItem();
-  if (!platform::ListView::Selected(item)) return std::nullopt;
-  const QString key = item.text(kind.keyInList);  // read first: it tells whether the row can be
-  if (!item.isSelectable()) return std::nullopt;
-  return key;
+  if (!platform::ListView::Selected(item) || !item.isSelectable()) return std::nullopt;
+  return item.text(kind.keyInList);
 }
 
 // A listed row without a key names no record: it is said to the clerk, and never

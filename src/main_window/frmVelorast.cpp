@@ -44,7 +44,6 @@ TwipsBox PlaceOf(const QWidget* w) {
           platform::PixelsToTwips(r.width()), platform::PixelsToTwips(r.height())};
 }
 
-
 bool IsEnter(int keyCode) { return keyCode == platform::vbKeyReturn; }
 
 }  // namespace

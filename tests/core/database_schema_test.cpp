@@ -308,7 +308,9 @@ TEST(DatabaseSchema, CreateDbToolExitStatus) {
     } else {
       EXPECT_FALSE(err.isEmpty());
     }
-    if (c.status == 2) EXPECT_TRUE(err.startsWith(QStringLiteral("Folosire: velorast-createdb"))) << err.toStdString();
+    if (c.status == 2) {
+      EXPECT_TRUE(err.startsWith(QStringLiteral("Folosire: velorast-createdb"))) << err.toStdString();
+    }
   }
 }
 

@@ -132,6 +132,16 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
   EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
   EXPECT_FALSE(List()->Item(unreadable.front()).isSelectable());
 
+  // Letters typed in the list pass over the rows it shows empty, as over any row whose
+  // text does not start with them: the name of the first of them, typed on the row
+  // before it, finds no row, and the current row stays.
+  ClickRow(List(), before);
+  List()->keyboardSearch(QString());  // the name a search of its own
+  List()->keyboardSearch(Name(unreadable.front()));
+  EXPECT_EQ(List()->currentIndex().row() + 1, before);
+  EXPECT_EQ(SelectedIndex(List()), before);
+  EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+
   // The window goes on: another search, then the same again, which reads and tells anew.
   Search(Cnp(1));
   EXPECT_EQ(List()->Count(), 1);

@@ -153,17 +153,19 @@ TEST_F(RecordSetReading, ASetWhoseFirstRowsAreAllDeletedThroughItMovesAsOneReadA
       {kChunk + 1, false, "bof 0 eof 0, N65, bof 0 eof 0, 1"},
       {kRows, false, "bof 0 eof 0, N65, bof 0 eof 0, 936"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.rows << " rows, moved past the last: " << c.movePastTheLast);
+  // The table afresh, rows 1 to `rows`.
+  const auto rowsUpTo = [&](int rows) {
     db_->Execute(QStringLiteral("DELETE FROM Oameni"));
     Fill();
-    db_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > ?"), {c.rows});
+    db_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > ?"), {rows});
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rows << " rows, moved past the last: " << c.movePastTheLast);
+    rowsUpTo(c.rows);
     auto whole = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
     EXPECT_EQ(afterDeletes(*whole, c.movePastTheLast), c.seen);
 
-    db_->Execute(QStringLiteral("DELETE FROM Oameni"));
-    Fill();
-    db_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > ?"), {c.rows});
+    rowsUpTo(c.rows);
     auto atOnce = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Id > 0"));
     EXPECT_EQ(afterDeletes(*atOnce, c.movePastTheLast), c.seen) << "read at once";
   }

@@ -172,7 +172,6 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
 Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::SetBusyTimeout(int ms) { g_busyTimeoutMs = ms; }
-int Database::BusyTimeout() { return g_busyTimeoutMs; }
 
 bool Database::AutoCommit() const { return sqlite3_get_autocommit(db_) != 0; }
 
@@ -219,14 +218,13 @@ RowReader::RowReader(std::shared_ptr<Database> db, const QString& table, const Q
   QStringList names;
   for (const QString& column : columns) names << db_detail::QuoteName(column);
   QString where = QStringLiteral("rowid = ?1");
-  params_ << QVariant();  // the row id
   if (!condition.trimmed().isEmpty()) {
     // Numbered only: the row id finds the row, the condition is tested on it.
     const db_detail::BoundSql numbered = db_detail::WithLikeRanges(condition, params, {});
-    where = QStringLiteral("rowid = ?%1 AND (%2)").arg(numbered.params.size() + 1).arg(numbered.sql);
     params_ = numbered.params;
-    params_ << QVariant();
+    where = QStringLiteral("rowid = ?%1 AND (%2)").arg(params_.size() + 1).arg(numbered.sql);
   }
+  params_ << QVariant();  // the row id, last
   statement_ = std::make_unique<db_detail::Statement>(
       db_->Handle(),
       QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(names.join(QLatin1String(", ")), table, where));

@@ -124,7 +124,6 @@ class Database : public std::enable_shared_from_this<Database> {
   // The wait of the connections opened from now on (kBusyTimeoutMs until set; tests
   // shorten it).
   static void SetBusyTimeout(int ms);
-  static int BusyTimeout();
 
   // Whether no transaction is open on this connection.
   bool AutoCommit() const;
