@@ -195,9 +195,19 @@ int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 f
 
 int ListedRecords::FindStartingWith(int column, const QString& prefix, int from) {
   if (Count() == 0 || column < 0 || column >= columns_.size()) return -1;
+  // After a failure of the whole file the letters find nothing until the next search,
+  // as the rows read nothing: each letter would otherwise wait for the file again.
+  if (fileFailed_) return -1;
   const qint64 start = RowIdAt(from);
-  const int row = FirstStartingWith(column, prefix, start, std::numeric_limits<qint64>::max());
-  return row >= 0 ? row : FirstStartingWith(column, prefix, std::numeric_limits<qint64>::min(), start);
+  try {
+    const int row = FirstStartingWith(column, prefix, start, std::numeric_limits<qint64>::max());
+    return row >= 0 ? row : FirstStartingWith(column, prefix, std::numeric_limits<qint64>::min(), start);
+  } catch (const platform::RuntimeError& error) {
+    // A letter whose look-up met a damaged page, or a file that another desk holds,
+    // finds nothing; the fault is told as a read of the rows tells it, once a search.
+    Failed(error, {});
+    return -1;
+  }
 }
 
 }  // namespace main_window

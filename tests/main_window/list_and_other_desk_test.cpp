@@ -142,6 +142,18 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
   EXPECT_EQ(SelectedIndex(List()), before);
   EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
 
+  // A letter that every name starts with, typed on that row, looks through the rows
+  // after it, over the damaged page: the fault told already is not told again, however
+  // often the letter is typed, and the window goes on.
+  for (int typed = 0; typed < 3; ++typed) {
+    ClickRow(List(), before);
+    List()->keyboardSearch(QString());
+    EXPECT_NO_THROW(List()->keyboardSearch(QStringLiteral("P")));
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+  EXPECT_NE(SelectedIndex(List()), unreadable.front());
+
   // The window goes on: another search, then the same again, which reads and tells anew.
   Search(Cnp(1));
   EXPECT_EQ(List()->Count(), 1);
@@ -182,6 +194,15 @@ TEST_F(ListAndOtherDesk, AnotherDeskHoldingTheFileDuringAPaintIsToldOnce) {
   ScrollTo(1);
   EXPECT_EQ(RowsRead(), read) << "nothing more is tried";
   EXPECT_EQ(List()->Item(1).text(3), Cnp(1)) << "rows read before stay";
+  EXPECT_EQ(boxes.Prompts().size(), 1);
+  // Letters typed meanwhile find nothing and tell nothing more.
+  const int current = List()->currentIndex().row();
+  for (int typed = 0; typed < 3; ++typed) {
+    List()->keyboardSearch(QString());
+    EXPECT_NO_THROW(List()->keyboardSearch(QStringLiteral("P")));
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(List()->currentIndex().row(), current);
   EXPECT_EQ(boxes.Prompts().size(), 1);
 
   otherDesk->Execute("COMMIT");
