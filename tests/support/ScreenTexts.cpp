@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include "core/QtTranslation.h"
 
@@ -135,18 +137,36 @@ void Settle() {
 }
 
 bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& walk) {
-  bool walked = false;
+  bool walked = false, walking = false;
+  QPointer<QWidget> first;
   QWidget* const before = QApplication::activeModalWidget();
-  // A menu shown at the mouse counts as soon as it is up, a dialog once it is modal.
+  const auto close = [](QWidget& up) {
+    if (auto* dialog = qobject_cast<QDialog*>(&up)) dialog->reject();
+    else up.close();
+  };
+  // A menu shown at the mouse counts as soon as it is up, a dialog once it is modal. The
+  // first is walked (what the walk opens is the walk's own); any other that comes up
+  // while `open` runs is closed at once, and fails the test, so that nothing waits for a
+  // click that never comes.
   const auto walkNew = [&] {
+    if (walking) return;
     QWidget* up = QApplication::activePopupWidget();
     if (!up && QApplication::activeModalWidget() != before) up = QApplication::activeModalWidget();
-    if (!up || walked) return;
+    if (!up) return;
+    if (walked) {
+      if (up != first)
+        ADD_FAILURE() << "a further dialog came up and was closed: \"" << up->windowTitle().toStdString() << "\" ("
+                      << up->metaObject()->className() << ")";
+      close(*up);
+      return;
+    }
     walked = true;
+    first = up;
+    walking = true;
     Settle();
     walk(*up);
-    if (auto* dialog = qobject_cast<QDialog*>(up)) dialog->reject();
-    else up->close();
+    walking = false;
+    if (first) close(*first);
   };
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, walkNew);

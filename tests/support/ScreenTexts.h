@@ -64,7 +64,8 @@ void Settle();
 
 // Runs open, which shows a modal dialog or a menu (and may wait for it); walk is called
 // with the dialog or the menu as soon as it is up, and it is then closed as the clerk's
-// Esc would close it. False when nothing came up.
+// Esc would close it. Every further dialog or menu that `open` shows is closed as soon as
+// it is up, and fails the test. False when nothing came up.
 bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& walk);
 
 }  // namespace testsupport
