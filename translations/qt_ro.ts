@@ -93,6 +93,29 @@
     </message>
 </context>
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Salvare</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Inchidere</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Inchide fara salvare</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>

@@ -8,7 +8,9 @@
 // boxes. Each window's texts (the whole paper-size list of the page set-up and of the
 // printer properties, the preview's zoom list) are checked for the English an
 // untranslated Qt text or a date written by the desktop's language would show, and for
-// numbers written with a decimal point.
+// numbers written with a decimal point. The dialogs are Qt's own, their buttons in one
+// order, whatever the desktop: the tests run again on a virtual display under the names
+// of the desktops that give Qt a theme of their own (tests/main_window/CMakeLists.txt).
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -18,8 +20,10 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -41,6 +45,7 @@
 #include <QThread>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 #include <functional>
 #include <string_view>
 #include <gtest/gtest.h>
@@ -488,6 +493,83 @@ TEST_F(ScreenLanguage, EveryWindowTheClerkMeetsSpeaksRomanian) {
   for (const char* window : {"preview", "print dialog"}) {
     EXPECT_FALSE(shown[window].filter(decimalComma).isEmpty()) << window;
     EXPECT_EQ(shown[window].filter(decimalPoint), QStringList()) << window;
+  }
+}
+
+// The platform theme that Qt loaded into the program: "gtk3" when the GTK theme's plugin
+// is in the process, "" otherwise.
+QString LoadedPlatformTheme() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return QStringLiteral("?");
+  return maps.readAll().contains("/platformthemes/libqgtk3.so") ? QStringLiteral("gtk3") : QString();
+}
+
+// The captions of the buttons of the dialog's button boxes, from left to right.
+QStringList ButtonsLeftToRight(const QWidget& dialog) {
+  QList<const QPushButton*> buttons;
+  for (const QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+    for (const QAbstractButton* b : box->buttons())
+      if (const auto* push = qobject_cast<const QPushButton*>(b); push && push->isVisible()) buttons << push;
+  std::sort(buttons.begin(), buttons.end(), [](const QPushButton* a, const QPushButton* b) {
+    return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+  });
+  QStringList captions;
+  for (const QPushButton* b : buttons) captions << b->text().remove(QLatin1Char('&'));
+  return captions;
+}
+
+// Whatever the desktop, Qt's dialogs are its own (a desktop of the GNOME family with the
+// GTK theme would otherwise open GTK's colour and file choosers), with their buttons in
+// the order a desktop without a theme of its own gives them: the accepting one first.
+TEST(ScreenLanguageOnEveryDesktop, QtsOwnDialogsWithTheirButtonsInOneOrder) {
+  testsupport::TranslationWatch watch;
+  ASSERT_TRUE(watch.Installed());
+  // The run under a desktop's name says which theme it must have loaded.
+  if (qEnvironmentVariableIsSet("VELORAST_EXPECTED_THEME"))
+    EXPECT_EQ(LoadedPlatformTheme(), qEnvironmentVariable("VELORAST_EXPECTED_THEME"))
+        << "XDG_CURRENT_DESKTOP=" << qgetenv("XDG_CURRENT_DESKTOP").toStdString();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  struct Case {
+    const char* dialog;
+    std::function<void()> open;
+    QStringList buttons;
+  };
+  const Case cases[] = {
+      {"question", [] {
+         QMessageBox box(QMessageBox::Question, QStringLiteral("Velorast"), QStringLiteral("Sigur?"),
+                         QMessageBox::Yes | QMessageBox::No);
+         box.exec();
+       }, {"Da", "Nu"}},
+      {"message", [] {
+         QMessageBox box(QMessageBox::Information, QStringLiteral("Velorast"), QStringLiteral("Gata"),
+                         QMessageBox::Ok | QMessageBox::Cancel);
+         box.exec();
+       }, {"OK", "Anulare"}},
+      {"folder choice", [] {
+         const auto folders = platform::NewFolderChoice(nullptr);
+         folders->exec();
+       }, {"Alege", "Anulare"}},
+      {"colour choice", [] { QColorDialog::getColor(Qt::red); }, {"OK", "Anulare"}},
+      {"print dialog", [&printer] {
+         QPrintDialog print(&printer);
+         print.exec();
+       }, {"Optiuni >>", "Tipareste", "Anulare"}},
+      {"print dialog's choice of a file", [] {
+         QFileDialog::getSaveFileName(nullptr, QStringLiteral("Tiparire in fisier ..."));
+       }, {"Salveaza", "Anulare"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    watch.Missed().Clear();
+    QStringList buttons;
+    const bool shown = WhileModal(c.open, [&](QWidget& dialog) {
+      EXPECT_TRUE(qobject_cast<QDialog*>(&dialog)) << "not a dialog of Qt's: " << dialog.metaObject()->className();
+      buttons = ButtonsLeftToRight(dialog);
+    });
+    EXPECT_TRUE(shown) << "no dialog of Qt's came up";
+    EXPECT_EQ(buttons.join(" | ").toStdString(), c.buttons.join(" | ").toStdString());
+    EXPECT_EQ(watch.Missed().Missed().join("\n").toStdString(), "");
   }
 }
 

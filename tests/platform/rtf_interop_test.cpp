@@ -152,11 +152,14 @@ TEST(RtfInterop, AnotherProgramReadsTheWrittenFileAsItWasHere) {
       << html.toStdString();
 }
 
-// A text as the annex editor writes it: the box's own font (Qt's alias of the face it
-// shows), faces picked from the font box, sizes, bold, italic, underline, a link, and a
-// page break before the second paragraph.
+// A text as the annex editor writes it: the box's own font (here Qt's alias of a face, as
+// a desktop's interface font may be, not the face it shows), faces picked from the font
+// box, sizes, bold, italic, underline, a link, and a page break before the second
+// paragraph.
 void AnnexText(QTextDocument& doc) {
-  doc.setDefaultFont(QGuiApplication::font());
+  QFont alias(QStringLiteral("Sans Serif"));
+  alias.setPointSizeF(QGuiApplication::font().pointSizeF());
+  doc.setDefaultFont(alias);
   QTextCursor c(&doc);
   const auto run = [&c](const QString& text, const QString& family, double points, int style = 0,
                         const QString& link = {}) {

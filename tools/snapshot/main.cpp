@@ -22,6 +22,7 @@
 #include "core/AppState.h"
 #include "core/FontSubstitutions.h"
 #include "core/Fonts.h"
+#include "core/SameOnEveryDesktop.h"
 #include "core/Settings.h"
 #include "main_window/frmVelorast.h"
 #include "platform/Forms.h"
@@ -44,7 +45,9 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  core::UseQtDialogsEverywhere();
   QApplication app(argc, argv);
+  core::LookTheSameOnEveryDesktop();
   const bool sample = argc == 2 && argv[1][0] != '-';
   if (!sample && !(argc == 4 && qstrcmp(argv[1], "--case") == 0)) {
     std::fprintf(stderr, "usage: velorast-snapshot [--case FILE] OUTDIR\n");
