@@ -286,6 +286,7 @@ TEST(DatabaseSchema, CreateDbToolExitStatus) {
       {"a folder that does not exist", {"@/lipsa"}, nullptr, 1, false},
       {"the path not written", {"@"}, "/dev/full", 1, true},
       {"no folder", {}, nullptr, 2, false},
+      {"an empty folder name, which names no folder (not the current one)", {""}, nullptr, 2, false},
       {"two folders", {"@", "@/alt"}, nullptr, 2, false},
       {"an unknown option", {"--bogus", "@"}, nullptr, 2, false},
   };
@@ -295,6 +296,7 @@ TEST(DatabaseSchema, CreateDbToolExitStatus) {
     QStringList args;
     for (const QString& a : c.args) args << QString(a).replace(QLatin1Char('@'), dir.path());
     QProcess p;
+    p.setWorkingDirectory(dir.path());  // where a folder named by nothing would put the file
     if (c.output) p.setStandardOutputFile(QString::fromLatin1(c.output));
     p.start(tool, args);
     ASSERT_TRUE(p.waitForFinished(60000));

@@ -3,7 +3,7 @@
 // their column orders, the indexes and the font rows; with --sample also a few dozen
 // persons and vehicles. Never overwrites an existing file. Writes the new file's path;
 // exits 0 when it made the file and wrote its path, 1 when either failed, 2 for bad
-// arguments.
+// arguments (an empty folder name among them).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QStringList args = app.arguments().mid(1);
   const bool sample = args.removeAll(QStringLiteral("--sample")) > 0;
-  if (args.size() != 1 || args.front().startsWith(QLatin1String("-"))) {
+  // An empty name names no folder: not the current one.
+  if (args.size() != 1 || args.front().isEmpty() || args.front().startsWith(QLatin1String("-"))) {
     std::fprintf(stderr, "Folosire: velorast-createdb DOSAR [--sample]\n");
+    if (args.size() == 1 && args.front().isEmpty()) std::fprintf(stderr, "Numele dosarului este gol.\n");
     return 2;
   }
   const QString folder = QDir(args.front()).absolutePath();
