@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing, and needs root (or sudo) when some are.
-#   install-deps.sh           everything the build, the tests and the program need
+# Installs the Debian packages that are missing. Installing needs root: run it as root,
+# or as a user who may use sudo, where the system has it.
+#   install-deps.sh           everything: building, running, the tests (scripts/test.sh)
+#   install-deps.sh run       only what building and running the program need (scripts/run.sh)
 #   install-deps.sh package   only what building the program and making its Debian
 #                             package need (scripts/package.sh)
 set -euo pipefail
@@ -15,27 +17,35 @@ package_build=(
   qt6-tools-dev qt6-l10n-tools
   dpkg-dev file
 )
-# Running the program and the tests: the platform plugins, the fonts the documents are
-# measured in, the test and benchmark libraries, the tools the tests read their output
-# with, the private print server, the checks of the package (lintian, hardening-check
-# from devscripts, man for the manual pages) and clang for the fuzz targets.
+# Running the program: the fonts its windows and documents are written in, and a virtual
+# display for a machine without one (scripts/run.sh starts the program on it).
+running=(
+  fonts-liberation2
+  xvfb xauth
+)
+# The tests: the platform plugins, the SQLCipher shell, the test and benchmark libraries,
+# the tools the tests read their output with, the private print server, the GTK theme
+# that desktops of the GNOME family load into Qt (the language tests run the dialogs with
+# it), the checks of the package (lintian, hardening-check from devscripts, man for the
+# manual pages) and clang for the fuzz targets.
 tests=(
   qt6-qpa-plugins sqlcipher
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation2 poppler-utils abiword
+  poppler-utils abiword
   # The tests' word processor that converts RTF, and the faces its tests print in.
   libreoffice-writer-nogui fonts-dejavu-core fonts-urw-base35
   cups cups-client cups-bsd
-  xvfb xauth
+  qt6-gtk-platformtheme
   desktop-file-utils appstream lintian devscripts man-db
   clang libclang-rt-14-dev
 )
 
 case "${1:-all}" in
-  all) packages=("${package_build[@]}" "${tests[@]}") ;;
+  all) packages=("${package_build[@]}" "${running[@]}" "${tests[@]}") ;;
+  run) packages=("${package_build[@]}" "${running[@]}") ;;
   package) packages=("${package_build[@]}") ;;
   *)
-    echo "usage: install-deps.sh [package]" >&2
+    echo "usage: install-deps.sh [run | package]" >&2
     exit 2
     ;;
 esac
@@ -44,12 +54,19 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+[ ${#missing[@]} -eq 0 ] && exit 0
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "install-deps.sh: installing packages needs root, and this system has no sudo." >&2
+    echo "Run it as root (su -c 'bash $0${1:+ $1}'), or install them as root:" >&2
+    echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
 fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

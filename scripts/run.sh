@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, creates a database on the first run, and starts
-# the program.
+# Installs what building and running need and is missing (scripts/install-deps.sh run;
+# the test tools are scripts/test.sh's), builds the program, creates a database on the
+# first run, and starts the program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELORAST_BUILD_DIR:-$root/build}
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" run
 bash "$root/scripts/build.sh" -DVELORAST_TESTS=OFF -DVELORAST_BENCHMARKS=OFF
 
 # First run: a new database with sample data, its folder stored in the settings.

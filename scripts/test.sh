@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing (what running needs and the test tools: scripts/install-deps.sh),
+# builds everything and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELORAST_BUILD_DIR:-$root/build}
