@@ -209,7 +209,8 @@ class DocumentForm : public QWidget {
   // An upright rule of the page: a line, or a side of a rectangle, in twips.
   struct UprightRule {
     double x, top, bottom;
-    int thickness;  // pixels
+    int thickness;    // pixels
+    double from, to;  // the band it fills on paper, left to right
   };
   std::vector<UprightRule> UprightRules() const;
   // A level rule of the page: a line, or the top or bottom of a rectangle, in twips.
