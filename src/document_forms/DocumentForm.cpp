@@ -868,11 +868,26 @@ void DocumentForm::ShiftControls(double leftMm, double topMm) {
 }
 
 void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
+  // Only what the sheet holds: a control that lies wholly off it, or a caption whose
+  // letters begin past its edge, is neither shown nor printed.
+  const bool landscape = page_.orientation == platform::kLandscape;
+  const QRectF sheet(0, 0, landscape ? kA4LongTwips : kA4ShortTwips, landscape ? kA4ShortTwips : kA4LongTwips);
+  const auto onTheSheet = [&sheet](const platform::PageControl* control) {
+    const QRectF place = control->Twips();
+    if (place.top() >= sheet.bottom() || place.left() >= sheet.right() || place.bottom() <= 0 || place.right() <= 0)
+      return false;
+    const auto* label = dynamic_cast<const platform::FormLabel*>(control);
+    if (!label || (place.bottom() <= sheet.bottom() && place.right() <= sheet.right())) return true;
+    const platform::TextFit letters = label->LettersInTwips();
+    return letters.lines.empty() ||
+           (letters.inkTop < sheet.bottom() && letters.lines.front().origin.x() < sheet.right());
+  };
   // The drawn elements first, then the windows above them, as the screen stacks them.
   for (const bool drawn : {true, false}) {
     for (platform::PageControl* control : controls_) {
       const QWidget* widget = control->Widget();
-      if (control->IsDrawn() != drawn || widget->isHidden() || qobject_cast<const platform::FormButton*>(widget))
+      if (control->IsDrawn() != drawn || widget->isHidden() || qobject_cast<const platform::FormButton*>(widget) ||
+          !onTheSheet(control))
         continue;
       control->PaintOnPaper(painter, scale);
     }
