@@ -107,6 +107,18 @@ PdfPage PrintedPage(DocumentForm& form, const QTemporaryDir& dir, const QString&
   return pages.isEmpty() ? PdfPage{} : pages.front();
 }
 
+// Two words of a page made of `items`, as it prints; empty words where one is missing.
+std::pair<PdfWord, PdfWord> PrintedWords(const std::vector<document_forms::Item>& items, const QString& first,
+                                         const QString& last) {
+  const document_forms::Page page{.caption = "proba", .items = items};
+  DocumentForm form(page);
+  QTemporaryDir dir;
+  const PdfPage printed = PrintedPage(form, dir, QStringLiteral("words.pdf"));
+  const PdfWord* a = printed.Find(first);
+  const PdfWord* b = printed.Find(last);
+  return {a ? *a : PdfWord{}, b ? *b : PdfWord{}};
+}
+
 class PaperRules : public testsupport::FormFixture {
  protected:
   // Runs `check` on each of the fifteen forms, opened afresh and closed after it.
@@ -272,16 +284,11 @@ TEST_F(PaperRules, ALaterCaptionOfAPrintedLineStaysInItsGap) {
     const double firstEnd = 3000;
     AddLine(items, 1000, 1000, kFont,
             {Say("capacitatea"), Blank(2400, firstEnd - 2400), Say("tone,dobandit la"), Blank(firstEnd + c.gap, 900)});
-    const Page page{.caption = "proba", .items = items};
-    DocumentForm form(page);
-    QTemporaryDir dir;
-    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("line.pdf"));
-    const PdfWord* first = printed.Find(QStringLiteral("tone,dobandit"));
-    const PdfWord* last = printed.Find(QStringLiteral("la"));
-    ASSERT_TRUE(first && last);
-    EXPECT_GE(first->xMin, firstEnd / kTwipsPerMm - 0.1);
-    EXPECT_LE(last->xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
-    EXPECT_GT(last->xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
+    const auto [first, last] = PrintedWords(items, QStringLiteral("tone,dobandit"), QStringLiteral("la"));
+    ASSERT_FALSE(first.text.isEmpty() || last.text.isEmpty());
+    EXPECT_GE(first.xMin, firstEnd / kTwipsPerMm - 0.1);
+    EXPECT_LE(last.xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
+    EXPECT_GT(last.xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
   }
 }
 
@@ -948,16 +955,11 @@ TEST_F(PaperRules, ACaptionEndingAtABoxKeepsItsTrailingBlanks) {
     SCOPED_TRACE(room);
     std::vector<Item> items;
     AddLine(items, 1000, kBoxLeft - room, kTimes1125, {Say("incepand cu data de "), Field(0, kBoxLeft, 1035)});
-    const Page page{.caption = "proba", .items = items};
-    DocumentForm form(page);
-    QTemporaryDir dir;
-    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("blanks.pdf"));
-    const PdfWord* first = printed.Find(QStringLiteral("incepand"));
-    const PdfWord* last = printed.Find(QStringLiteral("de"));
-    ASSERT_TRUE(first && last);
-    EXPECT_LE(last->xMax, (kBoxLeft - blank) / kTwipsPerMm + 0.05);
-    EXPECT_GT(last->xMax, (kBoxLeft - blank) / kTwipsPerMm - 0.3);
-    EXPECT_GE(first->xMin, (kBoxLeft - room) / kTwipsPerMm - 0.05);
+    const auto [first, last] = PrintedWords(items, QStringLiteral("incepand"), QStringLiteral("de"));
+    ASSERT_FALSE(first.text.isEmpty() || last.text.isEmpty());
+    EXPECT_LE(last.xMax, (kBoxLeft - blank) / kTwipsPerMm + 0.05);
+    EXPECT_GT(last.xMax, (kBoxLeft - blank) / kTwipsPerMm - 0.3);
+    EXPECT_GE(first.xMin, (kBoxLeft - room) / kTwipsPerMm - 0.05);
   }
 }
 
@@ -975,12 +977,7 @@ TEST_F(PaperRules, ASideRuleKeepsClearOfTheLettersNotTheBlanks) {
     const auto printedWord = [&c](bool ruled) {
       std::vector<Item> items{Label(9030, 5460, c.caption, kArial12Bold)};
       if (ruled) items.push_back(Line(9000, 5250, 9000, 9975, 6));
-      const Page page{.caption = "proba", .items = items};
-      DocumentForm form(page);
-      QTemporaryDir dir;
-      const PdfPage printed = PrintedPage(form, dir, QStringLiteral("side.pdf"));
-      const PdfWord* word = printed.Find(QStringLiteral("Categoria"));
-      return word ? *word : PdfWord{};
+      return PrintedWords(items, QStringLiteral("Categoria"), QStringLiteral("Categoria")).first;
     };
     const PdfWord alone = printedWord(false), ruled = printedWord(true);
     ASSERT_FALSE(alone.text.isEmpty() || ruled.text.isEmpty());
