@@ -238,7 +238,12 @@ void ListView::paintEvent(QPaintEvent* event) {
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton) emit Click();
+  if (event->button() != Qt::LeftButton) return;
+  // A row that cannot be chosen leaves the current row as it was: a click on it is no
+  // click on the row chosen before, whose record would be loaded again.
+  const QModelIndex at = indexAt(event->position().toPoint());
+  if (at.isValid() && !(model_->flags(at) & Qt::ItemIsSelectable)) return;
+  emit Click();
 }
 
 void ListView::keyReleaseEvent(QKeyEvent* event) {

@@ -2,7 +2,8 @@
 // A list view in report mode: rows of a text and its sub-items under column headers,
 // with the events and members the program's handlers are written against.
 //
-// - Click after any click of the left button in the list, on a row or on empty space;
+// - Click after any click of the left button in the list, on a row or on empty space,
+//   but not on a row that cannot be chosen (see below), where a click does nothing;
 //   KeyUp when a key is released (not for the repeats of a key held down), after the
 //   list has moved its current row.
 // - SelectedItem is the current row, which may be missing (a null item) or not

@@ -164,6 +164,62 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
   EXPECT_TRUE(platform::Forms::IsLoaded<frmVelorast>());
 }
 
+// A click on a row the list shows empty (on a damaged page, or left unread while another
+// desk held the file) chooses nothing: the person chosen before is not loaded again over
+// what the clerk has typed since, and no message is added to the one told.
+TEST_F(ListAndOtherDesk, AClickOnARowShownEmptyKeepsEveryTypedBox) {
+  constexpr int kPersons = 400;
+  struct Case {
+    const char* what;
+    bool damaged;  // else another desk holds the file while the rows are painted
+  };
+  for (const Case& c : {Case{"rows left unread", false}, Case{"a damaged page", true}}) {
+    SCOPED_TRACE(c.what);
+    platform::Forms::Unload<frmVelorast>();
+    w = nullptr;
+    fixture.Db().Execute("DELETE FROM Persoane");
+    fixture.Db().Execute("BEGIN");
+    AddPersons(kPersons, 60);
+    fixture.Db().Execute("COMMIT");
+    fixture.Db().Execute(QStringLiteral("UPDATE Persoane SET Telefoane = '0721 000 001' WHERE CNP = '%1'").arg(Cnp(1)));
+    const qint64 spoilt = fixture.Db().Scalar("SELECT MIN(rowid) FROM Persoane").toLongLong() + kPersons / 2;
+    if (c.damaged) fixture.DamageRowPage("Persoane", spoilt);
+    core::BazaDate = fixture.Open();
+    MessageBoxScript boxes;
+    ShowListed();
+    ASSERT_EQ(List()->Count(), kPersons);
+    w->optCumparator->setChecked(true);
+    ClickRow(List(), 1);
+    ASSERT_EQ(w->txtVerso[21]->text(), "0721 000 001");
+    w->txtVerso[21]->setText("0744 typed by the clerk");
+    w->txtVerso[5]->setText("IOAN");
+
+    std::shared_ptr<platform::Database> other;
+    if (!c.damaged) {
+      sqlite3_busy_timeout(core::BazaDate->Handle(), 50);  // the wait, shortened for the test
+      other = fixture.Open();
+      other->Execute("BEGIN EXCLUSIVE");
+    }
+    ScrollTo(kPersons / 2 - 5);
+    ASSERT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    int empty = 0;
+    for (const int index : Shown())
+      if (!List()->Item(index).isSelectable()) {
+        empty = index;
+        break;
+      }
+    ASSERT_GT(empty, 0) << "a row shown empty";
+
+    ClickRow(List(), empty);
+    EXPECT_EQ(w->txtVerso[21]->text(), "0744 typed by the clerk");
+    EXPECT_EQ(w->txtVerso[5]->text(), "IOAN");
+    EXPECT_EQ(w->txtVerso[4]->text(), Cnp(1));
+    EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    EXPECT_NE(SelectedIndex(List()), empty);
+    if (other) other->Execute("COMMIT");
+  }
+}
+
 // Another desk holds the file past the wait while the list paints rows it has not read:
 // one message, which says that the rows stay empty until the clerk searches again; no
 // further row is read until the next search, so that scrolling on costs no wait; once
