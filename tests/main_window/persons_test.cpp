@@ -261,6 +261,55 @@ TEST_F(Persons, AddStoresTheBuyersColumnsAsTypedAndANameWithAnApostrophe) {
   EXPECT_EQ(w->lvwResult->Item(1).text(3), "199010146001 ");
 }
 
+// A CNP pasted with an invisible byte-order mark before it is stored with it (the mark
+// one of the box's 13 characters), and every look-up compares the whole text: the list
+// shows it as stored, a click loads it, Adauga of the same text is refused, Modifica and
+// Sterge reach it. A search must name the mark too (or begin with *), as it names any
+// first character.
+TEST_F(Persons, ACnpBeginningWithAByteOrderMarkIsFoundLoadedModifiedAndDeleted) {
+  const QString pasted = QChar(0xFEFF) + QStringLiteral("185010112345");
+  frmVelorast* w = Search("");
+  w->optCumparator->setChecked(true);
+  TypeBuyer(w, "MARCU DAN", pasted);
+  MessageBoxScript boxes;
+  w->cmdSave1->click();
+  ASSERT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  ASSERT_EQ(StoredRow("Persoane", "CNP", pasted).value("Nume"), "MARCU DAN");
+
+  for (const QString& criterion : {pasted, QStringLiteral("*1850101*"), QString(QChar(0xFEFF)) + "1850101*"}) {
+    Search(criterion);
+    ASSERT_EQ(w->lvwResult->Count(), 1) << criterion.toStdString();
+    EXPECT_EQ(w->lvwResult->Item(1).text(3), pasted);
+  }
+  Search("1850101*");
+  EXPECT_EQ(w->lvwResult->Count(), 0) << "the whole text begins with the mark";
+
+  Search("*1850101*");
+  w->cmdClear1->click();
+  ClickRow(w->lvwResult, 1);
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(w->txtVerso[4]->text(), pasted);
+  EXPECT_EQ(w->txtVerso[1]->text(), "MARCU DAN");
+
+  TypeSeller(w, "MARCU DAN", pasted);
+  w->cmdSave2->click();
+  EXPECT_EQ(boxes.Prompts(), QStringList{"Datele persoanei cu CNP-ul " + pasted + " exista in Baza de Date!"});
+  EXPECT_EQ(StoredCount("Persoane"), 6);
+
+  boxes.Clear();
+  w->txtVerso[21]->setText("0744");
+  w->cmdEdit1->click();
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(StoredRow("Persoane", "CNP", pasted).value("Telefoane"), "0744");
+
+  w->lvwResult->SetCurrentItem(w->lvwResult->Item(1));
+  boxes.Answer(platform::vbYes);
+  w->cmdDelete->click();
+  EXPECT_EQ(boxes.Prompts(), QStringList{"Sigur doriti sa stergeti datele persoanei cu CNP-ul " + pasted + " ?"});
+  EXPECT_TRUE(StoredRow("Persoane", "CNP", pasted).isEmpty());
+  EXPECT_EQ(StoredCount("Persoane"), 5);
+}
+
 TEST_F(Persons, ASellerIsStoredInFifteenColumnsAndLoadsAsABuyerWithoutTheOtherSix) {
   frmVelorast* w = Show(2);
   for (int i = 23; i <= 37; ++i) w->txtVerso[i]->setText(QStringLiteral("s%1").arg(i));
