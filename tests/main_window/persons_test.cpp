@@ -420,12 +420,29 @@ TEST_F(Persons, DatabaseErrorsAreShownWithNumberAndDescriptionAndChangeNothing) 
 
 // A pattern that the wildcards do not form is refused before any row is read: the same
 // error whether the table is empty, full, or holds no row that the pattern's prefix
-// would reach.
+// would reach. Half of a surrogate pair is no character, and no wildcard either: a
+// table of one-letter names lists none of them for it.
 TEST_F(Persons, AnInvalidPatternIsError3075WhateverTheTableHolds) {
+  fixture.AddPerson({{"Nume", "A"}, {"CNP", "7"}});
+  fixture.AddPerson({{"Nume", QString(QChar(0x015F))}, {"CNP", "8"}});
+  const QChar high(0xD83D), low(0xDE00);
+  const QStringList patterns = {"999[",
+                                "1850[",
+                                "[",
+                                "*[!1",
+                                "POP[A-",
+                                QString(high),
+                                QString(low),
+                                QStringLiteral("1850331") + high,
+                                QString(low) + QStringLiteral("*"),
+                                QStringLiteral("*") + high + high + low};
   for (const bool empty : {false, true}) {
     if (empty) fixture.Db().Execute("DELETE FROM Persoane");
-    for (const char* pattern : {"999[", "1850[", "[", "*[!1", "POP[A-"}) {
-      SCOPED_TRACE(std::string(pattern) + (empty ? " on an empty table" : " on a full table"));
+    for (const QString& pattern : patterns) {
+      SCOPED_TRACE(QStringLiteral("pattern %1 %2")
+                       .arg(patterns.indexOf(pattern))
+                       .arg(empty ? "on an empty table" : "on a full table")
+                       .toStdString());
       frmVelorast* w = Search("*");
       const int listed = w->lvwResult->Count();
       MessageBoxScript boxes;
