@@ -303,6 +303,34 @@ TEST_F(ListAndOtherDesk, PersonsAnotherDeskDeletedAreLeftOutOrToldMissing) {
   EXPECT_EQ(w->txtVerso[4]->text(), Cnp(110)) << "the boxes as they were";
 }
 
+// The other desk deletes a listed person and adds it again (under a new id) after the
+// search: the clerk's modify is told that the search must be made again, and once it is,
+// the modify writes over the person the other desk added.
+TEST_F(ListAndOtherDesk, AModifyOfAPersonTheOtherDeskAddedAgainSaysToSearchAgain) {
+  AddPersons(10);
+  MessageBoxScript boxes;
+  ShowListed();
+  w->optCumparator->setChecked(true);
+  ClickRow(List(), 3);
+  ASSERT_EQ(w->txtVerso[4]->text(), Cnp(3));
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE CNP = '%1'").arg(Cnp(3)));
+  fixture.AddPerson({{"Nume", "POPESCU ION 3"}, {"CNP", Cnp(3)}, {"Telefoane", "0721"}});
+  w->txtVerso[21]->setText("0744");
+
+  w->cmdEdit1->click();
+  EXPECT_EQ(boxes.Prompts(), QStringList{"Nu exista in Baza de Date persoana cu CNP-ul: " + Cnp(3) +
+                                         ". Cautati persoana din nou (butonul Cauta), apoi apasati iar Modifica."});
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0721");
+  EXPECT_EQ(w->txtVerso[21]->text(), "0744");
+
+  boxes.Clear();
+  Search("1*");
+  w->cmdEdit1->click();
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0744");
+  EXPECT_EQ(StoredCount("Persoane"), 10);
+}
+
 // The other desk deletes the last person, whose id the engine gives to the next person
 // added; the clerk's add after it leaves the window's set holding each id once, and
 // neither a click nor "Sterge" on the deleted person's row reaches the new person.
@@ -330,7 +358,7 @@ TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
   boxes.Answer(platform::vbYes);
   List()->SetCurrentItem(List()->Item(kPersons));
   w->cmdDelete->click();
-  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date");
+  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date. Cautati din nou (butonul Cauta), ca lista sa arate ce tine acum Baza de Date.");
   EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
   EXPECT_EQ(StoredCount("Persoane"), kPersons);
 }

@@ -214,7 +214,7 @@ TEST_F(Persons, AddAndModifyRefuseBlankNamesAndCnpsAndUnknownOrKnownCnps) {
       {"buyer modify, CNP not stored", false, true, "X", "1990101'0001",
        "Datele persoanei cu CNP-ul 1990101'0001 nu exista in Baza de Date. Se poate Adauga!", 4},
       {"seller modify, stored but outside the search result", true, true, "X", "2850331460023",
-       "Nu exista in Baza de Date persoana cu CNP-ul: 2850331460023", -1},
+       "Nu exista in Baza de Date persoana cu CNP-ul: 2850331460023. Cautati persoana din nou (butonul Cauta), apoi apasati iar Modifica.", -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
