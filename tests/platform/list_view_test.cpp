@@ -25,12 +25,14 @@ class ListViewTest : public testing::Test {
     QObject::connect(&list, &platform::ListView::Click, [this] { ++events.clicks; });
     QObject::connect(&list, &platform::ListView::KeyUp, [this](int key, Qt::KeyboardModifiers) { events.keysUp << key; });
   }
+  // The left button going down or coming up at a point of the viewport.
+  void Press(QEvent::Type type, const QPoint& at) {
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &event);
+  }
   void Click(const QPoint& at) {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(list.viewport(), &event);
-    }
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) Press(type, at);
   }
   void ClickRow(int index) { Click(list.ItemRect(list.Item(index)).center()); }
   void Key(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {
@@ -97,6 +99,18 @@ TEST_F(ListViewTest, AClickOnARowThatCannotBeChosenIsNoClick) {
   ClickRow(3);
   EXPECT_EQ(events.clicks, 2);
   EXPECT_EQ(list.Index(list.SelectedItem()), 3);
+
+  // Pressed on one row and released on the other: the row pressed decides.
+  const auto pressAndRelease = [this](int pressed, int released) {
+    Press(QEvent::MouseButtonPress, list.ItemRect(list.Item(pressed)).center());
+    Press(QEvent::MouseButtonRelease, list.ItemRect(list.Item(released)).center());
+  };
+  pressAndRelease(2, 1);
+  EXPECT_EQ(events.clicks, 2);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 3);
+  pressAndRelease(1, 2);
+  EXPECT_EQ(events.clicks, 3);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 1);
 }
 
 // A typed letter selects the next row whose text in the current column starts with it,
