@@ -381,3 +381,48 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
     EXPECT_EQ(back.characterCount(), whole.characterCount());
   }
 }
+
+// Each paragraph with its alignment, its indents in whole points and its page break.
+QStringList ParagraphLayouts(const QTextDocument& doc) {
+  QStringList paragraphs;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextBlockFormat f = b.blockFormat();
+    const auto points = [](double layout) { return std::lround(LayoutToTwips(layout) / 20.0); };
+    const char* align = f.alignment() & Qt::AlignHCenter ? "centre" : f.alignment() & Qt::AlignRight ? "right" : "left";
+    paragraphs << QStringLiteral("%1%2: %3 li%4 ri%5 fi%6")
+                      .arg(f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore ? "(page) " : "",
+                           b.text().simplified(), QLatin1String(align))
+                      .arg(points(f.leftMargin()))
+                      .arg(points(f.rightMargin()))
+                      .arg(points(f.textIndent()));
+  }
+  return paragraphs;
+}
+
+// A page break after a centred heading and after an indented list: in another program
+// the paragraph after each break keeps its own alignment and indents, not those of the
+// paragraph before the break.
+TEST(RtfInterop, ParagraphsAfterPageBreaksKeepTheirFormatElsewhere) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Liberation Sans;}}\\fs20"
+          "\\pard\\qc\\b ANEXA LA CONTRACT\\b0\\par\\pard\\page Prima pagina\\par"
+          "\\pard\\li720\\fi-360 \\bullet\\tab unu\\par\\bullet\\tab doi\\par"
+          "\\pard\\page Pagina a doua\\par\\pard\\qr\\ri360 Semnatura}",
+          doc);
+  const QStringList written = ParagraphLayouts(doc);
+  ASSERT_EQ(written, QStringList({"ANEXA LA CONTRACT: centre li0 ri0 fi0", "(page) Prima pagina: left li0 ri0 fi0",
+                                  QString::fromUtf8("• unu: left li36 ri0 fi-18"),
+                                  QString::fromUtf8("• doi: left li36 ri0 fi-18"),
+                                  "(page) Pagina a doua: left li0 ri0 fi0", "Semnatura: right li0 ri18 fi0"}));
+  QTemporaryDir dir;
+  const QString rtf = WrittenFile(dir, QStringLiteral("pagini.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
+  for (const Converter converter : {Converter::LibreOffice, Converter::AbiWord}) {
+    SCOPED_TRACE(converter == Converter::LibreOffice ? "LibreOffice" : "AbiWord");
+    QFile converted(ConvertFile(converter, rtf, QStringLiteral("rtf")));
+    ASSERT_TRUE(converted.open(QIODevice::ReadOnly)) << "the conversion to RTF failed";
+    QTextDocument back;
+    ASSERT_TRUE(ReadRtf(converted.readAll(), back).rtf);
+    EXPECT_EQ(ParagraphLayouts(back).join('\n').toStdString(), written.join('\n').toStdString());
+  }
+}

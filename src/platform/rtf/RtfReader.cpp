@@ -67,11 +67,19 @@ bool BreaksWord(char16_t c) {
 }
 
 // The bullet that a symbol font's picture stands for, as word processors write a list's
-// bullet: the font's byte, or the character of the private use area it is mapped to.
-// The font's space is a space.
+// bullet: the font's byte, or the character of the private use area it is mapped to
+// (from U+F000 for the byte's picture; from U+E000 the bullets of another program's own
+// symbol font). The font's space is a space.
 char16_t ShownBullet(char16_t c) {
   if (c < 0xE000 || c > 0xF8FF) return c;
   switch (c) {
+    case 0xE006: return 0x2794;  // arrow
+    case 0xE007: return 0x2714;  // tick
+    case 0xE008: return 0x25CF;  // large dot
+    case 0xE00A: return 0x25A0;  // square
+    case 0xE00B: return 0x2751;  // shadowed square
+    case 0xE00C: return 0x25C6;  // diamond
+    case 0xE00D: return 0x2756;  // diamond of four
     case 0xF020: return ' ';
     case 0xF0A7: return 0x25AA;  // small square
     case 0xF06E: return 0x25A0;  // square
@@ -289,6 +297,7 @@ class Reader {
   bool markEnded_ = false;  // a paragraph mark came last: no text or paragraph format since
   bool paragraphEmpty_ = true;  // no text since the last paragraph mark
   bool pageBreakNext_ = false;  // \page: the next paragraph starts a page
+  bool labelShown_ = false;     // a list label's bullet or number has come
 
   // What the document would take to lay out, with what it keeps around the text read.
   Around around_;
@@ -534,7 +543,11 @@ void Reader::ControlWord(const Token& t) {
     case Word::ri: s.para.rightTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::fi: s.para.firstTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::pagebb: s.para.pageBreakBefore = on; break;
-    case Word::listtext: Flush(); s.listLabel = true; break;
+    case Word::listtext:
+      Flush();
+      s.listLabel = true;
+      labelShown_ = false;
+      break;
 
     case Word::par: EndParagraph(); break;
     case Word::page: PageBreak(); break;
@@ -699,6 +712,12 @@ void Reader::Append(char32_t codePoint) {
 
 void Reader::Append(QChar c) {
   if (State().destination != Destination::Body) return;
+  // A label starts at its bullet or number: the space that some programs write before
+  // it is no part of it.
+  if (State().listLabel && !labelShown_) {
+    if (c == ' ') return;
+    labelShown_ = true;
+  }
   if (highSurrogate_) {  // a high surrogate not followed by its low half
     highSurrogate_ = 0;
     run_.append(QChar(QChar::ReplacementCharacter));
