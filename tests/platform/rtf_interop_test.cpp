@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -304,8 +305,25 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
   // Letters of 3 points as many as the height holds at `points`, a size the clerk may
   // give them afterwards, with the document's last paragraph mark.
   const auto pickable = [](double points) { return static_cast<qsizetype>(kMaxTextHeightPoints / points) - 1; };
-  // `picked`: the largest size the box lets the clerk give its text.
-  struct Case { const char* name; QString before; QByteArray rtf; bool read; double picked = 0; } cases[] = {
+  // Paragraphs of `text`, each in a size of its own, none of them the document's.
+  const auto sizes = [](int count, const QByteArray& text = "x") {
+    QByteArray body;
+    for (int i = 0; i < count; ++i) body += "\\fs" + QByteArray::number(2 * i + 33) + " " + text + "\\par ";
+    return "{\\rtf1 " + body + "}";
+  };
+  // A word of `length` letters whose writing system changes `changes` times, Latin and
+  // Greek in turn, from Greek with `greekFirst`.
+  const auto mixed = [](int changes, bool greekFirst = false, int length = kMaxWordLength) {
+    QByteArray word;
+    for (int i = 0; i < length; ++i) word += (qMin(i, changes) % 2 != 0) != greekFirst ? "\\u946?" : "y";
+    return word;
+  };
+  const QByteArray longWord(kMaxWordLength + 1, 'x');
+  // `picked`: the largest size the box lets the clerk give its text. `unshown`: refused
+  // for letters no installed font draws.
+  struct Case {
+    const char* name; QString before; QByteArray rtf; bool read; double picked = 0; bool unshown = false;
+  } cases[] = {
       {"runs at the limit", "", rtf(alternating(kMaxRunsInParagraph)), true},
       {"one run more", "", rtf(alternating(kMaxRunsInParagraph + 1)), false},
       {"the paragraph's runs around the cursor count", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 3)), true},
@@ -325,6 +343,25 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       {"a word one letter longer", "", rtf(QByteArray(kMaxWordLength + 1, 'x')), false},
       {"the word the cursor stands in goes on", "ab||c", rtf(QByteArray(kMaxWordLength - 3, 'x')), true},
       {"and makes it one letter longer", "ab||c", rtf(QByteArray(kMaxWordLength - 2, 'x')), false},
+      {"a word one letter longer, then more text", "", rtf(longWord + " y"), false},
+      {"a word one letter longer, then a paragraph", "", rtf(longWord + "\\par y"), false},
+      {"a word of letters beyond the first plane one letter longer", "",
+       rtf(QByteArray("\\u-10232?\\u-9216?").repeated(kMaxWordLength + 1)), false},
+      {"script changes in a word at the limit", "", rtf(mixed(kMaxScriptChangesInWord)), true},
+      {"one change more", "", rtf(mixed(kMaxScriptChangesInWord + 1)), false},
+      {"digits and marks change no script", "", rtf("x\\u946?" + QByteArray("1-\\u769?\\u946?").repeated(100)), true},
+      {"the word the cursor stands in brings its changes", QString::fromUtf8("x\u03b1||"),
+       rtf(mixed(kMaxScriptChangesInWord - 1, true, 100)), true},
+      {"and one more where they meet", QString::fromUtf8("x\u03b1||"), rtf(mixed(kMaxScriptChangesInWord - 1, false, 100)), false},
+      {"the word after the cursor too", QString::fromUtf8("||x\u03b1"), rtf(mixed(kMaxScriptChangesInWord - 1, false, 100)), false},
+      {"fonts at the limit", "", sizes(kMaxFonts), true},
+      {"one font more", "", sizes(kMaxFonts + 1), false},
+      {"a writing system counts once more in each font", "", sizes(kMaxFonts / 2, "x\\u946?"), true},
+      {"one font more so", "", sizes(kMaxFonts / 2 + 1, "x\\u946?"), false},
+      {"the document's own fonts count", "a*b", sizes(kMaxFonts - 1), false},
+      {"but not those of the selection", "|a*b|", sizes(kMaxFonts), true},
+      {"a letter no installed font draws", "", rtf("a \\u2325?"), false, 0, true},
+      {"nor in a word of its own", "", rtf("x\\par \\u3482?\\u3483?"), false, 0, true},
       {"a word ends at a space, a tab or a line break", "",
        rtf(QByteArray(kMaxWordLength, 'x') + " " + QByteArray(kMaxWordLength, 'x') + "\\tab " +
            QByteArray(kMaxWordLength, 'x') + "\\line " + QByteArray(kMaxWordLength, 'x')),
@@ -339,6 +376,9 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       {"colours at the limit", "", rtf(colours + "\\cf1 x"), true},
       {"one colour more", "", rtf("{\\colortbl;" + colours.mid(10)), false},
   };
+  ASSERT_FALSE(QFontDatabase::writingSystems().contains(QFontDatabase::Devanagari) ||
+               QFontDatabase::writingSystems().contains(QFontDatabase::Sinhala))
+      << "no installed font draws Devanagari or Sinhala here";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QTextDocument doc;
@@ -365,6 +405,7 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
     const ReadResult r = InsertRtf(c.rtf, cursor, c.picked);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);
+    EXPECT_EQ(r.unshown, c.unshown);
     if (!c.read) {
       EXPECT_EQ(doc.toPlainText(), kept) << "nothing inserted";
       EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), selectionEnd - selectionStart) << "the selection stays";
