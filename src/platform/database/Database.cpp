@@ -134,6 +134,10 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
+  // Room for the pages of a letter's range of names, read again at each letter typed,
+  // so that they are decrypted once rather than at every key (the cache fills only as
+  // pages are read).
+  Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
@@ -161,6 +165,7 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     ApplyKey(c.db, password);
     // Writes the first page, so that the file is a database from now on.
     Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
+    Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);  // as OpenDatabase gives it
   } catch (...) {
     sqlite3_close_v2(c.Release());
     QFile::remove(path);
