@@ -164,6 +164,62 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
   EXPECT_TRUE(platform::Forms::IsLoaded<frmVelorast>());
 }
 
+// A click on a row the list shows empty (on a damaged page, or left unread while another
+// desk held the file) chooses nothing: the person chosen before is not loaded again over
+// what the clerk has typed since, and no message is added to the one told.
+TEST_F(ListAndOtherDesk, AClickOnARowShownEmptyKeepsEveryTypedBox) {
+  constexpr int kPersons = 400;
+  struct Case {
+    const char* what;
+    bool damaged;  // else another desk holds the file while the rows are painted
+  };
+  for (const Case& c : {Case{"rows left unread", false}, Case{"a damaged page", true}}) {
+    SCOPED_TRACE(c.what);
+    platform::Forms::Unload<frmVelorast>();
+    w = nullptr;
+    fixture.Db().Execute("DELETE FROM Persoane");
+    fixture.Db().Execute("BEGIN");
+    AddPersons(kPersons, 60);
+    fixture.Db().Execute("COMMIT");
+    fixture.Db().Execute(QStringLiteral("UPDATE Persoane SET Telefoane = '0721 000 001' WHERE CNP = '%1'").arg(Cnp(1)));
+    const qint64 spoilt = fixture.Db().Scalar("SELECT MIN(rowid) FROM Persoane").toLongLong() + kPersons / 2;
+    if (c.damaged) fixture.DamageRowPage("Persoane", spoilt);
+    core::BazaDate = fixture.Open();
+    MessageBoxScript boxes;
+    ShowListed();
+    ASSERT_EQ(List()->Count(), kPersons);
+    w->optCumparator->setChecked(true);
+    ClickRow(List(), 1);
+    ASSERT_EQ(w->txtVerso[21]->text(), "0721 000 001");
+    w->txtVerso[21]->setText("0744 typed by the clerk");
+    w->txtVerso[5]->setText("IOAN");
+
+    std::shared_ptr<platform::Database> other;
+    if (!c.damaged) {
+      sqlite3_busy_timeout(core::BazaDate->Handle(), 50);  // the wait, shortened for the test
+      other = fixture.Open();
+      other->Execute("BEGIN EXCLUSIVE");
+    }
+    ScrollTo(kPersons / 2 - 5);
+    ASSERT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    int empty = 0;
+    for (const int index : Shown())
+      if (!List()->Item(index).isSelectable()) {
+        empty = index;
+        break;
+      }
+    ASSERT_GT(empty, 0) << "a row shown empty";
+
+    ClickRow(List(), empty);
+    EXPECT_EQ(w->txtVerso[21]->text(), "0744 typed by the clerk");
+    EXPECT_EQ(w->txtVerso[5]->text(), "IOAN");
+    EXPECT_EQ(w->txtVerso[4]->text(), Cnp(1));
+    EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    EXPECT_NE(SelectedIndex(List()), empty);
+    if (other) other->Execute("COMMIT");
+  }
+}
+
 // Another desk holds the file past the wait while the list paints rows it has not read:
 // one message, which says that the rows stay empty until the clerk searches again; no
 // further row is read until the next search, so that scrolling on costs no wait; once
@@ -247,6 +303,34 @@ TEST_F(ListAndOtherDesk, PersonsAnotherDeskDeletedAreLeftOutOrToldMissing) {
   EXPECT_EQ(w->txtVerso[4]->text(), Cnp(110)) << "the boxes as they were";
 }
 
+// The other desk deletes a listed person and adds it again (under a new id) after the
+// search: the clerk's modify is told that the search must be made again, and once it is,
+// the modify writes over the person the other desk added.
+TEST_F(ListAndOtherDesk, AModifyOfAPersonTheOtherDeskAddedAgainSaysToSearchAgain) {
+  AddPersons(10);
+  MessageBoxScript boxes;
+  ShowListed();
+  w->optCumparator->setChecked(true);
+  ClickRow(List(), 3);
+  ASSERT_EQ(w->txtVerso[4]->text(), Cnp(3));
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE CNP = '%1'").arg(Cnp(3)));
+  fixture.AddPerson({{"Nume", "POPESCU ION 3"}, {"CNP", Cnp(3)}, {"Telefoane", "0721"}});
+  w->txtVerso[21]->setText("0744");
+
+  w->cmdEdit1->click();
+  EXPECT_EQ(boxes.Prompts(), QStringList{"Nu exista in Baza de Date persoana cu CNP-ul: " + Cnp(3) +
+                                         ". Cautati persoana din nou (butonul Cauta), apoi apasati iar Modifica."});
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0721");
+  EXPECT_EQ(w->txtVerso[21]->text(), "0744");
+
+  boxes.Clear();
+  Search("1*");
+  w->cmdEdit1->click();
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0744");
+  EXPECT_EQ(StoredCount("Persoane"), 10);
+}
+
 // The other desk deletes the last person, whose id the engine gives to the next person
 // added; the clerk's add after it leaves the window's set holding each id once, and
 // neither a click nor "Sterge" on the deleted person's row reaches the new person.
@@ -274,7 +358,7 @@ TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
   boxes.Answer(platform::vbYes);
   List()->SetCurrentItem(List()->Item(kPersons));
   w->cmdDelete->click();
-  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date");
+  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date. Cautati din nou (butonul Cauta), ca lista sa arate ce tine acum Baza de Date.");
   EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
   EXPECT_EQ(StoredCount("Persoane"), kPersons);
 }

@@ -195,6 +195,16 @@ bool HasOtherCase(char32_t c) {
          QChar::toLower(c) != c;
 }
 
+bool HasLoneSurrogate(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+      ++i;
+    else if (text[i].isSurrogate())
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void RegisterLike(sqlite3* db) {
@@ -204,12 +214,15 @@ void RegisterLike(sqlite3* db) {
 }
 
 bool LikePatternValid(const QString& pattern) {
+  // Half of a surrogate pair stands for no character, and would reach the engine as "?".
+  if (HasLoneSurrogate(pattern)) return false;
   const QByteArray p = pattern.toUtf8();
   const auto* pp = reinterpret_cast<const unsigned char*>(p.constData());
   return Compile(pp, pp + p.size(), 0).valid;
 }
 
 bool LikeMatches(const QString& text, const QString& pattern) {
+  if (HasLoneSurrogate(pattern)) return false;
   const QByteArray t = text.toUtf8(), p = pattern.toUtf8();
   const auto* tp = reinterpret_cast<const unsigned char*>(t.constData());
   const auto* pp = reinterpret_cast<const unsigned char*>(p.constData());

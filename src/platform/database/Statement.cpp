@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -141,6 +142,15 @@ QString UnrecognizedFile(const QString& path) {
       .arg(QDir::toNativeSeparators(path), kRestoreAdvice);
 }
 
+QString StoredText(QByteArrayView utf8) {
+  // QString::fromUtf8 drops a U+FEFF at the start, which is a character of the text here
+  // (a value pasted from a file saved with a byte-order mark begins with it).
+  static constexpr char kMark[] = "\xEF\xBB\xBF";
+  if (!utf8.startsWith(QByteArrayView(kMark, 3))) return QString::fromUtf8(utf8);
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  return decoder.decode(utf8);
+}
+
 void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
 
 QString QuoteName(const QString& name) {
@@ -247,7 +257,7 @@ QVariant Statement::Value(int column) const {
     }
     default: {
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-      return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)));
+      return QVariant(StoredText(QByteArrayView(text, sqlite3_column_bytes(stmt_, column))));
     }
   }
 }

@@ -2,6 +2,7 @@
 // Inside the data-access layer: one prepared SQLite statement, and the mapping of the
 // engine's failures to the layer's numbered errors.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -29,6 +30,9 @@ QString UnrecognizedFile(const QString& path);
 inline const QString kRestoreAdvice =
     QStringLiteral("Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti administratorului "
                    "sa o faca), apoi porniti din nou programul.");
+// A text as the engine stores it (UTF-8), every character kept, a U+FEFF at its start
+// among them.
+QString StoredText(QByteArrayView utf8);
 // A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
 [[noreturn]] void RaiseInvalidPattern();
 
