@@ -395,3 +395,132 @@ TEST_F(ListAndOtherDesk, DeletingTheRowsLeftAfterOthersWereLeftOutEndsTheListAsU
   Search("1*");
   EXPECT_EQ(List()->Count(), 0);
 }
+
+namespace {
+
+// The texts of each person's listed name as a list reads them, through a connection of
+// its own: the empty text where the row cannot be read.
+QStringList ReadableNames(testsupport::FixtureDatabase& fixture, int persons) {
+  auto db = fixture.Open();
+  QStringList names;
+  for (int i = 1; i <= persons; ++i) {
+    try {
+      names << db->Scalar("SELECT Nume FROM Persoane WHERE rowid = ?", {i}).toString();
+    } catch (const platform::RuntimeError&) {
+      names << QString();
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+// Letters typed near a damaged page of the persons: the page costs only its own rows.
+// Many names start with the letters, among them names on the damaged page and further
+// readable ones; from the row before the page, from within the first names and from the
+// last row, each letter finds the row that a walk over the readable names finds, the
+// damaged page's rows passed over whether the list had read them or not, and the fault
+// is told once.
+TEST_F(ListAndOtherDesk, LettersTypedNearADamagedPageFindTheFirstReadableMatch) {
+  constexpr int kPersons = 400, kDamaged = 200;
+  fixture.Db().Execute("BEGIN");
+  AddPersons(kPersons, 60);
+  // IONESCU: the first 80 persons, and from the 150th on every person whose number ends
+  // a multiple of 40 or lies 7 past one (the damaged page's person among them).
+  fixture.Db().Execute("UPDATE Persoane SET Nume = 'IONESCU' || substr(Nume, 8) WHERE rowid <= 80 OR "
+                       "(rowid >= 150 AND rowid % 40 IN (0, 7))");
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", kDamaged);
+  const QStringList readable = ReadableNames(fixture, kPersons);
+  ASSERT_TRUE(readable[kDamaged - 1].isEmpty());
+  int firstUnreadable = kDamaged;
+  while (readable[firstUnreadable - 2].isEmpty()) --firstUnreadable;
+  core::BazaDate = fixture.Open();
+  MessageBoxScript boxes;
+  ShowListed();
+  auto& rows = dynamic_cast<main_window::ListedRecords&>(*List()->Rows());
+  ASSERT_EQ(rows.Count(), kPersons);
+
+  const int froms[] = {firstUnreadable - 2, 40, kPersons - 1};  // rows counted from 0
+  for (const QString& prefix : {QStringLiteral("i"), QStringLiteral("IONESCU ION 2"), QStringLiteral("ionescu ion 24")}) {
+    for (const int from : froms) {
+      int walked = -1;
+      for (int i = 0; i < kPersons && walked < 0; ++i)
+        if (readable[(from + i) % kPersons].startsWith(prefix, Qt::CaseInsensitive)) walked = (from + i) % kPersons;
+      ASSERT_GE(walked, 0);
+      EXPECT_EQ(rows.FindStartingWith(0, prefix, from), walked) << prefix.toStdString() << " from " << from;
+    }
+  }
+  QApplication::processEvents();
+  ASSERT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith("3343 ")) << boxes.Prompts()[0].toStdString();
+
+  // Typed in the window, the letter selects that row.
+  ClickRow(List(), firstUnreadable - 1);
+  List()->keyboardSearch(QString());
+  List()->keyboardSearch(QStringLiteral("i"));
+  const int expected = rows.FindStartingWith(0, QStringLiteral("i"), firstUnreadable - 2) + 1;
+  EXPECT_GT(expected, firstUnreadable);
+  EXPECT_EQ(SelectedIndex(List()), expected);
+  EXPECT_EQ(List()->Item(expected).text(0), readable[expected - 1]);
+}
+
+// A search with an empty box over a damaged page lists every person, as "*" does: the
+// same rows, those of the damaged page empty and not to be chosen, told once a search.
+TEST_F(ListAndOtherDesk, AnEmptySearchOverADamagedPageListsAsTheStarDoes) {
+  constexpr int kPersons = 400;
+  fixture.Db().Execute("BEGIN");
+  AddPersons(kPersons, 60);
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", kPersons / 2);
+  core::BazaDate = fixture.Open();
+  MessageBoxScript boxes;
+  struct Listed {
+    int count = 0;
+    QStringList texts;  // each row's CNP, "-" for a row that cannot be chosen
+    int told = 0;
+  };
+  auto listed = [&](const QString& criterion) {
+    boxes.Clear();
+    ShowListed(criterion);
+    Listed out;
+    auto* rows = dynamic_cast<main_window::ListedRecords*>(List()->Rows());
+    if (!rows) return out;
+    out.count = rows->Count();
+    for (int row = 0; row < out.count; ++row)
+      out.texts << (rows->Selectable(row) ? rows->Texts(row).value(3) : QStringLiteral("-"));
+    QApplication::processEvents();
+    out.told = int(boxes.Prompts().size());
+    return out;
+  };
+  const Listed empty = listed(QString());  // first: a failed search would leave the list as it was
+  const Listed star = listed(QStringLiteral("*"));
+  ASSERT_EQ(star.count, kPersons);
+  ASSERT_TRUE(star.texts.contains("-"));
+  EXPECT_EQ(star.told, 1);
+  EXPECT_EQ(empty.count, kPersons);
+  EXPECT_EQ(empty.texts, star.texts);
+  EXPECT_EQ(empty.told, 1);
+}
+
+// A person the list has read and shows, renamed since by another desk: letters pass over
+// that row, as over a row gone, whether the new name or the shown one starts with them,
+// to the next row that shows a name starting with them and holds it still.
+TEST_F(ListAndOtherDesk, ALetterPassesOverARowRenamedByAnotherDeskSinceTheListReadIt) {
+  constexpr int kPersons = 200;
+  AddPersons(kPersons);
+  fixture.Db().Execute("UPDATE Persoane SET Nume = 'IONESCU' || substr(Nume, 8) WHERE rowid = 150");
+  MessageBoxScript boxes;
+  ShowListed();
+  auto& rows = dynamic_cast<main_window::ListedRecords&>(*List()->Rows());
+  ASSERT_EQ(rows.Texts(2)[0], Name(3));  // read
+  auto otherDesk = fixture.Open();
+  otherDesk->Execute("UPDATE Persoane SET Nume = 'IONESCU MARIA' WHERE rowid = 3");
+  for (const QString& prefix : {QStringLiteral("i"), QStringLiteral("IONESCU M")}) {
+    SCOPED_TRACE(prefix.toStdString());
+    EXPECT_EQ(rows.FindStartingWith(0, prefix, 0), prefix == "i" ? 149 : -1);
+    EXPECT_EQ(rows.Texts(2)[0], Name(3)) << "the list shows what the search found";
+  }
+  EXPECT_EQ(rows.FindStartingWith(0, QStringLiteral("POPESCU ION 3"), 0), 29) << "POPESCU ION 30";
+  EXPECT_TRUE(boxes.Prompts().isEmpty());
+}

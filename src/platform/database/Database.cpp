@@ -518,10 +518,17 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
                                  "%2 AS near_text FROM %3 WHERE rowid >= %4 AND rowid < %5 ORDER BY rowid LIMIT %6)")
                       .arg(terms, col, table_, near.Value(from), near.Value(before))
                       .arg(kNear);
+      // Read from the table's own pages: where one of them is damaged, the index below
+      // answers instead, from its own pages.
       db_detail::Statement walk(db_->Handle(), near.text);
-      const QVariantList found = run(walk, near.values);
+      QVariantList found;
+      try {
+        found = run(walk, near.values);
+      } catch (const RuntimeError& error) {
+        if (error.Number() != kDbUnrecognizedFormat) throw;
+      }
       if (!found.value(0).isNull()) return found.value(0).toLongLong();
-      if (found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
+      if (!found.isEmpty() && found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
     }
   }
 

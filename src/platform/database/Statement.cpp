@@ -24,6 +24,10 @@ void RaiseBusy(const QString& description) {
   throw DatabaseBusyError(kDbWriteFailed, description, kDatabaseErrorSource);
 }
 
+void RaiseFull(const QString& description) {
+  throw DatabaseFullError(kDbWriteFailed, description, kDatabaseErrorSource);
+}
+
 namespace {
 
 // The file of the connection's main database, as the clerk knows it.
@@ -118,9 +122,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
       RaiseBusy(failed + QStringLiteral("baza de date este folosita chiar acum de alt post de lucru. "
                                         "Incercati din nou peste cateva momente."));
     case SQLITE_FULL:
-      RaiseFileError(kDbWriteFailed,
-                     failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "
-                                             "si incercati din nou."));
+      RaiseFull(failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "
+                                        "si incercati din nou."));
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
       RaiseFileError(kDbWriteFailed,

@@ -20,6 +20,8 @@ enum class Phase { Prepare, Read, Write };
 [[noreturn]] void RaiseFileError(int number, const QString& description);
 // The file held by another desk past the wait (platform::DatabaseBusyError).
 [[noreturn]] void RaiseBusy(const QString& description);
+// The disk of the file full (platform::DatabaseFullError).
+[[noreturn]] void RaiseFull(const QString& description);
 // The engine's failure in the clerk's words, naming the file and what can be done.
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
 // The description of a file that is damaged or not a database.
