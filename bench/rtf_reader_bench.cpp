@@ -52,6 +52,8 @@ BENCHMARK(BM_ReadRtfGuide)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 // The editor opens with the heading: two paragraphs, 19 characters with their marks, each
 // counted at the largest size its size box offers, 30 points, which the clerk may give
 // any of the text. The paste goes at the end, into the empty second paragraph.
+// The heading's run is in a font of its own; the paste fills the empty paragraph.
+constexpr int kTemplateFonts = 1;
 constexpr int kTemplateParagraphs = 2;
 constexpr int kTemplateLength = 19;
 constexpr double kLargestOffered = 30;
@@ -108,6 +110,30 @@ QByteArray Fonts(int count) {
   return "{\\rtf1" + table + "}" + body + "}";
 }
 
+// Paragraphs of `text`, each in a font of its own: a size of its own from 8.5 points
+// on, or with `faces` a face of its own with a name of `nameLength` letters.
+QByteArray FontsOf(int count, const QByteArray& text, bool faces = false, int nameLength = 8) {
+  QByteArray table = "{\\fonttbl", body;
+  for (int i = 0; i < count; ++i) {
+    if (faces) {
+      const QByteArray name = ("Face" + QByteArray::number(i) + QByteArray(nameLength, 'n')).left(nameLength);
+      table += "{\\f" + QByteArray::number(i) + " " + name + ";}";
+      body += "\\f" + QByteArray::number(i) + " " + text + "\\par ";
+    } else {
+      body += "\\fs" + QByteArray::number(17 + i) + " " + text + "\\par ";
+    }
+  }
+  return "{\\rtf1\\ansi" + table + "}" + body + "}";
+}
+
+// Words of `length` letters whose writing system changes `changes` times: Latin and
+// Greek in turn, then the rest in the last.
+QByteArray MixedWord(int length, int changes, const QByteArray& other = "\\u945?") {
+  QByteArray word;
+  for (int i = 0; i < length; ++i) word += (i <= changes ? i % 2 : changes % 2) ? other : QByteArray("x");
+  return word;
+}
+
 struct PasteCase {
   const char* name;
   std::function<QByteArray()> rtf;
@@ -155,7 +181,49 @@ const std::vector<PasteCase>& PasteCases() {
       {"colours at the limit", [] { return Colours(kMaxColours); }, true},
       {"one colour more", [] { return Colours(kMaxColours + 1); }, false},
       {"a colour table filling the input with ;", [] { return Rtf("x", "{\\colortbl" + QByteArray(kMaxRtfBytes - 200, ';') + "}"); }, false},
-      {"fonts at the table's limit, each used", [] { return Fonts(1024); }, true},
+      {"fonts at the table's limit, each used", [] { return Fonts(1024); }, false},
+      {"fonts at the limit, sizes", [] { return FontsOf(kMaxFonts - kTemplateFonts, "x"); }, true},
+      {"one font more, sizes", [] { return FontsOf(kMaxFonts - kTemplateFonts + 1, "x"); }, false},
+      {"fonts at the limit, unknown faces of 256 letters",
+       [] { return FontsOf(kMaxFonts - kTemplateFonts, "x", true, 256); }, true},
+      {"fonts at the limit, Latin and Greek", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2, "x\\u945?"); }, true},
+      {"fonts at the limit, Latin and Hebrew", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2, "x\\u1488?"); }, true},
+      {"fonts at the limit, Latin and Arabic", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2, "x\\u1576?"); }, true},
+      {"fonts at the limit, Latin and Thai", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2, "x\\u3585?"); }, true},
+      {"fonts at the limit, Latin and Han", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2, "x\\u20013?"); }, true},
+      {"one font more, Latin and Greek", [] { return FontsOf((kMaxFonts - kTemplateFonts) / 2 + 1, "x\\u945?"); }, false},
+      {"9,999 runs each of another face and size", [] {
+         QByteArray table = "{\\fonttbl", body;
+         for (int i = 0; i < 1000; ++i) table += "{\\f" + QByteArray::number(i) + " F" + QByteArray::number(i) + ";}";
+         for (int i = 0; i < 9999; ++i)
+           body += "\\f" + QByteArray::number(i % 1000) + "\\fs" + QByteArray::number(16 + i / 1000) + " x" +
+                   (i % 400 == 399 ? "\\par " : " ");
+         return "{\\rtf1" + table + "}" + body + "}";
+       }, false},
+      {"1,024 faces of 256 letters in seven scripts", [] {
+         const QByteArray letters[] = {"x", "\\u945?", "\\u1488?", "\\u1576?", "\\u2325?", "\\u2965?", "\\u6016?"};
+         QByteArray text;
+         for (const QByteArray& l : letters) text += l;
+         return FontsOf(1024, text, true, 256);
+       }, false},
+      {"a Devanagari letter", [] { return Rtf("\\u2325?"); }, false},
+      {"a Devanagari letter in each of 1,024 faces", [] { return FontsOf(1024, "\\u2325?", true); }, false},
+      {"Tamil, Khmer, Sinhala, Syriac, Thaana, Bengali letters", [] { return Rtf("\\u2965?\\u6016?\\u3482?\\u1808?\\u1920?\\u2453?"); }, false},
+      {"script changes in a word at the limit", [] { return Rtf(MixedWord(kMaxWordLength, kMaxScriptChangesInWord)); }, true},
+      {"one change more", [] { return Rtf(MixedWord(kMaxWordLength, kMaxScriptChangesInWord + 1)); }, false},
+      {"words of 500 letters of Latin and Greek in turn", [] { return Rtf(MixedWord(500, 499) + " " + MixedWord(500, 499)); }, false},
+      {"words at the script changes' limit filling the text, Greek", [] {
+         const QByteArray word = MixedWord(kMaxWordLength, kMaxScriptChangesInWord) + ' ';
+         return Rtf("\\fs6 " + word.repeated(kOfferedLength / (kMaxWordLength + 1)));
+       }, true},
+      {"words at the script changes' limit filling the text, Arabic", [] {
+         const QByteArray word = MixedWord(kMaxWordLength, kMaxScriptChangesInWord, "\\u1576?") + ' ';
+         return Rtf("\\fs6 " + word.repeated(kOfferedLength / (kMaxWordLength + 1)));
+       }, true},
+      {"words at the script changes' limit filling the text, Hebrew", [] {
+         const QByteArray word = MixedWord(kMaxWordLength, kMaxScriptChangesInWord, "\\u1488?") + ' ';
+         return Rtf("\\fs6 " + word.repeated(kOfferedLength / (kMaxWordLength + 1)));
+       }, true},
       {"input past its limit", [] { return Rtf(QByteArray(kMaxRtfBytes, ' ')); }, false},
       {"control words filling the input", [] { return Rtf(QByteArray("\\b\\b0").repeated((kMaxRtfBytes - 200) / 5) + "x"); }, true},
       {"empty groups filling the input", [] { return Rtf(QByteArray("{}").repeated((kMaxRtfBytes - 200) / 2) + "x"); }, true},
@@ -172,13 +240,13 @@ double Elapsed(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
 // Each paste as the clerk makes it, from the editor's menu; then a letter typed in the
 // middle of the document's longest paragraph, the window made as narrow as a letter and
 // wide again (narrow_ms, the slowest of three widths, with the text's tallest height
-// there), the whole text copied with Ctrl+C, and then given the largest size of the
+// there), a letter typed there in the narrowest (narrow_key_ms), the whole text copied with Ctrl+C, and then given the largest size of the
 // size box (sized_ms) and made narrow so again (largest_ms, largest_px).
 void BM_AnnexPaste(benchmark::State& state) {
   const PasteCase& c = PasteCases()[static_cast<size_t>(state.range(0))];
   state.SetLabel(c.name);
   const QByteArray rtf = c.rtf();
-  double key = 0, copy = 0, narrow = 0, narrowHeight = 0, sized = 0, largest = 0, largestHeight = 0;
+  double key = 0, narrowKey = 0, copy = 0, narrow = 0, narrowHeight = 0, sized = 0, largest = 0, largestHeight = 0;
   bool taken = false;
   for (auto _ : state) {
     auto* w = platform::Forms::Get<document_forms::frmAnexa>();
@@ -233,6 +301,18 @@ void BM_AnnexPaste(benchmark::State& state) {
       }
     };
     narrowed(narrow, narrowHeight);
+    // A letter typed there in the window made as narrow.
+    w->resize(40, size.height());
+    Settle();
+    doc->documentLayout()->blockBoundingRect(doc->lastBlock());
+    t.restart();
+    QApplication::sendEvent(w->rtfAnunt, &press);
+    QApplication::sendEvent(w->rtfAnunt, &release);
+    Settle();
+    doc->documentLayout()->blockBoundingRect(doc->lastBlock());
+    narrowKey = Elapsed(t);
+    w->resize(size);
+    Settle();
 
     t.restart();
     w->rtfAnunt->selectAll();
@@ -250,6 +330,7 @@ void BM_AnnexPaste(benchmark::State& state) {
     QApplication::clipboard()->clear();
   }
   state.counters["key_ms"] = key * 1000;
+  state.counters["narrow_key_ms"] = narrowKey * 1000;
   state.counters["copy_ms"] = copy * 1000;
   state.counters["narrow_ms"] = narrow * 1000;
   state.counters["narrow_px"] = narrowHeight;

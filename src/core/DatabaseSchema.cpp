@@ -19,8 +19,9 @@ QString TextColumns(const QStringList& names) {
 // walks the column's index; add and modify look a key up by its KeyExpression; a letter
 // typed in a list is answered from the index of the column it is typed in, one for each
 // column the persons and vehicles lists show, and a first letter typed in a key's column
-// from the index of its first character: half the CNPs begin with 1, and many
-// identification numbers with the code of one maker.
+// or in the persons' names from the index of its first character: half the CNPs begin
+// with 1, many identification numbers with the code of one maker, and in many offices
+// half the names with the letter of a few common surnames.
 QStringList IndexStatements() {
   enum class Of { Column, Key, Initial };
   struct Index {
@@ -42,6 +43,7 @@ QStringList IndexStatements() {
       {"MasiniNrIdentificareCheie", "Masini", "NrIdentificare", Of::Key},
       {"PersoaneCNPInitiala", "Persoane", "CNP", Of::Initial},
       {"MasiniNrIdentificareInitiala", "Masini", "NrIdentificare", Of::Initial},
+      {"PersoaneNumeInitiala", "Persoane", "Nume", Of::Initial},
   };
   QStringList sql;
   for (const Index& index : indexes) {
@@ -74,18 +76,23 @@ QString KeyOf(const QString& text) {
 // The engine's TRIM takes off blanks only, and its upper() changes a to z only.
 QString KeyExpression(const QString& column) { return QStringLiteral("upper(TRIM(%1))").arg(column); }
 
-void AddMissingIndexes(platform::Database& db) {
+bool AddMissingIndexes(platform::Database& db) {
   // Each on its own: one that cannot be made (a read-only file or folder, a table of an
-  // older file without the column) leaves the others to be made, and the look-ups work
-  // without it. A file that another desk holds past the wait is left for the next start.
+  // older file without the column, a disk without room for it) leaves the others to be
+  // made, and the look-ups work without it. A file that another desk holds past the
+  // wait is left for the next start.
+  bool full = false;
   for (const QString& sql : IndexStatements()) {
     try {
       db.Execute(sql);
     } catch (const platform::DatabaseBusyError&) {
-      return;
+      break;
+    } catch (const platform::DatabaseFullError&) {
+      full = true;
     } catch (const platform::RuntimeError&) {
     }
   }
+  return full;
 }
 
 const QStringList& PersoaneColumns() {

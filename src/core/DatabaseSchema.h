@@ -44,8 +44,9 @@ QString KeyExpression(const QString& column);  // the same for a stored column, 
 
 // Adds the indexes that a database made by an earlier version lacks (CreateTables makes
 // the same ones). A file that cannot be written keeps what it has (its look-ups are then
-// not served by an index).
-void AddMissingIndexes(platform::Database& db);
+// not served by an index). True when some index was left unmade because the disk of the
+// file is full: the file keeps what it had, and the index is made at a later call.
+bool AddMissingIndexes(platform::Database& db);
 
 // Adds a few dozen persons (natural and legal) and vehicles.
 void InsertSampleData(platform::Database& db);

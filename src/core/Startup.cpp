@@ -68,20 +68,31 @@ Outcome StartOn(std::shared_ptr<platform::Database> database) {
   return outcome;
 }
 
-// Opens the database in the folder and starts on it.
+// Opens the database in the folder and starts on it. Indexes that the disk had no room
+// for are told once the program has started: it works without them, more slowly.
 Outcome StartIn(const QString& folder) {
   std::shared_ptr<platform::Database> database;
+  bool indexesLeft = false;
   try {
     database = platform::Database::OpenDatabase(folder + QLatin1Char('/') + NumeBazaDate, false, false,
                                                 QStringLiteral(";PWD=") + kDatabasePassword);
-    schema::AddMissingIndexes(*database);
+    indexesLeft = schema::AddMissingIndexes(*database);
   } catch (const platform::DatabaseBusyError&) {
     return Outcome::Busy;
   } catch (const platform::RuntimeError& error) {
     ReportBeforeTheFolderChoice(error);
     return Outcome::Failed;
   }
-  return StartOn(std::move(database));
+  const QString file = QDir::toNativeSeparators(database->Path());
+  const Outcome outcome = StartOn(std::move(database));
+  if (outcome == Outcome::Started && indexesLeft)
+    platform::MsgBox(QStringLiteral("Discul pe care se afla baza de date \"%1\" este plin, asa ca programul nu a "
+                                    "putut pregati toate cautarile rapide: cautarea persoanelor si a masinilor va fi "
+                                    "mai lenta pana cand eliberati spatiu pe disc. Datele nu sunt afectate; dupa ce "
+                                    "faceti loc, cautarea redevine rapida la urmatoarea pornire a programului.")
+                         .arg(file),
+                     platform::vbExclamation);
+  return outcome;
 }
 
 // Whether the clerk wants to try again a database that another desk holds.

@@ -5,9 +5,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 #include "core/CaseWindow.h"
 #include "core/Fonts.h"
@@ -41,20 +44,74 @@ bool IsFocusReturn(const QFocusEvent* event) {
 
 core::MDIVelorast* Mdi() { return platform::Forms::Get<core::MDIVelorast>(); }
 
-// Whether a character of `caption` drawn in `font` from `left` (twips) lies across the
-// band from `from` to `to`: any character but a blank, or only a letter or digit.
-bool DrawsACharacterAcross(const QString& caption, const QFont& font, double left, double from, double to,
-                           bool lettersOnly) {
-  const QFontMetricsF metrics(font);
-  double start = left;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    const double end = left + metrics.horizontalAdvance(caption.left(i + 1)) * platform::kTwipsPerPixel;
-    const QChar c = caption.at(i);
-    const bool counts = lettersOnly ? c.isLetterOrNumber() : !c.isSpace();
-    if (counts && end > from && start < to) return true;
-    start = end;
+// Where each character of a caption ends along its line, in twips from its start: the
+// caption laid out once in its font.
+class LetterEnds {
+ public:
+  LetterEnds(const QString& caption, const QFont& font) : caption_(caption) {
+    QTextLayout layout(caption, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setLineWidth(std::numeric_limits<int>::max() / 256.0);
+    layout.endLayout();
+    ends_.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i)
+      ends_.push_back(line.isValid() ? line.cursorToX(static_cast<int>(i + 1)) * platform::kTwipsPerPixel : 0);
   }
-  return false;
+
+  // Whether a character drawn from `left` (twips) lies across the band from `from` to
+  // `to`: any character but a blank, or only a letter or digit.
+  bool Across(double left, double from, double to, bool lettersOnly) const {
+    double start = left;
+    for (size_t i = 0; i < ends_.size(); ++i) {
+      if (start >= to) break;  // every character further on starts past the band
+      const double end = left + ends_[i];
+      const QChar c = caption_.at(static_cast<qsizetype>(i));
+      const bool counts = lettersOnly ? c.isLetterOrNumber() : !c.isSpace();
+      if (counts && end > from) return true;
+      start = std::max(start, end);
+    }
+    return false;
+  }
+
+ private:
+  QString caption_;
+  std::vector<double> ends_;
+};
+
+// The height of a line of `label`'s caption, in twips.
+double CaptionLineHeight(const platform::FormLabel& label) {
+  return QFontMetricsF(label.font()).height() * platform::kTwipsPerPixel;
+}
+
+// Whether `lower` carries on the caption of `upper` on the next line: labels of one line
+// in the same font and alignment, lined up, with a letter or digit each, the lower closer
+// below than the lines of a list stand (a letter of a word whose letters stand one under
+// another, within a line's height).
+bool IsNextLineOf(const platform::FormLabel& upper, const platform::FormLabel& lower) {
+  const QRectF a = upper.Twips(), b = lower.Twips();
+  const double below = b.top() - a.top();
+  const auto letters = [](const QString& text) { return text.trimmed().size(); };
+  const auto hasLetter = [](const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+  };
+  const bool stacked = letters(upper.Caption()) <= 2 && letters(lower.Caption()) <= 2;
+  const double closest = CaptionLineHeight(upper) * (stacked ? 1 : 0.85);
+  if (below <= 0 || below > closest || upper.Align() != lower.Align() || !hasLetter(upper.Caption()) ||
+      !hasLetter(lower.Caption()))
+    return false;
+  const bool linedUp = upper.Align() == platform::TextAlign::kLeft    ? a.left() == b.left()
+                       : upper.Align() == platform::TextAlign::kRight ? a.right() == b.right()
+                                                                      : a.center().x() == b.center().x();
+  return linedUp && upper.font() == lower.font();
+}
+
+// Prints a caption at `points`, its label fitted anew.
+void SetCaptionSize(platform::FormLabel& label, double points) {
+  QFont font = label.font();
+  font.setPointSizeF(points);
+  label.setFont(font);
+  label.MoveBy(0, 0);
 }
 
 // Whether a control spanning `top` to `bottom` stands on the line of `place` (twips):
@@ -235,12 +292,25 @@ void DocumentForm::KeepCaptionsOffSideRules() {
     if (!label || label->WordWrap() || label->Caption().trimmed().isEmpty()) continue;
     const QRectF place = label->Twips();
     const double pixel = platform::kTwipsPerPixel;
+    // Where its letters begin and end, its blanks left out.
+    const platform::TextFit fit = label->LettersInTwips();
+    if (fit.lines.empty()) continue;
+    const platform::FittedLine& line = fit.lines.front();
+    qsizetype blanks = 0;
+    while (blanks < line.text.size() && line.text.at(blanks).isSpace()) ++blanks;
+    const double shrink = line.stretch / 100.0 * fit.font.pointSizeF() / label->font().pointSizeF();
+    const double lettersLeft =
+        line.origin.x() + QFontMetricsF(label->font()).horizontalAdvance(line.text.left(blanks)) *
+                                                  platform::kTwipsPerPixel * shrink;
+    const double lettersRight = line.origin.x() + line.width;
     double left = 0, right = 0;
     for (size_t i = 0; i < bands.size(); ++i) {
       if (!OnTheLineOf(place, heights[i].first, heights[i].second)) continue;
       const auto [from, to] = bands[i];
-      if (from <= place.left() + pixel && to > place.left() - pixel) left = std::max(left, to - place.left());
-      if (to >= place.right() - pixel && from < place.right() + pixel) right = std::max(right, place.right() - from);
+      if (from <= place.left() + pixel && to > place.left() - pixel && to + pixel > lettersLeft)
+        left = std::max(left, to - place.left());
+      if (to >= place.right() - pixel && from < place.right() + pixel && from - pixel < lettersRight)
+        right = std::max(right, place.right() - from);
     }
     if (left > 0 || right > 0) label->SetSideRules(left, right);
   }
@@ -248,78 +318,214 @@ void DocumentForm::KeepCaptionsOffSideRules() {
 
 void DocumentForm::KeepCaptionsOffLevelRules() {
   const std::vector<LevelRule> rules = LevelRules();
+  const double pixel = platform::kTwipsPerPixel;
   // Every caption's letters as the paper prints them: from top to bottom, and where along
-  // its line they begin and end.
+  // its line they begin and end; `line` gathers the lines of one caption.
   struct Letters {
     platform::FormLabel* label;
     double top, bottom, left, right;
+    double size;                     // the points its letters print at
+    double set;                      // the points its table gives it
+    int line = -1;                   // its caption among `lines` (-1: one that wraps)
+    std::optional<LetterEnds> ends;  // measured when a rule comes near
   };
   std::vector<Letters> captions;
-  for (platform::PageControl* control : controls_) {
-    auto* label = dynamic_cast<platform::FormLabel*>(control);
-    if (!label || label->Caption().trimmed().isEmpty()) continue;
-    const platform::TextFit fit = label->LettersInTwips();
-    if (fit.lines.empty()) continue;
+  const auto measure = [](Letters& c) {
+    const platform::TextFit fit = c.label->LettersInTwips();
     double left = fit.lines.front().origin.x(), right = left;
     for (const platform::FittedLine& line : fit.lines) {
       left = std::min(left, line.origin.x());
       right = std::max(right, line.origin.x() + line.width);
     }
-    captions.push_back({label, fit.inkTop, fit.inkBottom, left, right});
+    c.top = fit.inkTop;
+    c.bottom = fit.inkBottom;
+    c.left = left;
+    c.right = right;
+    c.size = fit.font.pointSizeF();
+    c.ends.reset();
+  };
+  for (platform::PageControl* control : controls_) {
+    auto* label = dynamic_cast<platform::FormLabel*>(control);
+    if (!label || label->Caption().trimmed().isEmpty() || label->LettersInTwips().lines.empty()) continue;
+    captions.push_back({label, 0, 0, 0, 0, 0, label->font().pointSizeF(), -1, std::nullopt});
+    measure(captions.back());
   }
-  const double pixel = platform::kTwipsPerPixel;
+  // The captions of one line or several (a word whose letters stand one under another
+  // too), each as its lines from top to bottom.
+  std::vector<std::vector<size_t>> lines;
+  {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < captions.size(); ++i)
+      if (!captions[i].label->WordWrap()) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return captions[a].label->Top() < captions[b].label->Top(); });
+    for (size_t k = 0; k < order.size(); ++k) {
+      Letters& c = captions[order[k]];
+      if (c.line < 0) {
+        c.line = static_cast<int>(lines.size());
+        lines.push_back({order[k]});
+      }
+      // The nearest caption below that carries this one on.
+      for (size_t j = k + 1; j < order.size(); ++j) {
+        const Letters& next = captions[order[j]];
+        if (next.label->Top() - c.label->Top() > CaptionLineHeight(*c.label)) break;
+        if (next.line < 0 && IsNextLineOf(*c.label, *next.label)) {
+          captions[order[j]].line = c.line;
+          lines[c.line].push_back(order[j]);
+          break;
+        }
+      }
+    }
+  }
+  std::vector<QRectF> boxes;  // the windows, which hide what lies under them
+  for (platform::PageControl* control : controls_)
+    if (!control->IsDrawn() && !qobject_cast<platform::FormButton*>(control->Widget())) boxes.push_back(control->Twips());
   // Whether letters from `top` to `bottom` come within a pixel of `rule`.
   const auto touches = [pixel](const LevelRule& rule, double top, double bottom) {
     return rule.top < bottom + pixel && rule.bottom > top - pixel;
   };
-  for (size_t i = 0; i < captions.size(); ++i) {
-    Letters& c = captions[i];
-    if (c.label->WordWrap()) continue;
-    const QString text = c.label->Caption();
-    const QFont font = c.label->font();
-    const auto crosses = [&](const LevelRule& rule) {
-      return rule.left < c.right && rule.right > c.left &&
-             DrawsACharacterAcross(text, font, c.left, rule.left, rule.right, false);
-    };
+  // Whether a character of `c` lies across the rule's length.
+  const auto crosses = [](Letters& c, const LevelRule& rule) {
+    if (rule.left >= c.right || rule.right <= c.left) return false;
+    if (!c.ends) c.ends.emplace(c.label->Caption(), c.label->font());
+    return c.ends->Across(c.left, rule.left, rule.right, false);
+  };
+  // How much of the letters of `c`, moved by `dy`, lies under a box.
+  const auto hidden = [&boxes](const Letters& c, double dy) {
+    const QRectF letters(QPointF(c.left, c.top + dy), QPointF(c.right, c.bottom + dy));
+    double area = 0;
+    for (const QRectF& box : boxes) {
+      const QRectF under = letters.intersected(box);
+      if (!under.isEmpty()) area += under.width() * under.height();
+    }
+    return area;
+  };
+  for (const std::vector<size_t>& caption : lines) {
+    // One size for all its lines: the smallest that any of them prints at.
+    if (caption.size() > 1) {
+      double least = std::numeric_limits<double>::max();
+      for (size_t i : caption) least = std::min(least, captions[i].size);
+      for (size_t i : caption) {
+        if (captions[i].size <= least + 0.01) continue;
+        SetCaptionSize(*captions[i].label, least);
+        measure(captions[i]);
+      }
+    }
+    double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
+    double left = top, right = bottom;
+    for (size_t i : caption) {
+      top = std::min(top, captions[i].top);
+      bottom = std::max(bottom, captions[i].bottom);
+      left = std::min(left, captions[i].left);
+      right = std::max(right, captions[i].right);
+    }
     double down = 0, up = 0;  // the moves that clear the rules above and below
-    for (const LevelRule& rule : rules) {
-      if (!crosses(rule) || !touches(rule, c.top, c.bottom)) continue;
-      if (rule.top + rule.bottom > c.top + c.bottom) up = std::min(up, rule.top - pixel - c.bottom);
-      else down = std::max(down, rule.bottom + pixel - c.top);
+    for (size_t i : caption) {
+      Letters& c = captions[i];
+      for (const LevelRule& rule : rules) {
+        if (!touches(rule, c.top, c.bottom) || !crosses(c, rule)) continue;
+        if (rule.top + rule.bottom > c.top + c.bottom) up = std::min(up, rule.top - pixel - c.bottom);
+        else down = std::max(down, rule.bottom + pixel - c.top);
+      }
     }
     if (up == 0 && down == 0) continue;  // clear of every rule
-    const auto beside = [&c, pixel](const Letters& o) {
-      return &o != &c && o.left < c.right + pixel && o.right > c.left - pixel;
+    const int line = captions[caption.front()].line;
+    const auto beside = [&](const Letters& o) {
+      return o.line != line && o.left < right + pixel && o.right > left - pixel;
+    };
+    const auto moveBy = [&](double dy) {
+      for (size_t i : caption) {
+        captions[i].label->MoveBy(0, dy);
+        captions[i].top += dy;
+        captions[i].bottom += dy;
+      }
     };
     if (up == 0 || down == 0) {
       const double dy = up != 0 ? up : down;
-      const double top = c.top + dy, bottom = c.bottom + dy;
-      const bool blocked =
-          std::abs(dy) > QFontMetricsF(font).descent() * pixel ||
-          std::any_of(rules.begin(), rules.end(),
-                      [&](const LevelRule& r) { return crosses(r) && touches(r, top, bottom); }) ||
-          std::any_of(captions.begin(), captions.end(), [&](const Letters& o) {
-            return beside(o) && o.top < bottom + pixel && o.bottom > top - pixel;
-          });
-      if (!blocked) {
-        c.label->MoveBy(0, dy);
-        c.top = top;
-        c.bottom = bottom;
+      // Moved, its letters touch no other rule or caption, and no box hides more of them.
+      const auto blocks = [&](size_t i) {
+        Letters& c = captions[i];
+        const double t = c.top + dy, b = c.bottom + dy;
+        return std::any_of(rules.begin(), rules.end(),
+                           [&](const LevelRule& r) { return touches(r, t, b) && crosses(c, r); }) ||
+               std::any_of(captions.begin(), captions.end(), [&](const Letters& o) {
+                 return beside(o) && o.left < c.right + pixel && o.right > c.left - pixel && o.top < b + pixel &&
+                        o.bottom > t - pixel;
+               }) ||
+               hidden(c, dy) > hidden(c, 0);
+      };
+      const QFont& font = captions[caption.front()].label->font();
+      if (std::abs(dy) <= QFontMetricsF(font).descent() * pixel && std::none_of(caption.begin(), caption.end(), blocks)) {
+        moveBy(dy);
         continue;
       }
     }
     // Held where it stands (between two rules, or a rule and another caption close by):
     // reduced to the room between them, the gap to a caption shared with it.
-    double top = c.top + down, bottom = c.bottom + up;
-    for (const Letters& o : captions) {
-      if (!beside(o) || o.top >= c.bottom || o.bottom <= c.top - pixel || o.top >= c.top) continue;
-      top = std::max(top, (o.bottom + c.top) / 2 + pixel / 2);  // a caption close above
+    // On a side where nothing presses on it, the room reaches up to the next rule, box or
+    // caption, by no more than the depth of the font's descenders.
+    const double reach = QFontMetricsF(captions[caption.front()].label->font()).descent() * pixel;
+    double roomTop = down > 0 ? top + down : top - reach, roomBottom = up < 0 ? bottom + up : bottom + reach;
+    for (size_t i : caption) {
+      Letters& c = captions[i];
+      for (const LevelRule& rule : rules) {
+        if (down == 0 && rule.bottom <= c.top && rule.bottom + pixel > roomTop && crosses(c, rule))
+          roomTop = rule.bottom + pixel;
+        if (up == 0 && rule.top >= c.bottom && rule.top - pixel < roomBottom && crosses(c, rule))
+          roomBottom = rule.top - pixel;
+      }
+      for (const QRectF& box : boxes) {
+        if (box.left() >= c.right || box.right() <= c.left) continue;
+        if (down == 0 && box.bottom() <= c.top) roomTop = std::max(roomTop, box.bottom());
+        if (up == 0 && box.top() >= c.bottom) roomBottom = std::min(roomBottom, box.top());
+      }
     }
     for (const Letters& o : captions) {
-      if (!beside(o) || o.bottom <= c.top || o.top >= c.bottom + pixel || o.bottom <= c.bottom) continue;
-      bottom = std::min(bottom, (c.bottom + o.top) / 2 - pixel / 2);  // a caption close below
+      if (!beside(o) || o.top >= bottom || o.bottom <= roomTop - pixel || o.top >= top) continue;
+      // A caption close above shares the gap; one clear above ends the room a pixel short.
+      roomTop = std::max(roomTop, o.bottom > top - pixel ? (o.bottom + top) / 2 + pixel / 2 : o.bottom + pixel);
     }
-    if (bottom > top) c.label->SetLetterBand(top, bottom);
+    for (const Letters& o : captions) {
+      if (!beside(o) || o.bottom <= top || o.top >= roomBottom + pixel || o.bottom <= bottom) continue;
+      roomBottom =
+          std::min(roomBottom, o.top < bottom + pixel ? (bottom + o.top) / 2 - pixel / 2 : o.top - pixel);
+    }
+    if (roomBottom <= roomTop) continue;
+    if (caption.size() == 1) {
+      captions[caption.front()].label->SetLetterBand(roomTop, roomBottom);
+      continue;
+    }
+    // The lines reduced alike, each from its label's top, by the largest share of their
+    // size at which their letters stand in the room, then moved into it together.
+    const auto extent = [&](double share) {
+      double t = std::numeric_limits<double>::max(), b = std::numeric_limits<double>::lowest();
+      for (size_t i : caption) {
+        const Letters& c = captions[i];
+        const double from = c.label->Top();
+        t = std::min(t, from + (c.top - from) * share);
+        b = std::max(b, from + (c.bottom - from) * share);
+      }
+      return std::pair{t, b};
+    };
+    const Letters& first = captions[caption.front()];
+    const double least = std::min(1.0, platform::SmallestTextSize(first.set) / first.size);
+    double share = 1;
+    if (extent(1).second - extent(1).first > roomBottom - roomTop) {
+      double lo = least, hi = 1;
+      for (int step = 0; step < 20; ++step) {
+        const double mid = (lo + hi) / 2;
+        const auto [t, b] = extent(mid);
+        (b - t <= roomBottom - roomTop ? lo : hi) = mid;
+      }
+      share = lo;
+    }
+    const auto [t, b] = extent(share);
+    const double dy = t < roomTop ? roomTop - t : b > roomBottom ? roomBottom - b : 0;
+    for (size_t i : caption) {
+      SetCaptionSize(*captions[i].label, captions[i].size * share);
+      captions[i].label->MoveBy(0, dy);
+      measure(captions[i]);
+    }
   }
 }
 
@@ -328,15 +534,18 @@ std::vector<DocumentForm::UprightRule> DocumentForm::UprightRules() const {
   for (platform::PageControl* control : controls_) {
     if (auto* line = dynamic_cast<platform::FormLine*>(control)) {
       const QLineF ends = line->Ends();
-      if (ends.x1() == ends.x2())
-        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2()), line->Thickness()});
+      if (ends.x1() == ends.x2()) {
+        const auto [from, to] = line->Band();
+        rules.push_back({ends.x1(), std::min(ends.y1(), ends.y2()), std::max(ends.y1(), ends.y2()),
+                         line->Thickness(), from, to});
+      }
     } else if (auto* shape = dynamic_cast<platform::FormShape*>(control);
                shape && shape->ShapeKind() == platform::FormShape::Kind::kRectangle && shape->Border() > 0) {
       // A rectangle's sides, its border drawn inside its place.
       const QRectF place = shape->Twips();
-      const double inset = shape->Border() * platform::kTwipsPerPixel / 2;
-      for (double x : {place.left() + inset, place.right() - inset})
-        rules.push_back({x, place.top(), place.bottom(), shape->Border()});
+      const double border = shape->Border() * platform::kTwipsPerPixel;
+      for (double from : {place.left(), place.right() - border})
+        rules.push_back({from + border / 2, place.top(), place.bottom(), shape->Border(), from, from + border});
     }
   }
   return rules;
@@ -370,11 +579,15 @@ void DocumentForm::KeepCaptionsClear() {
     const double set = label->font().pointSizeF();
     const double least =
         natural * platform::kMinTextStretch / 100 * (set > 0 ? platform::SmallestTextSize(set) / set : 1);
+    std::optional<LetterEnds> ends;  // measured when a rule or box comes near
+    const auto across = [&](double from, double to, bool lettersOnly) {
+      if (!ends) ends.emplace(text, label->font());
+      return ends->Across(caption.left(), from, to, lettersOnly);
+    };
     for (const UprightRule& rule : rules) {
-      const double half = rule.thickness * platform::kTwipsPerPixel / 2;
-      const double x = rule.x - half - platform::kTwipsPerPixel;
-      if (onItsLine(rule.top, rule.bottom) && x - caption.left() >= least && rule.x < caption.right() &&
-          DrawsACharacterAcross(text, label->font(), caption.left(), x, rule.x + half, false))
+      const double x = rule.from - platform::kTwipsPerPixel;  // a pixel short of its ink
+      if (rule.from < caption.right() && x - caption.left() >= least && onItsLine(rule.top, rule.bottom) &&
+          across(x, rule.to, false))
         endBefore(x);
     }
     // A box that would hide some of its letters, on its line or over a part of their
@@ -382,9 +595,9 @@ void DocumentForm::KeepCaptionsClear() {
     for (platform::PageControl* other : controls_) {
       if (other->IsDrawn() || qobject_cast<platform::FormButton*>(other->Widget())) continue;
       const QRectF box = other->Twips();
-      if ((onItsLine(box.top(), box.bottom()) || hidesLetters(box.top(), box.bottom())) &&
-          box.left() > caption.left() && box.left() < caption.right() &&
-          DrawsACharacterAcross(text, label->font(), caption.left(), box.left(), box.right(), true))
+      if (box.left() > caption.left() && box.left() < caption.right() &&
+          (onItsLine(box.top(), box.bottom()) || hidesLetters(box.top(), box.bottom())) &&
+          across(box.left(), box.right(), true))
         endBefore(box.left());
     }
     if (room > 0) label->SetMaxWidth(room);
@@ -431,7 +644,7 @@ void DocumentForm::LetBoxesRunOn() {
       if (other->Left() >= place.right()) continue;
       const auto* label = dynamic_cast<platform::FormLabel*>(other);
       const bool reachesOut =
-          label ? DrawsACharacterAcross(label->Caption(), label->font(), other->Left(), place.right(), right, false)
+          label ? LetterEnds(label->Caption(), label->font()).Across(other->Left(), place.right(), right, false)
                 : !other->IsDrawn() && other->Left() + other->Width() > place.right();
       if (reachesOut) right = place.right();
     }
@@ -655,11 +868,26 @@ void DocumentForm::ShiftControls(double leftMm, double topMm) {
 }
 
 void DocumentForm::PaintOnPaper(QPainter& painter, double scale) const {
+  // Only what the sheet holds: a control that lies wholly off it, or a caption whose
+  // letters begin past its edge, is neither shown nor printed.
+  const bool landscape = page_.orientation == platform::kLandscape;
+  const QRectF sheet(0, 0, landscape ? kA4LongTwips : kA4ShortTwips, landscape ? kA4ShortTwips : kA4LongTwips);
+  const auto onTheSheet = [&sheet](const platform::PageControl* control) {
+    const QRectF place = control->Twips();
+    if (place.top() >= sheet.bottom() || place.left() >= sheet.right() || place.bottom() <= 0 || place.right() <= 0)
+      return false;
+    const auto* label = dynamic_cast<const platform::FormLabel*>(control);
+    if (!label || (place.bottom() <= sheet.bottom() && place.right() <= sheet.right())) return true;
+    const platform::TextFit letters = label->LettersInTwips();
+    return letters.lines.empty() ||
+           (letters.inkTop < sheet.bottom() && letters.lines.front().origin.x() < sheet.right());
+  };
   // The drawn elements first, then the windows above them, as the screen stacks them.
   for (const bool drawn : {true, false}) {
     for (platform::PageControl* control : controls_) {
       const QWidget* widget = control->Widget();
-      if (control->IsDrawn() != drawn || widget->isHidden() || qobject_cast<const platform::FormButton*>(widget))
+      if (control->IsDrawn() != drawn || widget->isHidden() || qobject_cast<const platform::FormButton*>(widget) ||
+          !onTheSheet(control))
         continue;
       control->PaintOnPaper(painter, scale);
     }

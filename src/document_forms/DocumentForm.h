@@ -152,8 +152,9 @@ class DocumentForm : public QWidget {
   // Moves every control but the lines by the offsets in millimetres (56.7 twips each).
   void ShiftControls(double leftMm, double topMm);
 
-  // The page as it prints: every visible control but the buttons, `scale` device units a
-  // twip from the paper's top left corner; the drawn elements (labels, lines, shapes,
+  // The page as it prints: every visible control on the sheet but the buttons (a control
+  // the table puts wholly off the sheet, or a caption whose letters begin past its edge, is
+  // not drawn), `scale` device units a twip from the paper's top left corner; the drawn elements (labels, lines, shapes,
   // pictures) in creation order, then the boxes, check boxes and combo boxes above them
   // in theirs, as the screen stacks them.
   void PaintOnPaper(QPainter& painter, double scale) const;
@@ -201,7 +202,7 @@ class DocumentForm : public QWidget {
   // hide some of its letters (on its line, or over a part of their height), ends where
   // the box begins, fitted into the room before it (a box over a caption's row of dots is
   // left to hide them); one that an upright rule of the page would cross ends a pixel
-  // short of the rule.
+  // short of the rule's ink.
   void KeepCaptionsClear();
   // A box whose row says it runs on may print its text over the blank paper to its right,
   // up to what prints next on its line (FormTextBox::SetPaperRight).
@@ -209,7 +210,8 @@ class DocumentForm : public QWidget {
   // An upright rule of the page: a line, or a side of a rectangle, in twips.
   struct UprightRule {
     double x, top, bottom;
-    int thickness;  // pixels
+    int thickness;    // pixels
+    double from, to;  // the band it fills on paper, left to right
   };
   std::vector<UprightRule> UprightRules() const;
   // A level rule of the page: a line, or the top or bottom of a rectangle, in twips.
@@ -220,12 +222,17 @@ class DocumentForm : public QWidget {
   // A caption of one line whose letters a level rule runs through or touches at their
   // foot (a comma, a "p") or at their top is moved up or down just enough to stand a
   // pixel clear of it, by no more than the depth of the font's descenders, where the
-  // letters so moved touch no other rule and no other caption; one held where it stands
-  // (two rules, or a rule and a caption close by) is reduced to the room between them
-  // (FormLabel::SetLetterBand), sharing the gap to a caption with it.
+  // letters so moved touch no other rule and no other caption and no box hides more of
+  // them; one held where it stands (two rules, or a rule and a caption or box close by)
+  // is reduced to the room between them (FormLabel::SetLetterBand), sharing the gap to a
+  // caption with it. The lines of one caption (labels of one line in one font, lined up
+  // one under another, closer than the lines of a list; the letters of a word set one
+  // under another too) are one: they print at one size, the smallest any of them needs,
+  // move together, and when held are reduced alike, keeping their distance.
   void KeepCaptionsOffLevelRules();
-  // A caption of one line whose label begins or ends on an upright rule of its line
-  // keeps a pixel clear of the rule (FormLabel::SetSideRules).
+  // A caption of one line whose label begins or ends on an upright rule of its line, its
+  // letters (not its blanks) within a pixel of the rule, keeps a pixel clear of the rule
+  // (FormLabel::SetSideRules).
   void KeepCaptionsOffSideRules();
   void SetTabOrder();
   // The controls of the tab order, first to last: the page's own, or the boxes by index

@@ -1,6 +1,8 @@
 #include "document_forms/PrintedLine.h"
 
 #include <QFontMetricsF>
+#include <set>
+#include <string>
 #include <utility>
 
 #include "document_forms/DocumentForm.h"
@@ -24,6 +26,25 @@ bool FirstLetterReaches(const char* text, const QFont& font, double top, double 
   return bottom > ruleY - platform::kTwipsPerPixel;
 }
 
+// A caption that ends at a box or fill-in line keeps the blanks it ends with before it:
+// its letters, without those blanks, and how wide the blanks are in `font` (twips).
+struct EndingCaption {
+  const char* letters;
+  double blanks;
+};
+EndingCaption BeforeItsBox(const char* text, const QFont& font) {
+  const QString caption = QString::fromUtf8(text);
+  qsizetype end = caption.size();
+  while (end > 0 && caption.at(end - 1).isSpace()) --end;
+  if (end == caption.size()) return {text, 0};
+  // Kept for the life of the program, as the pages that point to them are.
+  static std::set<std::string> kept;
+  const char* letters = kept.insert(caption.left(end).toStdString()).first->c_str();
+  const QFontMetricsF metrics(font);
+  return {letters, (metrics.horizontalAdvance(caption) - metrics.horizontalAdvance(caption.left(end))) *
+                       platform::kTwipsPerPixel};
+}
+
 void Lay(std::vector<Item>& items, double top, double left, Font font, std::initializer_list<Piece> pieces,
          FirstCaption first) {
   double cursor = left;
@@ -39,14 +60,18 @@ void Lay(std::vector<Item>& items, double top, double left, Font font, std::init
       } else if (first == FirstCaption::kAtTheLeft && it == pieces.begin() && next != pieces.end() &&
                  next->kind != Piece::Kind::kCaption) {
         // The line's first caption begins at the line's left, its room up to the box.
-        items.push_back(Label(left, top, p.text, f, next->left - left));
+        const EndingCaption caption = BeforeItsBox(p.text, FontOf(f, f));
+        items.push_back(Label(left, top, caption.letters, f, next->left - caption.blanks - left));
       } else if (next != pieces.end() && next->kind != Piece::Kind::kCaption) {
         // Ending at the box and beginning no further left than the piece before it ends: a
         // text wider than that gap is fitted into it rather than drawn over that piece.
-        const double needed = platform::FormLabel::TextWidthTwips(QString::fromUtf8(p.text), FontOf(f, f)) +
-                              platform::kTwipsPerPixel;
-        const double from = cursor < next->left ? cursor : next->left - needed;
-        items.push_back(Label(from, top, p.text, f, next->left - from, kLabelHeight, TextAlign::kRight));
+        const EndingCaption caption = BeforeItsBox(p.text, FontOf(f, f));
+        const double end = next->left - caption.blanks;
+        const double needed =
+            platform::FormLabel::TextWidthTwips(QString::fromUtf8(caption.letters), FontOf(f, f)) +
+            platform::kTwipsPerPixel;
+        const double from = cursor < end ? cursor : end - needed;
+        items.push_back(Label(from, top, caption.letters, f, end - from, kLabelHeight, TextAlign::kRight));
       } else {
         // Right after a rule, a first letter that reaches down to it (a comma, a "p")
         // begins a pixel past the rule's end.

@@ -178,12 +178,20 @@ int ListedRecords::RowOf(qint64 rowid) const {
 int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before) {
   // The first in the table among the rows the list holds (not those added to the set
   // after the search), passing over the kept ones, whose listed text is not the stored
-  // one, and those it shows empty, which it could not read or found gone.
-  const std::optional<qint64> found =
-      search_.First(columns_[column], prefix, from, before, [this](qint64 rowid) {
-        return !kept_.count(rowid) && !missing_.count(rowid) && RowOf(rowid) >= 0;
-      });
-  int row = found ? RowOf(*found) : -1;
+  // one, and those it shows empty, which it could not read or found gone. A row found
+  // is one the list shows with the text found: one it has not read yet is read now (and
+  // passed over when it cannot be), and one whose stored text another desk has changed
+  // since the list read it is passed over as well.
+  const auto held = [this](qint64 rowid) {
+    return !kept_.count(rowid) && !missing_.count(rowid) && RowOf(rowid) >= 0;
+  };
+  int row = -1;
+  for (qint64 low = from; row < 0 && low < before;) {
+    const std::optional<qint64> found = search_.First(columns_[column], prefix, low, before, held);
+    if (!found) break;
+    if (ShowsAsStored(*found, column)) row = RowOf(*found);
+    low = *found + 1;
+  }
   // A kept row before it whose kept text starts with the prefix comes first.
   for (const auto& [rowid, texts] : kept_) {
     if (rowid < from || rowid >= before || !texts.value(column).startsWith(prefix, Qt::CaseInsensitive)) continue;
@@ -191,6 +199,17 @@ int ListedRecords::FirstStartingWith(int column, const QString& prefix, qint64 f
     if (keptRow >= 0 && (row < 0 || keptRow < row)) row = keptRow;
   }
   return row;
+}
+
+bool ListedRecords::ShowsAsStored(qint64 rowid, int column) {
+  const auto it = texts_.find(rowid);
+  if (it == texts_.end()) {
+    const int row = RowOf(rowid);
+    Read(row, std::min(kBlock, Count() - row));
+    return texts_.count(rowid) > 0;
+  }
+  const QStringList stored = reader_.Texts({rowid}).value(0);
+  return !stored.isEmpty() && stored.value(column) == it->second.value(column);
 }
 
 int ListedRecords::FindStartingWith(int column, const QString& prefix, int from) {

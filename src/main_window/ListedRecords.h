@@ -82,6 +82,10 @@ class ListedRecords : public platform::ListRows {
   // The first listed row at or after `from` and before `before` (row ids) whose text in
   // `column` starts with prefix; -1 when none.
   int FirstStartingWith(int column, const QString& prefix, qint64 from, qint64 before);
+  // Whether the list shows the row's text in `column` as it is stored: read now when it
+  // has not been read (false when it cannot be), compared with the stored text when it
+  // has.
+  bool ShowsAsStored(qint64 rowid, int column);
 
   QStringList columns_;
   platform::RowReader reader_;

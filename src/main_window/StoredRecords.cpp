@@ -23,6 +23,7 @@ const RecordKind kPersoane{
     .listedKey = QStringLiteral("CNP-ul "),
     .dataOf = QStringLiteral("persoanei cu CNP-ul "),
     .namedBy = QStringLiteral("persoana cu CNP-ul: "),
+    .noun = QStringLiteral("persoana"),
     .selectFirst = QStringLiteral("Selectati mai intai o persoana"),
     .withoutKey = QStringLiteral("Persoana din randul ales nu are CNP, deci nu poate fi incarcata sau stearsa din "
                                  "lista. Scrieti-i datele, cu CNP-ul, si adaugati-o din nou."),
@@ -38,6 +39,7 @@ const RecordKind kMasini{
     .listedKey = QStringLiteral("Nr de Identificare "),
     .dataOf = QStringLiteral("masinii cu Nr de Identificare "),
     .namedBy = QStringLiteral("masina cu Nr de Identificare: "),
+    .noun = QStringLiteral("masina"),
     .selectFirst = QStringLiteral("Selectati mai intai o masina"),
     .withoutKey = QStringLiteral("Masina din randul ales nu are Nr de Identificare, deci nu poate fi incarcata sau "
                                  "stearsa din lista. Scrieti-i datele, cu Nr de Identificare, si adaugati-o din nou."),
@@ -55,14 +57,21 @@ QString AlreadyStored(const RecordKind& kind, const QString& key) {
 QString NotStored(const RecordKind& kind, const QString& key) {
   return QStringLiteral("Datele ") + kind.dataOf + key + QStringLiteral(" nu exista in Baza de Date. Se poate Adauga!");
 }
+// The record set holds what the last search found: a record stored since (another desk
+// may have deleted it and added it again) or left out by the search is modified once a
+// search lists it.
 QString NotInSearchResult(const RecordKind& kind, const QString& key) {
-  return QStringLiteral("Nu exista in Baza de Date ") + kind.namedBy + key;
+  return QStringLiteral("Nu exista in Baza de Date ") + kind.namedBy + key + QStringLiteral(". Cautati ") +
+         kind.noun + QStringLiteral(" din nou (butonul Cauta), apoi apasati iar Modifica.");
 }
 QString DeleteQuestion(const RecordKind& kind, const QString& key) {
   return QStringLiteral("Sigur doriti sa stergeti datele ") + kind.dataOf + key + QStringLiteral(" ?");
 }
+// The list shows what the table held at the search; another desk may have changed it.
 QString NoLongerStored(const RecordKind& kind, const QString& key) {
-  return QStringLiteral("Datele ") + kind.dataOf + key + QStringLiteral(" nu mai exista in Baza de Date");
+  return QStringLiteral("Datele ") + kind.dataOf + key +
+         QStringLiteral(" nu mai exista in Baza de Date. Cautati din nou (butonul Cauta), ca lista sa arate ce tine "
+                        "acum Baza de Date.");
 }
 QString DeleteFailed(const RecordKind& kind, int number, const QString& description) {
   return QStringLiteral("Eroare Dravenco din \"%1\" %2 %3").arg(kind.deleteOperation).arg(number).arg(description);

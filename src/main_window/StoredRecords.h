@@ -37,6 +37,7 @@ struct RecordKind {
   QString listedKey;      // "CNP-ul " <key> " nu exista in Baza de Date"
   QString dataOf;         // "Datele " / "Sigur doriti sa stergeti datele " + "persoanei cu CNP-ul " <key>
   QString namedBy;        // "Nu exista in Baza de Date " + "persoana cu CNP-ul: " <key>
+  QString noun;           // "persoana", in the advice to search for it again
   QString selectFirst;    // "Selectati mai intai o persoana"
   QString withoutKey;     // a listed row whose key is empty
   QString deleteOperation;  // "Delete Persoane", named by the delete's error message

@@ -183,6 +183,7 @@ void frmVelorast::ApplyShell() {
   Place(Grid, shell_.Grid);
   Place(fra1, shell_.fra1);
   Place(lvwResult, shell_.lvwResult);
+  ShowPaneCaptions();
   picParent1->setVisible(shell_.picParent1Visible);
   picParent3->setVisible(shell_.picParent3Visible);
   picParent4->setVisible(shell_.picParent4Visible);

@@ -268,6 +268,7 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void CreateListariPane();
   void CreateMenus();
   void SetTabOrder();
+  void ShowPaneCaptions();  // before a pane is shown: what it shows that no code reads
   void ConnectHandlers();
   void ConnectRecordHandlers();  // RecordControls.cpp
 
@@ -291,4 +292,6 @@ class frmVelorast : public QWidget, public main_window::CaseBoxesOfWindow, publi
   void ChoosePrinter();
 
   main_window::ShellGeometry shell_;
+  bool versoCaptionsMade_ = false;
+  bool listariHeadingsMade_ = false;
 };

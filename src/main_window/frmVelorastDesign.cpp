@@ -80,14 +80,42 @@ QLabel* Caption(QWidget* parent, const QString& text, const TwipsBox& place,
   return label;
 }
 
-// The numbered rubrics of a data pane, with their captions and boxes.
+// Which widgets of a data pane's rubrics are made: the boxes, the captions (every widget
+// of the rubrics that is no box: frames, numbers, group and box captions), or both.
+enum class RubricParts { All, Boxes, Captions };
+
+// The numbered rubrics of a data pane, with their captions and boxes. Captions made after
+// the boxes stand where they would have stood among them: each under the box that follows
+// it, those after the last box under `next`, the first widget made after the rubrics.
 template <std::size_t N>
 void CreateRubrics(QWidget* content, const main_window::RubricPane& pane,
-                   std::array<platform::TextBox*, N>& boxes, const QString& arrayName) {
+                   std::array<platform::TextBox*, N>& boxes, const QString& arrayName,
+                   RubricParts parts = RubricParts::All, QWidget* next = nullptr) {
   const QFontMetrics metrics(CaptionFont());
   const auto placed = main_window::LayOutRubrics(
       pane, [&metrics](const QString& text) { return platform::PixelsToTwips(metrics.horizontalAdvance(text)); });
+  QList<QWidget*> waiting;  // captions made after the boxes, not yet under the box that follows them
+  auto stackUnder = [&waiting](QWidget* above) {
+    if (above)
+      for (QWidget* caption : waiting) caption->stackUnder(above);
+    waiting.clear();
+  };
   for (const main_window::Placed& p : placed) {
+    if (p.kind == main_window::PlacedKind::Box) {
+      if (parts == RubricParts::Captions) {
+        stackUnder(boxes.at(p.box));
+        continue;
+      }
+      const core::BoxSpec& spec = core::Spec({pane.array, p.box});
+      auto* box = Named(new platform::TextBox(content), QStringLiteral("%1(%2)").arg(arrayName).arg(p.box));
+      box->setFont(MakeFont(spec.font));
+      if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+      Place(box, p.place);
+      boxes.at(p.box) = box;
+      continue;
+    }
+    if (parts == RubricParts::Boxes) continue;
+    QWidget* made = nullptr;
     switch (p.kind) {
       case main_window::PlacedKind::Rubric: {
         auto* frame = new QFrame(content);
@@ -95,12 +123,14 @@ void CreateRubrics(QWidget* content, const main_window::RubricPane& pane,
         frame->setLineWidth(1);
         frame->setForegroundRole(QPalette::Mid);
         Place(frame, p.place);
+        made = frame;
         break;
       }
       case main_window::PlacedKind::Number: {
         QLabel* number = Caption(content, p.text, p.place, Qt::AlignCenter);
         number->setFrameStyle(QFrame::Box | QFrame::Plain);
         number->setForegroundRole(QPalette::WindowText);
+        made = number;
         break;
       }
       case main_window::PlacedKind::Group:
@@ -110,31 +140,28 @@ void CreateRubrics(QWidget* content, const main_window::RubricPane& pane,
           label->setText(p.text);
           label->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 7.5));
           Place(label, p.place);
+          made = label;
         } else {
           QLabel* label = Caption(content, p.text, p.place, Qt::AlignRight | Qt::AlignVCenter);
           label->setWordWrap(false);
+          made = label;
         }
         break;
       case main_window::PlacedKind::Lead:
-        Caption(content, p.text, p.place);
+        made = Caption(content, p.text, p.place);
         break;
       case main_window::PlacedKind::Caption: {
         QLabel* caption = Caption(content, p.text, p.place,
                                   p.captionAbove ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter);
         if (p.captionAbove) caption->setFont(MakeFont(core::kBoxFont));
+        made = caption;
         break;
       }
-      case main_window::PlacedKind::Box: {
-        const core::BoxSpec& spec = core::Spec({pane.array, p.box});
-        auto* box = Named(new platform::TextBox(content), QStringLiteral("%1(%2)").arg(arrayName).arg(p.box));
-        box->setFont(MakeFont(spec.font));
-        if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
-        Place(box, p.place);
-        boxes.at(p.box) = box;
-        break;
-      }
+      case main_window::PlacedKind::Box: break;
     }
+    if (made && parts == RubricParts::Captions) waiting.append(made);
   }
+  stackUnder(next);
 }
 
 }  // namespace
@@ -236,7 +263,9 @@ void frmVelorast::CreateFisaVersoPane() {
   Label136->setFont(headingFont);
   Label102->setFont(headingFont);
 
-  CreateRubrics(picInput3, rubrics, txtVerso, QStringLiteral("txtVerso"));
+  // The boxes now, since the documents and the records read them whether or not the
+  // pane has been shown; their captions when the pane is first shown (ShowPaneCaptions).
+  CreateRubrics(picInput3, rubrics, txtVerso, QStringLiteral("txtVerso"), RubricParts::Boxes);
 
   // The buyer's and the seller's buttons stand in the band of their heading: "Golire
   // campuri" at its left end, "Adauga" and "Modifica" at its right end.
@@ -292,14 +321,8 @@ void frmVelorast::CreateListariPane() {
 
   picLeftMic = PictureBox(picParent4, QStringLiteral("picLeftMic"));
   picLeftMic->setFont(MakeFont(QStringLiteral("Arial"), 6.75));
+  // The buttons now, the headings between them when the pane is first shown (ShowPaneCaptions).
   const main_window::DocumentButtonPlaces places = main_window::LayOutDocumentButtons();
-  for (const main_window::PlacedHeading& heading : places.headings) {
-    auto* picture = new QLabel(picLeftMic);
-    picture->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(14, 14));
-    Place(picture, heading.picture);
-    Caption(picLeftMic, QString::fromLatin1(heading.text.data(), heading.text.size()), heading.label,
-            heading.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-  }
 
   using ButtonMember = platform::CommandButton* frmVelorast::*;
   static const std::map<std::string_view, ButtonMember> members{
@@ -338,6 +361,30 @@ void frmVelorast::CreateListariPane() {
   }
 
   Grid = Named(new report_grid::ReportGridView(picParent4), QStringLiteral("Grid"));
+}
+
+// The widgets of a pane that no code reads, made when the pane is first shown: the
+// captions of the buyer and seller pane's rubrics, and the headings of the document
+// buttons with their pictures. They stand among the other controls as if made with them.
+void frmVelorast::ShowPaneCaptions() {
+  if (shell_.picParent3Visible && !versoCaptionsMade_) {
+    versoCaptionsMade_ = true;
+    CreateRubrics(picInput3, main_window::FisaVersoRubrics(), txtVerso, QStringLiteral("txtVerso"),
+                  RubricParts::Captions, cmdClear1);
+  }
+  if (shell_.picParent4Visible && !listariHeadingsMade_) {
+    listariHeadingsMade_ = true;
+    QWidget* firstButton = picLeftMic->findChild<platform::CommandButton*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const main_window::PlacedHeading& heading : main_window::LayOutDocumentButtons().headings) {
+      auto* picture = new QLabel(picLeftMic);
+      picture->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(14, 14));
+      Place(picture, heading.picture);
+      QLabel* caption = Caption(picLeftMic, QString::fromLatin1(heading.text.data(), heading.text.size()),
+                                heading.label, heading.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+      picture->stackUnder(firstButton);
+      caption->stackUnder(firstButton);
+    }
+  }
 }
 
 void frmVelorast::CreateMenus() {

@@ -1,6 +1,8 @@
 #include "platform/FittedText.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -9,6 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <memory>
+#include <tuple>
 
 namespace platform {
 namespace {
@@ -68,17 +73,65 @@ class LaidLine {
   // Where the text's letters up to `position` end.
   double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
   void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
+  // The extent of its letters above (negative) and below its baseline, the baseline
+  // itself always within it, as the font's tight bounds measure it.
+  std::pair<double, double> Ink() const {
+    double top = 0, bottom = 0;
+    const double baseline = Ascent();
+    for (const QGlyphRun& run : layout_.glyphRuns()) {
+      const QRawFont font = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> at = run.positions();
+      for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const QRectF box = font.boundingRect(glyphs[i]);
+        top = std::min(top, at[i].y() - baseline + box.top());
+        bottom = std::max(bottom, at[i].y() - baseline + box.bottom());
+      }
+    }
+    return {top, bottom};
+  }
 
  private:
   QTextLayout layout_;
   QTextLine line_;
 };
 
-// The extent of a line's letters above (negative) and below its baseline.
+// The extent of a line's letters above (negative) and below its baseline, measured on
+// the text shaped anew: for a text with combining marks, which the tight bounds leave out.
 std::pair<double, double> InkOf(const QString& text, const QFont& font) {
   if (text.trimmed().isEmpty()) return {0, 0};
   const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
   return {ink.top(), ink.bottom()};
+}
+
+bool HasMarks(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
+}
+
+// Lines laid out lately by a fit, drawn from the same layouts (a fit is mostly drawn at
+// once).
+struct DrawnLine {
+  QString text;
+  QFont font;
+  std::shared_ptr<const LaidLine> laid;
+};
+std::vector<DrawnLine>& RecentLines() {
+  thread_local std::vector<DrawnLine> lines;
+  return lines;
+}
+constexpr size_t kRecentLines = 64;
+
+void KeepForDrawing(const QString& text, const QFont& font, std::shared_ptr<const LaidLine> laid) {
+  std::vector<DrawnLine>& lines = RecentLines();
+  if (lines.size() >= kRecentLines) lines.erase(lines.begin(), lines.begin() + kRecentLines / 2);
+  lines.push_back({text, font, std::move(laid)});
+}
+
+std::shared_ptr<const LaidLine> LaidForDrawing(const QString& text, const QFont& font) {
+  std::vector<DrawnLine>& lines = RecentLines();
+  for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+    if (it->text == text && it->font == font) return it->laid;
+  return std::make_shared<const LaidLine>(text, font);
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -112,6 +165,11 @@ class Fitter {
     height_ = std::max(0.0, (room.rect.height() - room.lines.top() - room.lines.bottom()) / scale_);
   }
 
+  // Widths scale with the size to within this share, and with the stretch to within the
+  // smaller one: a try whose answer these cannot change is not laid out.
+  static constexpr double kSizeMargin = 0.03;
+  static constexpr double kStretchMargin = 0.002;
+
   TextFit Run() {
     const double set = font_.pointSizeF() > 0 ? font_.pointSizeF() : 8.25;
     const double floor = SmallestTextSize(set);
@@ -144,6 +202,10 @@ class Fitter {
     const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
     if (!fits) Shorten(best, fit);
     Place(best, fit, tooLong);
+    for (const FittedLine& line : fit.lines) {
+      const QFont font = LaidFont(font_, best.points, line.stretch);
+      KeepForDrawing(line.text, font, Laid(line.text, best.points, line.stretch));
+    }
     return fit;
   }
 
@@ -173,19 +235,52 @@ class Fitter {
       for (const Attempt::Line& line : out.lines) widest = std::max(widest, line.width * 100 / line.stretch);
       if (widest > 0) guess = floor * limits.width / (widest * kMinTextStretch / 100);
     }
+    bool grown = false;
     for (bool first = true; hi - lo > 0.05; first = false) {
       const bool guessing = first && guess > lo && guess < hi;
       const double mid = guessing ? guess : (lo + hi) / 2;
-      Attempt a = Try(mid, false, limits.width);
-      if (Fits(a, limits)) {
+      if (FitsAt(mid, out, limits)) {
         lo = mid;
+        grown = true;
         if (guessing) hi = std::min(hi, mid + 0.05);  // any larger is too wide
-        out = std::move(a);
       } else {
         hi = mid;
       }
     }
+    if (grown) {
+      Attempt a = Try(lo, false, limits.width);
+      if (!Fits(a, limits)) {
+        // A size foreseen to fit does not: the search again, every size tried.
+        exact_ = true;
+        return Largest(set, floor, limits, out);
+      }
+      out = std::move(a);
+    }
     return true;
+  }
+
+  // Whether the lines fit within `limits` at `points`: foreseen from `known` (the lines
+  // at another size, which fit), widths and heights scaled with the size, where no error
+  // of that scaling can change the answer; else tried.
+  bool FitsAt(double points, const Attempt& known, const Limits& limits) const {
+    if (!room_.wrap && !exact_ && known.points > 0) {
+      const double k = points / known.points;
+      bool sure = true;
+      for (const Attempt::Line& line : known.lines) {
+        // At half its natural width, the narrowest it is drawn at.
+        const double half = Laid(line.text, known.points, 100)->Width() * k * kMinTextStretch / 100;
+        if (half > limits.width * (1 + kSizeMargin)) return false;
+        if (half > limits.width * (1 - kSizeMargin)) sure = false;
+      }
+      if (room_.boundedHeight) {
+        const std::pair<double, double> ink = Ink(known, known.lines.size());
+        const double extent = Extent(known, known.lines.size(), ink) * k, letters = (ink.second - ink.first) * k;
+        if (extent > limits.height * (1 + kSizeMargin) || letters > limits.letters * (1 + kSizeMargin)) return false;
+        if (extent > limits.height * (1 - kSizeMargin) || letters > limits.letters * (1 - kSizeMargin)) sure = false;
+      }
+      if (sure) return true;
+    }
+    return Fits(Try(points, false, limits.width), limits);
   }
 
   // The lines at `points`, each condensed as much as it needs to be no wider than
@@ -195,27 +290,30 @@ class Fitter {
   Attempt Try(double points, bool anywhere, double width) const {
     Attempt a;
     a.points = points;
-    const QFont font = LaidFont(font_, points, 100);
-    const LaidLine probe(QStringLiteral("X"), font, false, room_.leading);
-    a.ascent = probe.Ascent();
-    a.descent = probe.Descent();
-    a.step = probe.Height();
-    for (const QString& whole : Break(font, anywhere, width_)) {
+    const Probe& probe = ProbeAt(points);
+    a.ascent = probe.ascent;
+    a.descent = probe.descent;
+    a.step = probe.step;
+    for (const QString& whole : Break(points, anywhere)) {
       Attempt::Line line;
       line.text = WithoutTrailingBlanks(whole);
-      line.width = LaidLine(line.text, font).Width();
+      line.width = Laid(line.text, points, 100)->Width();
       if (line.width > width) {
         int stretch = std::max(kMinTextStretch, static_cast<int>(std::floor(100 * width / line.width)));
-        double condensed = LaidLine(line.text, LaidFont(font_, points, stretch)).Width();
-        while (stretch > kMinTextStretch && condensed > width)
-          condensed = LaidLine(line.text, LaidFont(font_, points, --stretch)).Width();
+        double condensed;
+        if (stretch == kMinTextStretch && line.width * kMinTextStretch / 100 > width * (1 + kStretchMargin)) {
+          condensed = line.width * kMinTextStretch / 100;  // too wide even at half its width, surely
+        } else {
+          condensed = Laid(line.text, points, stretch)->Width();
+          while (stretch > kMinTextStretch && condensed > width) condensed = Laid(line.text, points, --stretch)->Width();
+        }
         line.stretch = stretch;
         line.width = condensed;
         line.fits = condensed <= width;
       } else if (!room_.wrap && whole.size() > line.text.size()) {
         // Blanks at the end of a line of its own stand where they always stood, within
         // the room.
-        const double withBlanks = LaidLine(whole, font, true).Width();
+        const double withBlanks = Laid(whole, points, 100, true)->Width();
         line.blanks = std::clamp(withBlanks - line.width, 0.0, width_ - line.width);
       }
       a.widthFits = a.widthFits && line.fits;
@@ -226,6 +324,11 @@ class Fitter {
 
   // The text's lines in `font`: its own line breaks, and with wrap the breaks at `width`
   // (at word boundaries, or `anywhere`).
+  const std::vector<QString>& Break(double points, bool anywhere) const {
+    auto [it, added] = breaks_.try_emplace({points, anywhere});
+    if (added) it->second = Break(LaidFont(font_, points, 100), anywhere, width_);
+    return it->second;
+  }
   std::vector<QString> Break(const QFont& font, bool anywhere, double width) const {
     std::vector<QString> out;
     if (!room_.wrap) {
@@ -253,7 +356,7 @@ class Fitter {
     double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
     for (size_t i = 0; i < count; ++i) {
       const Attempt::Line& line = a.lines[i];
-      const auto [up, down] = InkOf(line.text, LaidFont(font_, a.points, line.stretch));
+      const auto [up, down] = InkAt(line.text, a.points, line.stretch);
       if (up == 0 && down == 0) continue;
       top = std::min(top, i * a.step + a.ascent + up);
       bottom = std::max(bottom, i * a.step + a.ascent + down);
@@ -291,10 +394,9 @@ class Fitter {
       while (count > 1 && Extent(a, count) > height_) --count;
       a.lines.resize(count);
     }
-    const QFont font = LaidFont(font_, a.points, kMinTextStretch);
     for (Attempt::Line& line : a.lines) {
       if (line.fits) continue;
-      const LaidLine laid(line.text, font);
+      const LaidLine& laid = *Laid(line.text, a.points, kMinTextStretch);
       QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line.text);
       qsizetype shown = 0;
       for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) {
@@ -303,14 +405,14 @@ class Fitter {
       }
       QString text = line.text.left(shown);
       // Shaped alone, the shorter text may come out a little wider: one letter less.
-      while (!text.isEmpty() && LaidLine(text, font).Width() > width_) {
+      while (!text.isEmpty() && Laid(text, a.points, kMinTextStretch)->Width() > width_) {
         QTextBoundaryFinder back(QTextBoundaryFinder::Grapheme, text);
         back.toEnd();
         text = WithoutTrailingBlanks(text.left(back.toPreviousBoundary()));
       }
       line.text = text;
       line.stretch = kMinTextStretch;
-      line.width = LaidLine(text, font).Width();
+      line.width = Laid(text, a.points, kMinTextStretch)->Width();
       line.blanks = 0;
       line.fits = true;
       line.cut = true;
@@ -378,11 +480,46 @@ class Fitter {
     fit.inkBottom = room_.rect.top() + (top + inkDown) * scale_;
   }
 
+  // A line laid out at a size and stretch, once for the whole fit.
+  std::shared_ptr<const LaidLine> Laid(const QString& text, double points, int stretch, bool blanks = false) const {
+    auto [it, added] = laid_.try_emplace({text, points, stretch, blanks});
+    if (added) it->second = std::make_shared<const LaidLine>(text, LaidFont(font_, points, stretch), blanks);
+    return it->second;
+  }
+
+  std::pair<double, double> InkAt(const QString& text, double points, int stretch) const {
+    auto [it, added] = ink_.try_emplace({text, points, stretch, false});
+    if (added) {
+      if (text.trimmed().isEmpty()) it->second = {0, 0};
+      else if (HasMarks(text)) it->second = InkOf(text, LaidFont(font_, points, stretch));
+      else it->second = Laid(text, points, stretch)->Ink();
+    }
+    return it->second;
+  }
+
+  struct Probe {
+    double ascent, descent, step;
+  };
+  const Probe& ProbeAt(double points) const {
+    auto [it, added] = probes_.try_emplace(points);
+    if (added) {
+      const LaidLine probe(QStringLiteral("X"), LaidFont(font_, points, 100), false, room_.leading);
+      it->second = {probe.Ascent(), probe.Descent(), probe.Height()};
+    }
+    return it->second;
+  }
+
+  using Key = std::tuple<QString, double, int, bool>;
   QString text_;
   QFont font_;
   TextRoom room_;
   double scale_;           // the painter's units a layout pixel
   double width_, height_;  // the room inside its lines, layout pixels
+  mutable bool exact_ = false;  // every size tried, none foreseen
+  mutable std::map<Key, std::shared_ptr<const LaidLine>> laid_;
+  mutable std::map<Key, std::pair<double, double>> ink_;
+  mutable std::map<double, Probe> probes_;
+  mutable std::map<std::pair<double, bool>, std::vector<QString>> breaks_;
 };
 
 }  // namespace
@@ -421,11 +558,12 @@ void DrawFitted(QPainter& painter, const TextFit& fit) {
   if (fit.unitsPerInch <= 0) return;
   const double scale = fit.unitsPerInch / kTextLayoutDpi;
   for (const FittedLine& line : fit.lines) {
-    const LaidLine laid(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
+    const std::shared_ptr<const LaidLine> laid =
+        LaidForDrawing(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
     painter.save();
     painter.translate(line.origin);
     painter.scale(scale, scale);
-    laid.Draw(painter, QPointF(0, 0));
+    laid->Draw(painter, QPointF(0, 0));
     painter.restore();
   }
 }

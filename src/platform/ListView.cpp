@@ -236,9 +236,21 @@ void ListView::paintEvent(QPaintEvent* event) {
   QTableView::paintEvent(event);
 }
 
+void ListView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    pressedUnchoosable_ = at.isValid() && !(model_->flags(at) & Qt::ItemIsSelectable);
+  }
+  QTableView::mousePressEvent(event);
+}
+
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton) emit Click();
+  if (event->button() != Qt::LeftButton) return;
+  // A row that cannot be chosen leaves the current row as it was: a click pressed on it
+  // is no click on the row chosen before, whose record would be loaded again.
+  if (pressedUnchoosable_) return;
+  emit Click();
 }
 
 void ListView::keyReleaseEvent(QKeyEvent* event) {

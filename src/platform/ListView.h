@@ -2,7 +2,9 @@
 // A list view in report mode: rows of a text and its sub-items under column headers,
 // with the events and members the program's handlers are written against.
 //
-// - Click after any click of the left button in the list, on a row or on empty space;
+// - Click after any click of the left button in the list, on a row or on empty space,
+//   but not on a row that cannot be chosen (see below): a click pressed there does
+//   nothing, wherever it is released;
 //   KeyUp when a key is released (not for the repeats of a key held down), after the
 //   list has moved its current row.
 // - SelectedItem is the current row, which may be missing (a null item) or not
@@ -129,6 +131,7 @@ class ListView : public QTableView {
   void KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -142,6 +145,7 @@ class ListView : public QTableView {
   // that have come up in their place need none left out.
   void PrepareShownRows();
   Model* model_;
+  bool pressedUnchoosable_ = false;  // the left button went down on such a row
   QString typed_;        // the letters typed quickly after each other
   QElapsedTimer typing_;  // since the last of them
 };

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 #include "platform/FittedText.h"
@@ -291,32 +292,108 @@ void FormTextBox::SelectToLineEnd() {
   end(true);
 }
 
+TextFit FormTextBox::PaperFit(double scale) const {
+  QRectF room = Twips();
+  if (paperRight_ > room.right()) room.setRight(paperRight_);
+  return FitText(text(), font(), OneLineRoom(Scaled(room, scale), alignment() & Qt::AlignHorizontal_Mask, scale));
+}
+
 void FormTextBox::PaintOnPaper(QPainter& painter, double scale) const {
   // The box covers what it covers on the screen, no more.
   painter.fillRect(Scaled(CoveredTwips(), scale), BackColor());
-  if (text().isEmpty()) return;
+  if (text().trimmed().isEmpty()) return;
   painter.save();
-  painter.setFont(font());
   painter.setPen(Qt::black);
-  QRectF room = Twips();
-  if (paperRight_ > room.right()) room.setRight(paperRight_);
-  DrawFittedText(painter, OneLineRoom(Scaled(room, scale), alignment() & Qt::AlignHorizontal_Mask, scale), text());
+  DrawFitted(painter, PaperFit(scale));
   painter.restore();
 }
 
+bool FormTextBox::ShownAsOnPaper(const TextFit& fit) const {
+  if (hasFocus() || isHidden() || text().trimmed().isEmpty()) return false;
+  const double right = (Twips().right() - kTextMargin * kTwipsPerPixel) * kScreenScale;
+  return !fit.asSet || std::any_of(fit.lines.begin(), fit.lines.end(), [right](const FittedLine& line) {
+    return line.origin.x() + line.width > right;
+  });
+}
+
 void FormTextBox::paintEvent(QPaintEvent* event) {
-  if (!hasFocus() && !text().isEmpty()) {
-    const TextFit fit =
-        FitText(text(), font(), OneLineRoom(QRectF(rect()), alignment() & Qt::AlignHorizontal_Mask, kScreenScale));
-    if (!fit.asSet) {
-      QPainter painter(this);
-      painter.fillRect(rect(), BackColor());
-      painter.setPen(palette().color(QPalette::Text));
-      DrawFitted(painter, fit);
-      return;
-    }
+  const TextFit fit = PaperFit(kScreenScale);
+  if (ShownAsOnPaper(fit)) {
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    painter.setPen(palette().color(QPalette::Text));
+    painter.translate(-x(), -y());
+    DrawFitted(painter, fit);
+    return;
   }
   TextBox::paintEvent(event);
+}
+
+namespace {
+
+// The blank paper to the right of a box whose text runs on: it shows the part of the
+// text that the box itself cannot, as the paper prints it, and lets the mouse through.
+class RunOnPaper : public QWidget {
+ public:
+  RunOnPaper(QWidget* page, std::function<void(QPainter&)> paint) : QWidget(page), paint_(std::move(paint)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.translate(-x(), -y());
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
+
+}  // namespace
+
+void FormTextBox::SetPaperRight(double twips) {
+  paperRight_ = twips;
+  if (paperRight_ > Twips().right() && !runOn_) {
+    runOn_ = new RunOnPaper(parentWidget(), [this](QPainter& painter) {
+      const TextFit fit = PaperFit(kScreenScale);
+      if (!ShownAsOnPaper(fit)) return;
+      painter.setFont(font());
+      painter.setPen(palette().color(QPalette::Text));
+      DrawFitted(painter, fit);
+    });
+    connect(this, &QLineEdit::textChanged, runOn_, qOverload<>(&QWidget::update));
+    runOn_->show();
+  }
+  PlaceRunOn();
+}
+
+void FormTextBox::PlaceRunOn() {
+  if (!runOn_) return;
+  runOn_->setGeometry(PixelsOf(QRectF(QPointF(Twips().right(), Twips().top()),
+                                      QPointF(std::max(paperRight_, Twips().right()), Twips().bottom()))));
+  runOn_->setVisible(!isHidden() && paperRight_ > Twips().right());
+  runOn_->update();
+}
+
+void FormTextBox::moveEvent(QMoveEvent* event) {
+  TextBox::moveEvent(event);
+  PlaceRunOn();
+}
+
+void FormTextBox::resizeEvent(QResizeEvent* event) {
+  TextBox::resizeEvent(event);
+  PlaceRunOn();
+}
+
+void FormTextBox::focusInEvent(QFocusEvent* event) {
+  TextBox::focusInEvent(event);
+  if (runOn_) runOn_->update();
+}
+
+void FormTextBox::focusOutEvent(QFocusEvent* event) {
+  TextBox::focusOutEvent(event);
+  if (runOn_) runOn_->update();
 }
 
 // ---- FormMemoBox

@@ -220,8 +220,9 @@ class FormTextBox : public TextBox, public PageControl {
   QString Text() const { return text(); }
   void SetText(const QString& text) { setText(text); }
   // On paper the text may run on to the right of the box, over blank paper, up to
-  // `twips` from the page's left; 0: the box's own right edge.
-  void SetPaperRight(double twips) { paperRight_ = twips; }
+  // `twips` from the page's left; 0: the box's own right edge. The screen shows it so
+  // too while the box is not being edited.
+  void SetPaperRight(double twips);
   double PaperRight() const { return paperRight_; }
   // Home, then Shift+End: the text from its beginning to the end of its line.
   void SelectToLineEnd();
@@ -233,9 +234,22 @@ class FormTextBox : public TextBox, public PageControl {
  protected:
   // A box that is not being edited shows a text too long for it as the paper does.
   void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // The text as the paper prints it, at `scale` device units a twip from the page's top
+  // left corner.
+  TextFit PaperFit(double scale) const;
+  // Whether the screen shows the text as the paper prints it: while the box is not being
+  // edited, a text that the paper condenses, reduces, cuts or runs on.
+  bool ShownAsOnPaper(const TextFit& fit) const;
+  void PlaceRunOn();
+
   double paperRight_ = 0;
+  QWidget* runOn_ = nullptr;  // the blank paper to its right, where its text runs on
 };
 
 // A borderless text box of several lines (CR LF kept, as MultiLineTextBox); it wraps

@@ -74,7 +74,8 @@ void RichTextBox::SetSelRTF(QByteArrayView rtf) {
 
 bool RichTextBox::Insert(const QByteArray& rtf, QTextCursor& cursor) {
   const rtf::ReadResult read = rtf::InsertRtf(rtf, cursor, pickedPoints_);
-  if (read.tooLarge) MsgBox(kRtfTooLargeMessage, vbExclamation);
+  if (read.unshown) MsgBox(kRtfUnshownScriptMessage, vbExclamation);
+  else if (read.tooLarge) MsgBox(kRtfTooLargeMessage, vbExclamation);
   else if (!read.rtf) MsgBox(kRtfMalformedMessage, vbExclamation);
   return read.rtf;
 }

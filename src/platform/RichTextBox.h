@@ -27,6 +27,9 @@ inline const QString kRtfMimeType = QStringLiteral("text/rtf");
 inline const QString kRtfTooLargeMessage =
     QStringLiteral("Textul din Clipboard nu poate fi lipit: este prea mare sau are prea multe formatari "
                    "intr-un paragraf. Copiati si lipiti textul in bucati mai mici.");
+inline const QString kRtfUnshownScriptMessage =
+    QStringLiteral("Textul din Clipboard nu poate fi lipit: are litere pe care niciun font instalat nu le poate "
+                   "afisa.");
 inline const QString kRtfMalformedMessage =
     QStringLiteral("Textul din Clipboard nu poate fi lipit: nu este un text RTF valid. Copiati-l din nou din "
                    "programul din care provine.");
@@ -57,8 +60,9 @@ class RichTextBox : public QTextEdit {
   void SetSelRTF(QByteArrayView rtf);
   // Pastes the clipboard data's rich text in place of the selection, as SetSelRTF does.
   // Data without rich text (none, plain text or HTML only, or an empty entry of rich
-  // text) removes the selection and inserts nothing. Rich text too large to lay out, or
-  // that does not read as RTF, is refused with a message and leaves the selection.
+  // text) removes the selection and inserts nothing. Rich text too large to lay out, in
+  // a writing system that no installed font draws, or that does not read as RTF, is
+  // refused with a message and leaves the selection.
   // Ctrl+V, Shift+Insert, the middle button and the editor's own paste command all paste
   // so; a drop takes only rich text, at the place it is dropped, and one refused is not
   // taken (the program it was dragged from keeps it; a move of the box's own text leaves

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include "platform/Program.h"
 #include "platform/SettingsStore.h"
 #include "support/FixtureDatabase.h"
+#include "support/FullDisk.h"
 #include "support/SettingsFolder.h"
 
 using core::MDIVelorast;
@@ -351,6 +353,71 @@ TEST_F(StartupTest, AnotherDeskHoldingTheFilePastTheWaitIsToldWithTheChoiceToTry
     TearDown();  // the next case starts afresh
     SetUp();
   }
+}
+
+
+// A file made before some indexes were added, on a disk that fills while the start makes
+// them: the program starts with those that had room, tells the clerk once that the disk
+// is full and the search slower, and loses nothing. Once room is made, the next start
+// makes the rest and says nothing.
+TEST_F(StartupTest, ADiskThatFillsWhileTheIndexesAreMadeIsToldOnceAndLosesNothing) {
+  FixtureDatabase fixture(FixtureDatabase::Sample);
+  fixture.Db().Execute(QStringLiteral(
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000) "
+      "INSERT INTO Persoane (Nume, Serie, nr, CNP) SELECT 'POPESCU ION ' || i, 'RX', i, "
+      "'1' || substr('000000000000' || i, -12) FROM n"));
+  auto db = fixture.Open();
+  auto indexes = [](platform::Database& db) {
+    return db.Scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL").toInt();
+  };
+  auto size = [&] { return QFileInfo(fixture.Path()).size(); };
+  const int persons = db->Scalar("SELECT count(*) FROM Persoane").toInt();
+  const QString names = db->Scalar("SELECT group_concat(Nume || CNP, '|') FROM Persoane").toString();
+  const int all = indexes(*db);
+  db->Execute("VACUUM");
+  const qint64 withIndexes = size();
+  QStringList drops;
+  {
+    auto list = db->OpenRecordset("SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
+    for (; !list->EOF(); list->MoveNext()) drops << QStringLiteral("DROP INDEX \"%1\"").arg(list->Fields(0).Text());
+  }
+  db->Execute(drops.join(";"));
+  db->Execute("VACUUM");
+  const qint64 withoutIndexes = size();
+  ASSERT_GT(withIndexes - withoutIndexes, 10 * 4096);
+  db.reset();
+  platform::SaveSetting("Velorast", "CaleBD", "CaBD", fixture.Folder());
+
+  const QString told =
+      QStringLiteral("Discul pe care se afla baza de date \"%1\" este plin, asa ca programul nu a putut pregati toate "
+                     "cautarile rapide: cautarea persoanelor si a masinilor va fi mai lenta pana cand eliberati "
+                     "spatiu pe disc. Datele nu sunt afectate; dupa ce faceti loc, cautarea redevine rapida la "
+                     "urmatoarea pornire a programului.")
+          .arg(fixture.Path());
+  {
+    testsupport::FullDisk disk((withIndexes - withoutIndexes) / 2);
+    ASSERT_TRUE(RunMain());
+    EXPECT_TRUE(disk.Filled());
+    EXPECT_EQ(boxes.Prompts(), QStringList{told});
+    ASSERT_EQ(boxes.Shown().size(), 1);
+    EXPECT_EQ(boxes.Shown()[0].style, platform::vbExclamation);
+    EXPECT_TRUE(platform::Forms::IsLoaded<MainWindowStandIn>());
+    const int made = indexes(*core::BazaDate);
+    EXPECT_GT(made, 0);
+    EXPECT_LT(made, all);
+    TearDown();  // every connection through the full disk closed
+  }
+  SetUp();
+  auto after = fixture.Open();
+  EXPECT_EQ(after->Scalar("PRAGMA integrity_check").toString(), "ok");
+  EXPECT_EQ(after->Scalar("SELECT count(*) FROM Persoane").toInt(), persons);
+  EXPECT_EQ(after->Scalar("SELECT group_concat(Nume || CNP, '|') FROM Persoane").toString(), names);
+  after.reset();
+
+  boxes.Clear();
+  ASSERT_TRUE(RunMain());
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(indexes(*core::BazaDate), all);
 }
 
 }  // namespace

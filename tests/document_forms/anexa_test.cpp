@@ -327,6 +327,11 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
   const QByteArray smallLetters =
       "{\\rtf1\\fs6 " +
       (QByteArray(99, 'x') + ' ').repeated(qsizetype(platform::rtf::kMaxTextHeightPoints / largest / 100) + 1) + "}";
+  // A paragraph in each of as many sizes as the fonts the layout may resolve, with the
+  // heading's one too many.
+  QByteArray manyFonts = "{\\rtf1\\i ";
+  for (int i = 0; i < platform::rtf::kMaxFonts; ++i) manyFonts += "\\fs" + QByteArray::number(33 + i) + " z\\par ";
+  manyFonts += "}";
   struct Case { const char* name; QString type; QByteArray rtf; QString text; QString refusal; } cases[] = {
       {"text/rtf", "text/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
       {"application/rtf", "application/rtf", "{\\rtf1 {\\i lipit}}", "lipit", {}},
@@ -339,6 +344,9 @@ TEST_F(Anexa, PastesRichTextUnderEveryNameAndRefusesWhatWouldHang) {
       {"small letters too tall at the largest size offered", "text/rtf", smallLetters, "",
        platform::kRtfTooLargeMessage},
       {"no rich text under its name", "text/rtf", "nu este RTF", "", platform::kRtfMalformedMessage},
+      {"letters no installed font draws", "text/rtf", "{\\rtf1 {\\i lipit \\u2325?}}", "",
+       platform::kRtfUnshownScriptMessage},
+      {"too many fonts", "text/rtf", manyFonts, "", platform::kRtfTooLargeMessage},
   };
   for (const Case& c : cases) {
     for (const Paste how : kPastes) {
@@ -447,6 +455,15 @@ TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
     return "{\\rtf1 " + (paragraph + "\\par ").repeated(paragraphs - 1) + paragraph + "}";
   };
   const QByteArray paragraphRuns = runs(1, kMaxRunsInParagraph);
+  // A word of 400 letters whose writing system changes as often as a word's may, Latin
+  // and Greek in turn, ending in Latin.
+  QByteArray mixed = "{\\rtf1 ";
+  for (int i = 0; i < 400; ++i) mixed += qMin(i, kMaxScriptChangesInWord) % 2 ? "\\u946?" : "y";
+  mixed += "}";
+  // A paragraph in each of as many sizes as the fonts the layout may resolve.
+  QByteArray fonts = "{\\rtf1 ";
+  for (int i = 0; i < kMaxFonts; ++i) fonts += "\\fs" + QByteArray::number(33 + i) + (i + 1 < kMaxFonts ? " z\\par " : " z");
+  fonts += "}";
   const QByteArray textRuns = runs(kMaxRuns / (kMaxRunsInParagraph / 2), kMaxRunsInParagraph / 2);
   // `left`: the cursor moved so many letters back from the end; `selected`: letters
   // selected from there on, typed over; `bold`: the letter typed bold, in a format of its
@@ -462,6 +479,16 @@ TEST_F(Anexa, TypingKeepsWithinWhatTheBoxLaysOutQuickly) {
       {"a letter past the longest word", word, 0, Qt::Key_W, "w", false},
       {"a space after it", word, 0, Qt::Key_Space, " ", true},
       {"a tab after it", word, 0, Qt::Key_Tab, "\t", true},
+      {"a letter inside the longest word", word, 0, Qt::Key_W, "w", false, 1},
+      {"a letter half-way in it", word, 0, Qt::Key_W, "w", false, kMaxWordLength / 2},
+      {"a space inside it", word, 0, Qt::Key_Space, " ", true, 1},
+      {"a space half-way in it", word, 0, Qt::Key_Space, " ", true, kMaxWordLength / 2},
+      {"a letter changing the writing system once more", mixed, 0, Qt::Key_unknown, QString::fromUtf8("\u03b2"), false},
+      {"a letter of the one it ends in", mixed, 0, Qt::Key_Y, "y", true},
+      {"a letter in a font past the most", fonts, 0, Qt::Key_Z, "z", false, 0, true},
+      {"a letter in the font it follows", fonts, 0, Qt::Key_Z, "z", true},
+      {"a letter no installed font draws", word, 0, Qt::Key_unknown, QString::fromUtf8("\u0915"), false, 0},
+      {"nor after a space", word, 0, Qt::Key_unknown, QString::fromUtf8(" \u0915"), false, 0},
       {"a letter joining the paragraph's last run", paragraphRuns, 0, Qt::Key_Y, "y", true},
       {"a letter of its own past the paragraph's runs", paragraphRuns, 0, Qt::Key_A, "a", false, 0, true},
       {"a letter inside a run, in its format", paragraphRuns, 0, Qt::Key_Y, "y", true, 1},

@@ -3,6 +3,8 @@
 // page rendered by pdftoppm), against the boxes, labels and lines of the form.
 
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -103,6 +105,18 @@ PdfPage PrintedPage(DocumentForm& form, const QTemporaryDir& dir, const QString&
   form.PrintToPdf(dir.filePath(pdf));
   const QList<PdfPage> pages = testsupport::ReadPdfPages(dir.filePath(pdf));
   return pages.isEmpty() ? PdfPage{} : pages.front();
+}
+
+// Two words of a page made of `items`, as it prints; empty words where one is missing.
+std::pair<PdfWord, PdfWord> PrintedWords(const std::vector<document_forms::Item>& items, const QString& first,
+                                         const QString& last) {
+  const document_forms::Page page{.caption = "proba", .items = items};
+  DocumentForm form(page);
+  QTemporaryDir dir;
+  const PdfPage printed = PrintedPage(form, dir, QStringLiteral("words.pdf"));
+  const PdfWord* a = printed.Find(first);
+  const PdfWord* b = printed.Find(last);
+  return {a ? *a : PdfWord{}, b ? *b : PdfWord{}};
 }
 
 class PaperRules : public testsupport::FormFixture {
@@ -270,16 +284,11 @@ TEST_F(PaperRules, ALaterCaptionOfAPrintedLineStaysInItsGap) {
     const double firstEnd = 3000;
     AddLine(items, 1000, 1000, kFont,
             {Say("capacitatea"), Blank(2400, firstEnd - 2400), Say("tone,dobandit la"), Blank(firstEnd + c.gap, 900)});
-    const Page page{.caption = "proba", .items = items};
-    DocumentForm form(page);
-    QTemporaryDir dir;
-    const PdfPage printed = PrintedPage(form, dir, QStringLiteral("line.pdf"));
-    const PdfWord* first = printed.Find(QStringLiteral("tone,dobandit"));
-    const PdfWord* last = printed.Find(QStringLiteral("la"));
-    ASSERT_TRUE(first && last);
-    EXPECT_GE(first->xMin, firstEnd / kTwipsPerMm - 0.1);
-    EXPECT_LE(last->xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
-    EXPECT_GT(last->xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
+    const auto [first, last] = PrintedWords(items, QStringLiteral("tone,dobandit"), QStringLiteral("la"));
+    ASSERT_FALSE(first.text.isEmpty() || last.text.isEmpty());
+    EXPECT_GE(first.xMin, firstEnd / kTwipsPerMm - 0.1);
+    EXPECT_LE(last.xMax, (firstEnd + c.gap) / kTwipsPerMm + 0.2);
+    EXPECT_GT(last.xMax, (firstEnd + c.gap) / kTwipsPerMm - 1.5);  // right-aligned against the line after it
   }
 }
 
@@ -641,7 +650,8 @@ TEST_F(PaperRules, ACaptionEndsWhereABoxOverItsLettersBegins) {
 
 // A caption that an upright rule would cross ends short of the rule, condensed and where
 // that is not enough reduced, as long as the fit rule can hold it in the room before the
-// rule; one that the rule crosses near its start is left as it stands.
+// rule; one that the rule crosses near its start is left as it stands. The caption ends
+// at least a pixel before the rule's ink, wherever within a pixel the rule is placed.
 TEST_F(PaperRules, ACaptionEndsShortOfAnUprightRuleThatWouldCrossIt) {
   using namespace document_forms;
   const Font font = kTimes12;
@@ -657,9 +667,11 @@ TEST_F(PaperRules, ACaptionEndsShortOfAnUprightRuleThatWouldCrossIt) {
       {"crossing its middle: condensed and reduced", 0.4, true},
       {"crossing its first letters", 0.2, false},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  for (const double within : {0.0, 5.0, 10.0, 14.0}) {
     SCOPED_TRACE(c.what);
-    const double x = std::round(1000 + natural * c.at);
+    SCOPED_TRACE(within);
+    const double x = std::round((1000 + natural * c.at) / platform::kTwipsPerPixel) * platform::kTwipsPerPixel + within;
     const Item items[] = {Label(1000, 1000, "inregistrat la registrul comertului", font), Line(x, 900, x, 1400)};
     const Page page{.caption = "proba", .items = items};
     DocumentForm form(page);
@@ -669,12 +681,15 @@ TEST_F(PaperRules, ACaptionEndsShortOfAnUprightRuleThatWouldCrossIt) {
       EXPECT_DOUBLE_EQ(caption->Width(), natural + platform::kTwipsPerPixel);
       continue;
     }
-    EXPECT_LT(caption->Left() + caption->Width(), x);
+    auto* rule = dynamic_cast<platform::FormLine*>(form.Controls()[1]);
+    ASSERT_NE(rule, nullptr);
+    const double ink = rule->Band().first;  // the rule's left edge on paper
+    EXPECT_LE(caption->Left() + caption->Width(), ink - platform::kTwipsPerPixel);
     QTemporaryDir dir;
     const PdfPage printed = PrintedPage(form, dir, QStringLiteral("rule.pdf"));
     const PdfWord* last = printed.Find(QStringLiteral("comertului"));
     ASSERT_NE(last, nullptr);
-    EXPECT_LT(last->xMax, x / kTwipsPerMm);
+    EXPECT_LE(last->xMax, (ink - platform::kTwipsPerPixel) / kTwipsPerMm + 0.01);
     EXPECT_GT(last->xMax, x / kTwipsPerMm - 2);
   }
 }
@@ -764,3 +779,239 @@ TEST_F(PaperRules, ACaptionStaysWithinItsControl) {
 }
 
 }  // namespace
+
+namespace {
+
+// The page as it prints, painted at 144 dpi on white.
+constexpr double kDotsPerTwip = 144.0 / 1440;
+QImage PaintedAlone(const DocumentForm& form, const std::function<void(QPainter&)>& paint) {
+  const bool landscape = form.PageTable().orientation == platform::kLandscape;
+  const QSizeF sheet = landscape ? QSizeF(document_forms::kA4LongTwips, document_forms::kA4ShortTwips)
+                                 : QSizeF(document_forms::kA4ShortTwips, document_forms::kA4LongTwips);
+  QImage image((sheet * kDotsPerTwip).toSize(), QImage::Format_Grayscale8);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paint(painter);
+  return image;
+}
+
+}  // namespace
+
+// No caption's letters lie under a box or a shape: each caption drawn alone against the
+// whole page as it prints (every box empty), its inked dots stay inked on the page (but
+// for a dot or two where a letter ends at a box's edge). A row of full stops is the
+// fill-in line a box stands over: no more of it is hidden than at its place in the
+// page's table (a move that keeps it off a rule never takes it under its box).
+TEST_F(PaperRules, NoCaptionsLettersLieUnderABoxOrShape) {
+  ForEachForm([](DocumentForm& form) {
+    EmptyEveryBox(form);
+    const QImage page = PaintedAlone(form, [&form](QPainter& p) { form.PaintOnPaper(p, kDotsPerTwip); });
+    for (platform::PageControl* const& control : form.Controls()) {
+      auto* label = dynamic_cast<platform::FormLabel*>(control);
+      if (!label || label->isHidden() || label->Caption().trimmed().isEmpty()) continue;
+      if (label->Top() * kDotsPerTwip >= page.height()) continue;  // off the sheet: never printed
+      // Where along the page its rows of full stops stand (twips): the fill-in lines.
+      std::vector<std::pair<double, double>> leaders;
+      const platform::TextFit fit = label->LettersInTwips();
+      for (const platform::FittedLine& line : fit.lines) {
+        QFont laid = fit.font;
+        laid.setStretch(line.stretch);
+        const QFontMetricsF metrics(laid, platform::TextLayoutDevice());
+        const double twipsPerUnit = 1440 / platform::kTextLayoutDpi;
+        const QRegularExpression run(QStringLiteral("\\.{3,},?"));
+        for (auto m = run.globalMatch(line.text); m.hasNext();) {
+          const QRegularExpressionMatch found = m.next();
+          leaders.emplace_back(
+              line.origin.x() + metrics.horizontalAdvance(line.text.left(found.capturedStart())) * twipsPerUnit,
+              line.origin.x() + metrics.horizontalAdvance(line.text.left(found.capturedEnd())) * twipsPerUnit);
+        }
+      }
+      const auto inALeader = [&leaders](int x) {
+        const double twips = (x + 0.5) / kDotsPerTwip;
+        return std::any_of(leaders.begin(), leaders.end(), [twips](const auto& l) {
+          return twips > l.first - platform::kTwipsPerPixel && twips < l.second + platform::kTwipsPerPixel;
+        });
+      };
+      struct Counts {
+        int leaderDots = 0, hiddenLeader = 0, hiddenLetters = 0;
+      };
+      const auto counted = [&](const QImage& page) {
+        const QImage alone = PaintedAlone(form, [label](QPainter& p) { label->PaintOnPaper(p, kDotsPerTwip); });
+        Counts c;
+        for (int y = 0; y < alone.height(); ++y) {
+          const uchar* a = alone.constScanLine(y);
+          const uchar* b = page.constScanLine(y);
+          for (int x = 0; x < alone.width(); ++x) {
+            if (a[x] >= 96) continue;
+            const bool hidden = b[x] > 192;
+            if (inALeader(x)) {
+              ++c.leaderDots;
+              c.hiddenLeader += hidden;
+            } else {
+              c.hiddenLetters += hidden;
+            }
+          }
+        }
+        return c;
+      };
+      const Counts now = counted(page);
+      const std::string where = label->Caption().toStdString() + " at " + std::to_string(label->Left()) + ", " +
+                                std::to_string(label->Top());
+      EXPECT_LE(now.hiddenLetters, 2) << where;
+      if (now.hiddenLeader == 0) continue;
+      // The same row at its table's place, against the same page.
+      const size_t row = static_cast<size_t>(&control - form.Controls().data());
+      const double moved = label->Top() - form.PageTable().items[row].top;
+      label->MoveBy(0, -moved);
+      const Counts designed =
+          counted(PaintedAlone(form, [&form](QPainter& p) { form.PaintOnPaper(p, kDotsPerTwip); }));
+      label->MoveBy(0, moved);
+      EXPECT_LE(double(now.hiddenLeader) / now.leaderDots,
+                double(designed.hiddenLeader) / std::max(1, designed.leaderDots) + 0.05)
+          << where;
+    }
+  });
+}
+
+// The lines of one caption (labels of one line in one font, lined up one under another,
+// less than a line's height apart, each with a letter or digit) print at one size, and
+// keep the distance between them that the page's table gives; so do the letters of a
+// word that stand one under another.
+TEST_F(PaperRules, TheLinesOfACaptionPrintAtOneSize) {
+  int pairs = 0;
+  ForEachForm([&pairs](DocumentForm& form) {
+    const std::span<const document_forms::Item> items = form.PageTable().items;
+    const auto lineUp = [](const document_forms::Item& a, const document_forms::Item& b) {
+      using document_forms::TextAlign;
+      if (a.align == TextAlign::kRight) return a.left + a.width == b.left + b.width && a.width == b.width;
+      return a.left == b.left && a.width == b.width;
+    };
+    for (size_t i = 0; i < items.size(); ++i) {
+      const document_forms::Item& upper = items[i];
+      auto* a = dynamic_cast<platform::FormLabel*>(form.Controls()[i]);
+      if (!a || upper.wrap || !upper.text) continue;
+      const auto fontOf = [&form](const document_forms::Item& item) {
+        const document_forms::Page& table = form.PageTable();
+        return document_forms::FontOf(item.font, table.labelFont.face ? table.labelFont : table.pageFont);
+      };
+      const QFont set = fontOf(upper);
+      const double lineHeight = QFontMetricsF(set).height() * platform::kTwipsPerPixel;
+      const QString upperText = QString::fromUtf8(upper.text);
+      const bool upperLetter = std::any_of(upperText.begin(), upperText.end(), [](QChar c) { return c.isLetterOrNumber(); });
+      if (!upperLetter) continue;
+      // The nearest row below it that carries it on.
+      for (size_t j = 0; j < items.size(); ++j) {
+        const document_forms::Item& lower = items[j];
+        auto* b = dynamic_cast<platform::FormLabel*>(form.Controls()[j]);
+        if (!b || lower.wrap || !lower.text || j == i) continue;
+        const QString lowerText = QString::fromUtf8(lower.text);
+        const double below = lower.top - upper.top;
+        const bool stacked = upperText.trimmed().size() <= 2 && lowerText.trimmed().size() <= 2;
+        if (below <= 0 || below > lineHeight * (stacked ? 1 : 0.85) || !lineUp(upper, lower) ||
+            upper.align != lower.align || fontOf(lower) != set ||
+            std::none_of(lowerText.begin(), lowerText.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+          continue;
+        ++pairs;
+        const platform::TextFit top = a->LettersInTwips(), bottom = b->LettersInTwips();
+        ASSERT_FALSE(top.lines.empty() || bottom.lines.empty());
+        const std::string what = upperText.toStdString() + " over " + lowerText.toStdString();
+        EXPECT_NEAR(top.font.pointSizeF(), bottom.font.pointSizeF(), 0.01) << what;
+        EXPECT_NEAR(bottom.lines.front().origin.y() - top.lines.front().origin.y(), below, 1) << what;
+        break;
+      }
+    }
+  });
+  EXPECT_GT(pairs, 20);
+}
+
+// Nothing a form's table puts off the sheet is drawn: the page painted into a picture
+// (text, lines and boxes alike) stays within the sheet, every box typed full.
+TEST_F(PaperRules, NothingIsDrawnOffTheSheet) {
+  ForEachForm([](DocumentForm& form) {
+    for (platform::FormTextBox* box : TextBoxes(form)) box->SetText(WordAbout(*box, 1.9));
+    QPicture picture;
+    QPainter painter(&picture);
+    form.PaintOnPaper(painter, 1);
+    painter.end();
+    const bool landscape = form.PageTable().orientation == platform::kLandscape;
+    const QRectF sheet(0, 0, landscape ? document_forms::kA4LongTwips : document_forms::kA4ShortTwips,
+                       landscape ? document_forms::kA4ShortTwips : document_forms::kA4LongTwips);
+    const QRectF drawn = picture.boundingRect();
+    EXPECT_TRUE(sheet.adjusted(-15, -15, 15, 15).contains(drawn))
+        << drawn.left() << ", " << drawn.top() << " to " << drawn.right() << ", " << drawn.bottom();
+  });
+}
+
+// A caption that ends at a box or fill-in line keeps the blanks it ends with before it,
+// whether it fits its room, fits only without them, or is condensed into it.
+TEST_F(PaperRules, ACaptionEndingAtABoxKeepsItsTrailingBlanks) {
+  using namespace document_forms;
+  const QString caption = QStringLiteral("incepand cu data de ");
+  const QFont font = FontOf(kTimes1125, kTimes1125);
+  const double letters = QFontMetricsF(font).horizontalAdvance(caption.trimmed()) * platform::kTwipsPerPixel;
+  const double blank = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) * platform::kTwipsPerPixel;
+  constexpr double kBoxLeft = 6000;
+  for (const double room : {letters + 3 * blank, letters + blank / 2, letters * 0.8}) {
+    SCOPED_TRACE(room);
+    std::vector<Item> items;
+    AddLine(items, 1000, kBoxLeft - room, kTimes1125, {Say("incepand cu data de "), Field(0, kBoxLeft, 1035)});
+    const auto [first, last] = PrintedWords(items, QStringLiteral("incepand"), QStringLiteral("de"));
+    ASSERT_FALSE(first.text.isEmpty() || last.text.isEmpty());
+    EXPECT_LE(last.xMax, (kBoxLeft - blank) / kTwipsPerMm + 0.05);
+    EXPECT_GT(last.xMax, (kBoxLeft - blank) / kTwipsPerMm - 0.3);
+    EXPECT_GE(first.xMin, (kBoxLeft - room) / kTwipsPerMm - 0.05);
+  }
+}
+
+// An upright rule at a caption's side keeps clear of its letters, not of its blanks: a
+// caption whose leading blanks already keep its letters off the rule stands as it is set.
+TEST_F(PaperRules, ASideRuleKeepsClearOfTheLettersNotTheBlanks) {
+  using namespace document_forms;
+  constexpr Font kArial12Bold{"Arial", 12, true};
+  struct Case {
+    const char* caption;
+    bool asSet;  // printed where and as wide as without the rule
+  } cases[] = {{"   Categoria", true}, {"Categoria", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    const auto printedWord = [&c](bool ruled) {
+      std::vector<Item> items{Label(9030, 5460, c.caption, kArial12Bold)};
+      if (ruled) items.push_back(Line(9000, 5250, 9000, 9975, 6));
+      return PrintedWords(items, QStringLiteral("Categoria"), QStringLiteral("Categoria")).first;
+    };
+    const PdfWord alone = printedWord(false), ruled = printedWord(true);
+    ASSERT_FALSE(alone.text.isEmpty() || ruled.text.isEmpty());
+    EXPECT_EQ(std::abs(ruled.xMin - alone.xMin) < 0.02 && std::abs(ruled.xMax - alone.xMax) < 0.02, c.asSet)
+        << ruled.xMin << " to " << ruled.xMax << " against " << alone.xMin << " to " << alone.xMax;
+    EXPECT_GE(ruled.xMin, (9045 + platform::kTwipsPerPixel) / kTwipsPerMm - 0.02);
+  }
+}
+
+// A box whose text runs on shows it on the screen as the paper prints it, over the blank
+// paper after the box up to the next caption, while it is not being edited.
+TEST_F(PaperRules, ABoxThatRunsOnShowsItsTextOnTheScreenAsOnPaper) {
+  using namespace document_forms;
+  static constexpr Item kItems[] = {Label(3030, 2580, "la nr.", kTimes12), Box(0, 3390, 2580, 375).RunsOn(),
+                                    Label(4005, 2580, "cont IBAN", kTimes12)};
+  const Page page{.caption = "proba", .items = kItems};
+  DocumentForm form(page);
+  form.resize(800, 400);
+  form.show();
+  form.SetText(0, QStringLiteral("J40/1234/1998"));
+  form.setFocus();  // the box is not being edited
+  QApplication::processEvents();
+  ASSERT_FALSE(form.Box(0)->Widget()->hasFocus());
+  const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+  const QRect box = form.Box(0)->Widget()->geometry();
+  // Ink in the blank paper between the box and "cont IBAN", on the box's rows.
+  int inked = 0;
+  for (int y = box.top(); y <= box.bottom(); ++y)
+    for (int x = box.right() + 1; x < platform::TwipsToPixels(4005); ++x) inked += qGray(screen.pixel(x, y)) < 128;
+  EXPECT_GT(inked, 10);
+  // The paper runs it on as well.
+  QTemporaryDir dir;
+  const PdfPage printed = PrintedPage(form, dir, QStringLiteral("runs-on.pdf"));
+  const PdfWord* word = printed.Find(QStringLiteral("J40/1234/1998"));
+  ASSERT_NE(word, nullptr);
+  EXPECT_GT(word->xMax, 3765 / kTwipsPerMm);
+}

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
+#include <QMap>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include "core/frmHelp.h"
 #include "core/frmPrinterSetup.h"
 #include "core/frmSetPage.h"
+#include "main_window/DocumentButtonLayout.h"
+#include "main_window/RubricLayout.h"
 #include "core/Settings.h"
 #include "platform/CommandButton.h"
 #include "platform/FolderDialog.h"
@@ -192,9 +196,10 @@ TEST_F(MainWindow, TheStartUpAsksAgainForTheFolderWhenTheWindowCannotReadThePers
 }
 
 // A damaged page among the persons past those the window reads when it opens: the
-// window opens; the clerk who then lists the persons reads the file's message, and the
-// window stays with what was typed in it.
-TEST_F(MainWindow, ADamagedPageAmongThePersonsIsReportedAtTheSearch) {
+// window opens; the clerk who then lists the persons gets every person listed, and
+// reads the file's message once the list reaches the damaged page's rows; the window
+// stays with what was typed in it.
+TEST_F(MainWindow, ADamagedPageAmongThePersonsIsReportedWhenTheListingReachesIt) {
   fixture.Db().Execute("BEGIN");
   qint64 last = 0;  // the window reads the first and the last rows' pages when it opens
   for (int i = 0; i < 400; ++i)
@@ -210,6 +215,9 @@ TEST_F(MainWindow, ADamagedPageAmongThePersonsIsReportedAtTheSearch) {
   w->txtCamp[1]->setText("POPESCU ION");
   w->txtCriteriu->setText("");
   w->cmdCauta->click();
+  EXPECT_EQ(w->lvwResult->Count(), 400);
+  for (int row = 0; row < w->lvwResult->Count(); ++row) w->lvwResult->Rows()->Texts(row);  // scrolled through
+  QApplication::processEvents();
   ASSERT_EQ(boxes.Prompts().size(), 1);
   EXPECT_TRUE(boxes.Prompts()[0].startsWith(
       QStringLiteral("3343 Fisierul \"%1\" nu este o baza de date recunoscuta").arg(fixture.Path())))
@@ -576,6 +584,76 @@ TEST_F(MainWindow, DocumentButtonsAndPrintBarStandOnTheListariPane) {
     ASSERT_NE(hidden, nullptr);
     EXPECT_FALSE(ShownOnItsPane(hidden)) << hidden->objectName().toStdString();
   }
+}
+
+// The captions of the buyer and seller pane and the headings of the document buttons
+// come with the first showing of their pane, whichever tab the clerk goes to first: each
+// once, and each under the controls that were made after it, as if all had been made at
+// once, so that the pane looks the same whatever the path to it.
+TEST_F(MainWindow, APaneShownLaterShowsTheSameWhicheverWayItIsReached) {
+  auto labelTexts = [](const QWidget* pane) {
+    QStringList texts;
+    for (const QLabel* label : pane->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+      if (!label->text().isEmpty()) texts << label->text();
+    texts.sort();
+    return texts;
+  };
+  QStringList versoTexts{"CUMPARATOR", "VANZATOR"};
+  for (const main_window::Placed& p : main_window::LayOutRubrics(
+           main_window::FisaVersoRubrics(), [](const QString& text) { return int(text.size()) * 90; }))
+    if (p.kind != main_window::PlacedKind::Box && p.kind != main_window::PlacedKind::Rubric && !p.text.isEmpty())
+      versoTexts << p.text;
+  versoTexts.sort();
+  QStringList headingTexts;
+  for (const main_window::PlacedHeading& heading : main_window::LayOutDocumentButtons().headings)
+    headingTexts << QString::fromLatin1(heading.text.data(), heading.text.size());
+  headingTexts.sort();
+
+  // Index of each direct child in the stacking order, bottom first.
+  auto stacking = [](const QWidget* pane) {
+    QList<const QWidget*> order;
+    for (const QObject* child : pane->children())
+      if (child->isWidgetType()) order << static_cast<const QWidget*>(child);
+    return order;
+  };
+
+  QMap<int, QImage> seen;  // each pane as first reached by each path
+  const int flash = QApplication::cursorFlashTime();
+  QApplication::setCursorFlashTime(0);  // a caret that does not blink, for the same pictures
+  for (const QList<int>& path : {QList<int>{1, 2}, QList<int>{2, 0, 1}, QList<int>{1, 0, 2, 1, 2}}) {
+    core::settings::UsesBD = true;
+    frmVelorast* w = Show();
+    for (int tab : path) {
+      w->tabVelorast->setCurrentIndex(tab);
+      QApplication::processEvents();
+      if (tab == 0) continue;
+      QWidget* pane = tab == 1 ? w->picParent3 : w->picParent4;
+      const QImage picture = pane->grab().toImage();
+      if (!seen.contains(tab)) seen[tab] = picture;
+      EXPECT_TRUE(picture == seen[tab]) << "tab " << tab;
+    }
+    EXPECT_EQ(labelTexts(w->picInput3), versoTexts);
+    EXPECT_EQ(labelTexts(w->picLeftMic), headingTexts);
+
+    // Every rubric frame stands under every box and caption inside it.
+    const QList<const QWidget*> verso = stacking(w->picInput3);
+    for (qsizetype i = 0; i < verso.size(); ++i) {
+      if (QByteArray(verso[i]->metaObject()->className()) != "QFrame") continue;
+      for (qsizetype j = 0; j < i; ++j)
+        EXPECT_FALSE(verso[i]->geometry().contains(verso[j]->geometry()))
+            << verso[j]->objectName().toStdString() << " under the frame at " << verso[i]->y();
+    }
+    // The headings stand under every document button.
+    const QList<const QWidget*> listari = stacking(w->picLeftMic);
+    bool button = false;
+    for (const QWidget* child : listari) {
+      if (qobject_cast<const platform::CommandButton*>(child)) button = true;
+      else EXPECT_FALSE(button) << "a heading above a button";
+    }
+    Forms::Unload<frmVelorast>();
+    QApplication::processEvents();
+  }
+  QApplication::setCursorFlashTime(flash);
 }
 
 TEST_F(MainWindow, ClosingAsksAndNoKeepsTheWindowAsItWas) {

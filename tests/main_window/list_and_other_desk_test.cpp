@@ -164,6 +164,62 @@ TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeC
   EXPECT_TRUE(platform::Forms::IsLoaded<frmVelorast>());
 }
 
+// A click on a row the list shows empty (on a damaged page, or left unread while another
+// desk held the file) chooses nothing: the person chosen before is not loaded again over
+// what the clerk has typed since, and no message is added to the one told.
+TEST_F(ListAndOtherDesk, AClickOnARowShownEmptyKeepsEveryTypedBox) {
+  constexpr int kPersons = 400;
+  struct Case {
+    const char* what;
+    bool damaged;  // else another desk holds the file while the rows are painted
+  };
+  for (const Case& c : {Case{"rows left unread", false}, Case{"a damaged page", true}}) {
+    SCOPED_TRACE(c.what);
+    platform::Forms::Unload<frmVelorast>();
+    w = nullptr;
+    fixture.Db().Execute("DELETE FROM Persoane");
+    fixture.Db().Execute("BEGIN");
+    AddPersons(kPersons, 60);
+    fixture.Db().Execute("COMMIT");
+    fixture.Db().Execute(QStringLiteral("UPDATE Persoane SET Telefoane = '0721 000 001' WHERE CNP = '%1'").arg(Cnp(1)));
+    const qint64 spoilt = fixture.Db().Scalar("SELECT MIN(rowid) FROM Persoane").toLongLong() + kPersons / 2;
+    if (c.damaged) fixture.DamageRowPage("Persoane", spoilt);
+    core::BazaDate = fixture.Open();
+    MessageBoxScript boxes;
+    ShowListed();
+    ASSERT_EQ(List()->Count(), kPersons);
+    w->optCumparator->setChecked(true);
+    ClickRow(List(), 1);
+    ASSERT_EQ(w->txtVerso[21]->text(), "0721 000 001");
+    w->txtVerso[21]->setText("0744 typed by the clerk");
+    w->txtVerso[5]->setText("IOAN");
+
+    std::shared_ptr<platform::Database> other;
+    if (!c.damaged) {
+      sqlite3_busy_timeout(core::BazaDate->Handle(), 50);  // the wait, shortened for the test
+      other = fixture.Open();
+      other->Execute("BEGIN EXCLUSIVE");
+    }
+    ScrollTo(kPersons / 2 - 5);
+    ASSERT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    int empty = 0;
+    for (const int index : Shown())
+      if (!List()->Item(index).isSelectable()) {
+        empty = index;
+        break;
+      }
+    ASSERT_GT(empty, 0) << "a row shown empty";
+
+    ClickRow(List(), empty);
+    EXPECT_EQ(w->txtVerso[21]->text(), "0744 typed by the clerk");
+    EXPECT_EQ(w->txtVerso[5]->text(), "IOAN");
+    EXPECT_EQ(w->txtVerso[4]->text(), Cnp(1));
+    EXPECT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+    EXPECT_NE(SelectedIndex(List()), empty);
+    if (other) other->Execute("COMMIT");
+  }
+}
+
 // Another desk holds the file past the wait while the list paints rows it has not read:
 // one message, which says that the rows stay empty until the clerk searches again; no
 // further row is read until the next search, so that scrolling on costs no wait; once
@@ -247,6 +303,34 @@ TEST_F(ListAndOtherDesk, PersonsAnotherDeskDeletedAreLeftOutOrToldMissing) {
   EXPECT_EQ(w->txtVerso[4]->text(), Cnp(110)) << "the boxes as they were";
 }
 
+// The other desk deletes a listed person and adds it again (under a new id) after the
+// search: the clerk's modify is told that the search must be made again, and once it is,
+// the modify writes over the person the other desk added.
+TEST_F(ListAndOtherDesk, AModifyOfAPersonTheOtherDeskAddedAgainSaysToSearchAgain) {
+  AddPersons(10);
+  MessageBoxScript boxes;
+  ShowListed();
+  w->optCumparator->setChecked(true);
+  ClickRow(List(), 3);
+  ASSERT_EQ(w->txtVerso[4]->text(), Cnp(3));
+  fixture.Db().Execute(QStringLiteral("DELETE FROM Persoane WHERE CNP = '%1'").arg(Cnp(3)));
+  fixture.AddPerson({{"Nume", "POPESCU ION 3"}, {"CNP", Cnp(3)}, {"Telefoane", "0721"}});
+  w->txtVerso[21]->setText("0744");
+
+  w->cmdEdit1->click();
+  EXPECT_EQ(boxes.Prompts(), QStringList{"Nu exista in Baza de Date persoana cu CNP-ul: " + Cnp(3) +
+                                         ". Cautati persoana din nou (butonul Cauta), apoi apasati iar Modifica."});
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0721");
+  EXPECT_EQ(w->txtVerso[21]->text(), "0744");
+
+  boxes.Clear();
+  Search("1*");
+  w->cmdEdit1->click();
+  EXPECT_TRUE(boxes.Prompts().isEmpty()) << boxes.Prompts().join("|").toStdString();
+  EXPECT_EQ(StoredRow("Persoane", "CNP", Cnp(3)).value("Telefoane"), "0744");
+  EXPECT_EQ(StoredCount("Persoane"), 10);
+}
+
 // The other desk deletes the last person, whose id the engine gives to the next person
 // added; the clerk's add after it leaves the window's set holding each id once, and
 // neither a click nor "Sterge" on the deleted person's row reaches the new person.
@@ -274,7 +358,7 @@ TEST_F(ListAndOtherDesk, AnIdTheOtherDeskFreedReachesNoOtherPerson) {
   boxes.Answer(platform::vbYes);
   List()->SetCurrentItem(List()->Item(kPersons));
   w->cmdDelete->click();
-  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date");
+  EXPECT_EQ(boxes.Prompts().value(1), "Datele persoanei cu CNP-ul " + Cnp(kPersons) + " nu mai exista in Baza de Date. Cautati din nou (butonul Cauta), ca lista sa arate ce tine acum Baza de Date.");
   EXPECT_EQ(StoredRow("Persoane", "CNP", "2900101400011"), added);
   EXPECT_EQ(StoredCount("Persoane"), kPersons);
 }
@@ -310,4 +394,133 @@ TEST_F(ListAndOtherDesk, DeletingTheRowsLeftAfterOthersWereLeftOutEndsTheListAsU
   EXPECT_TRUE(w->cmdEdit2->isHidden());
   Search("1*");
   EXPECT_EQ(List()->Count(), 0);
+}
+
+namespace {
+
+// The texts of each person's listed name as a list reads them, through a connection of
+// its own: the empty text where the row cannot be read.
+QStringList ReadableNames(testsupport::FixtureDatabase& fixture, int persons) {
+  auto db = fixture.Open();
+  QStringList names;
+  for (int i = 1; i <= persons; ++i) {
+    try {
+      names << db->Scalar("SELECT Nume FROM Persoane WHERE rowid = ?", {i}).toString();
+    } catch (const platform::RuntimeError&) {
+      names << QString();
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+// Letters typed near a damaged page of the persons: the page costs only its own rows.
+// Many names start with the letters, among them names on the damaged page and further
+// readable ones; from the row before the page, from within the first names and from the
+// last row, each letter finds the row that a walk over the readable names finds, the
+// damaged page's rows passed over whether the list had read them or not, and the fault
+// is told once.
+TEST_F(ListAndOtherDesk, LettersTypedNearADamagedPageFindTheFirstReadableMatch) {
+  constexpr int kPersons = 400, kDamaged = 200;
+  fixture.Db().Execute("BEGIN");
+  AddPersons(kPersons, 60);
+  // IONESCU: the first 80 persons, and from the 150th on every person whose number ends
+  // a multiple of 40 or lies 7 past one (the damaged page's person among them).
+  fixture.Db().Execute("UPDATE Persoane SET Nume = 'IONESCU' || substr(Nume, 8) WHERE rowid <= 80 OR "
+                       "(rowid >= 150 AND rowid % 40 IN (0, 7))");
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", kDamaged);
+  const QStringList readable = ReadableNames(fixture, kPersons);
+  ASSERT_TRUE(readable[kDamaged - 1].isEmpty());
+  int firstUnreadable = kDamaged;
+  while (readable[firstUnreadable - 2].isEmpty()) --firstUnreadable;
+  core::BazaDate = fixture.Open();
+  MessageBoxScript boxes;
+  ShowListed();
+  auto& rows = dynamic_cast<main_window::ListedRecords&>(*List()->Rows());
+  ASSERT_EQ(rows.Count(), kPersons);
+
+  const int froms[] = {firstUnreadable - 2, 40, kPersons - 1};  // rows counted from 0
+  for (const QString& prefix : {QStringLiteral("i"), QStringLiteral("IONESCU ION 2"), QStringLiteral("ionescu ion 24")}) {
+    for (const int from : froms) {
+      int walked = -1;
+      for (int i = 0; i < kPersons && walked < 0; ++i)
+        if (readable[(from + i) % kPersons].startsWith(prefix, Qt::CaseInsensitive)) walked = (from + i) % kPersons;
+      ASSERT_GE(walked, 0);
+      EXPECT_EQ(rows.FindStartingWith(0, prefix, from), walked) << prefix.toStdString() << " from " << from;
+    }
+  }
+  QApplication::processEvents();
+  ASSERT_EQ(boxes.Prompts().size(), 1) << boxes.Prompts().join("|").toStdString();
+  EXPECT_TRUE(boxes.Prompts()[0].startsWith("3343 ")) << boxes.Prompts()[0].toStdString();
+
+  // Typed in the window, the letter selects that row.
+  ClickRow(List(), firstUnreadable - 1);
+  List()->keyboardSearch(QString());
+  List()->keyboardSearch(QStringLiteral("i"));
+  const int expected = rows.FindStartingWith(0, QStringLiteral("i"), firstUnreadable - 2) + 1;
+  EXPECT_GT(expected, firstUnreadable);
+  EXPECT_EQ(SelectedIndex(List()), expected);
+  EXPECT_EQ(List()->Item(expected).text(0), readable[expected - 1]);
+}
+
+// A search with an empty box over a damaged page lists every person, as "*" does: the
+// same rows, those of the damaged page empty and not to be chosen, told once a search.
+TEST_F(ListAndOtherDesk, AnEmptySearchOverADamagedPageListsAsTheStarDoes) {
+  constexpr int kPersons = 400;
+  fixture.Db().Execute("BEGIN");
+  AddPersons(kPersons, 60);
+  fixture.Db().Execute("COMMIT");
+  fixture.DamageRowPage("Persoane", kPersons / 2);
+  core::BazaDate = fixture.Open();
+  MessageBoxScript boxes;
+  struct Listed {
+    int count = 0;
+    QStringList texts;  // each row's CNP, "-" for a row that cannot be chosen
+    int told = 0;
+  };
+  auto listed = [&](const QString& criterion) {
+    boxes.Clear();
+    ShowListed(criterion);
+    Listed out;
+    auto* rows = dynamic_cast<main_window::ListedRecords*>(List()->Rows());
+    if (!rows) return out;
+    out.count = rows->Count();
+    for (int row = 0; row < out.count; ++row)
+      out.texts << (rows->Selectable(row) ? rows->Texts(row).value(3) : QStringLiteral("-"));
+    QApplication::processEvents();
+    out.told = int(boxes.Prompts().size());
+    return out;
+  };
+  const Listed empty = listed(QString());  // first: a failed search would leave the list as it was
+  const Listed star = listed(QStringLiteral("*"));
+  ASSERT_EQ(star.count, kPersons);
+  ASSERT_TRUE(star.texts.contains("-"));
+  EXPECT_EQ(star.told, 1);
+  EXPECT_EQ(empty.count, kPersons);
+  EXPECT_EQ(empty.texts, star.texts);
+  EXPECT_EQ(empty.told, 1);
+}
+
+// A person the list has read and shows, renamed since by another desk: letters pass over
+// that row, as over a row gone, whether the new name or the shown one starts with them,
+// to the next row that shows a name starting with them and holds it still.
+TEST_F(ListAndOtherDesk, ALetterPassesOverARowRenamedByAnotherDeskSinceTheListReadIt) {
+  constexpr int kPersons = 200;
+  AddPersons(kPersons);
+  fixture.Db().Execute("UPDATE Persoane SET Nume = 'IONESCU' || substr(Nume, 8) WHERE rowid = 150");
+  MessageBoxScript boxes;
+  ShowListed();
+  auto& rows = dynamic_cast<main_window::ListedRecords&>(*List()->Rows());
+  ASSERT_EQ(rows.Texts(2)[0], Name(3));  // read
+  auto otherDesk = fixture.Open();
+  otherDesk->Execute("UPDATE Persoane SET Nume = 'IONESCU MARIA' WHERE rowid = 3");
+  for (const QString& prefix : {QStringLiteral("i"), QStringLiteral("IONESCU M")}) {
+    SCOPED_TRACE(prefix.toStdString());
+    EXPECT_EQ(rows.FindStartingWith(0, prefix, 0), prefix == "i" ? 149 : -1);
+    EXPECT_EQ(rows.Texts(2)[0], Name(3)) << "the list shows what the search found";
+  }
+  EXPECT_EQ(rows.FindStartingWith(0, QStringLiteral("POPESCU ION 3"), 0), 29) << "POPESCU ION 30";
+  EXPECT_TRUE(boxes.Prompts().isEmpty());
 }

@@ -35,7 +35,7 @@ const Kind kKinds[] = {
      &frmVelorast::rsPersoane, {&frmVelorast::cmdDelete, &frmVelorast::cmdEdit2},
      {&frmVelorast::cmdEdit1, &frmVelorast::cmdSave1, &frmVelorast::cmdSave2, &frmVelorast::cmdCauta},
      "Sigur doriti sa stergeti datele persoanei cu CNP-ul %1 ?", "Selectati mai intai o persoana", "Delete Persoane",
-     "Datele persoanei cu CNP-ul %1 nu mai exista in Baza de Date",
+     "Datele persoanei cu CNP-ul %1 nu mai exista in Baza de Date. Cautati din nou (butonul Cauta), ca lista sa arate ce tine acum Baza de Date.",
      "Persoana din randul ales nu are CNP, deci nu poate fi incarcata sau stearsa din lista. Scrieti-i datele, cu "
      "CNP-ul, si adaugati-o din nou.",
      "Nume", [](frmVelorast* w) -> QLineEdit* { return w->txtVerso[1]; }},
@@ -44,7 +44,8 @@ const Kind kKinds[] = {
      &frmVelorast::rsMasini, {&frmVelorast::cmdDelete2, &frmVelorast::cmdEdit3},
      {&frmVelorast::cmdSave3, &frmVelorast::cmdClear3, &frmVelorast::cmdCauta2},
      "Sigur doriti sa stergeti datele masinii cu Nr de Identificare %1 ?", "Selectati mai intai o masina",
-     "Delete Masini", "Datele masinii cu Nr de Identificare %1 nu mai exista in Baza de Date",
+     "Delete Masini", "Datele masinii cu Nr de Identificare %1 nu mai exista in Baza de Date"
+     ". Cautati din nou (butonul Cauta), ca lista sa arate ce tine acum Baza de Date.",
      "Masina din randul ales nu are Nr de Identificare, deci nu poate fi incarcata sau stearsa din lista. Scrieti-i "
      "datele, cu Nr de Identificare, si adaugati-o din nou.",
      "Marca", [](frmVelorast* w) -> QLineEdit* { return w->txtCamp[2]; }},

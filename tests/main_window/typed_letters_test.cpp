@@ -197,10 +197,11 @@ class TypedLettersInBlocks : public testsupport::RecordsWindow {
 
 }  // namespace
 
-// With the indexes of every listed column (and of the keys' first characters), and again
-// in a file that lacks those of the series, the numbers, the vehicles' category, make
-// and type and the first characters (one made before they were added, that could not be
-// written since): the same answers.
+// With the indexes of every listed column (and of the first characters of the keys and
+// the names: half the persons' names start with B), and again in a file that lacks
+// those of the series, the numbers, the vehicles' category, make and type and the first
+// characters (one made before they were added, that could not be written since): the
+// same answers.
 TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfTheRows) {
   const QStringList persons = {"a", "ANA 5", "b", "BA", "barbu", "barbux", "BARBUX1", "bo", "ş", "Ş", "şt",
                                "ŞERBAN 29", "*", "r", "rx", "RX", "Z", "x", "1", "39", "2", "20000",
@@ -212,7 +213,7 @@ TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfT
     if (!indexed)
       fixture.Db().Execute("DROP INDEX PersoaneSerie; DROP INDEX PersoaneNr; DROP INDEX MasiniCategoria; "
                            "DROP INDEX MasiniMarca; DROP INDEX MasiniTipul; DROP INDEX PersoaneCNPInitiala; "
-                           "DROP INDEX MasiniNrIdentificareInitiala");
+                           "DROP INDEX PersoaneNumeInitiala; DROP INDEX MasiniNrIdentificareInitiala");
     for (const QString& criterion : {QString(), QStringLiteral("1*")}) {
       SCOPED_TRACE(criterion.toStdString());
       w->optCNP->setChecked(true);

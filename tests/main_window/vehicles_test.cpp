@@ -130,7 +130,8 @@ TEST_F(Vehicles, AddAndModifyRefuseABlankNumberAndUnknownOrKnownNumbers) {
       {"modify, not stored", true, "O'HARE1",
        "Datele masinii cu Nr de Identificare O'HARE1 nu exista in Baza de Date. Se poate Adauga!", true},
       {"modify, stored but outside the search result", true, "WVWZZZ1JZXW000002",
-       "Nu exista in Baza de Date masina cu Nr de Identificare: WVWZZZ1JZXW000002", false},
+       "Nu exista in Baza de Date masina cu Nr de Identificare: WVWZZZ1JZXW000002"
+       ". Cautati masina din nou (butonul Cauta), apoi apasati iar Modifica.", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

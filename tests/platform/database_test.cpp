@@ -153,6 +153,32 @@ TEST_F(DatabaseTest, FieldsByOrdinalAndByNameNullDistinctFromEmptyText) {
   EXPECT_EQ(ErrorOf([&] { rs->Update(); }), platform::kDbUpdateWithoutEdit);
 }
 
+// Every text reads back as it was written, character for character: a byte-order mark
+// at its start (a value pasted from a file saved with one), alone, or elsewhere in it.
+TEST_F(DatabaseTest, TextsReadBackExactlyAsWrittenAByteOrderMarkIncluded) {
+  const QChar mark(0xFEFF);
+  const QStringList texts = {QString(mark) + "1850101123456", QString(mark), QString(2, mark) + "x",
+                             "A" + QString(mark), QString(mark) + QString::fromUtf8("\xC5\x9Etefan"), " "};
+  auto db = Open();
+  auto rs = db->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  for (const QString& text : texts) {
+    rs->AddNew();
+    rs->Fields(QStringLiteral("Cod")).SetValue(text);
+    rs->Update();
+  }
+  for (const QString& text : texts) {
+    SCOPED_TRACE(texts.indexOf(text));
+    EXPECT_EQ(db->Scalar(QStringLiteral("SELECT length(Cod) FROM Oameni WHERE Cod = ?"), {text}).toInt(),
+              text.size());
+    auto found = db->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Cod = ?"), {text});
+    ASSERT_FALSE(found->EOF());
+    EXPECT_EQ(found->Fields(QStringLiteral("Cod")).Text(), text);
+    EXPECT_EQ(db->Scalar(QStringLiteral("SELECT Cod FROM Oameni WHERE Cod = ?"), {text}).toString(), text);
+    found->FindFirst(QStringLiteral("Cod = ?"), {found->Fields(QStringLiteral("Cod")).Text()});
+    EXPECT_FALSE(found->NoMatch()) << "what was read finds the row";
+  }
+}
+
 // A dynaset keeps what it added, even when the row does not meet its query; the add
 // leaves the position where it was.
 TEST_F(DatabaseTest, AddedRowThatDoesNotMatchStaysInTheSet) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <vector>
 
 #include "platform/database/Database.h"
 #include "platform/database/Like.h"
@@ -162,4 +163,22 @@ TEST(FoldsAlike, EveryCharacterThatLikeTakesForIt) {
     EXPECT_EQ(alike, c.alike) << QString(c.c).toStdString();
     for (const QChar x : alike) EXPECT_TRUE(platform::db_detail::LikeMatches(QString(x), QString(c.c)));
   }
+}
+
+// Every character of the Basic Multilingual Plane, against Qt's own case folding: the
+// characters that fold as it does, in their code order, or itself alone (a surrogate).
+TEST(FoldsAlike, EveryCharacterAsQtFoldsIt) {
+  std::vector<QString> byFold(0x10000);
+  for (char32_t x = 0; x <= 0xFFFF; ++x)
+    if (!QChar::isSurrogate(x)) byFold[char16_t(QChar::toCaseFolded(x))].append(QChar(char16_t(x)));
+  int wrong = 0;
+  for (char32_t c = 0; c <= 0xFFFF; ++c) {
+    const QString& same = byFold[char16_t(QChar::toCaseFolded(c))];
+    const QString expected = same.isEmpty() ? QString(QChar(char16_t(c))) : same;
+    const QString alike = platform::db_detail::FoldsAlike(QChar(char16_t(c)));
+    if (alike != expected && ++wrong <= 5)
+      ADD_FAILURE() << "U+" << QString::number(c, 16).toStdString() << ": " << alike.size() << " characters, "
+                    << expected.size() << " expected";
+  }
+  EXPECT_EQ(wrong, 0);
 }

@@ -25,6 +25,16 @@ class ListViewTest : public testing::Test {
     QObject::connect(&list, &platform::ListView::Click, [this] { ++events.clicks; });
     QObject::connect(&list, &platform::ListView::KeyUp, [this](int key, Qt::KeyboardModifiers) { events.keysUp << key; });
   }
+  // The left button going down or coming up at a point of the viewport.
+  void Press(QEvent::Type type, const QPoint& at) {
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &event);
+  }
+  void Click(const QPoint& at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) Press(type, at);
+  }
+  void ClickRow(int index) { Click(list.ItemRect(list.Item(index)).center()); }
   void Key(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {
     QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(&list, &event);
@@ -60,13 +70,7 @@ TEST_F(ListViewTest, RemovingTheSelectedRowLeavesNoRowCurrentOrSelected) {
 }
 
 TEST_F(ListViewTest, EveryLeftClickIsAClickAndOnlyTheLastReleaseOfAHeldKeyIsAKeyUp) {
-  for (QPoint at : {list.ItemRect(list.Item(1)).center(), QPoint(5, list.viewport()->height() - 3)}) {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(list.viewport(), &event);
-    }
-  }
+  for (QPoint at : {list.ItemRect(list.Item(1)).center(), QPoint(5, list.viewport()->height() - 3)}) Click(at);
   EXPECT_EQ(events.clicks, 2);
   EXPECT_EQ(list.Index(list.SelectedItem()), 1);
 
@@ -76,6 +80,37 @@ TEST_F(ListViewTest, EveryLeftClickIsAClickAndOnlyTheLastReleaseOfAHeldKeyIsAKey
   Key(QEvent::KeyRelease, Qt::Key_Down);
   EXPECT_EQ(events.keysUp, QList<int>{platform::vbKeyDown});
   EXPECT_EQ(list.Index(list.SelectedItem()), 3) << "the list moved before the key came up";
+}
+
+// A click on a row that cannot be chosen is no click: the row chosen before stays
+// current and selected, and nothing is told to the handlers that would load it again.
+TEST_F(ListViewTest, AClickOnARowThatCannotBeChosenIsNoClick) {
+  struct SecondRowUnreadable : platform::FixedListRows {
+    using FixedListRows::FixedListRows;
+    bool Selectable(int row) override { return row != 1; }
+  };
+  list.SetRows(std::make_unique<SecondRowUnreadable>(QList<QStringList>{{"a", "1"}, {""}, {"c", "3"}}));
+  ClickRow(1);
+  ASSERT_EQ(events.clicks, 1);
+  ClickRow(2);
+  EXPECT_EQ(events.clicks, 1);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 1);
+  EXPECT_TRUE(platform::ListView::Selected(list.SelectedItem()));
+  ClickRow(3);
+  EXPECT_EQ(events.clicks, 2);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 3);
+
+  // Pressed on one row and released on the other: the row pressed decides.
+  const auto pressAndRelease = [this](int pressed, int released) {
+    Press(QEvent::MouseButtonPress, list.ItemRect(list.Item(pressed)).center());
+    Press(QEvent::MouseButtonRelease, list.ItemRect(list.Item(released)).center());
+  };
+  pressAndRelease(2, 1);
+  EXPECT_EQ(events.clicks, 2);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 3);
+  pressAndRelease(1, 2);
+  EXPECT_EQ(events.clicks, 3);
+  EXPECT_EQ(list.Index(list.SelectedItem()), 1);
 }
 
 // A typed letter selects the next row whose text in the current column starts with it,

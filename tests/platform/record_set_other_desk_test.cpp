@@ -84,6 +84,101 @@ TEST_F(RecordSetOtherDesk, AnAddAfterAnotherDeskDeletedTheLastRowHoldsEveryIdOnc
   }
 }
 
+// The whole table opened and only partly read, as the main window's set is at the start:
+// an add does not wait for the rest of the ids, and the set still holds every id once
+// and reaches each row it holds, whether the engine gave the new row an id after every
+// row, the id of a last row that the other desk deleted among the rows not yet read, or
+// among those read. The new row is found, edited and deleted alone.
+TEST_F(RecordSetOtherDesk, AnAddBeforeTheSetReadItsIdsHoldsEveryIdOnceAndReachesOnlyItsRow) {
+  struct Case {
+    const char* what;
+    int readThrough;     // the set's rows walked before the add (its first chunk is read anyway)
+    int deletedAtTheEnd;  // the last rows the other desk deletes before the add
+    int addedByOtherDesk;  // rows the other desk adds after the set opened
+  };
+  const Case cases[] = {
+      {"an id after every row", 1, 0, 0},
+      {"after the other desk's rows", 1, 0, 3},
+      {"the id of a deleted row not yet read", 1, 5, 0},
+      {"the id of a deleted row read", kRows, 5, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    here_->Execute(QStringLiteral("DELETE FROM Oameni"));
+    here_->Execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO Oameni (Id, Nume, Cod) SELECT i, 'N' || i, 'C' || i FROM n").arg(kRows));
+    auto rs = here_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"), {}, platform::dbOpenDynaset,
+                                   QStringLiteral("Cod"));
+    for (int i = 1; i < c.readThrough; ++i) rs->MoveNext();
+    const qint64 current = rs->RowId();
+    otherDesk_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id > %1").arg(kRows - c.deletedAtTheEnd));
+    for (int i = 0; i < c.addedByOtherDesk; ++i)
+      otherDesk_->Execute(QStringLiteral("INSERT INTO Oameni (Nume, Cod) VALUES ('Alt post', 'A%1')").arg(i));
+
+    rs->AddNew();
+    rs->Fields("Nume").SetValue(QStringLiteral("Nou"));
+    rs->Fields("Cod").SetValue(QStringLiteral("C-nou"));
+    rs->Update();
+    EXPECT_EQ(rs->RowId(), current) << "the position stays";
+    const qint64 added = here_->Scalar(QStringLiteral("SELECT Id FROM Oameni WHERE Cod = 'C-nou'")).toLongLong();
+
+    // Found and edited through the set: only the new row changes.
+    rs->FindFirst(QStringLiteral("Cod = ?"), {QStringLiteral("C-nou")});
+    ASSERT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->RowId(), added);
+    rs->Edit();
+    rs->Fields("Nume").SetValue(QStringLiteral("Nou scris"));
+    rs->Update();
+    EXPECT_EQ(Stored("Nume", added), "Nou scris");
+    EXPECT_EQ(here_->Scalar(QStringLiteral("SELECT count(*) FROM Oameni WHERE Nume IN ('Nou', 'Nou scris')")).toInt(), 1);
+
+    // Every row the set holds once, in row id order, the new one last: the rows it read
+    // before the other desk deleted them stay (as rows gone), the row whose id the new
+    // one took leaves, and the rows the other desk added after the set opened are none
+    // of the set's.
+    std::vector<qint64> walked;
+    for (rs->MoveFirst(); !rs->EOF(); rs->MoveNext()) walked.push_back(rs->RowId());
+    const bool allRead = c.readThrough == kRows;
+    std::vector<qint64> expected;
+    for (qint64 id = 1; id <= kRows; ++id)
+      if (id != added && (id <= kRows - c.deletedAtTheEnd || allRead)) expected.push_back(id);
+    expected.push_back(added);
+    EXPECT_EQ(walked, expected);
+    EXPECT_EQ(rs->RowIds(), expected);
+    EXPECT_EQ(rs->RecordCount(), int(expected.size()));
+    rs->MoveLast();
+    EXPECT_EQ(rs->RowId(), added);
+    rs->MovePrevious();
+    EXPECT_EQ(rs->RowId(), expected[expected.size() - 2]);
+
+    // A row among those read after the add is found where it is, and deleted alone.
+    rs->FindFirst(QStringLiteral("Cod = ?"), {QStringLiteral("C%1").arg(kRows / 2)});
+    ASSERT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields("Nume").Text(), QStringLiteral("N%1").arg(kRows / 2));
+    rs->Delete();
+    EXPECT_EQ(Stored("Nume", kRows / 2), "");
+    EXPECT_EQ(StoredCount(), kRows - c.deletedAtTheEnd + c.addedByOtherDesk);
+  }
+}
+
+// The new row of a set not yet read is the next after the rows of its query, the rows
+// still unread included, and the one before the set's end.
+TEST_F(RecordSetOtherDesk, AWalkFromTheStartOfASetNotYetReadMeetsTheAddedRowLast) {
+  auto rs = here_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+  rs->AddNew();
+  rs->Fields("Nume").SetValue(QStringLiteral("Nou"));
+  rs->Update();
+  rs->FindFirst(QStringLiteral("Nume = ?"), {QStringLiteral("Nou")});
+  ASSERT_FALSE(rs->NoMatch());
+  rs->MovePrevious();
+  EXPECT_EQ(rs->Fields("Nume").Text(), QStringLiteral("N%1").arg(kRows)) << "the rows not read come before it";
+  rs->MoveNext();
+  EXPECT_EQ(rs->Fields("Nume").Text(), "Nou");
+  rs->MoveNext();
+  EXPECT_TRUE(rs->EOF());
+}
+
 // The set read the last row; the other desk deletes it and adds another, which takes
 // its id. Edit and Delete refuse with 3167 and write nothing, whether the key is one of
 // the set's fields or not; without a key the set tells a row gone as well.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -307,8 +308,25 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
   // Letters of 3 points as many as the height holds at `points`, a size the clerk may
   // give them afterwards, with the document's last paragraph mark.
   const auto pickable = [](double points) { return static_cast<qsizetype>(kMaxTextHeightPoints / points) - 1; };
-  // `picked`: the largest size the box lets the clerk give its text.
-  struct Case { const char* name; QString before; QByteArray rtf; bool read; double picked = 0; } cases[] = {
+  // Paragraphs of `text`, each in a size of its own, none of them the document's.
+  const auto sizes = [](int count, const QByteArray& text = "x") {
+    QByteArray body;
+    for (int i = 0; i < count; ++i) body += "\\fs" + QByteArray::number(2 * i + 33) + " " + text + "\\par ";
+    return "{\\rtf1 " + body + "}";
+  };
+  // A word of `length` letters whose writing system changes `changes` times, Latin and
+  // Greek in turn, from Greek with `greekFirst`.
+  const auto mixed = [](int changes, bool greekFirst = false, int length = kMaxWordLength) {
+    QByteArray word;
+    for (int i = 0; i < length; ++i) word += (qMin(i, changes) % 2 != 0) != greekFirst ? "\\u946?" : "y";
+    return word;
+  };
+  const QByteArray longWord(kMaxWordLength + 1, 'x');
+  // `picked`: the largest size the box lets the clerk give its text. `unshown`: refused
+  // for letters no installed font draws.
+  struct Case {
+    const char* name; QString before; QByteArray rtf; bool read; double picked = 0; bool unshown = false;
+  } cases[] = {
       {"runs at the limit", "", rtf(alternating(kMaxRunsInParagraph)), true},
       {"one run more", "", rtf(alternating(kMaxRunsInParagraph + 1)), false},
       {"the paragraph's runs around the cursor count", "a*b||*c", rtf(alternating(kMaxRunsInParagraph - 3)), true},
@@ -328,6 +346,25 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       {"a word one letter longer", "", rtf(QByteArray(kMaxWordLength + 1, 'x')), false},
       {"the word the cursor stands in goes on", "ab||c", rtf(QByteArray(kMaxWordLength - 3, 'x')), true},
       {"and makes it one letter longer", "ab||c", rtf(QByteArray(kMaxWordLength - 2, 'x')), false},
+      {"a word one letter longer, then more text", "", rtf(longWord + " y"), false},
+      {"a word one letter longer, then a paragraph", "", rtf(longWord + "\\par y"), false},
+      {"a word of letters beyond the first plane one letter longer", "",
+       rtf(QByteArray("\\u-10232?\\u-9216?").repeated(kMaxWordLength + 1)), false},
+      {"script changes in a word at the limit", "", rtf(mixed(kMaxScriptChangesInWord)), true},
+      {"one change more", "", rtf(mixed(kMaxScriptChangesInWord + 1)), false},
+      {"digits and marks change no script", "", rtf("x\\u946?" + QByteArray("1-\\u769?\\u946?").repeated(100)), true},
+      {"the word the cursor stands in brings its changes", QString::fromUtf8("x\u03b1||"),
+       rtf(mixed(kMaxScriptChangesInWord - 1, true, 100)), true},
+      {"and one more where they meet", QString::fromUtf8("x\u03b1||"), rtf(mixed(kMaxScriptChangesInWord - 1, false, 100)), false},
+      {"the word after the cursor too", QString::fromUtf8("||x\u03b1"), rtf(mixed(kMaxScriptChangesInWord - 1, false, 100)), false},
+      {"fonts at the limit", "", sizes(kMaxFonts), true},
+      {"one font more", "", sizes(kMaxFonts + 1), false},
+      {"a writing system counts once more in each font", "", sizes(kMaxFonts / 2, "x\\u946?"), true},
+      {"one font more so", "", sizes(kMaxFonts / 2 + 1, "x\\u946?"), false},
+      {"the document's own fonts count", "a*b", sizes(kMaxFonts - 1), false},
+      {"but not those of the selection", "|a*b|", sizes(kMaxFonts), true},
+      {"a letter no installed font draws", "", rtf("a \\u2325?"), false, 0, true},
+      {"nor in a word of its own", "", rtf("x\\par \\u3482?\\u3483?"), false, 0, true},
       {"a word ends at a space, a tab or a line break", "",
        rtf(QByteArray(kMaxWordLength, 'x') + " " + QByteArray(kMaxWordLength, 'x') + "\\tab " +
            QByteArray(kMaxWordLength, 'x') + "\\line " + QByteArray(kMaxWordLength, 'x')),
@@ -342,6 +379,9 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
       {"colours at the limit", "", rtf(colours + "\\cf1 x"), true},
       {"one colour more", "", rtf("{\\colortbl;" + colours.mid(10)), false},
   };
+  ASSERT_FALSE(QFontDatabase::writingSystems().contains(QFontDatabase::Devanagari) ||
+               QFontDatabase::writingSystems().contains(QFontDatabase::Sinhala))
+      << "no installed font draws Devanagari or Sinhala here";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QTextDocument doc;
@@ -368,6 +408,7 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
     const ReadResult r = InsertRtf(c.rtf, cursor, c.picked);
     EXPECT_EQ(r.rtf, c.read);
     EXPECT_EQ(r.tooLarge, !c.read);
+    EXPECT_EQ(r.unshown, c.unshown);
     if (!c.read) {
       EXPECT_EQ(doc.toPlainText(), kept) << "nothing inserted";
       EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), selectionEnd - selectionStart) << "the selection stays";
@@ -382,5 +423,50 @@ TEST(RtfInterop, LayoutLimitsAreKeptBothWays) {
     EXPECT_TRUE(again.rtf && again.complete);
     EXPECT_EQ(back.blockCount(), whole.blockCount());
     EXPECT_EQ(back.characterCount(), whole.characterCount());
+  }
+}
+
+// Each paragraph with its alignment, its indents in whole points and its page break.
+QStringList ParagraphLayouts(const QTextDocument& doc) {
+  QStringList paragraphs;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextBlockFormat f = b.blockFormat();
+    const auto points = [](double layout) { return std::lround(LayoutToTwips(layout) / 20.0); };
+    const char* align = f.alignment() & Qt::AlignHCenter ? "centre" : f.alignment() & Qt::AlignRight ? "right" : "left";
+    paragraphs << QStringLiteral("%1%2: %3 li%4 ri%5 fi%6")
+                      .arg(f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore ? "(page) " : "",
+                           b.text().simplified(), QLatin1String(align))
+                      .arg(points(f.leftMargin()))
+                      .arg(points(f.rightMargin()))
+                      .arg(points(f.textIndent()));
+  }
+  return paragraphs;
+}
+
+// A page break after a centred heading and after an indented list: in another program
+// the paragraph after each break keeps its own alignment and indents, not those of the
+// paragraph before the break.
+TEST(RtfInterop, ParagraphsAfterPageBreaksKeepTheirFormatElsewhere) {
+  QTextDocument doc;
+  ReadRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Liberation Sans;}}\\fs20"
+          "\\pard\\qc\\b ANEXA LA CONTRACT\\b0\\par\\pard\\page Prima pagina\\par"
+          "\\pard\\li720\\fi-360 \\bullet\\tab unu\\par\\bullet\\tab doi\\par"
+          "\\pard\\page Pagina a doua\\par\\pard\\qr\\ri360 Semnatura}",
+          doc);
+  const QStringList written = ParagraphLayouts(doc);
+  ASSERT_EQ(written, QStringList({"ANEXA LA CONTRACT: centre li0 ri0 fi0", "(page) Prima pagina: left li0 ri0 fi0",
+                                  QString::fromUtf8("• unu: left li36 ri0 fi-18"),
+                                  QString::fromUtf8("• doi: left li36 ri0 fi-18"),
+                                  "(page) Pagina a doua: left li0 ri0 fi0", "Semnatura: right li0 ri18 fi0"}));
+  QTemporaryDir dir;
+  const QString rtf = WrittenFile(dir, QStringLiteral("pagini.rtf"), doc);
+  ASSERT_FALSE(rtf.isEmpty());
+  for (const Converter converter : {Converter::LibreOffice, Converter::AbiWord}) {
+    SCOPED_TRACE(converter == Converter::LibreOffice ? "LibreOffice" : "AbiWord");
+    QFile converted(ConvertFile(converter, rtf, QStringLiteral("rtf")));
+    ASSERT_TRUE(converted.open(QIODevice::ReadOnly)) << "the conversion to RTF failed";
+    QTextDocument back;
+    ASSERT_TRUE(ReadRtf(converted.readAll(), back).rtf);
+    EXPECT_EQ(ParagraphLayouts(back).join('\n').toStdString(), written.join('\n').toStdString());
   }
 }

@@ -67,8 +67,11 @@ TEST(RtfReader, TextOfSmallDocuments) {
        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\u61623\\'b7\\tab}unu\\par"
        "{\\listtext\\pard\\plain\\f1 \\u61607?\\tab}doi\\par{\\pntext\\f1\\'b7\\tab}trei\\par"
        "{\\listtext\\f0 \\u8226\\'95\\tab}patru\\par{\\listtext 1.\\tab}cinci\\par"
-       "{\\listtext\\pard\\plain  \\u61623\\'3f\\tab}sase}",  // the space is the label's
-       "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci\n \u2022\tsase", true},
+       "{\\listtext\\pard\\plain  \\u61623\\'3f\\tab}sase\\par"  // a space before the bullet
+       "{\\listtext\\pard\\plain  \\u57354\\'3f\\tab}sapte\\par{\\listtext\\pard\\plain  \\u57356\\'3f\\tab}opt\\par"
+       "{\\listtext\\pard\\plain \\u57352\\'3f\\tab}noua}",  // another program's own symbol font
+       "\u2022\tunu\n\u25aa\tdoi\n\u2022\ttrei\n\u2022\tpatru\n1.\tcinci\n\u2022\tsase\n\u25a0\tsapte\n"
+       "\u25c6\topt\n\u25cf\tnoua", true},
       {"a space of a symbol font's label stays a space",
        "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\'b7 \\tab}unu\\par{\\listtext\\f1 \\u61623?\\u61472?\\tab}doi}",
        "\u2022 \tunu\n\u2022 \tdoi", true},

@@ -102,14 +102,14 @@ TEST(RtfWriter, NamesFacesAsOtherProgramsKnowThem) {
 }
 
 // Other programs read a link as a HYPERLINK field showing its text, and a page break as
-// \page before the paragraph.
+// \page after the \pard of the paragraph it starts.
 TEST(RtfWriter, WritesLinksAsFieldsAndPageBreaks) {
   QTextDocument doc;
   ReadRtf("{\\rtf1 Vezi {\\field{\\*\\fldinst HYPERLINK \"http://exemplu.ro/\"}{\\fldrslt\\ul aici}} tot\\par\\pagebb Doi}", doc);
   const QByteArray rtf = WriteRtf(doc);
   EXPECT_TRUE(rtf.contains("Vezi {\\field{\\*\\fldinst HYPERLINK \"http://exemplu.ro/\"}{\\fldrslt \\ul aici}} tot"))
       << rtf.toStdString();
-  EXPECT_TRUE(rtf.contains("\\par\\page\\pard Doi")) << rtf.toStdString();
+  EXPECT_TRUE(rtf.contains("\\par\\pard\\page Doi")) << rtf.toStdString();
 }
 
 // Text the editor gives: in the program's code page where it can be, else as Unicode.

@@ -134,6 +134,10 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
+  // Room for the pages of a letter's range of names, read again at each letter typed,
+  // so that they are decrypted once rather than at every key (the cache fills only as
+  // pages are read).
+  Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
@@ -161,6 +165,7 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     ApplyKey(c.db, password);
     // Writes the first page, so that the file is a database from now on.
     Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
+    Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);  // as OpenDatabase gives it
   } catch (...) {
     sqlite3_close_v2(c.Release());
     QFile::remove(path);
@@ -518,10 +523,17 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
                                  "%2 AS near_text FROM %3 WHERE rowid >= %4 AND rowid < %5 ORDER BY rowid LIMIT %6)")
                       .arg(terms, col, table_, near.Value(from), near.Value(before))
                       .arg(kNear);
+      // Read from the table's own pages: where one of them is damaged, the index below
+      // answers instead, from its own pages.
       db_detail::Statement walk(db_->Handle(), near.text);
-      const QVariantList found = run(walk, near.values);
+      QVariantList found;
+      try {
+        found = run(walk, near.values);
+      } catch (const RuntimeError& error) {
+        if (error.Number() != kDbUnrecognizedFormat) throw;
+      }
       if (!found.value(0).isNull()) return found.value(0).toLongLong();
-      if (found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
+      if (!found.isEmpty() && found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
     }
   }
 

@@ -71,6 +71,13 @@ class DatabaseBusyError : public DatabaseFileError {
   using DatabaseFileError::DatabaseFileError;
 };
 
+// The disk that holds the file is full (kDbWriteFailed): what was stored stays, and the
+// write may be tried again once room has been made.
+class DatabaseFullError : public DatabaseFileError {
+ public:
+  using DatabaseFileError::DatabaseFileError;
+};
+
 // The source of every error that this layer raises.
 inline const QString kDatabaseErrorSource = QStringLiteral("Velorast.BazaDeDate");
 

@@ -3,8 +3,8 @@
 #include <QChar>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -195,6 +195,16 @@ bool HasOtherCase(char32_t c) {
          QChar::toLower(c) != c;
 }
 
+bool HasLoneSurrogate(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+      ++i;
+    else if (text[i].isSurrogate())
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void RegisterLike(sqlite3* db) {
@@ -204,12 +214,15 @@ void RegisterLike(sqlite3* db) {
 }
 
 bool LikePatternValid(const QString& pattern) {
+  // Half of a surrogate pair stands for no character, and would reach the engine as "?".
+  if (HasLoneSurrogate(pattern)) return false;
   const QByteArray p = pattern.toUtf8();
   const auto* pp = reinterpret_cast<const unsigned char*>(p.constData());
   return Compile(pp, pp + p.size(), 0).valid;
 }
 
 bool LikeMatches(const QString& text, const QString& pattern) {
+  if (HasLoneSurrogate(pattern)) return false;
   const QByteArray t = text.toUtf8(), p = pattern.toUtf8();
   const auto* tp = reinterpret_cast<const unsigned char*>(t.constData());
   const auto* pp = reinterpret_cast<const unsigned char*>(p.constData());
@@ -227,15 +240,35 @@ QString LikeExactPrefix(const QString& pattern) {
 }
 
 QString FoldsAlike(QChar c) {
-  // The characters of the Basic Multilingual Plane by their folded form, built once.
-  static const std::unordered_map<char16_t, QString> byFold = [] {
-    std::unordered_map<char16_t, QString> out;
-    for (char32_t x = 0; x <= 0xFFFF; ++x)
-      if (!QChar::isSurrogate(x)) out[char16_t(Fold(x))].append(QChar(char16_t(x)));
+  // The characters of the Basic Multilingual Plane that fold to another one, as pairs
+  // (folded form, character) in that order, built once: a few thousand pairs, where a
+  // character that folds to itself alone needs no room at all.
+  static const std::vector<std::pair<char16_t, char16_t>> folding = [] {
+    std::vector<std::pair<char16_t, char16_t>> out;
+    for (char32_t x = 0; x <= 0xFFFF; ++x) {
+      const auto folded = char16_t(Fold(x));
+      if (!QChar::isSurrogate(x) && folded != x) out.emplace_back(folded, char16_t(x));
+    }
+    std::sort(out.begin(), out.end());
+    out.shrink_to_fit();
     return out;
   }();
-  const auto same = byFold.find(char16_t(Fold(c.unicode())));
-  return same != byFold.end() ? same->second : QString(c);
+  const auto folded = char16_t(Fold(c.unicode()));
+  const auto [first, last] = std::equal_range(
+      folding.begin(), folding.end(), std::pair{folded, char16_t(0)},
+      [](const auto& a, const auto& b) { return a.first < b.first; });
+  // The folded form is one of them where it folds to itself; all in their code order.
+  bool itself = !QChar::isSurrogate(folded) && char16_t(Fold(folded)) == folded;
+  QString alike;
+  for (auto it = first; it != last; ++it) {
+    if (itself && folded < it->second) {
+      alike.append(QChar(folded));
+      itself = false;
+    }
+    alike.append(QChar(it->second));
+  }
+  if (itself) alike.append(QChar(folded));
+  return alike.isEmpty() ? QString(c) : alike;
 }
 
 }  // namespace platform::db_detail

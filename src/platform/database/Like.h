@@ -21,7 +21,8 @@ inline constexpr const char kInvalidLikePatternMessage[] = "invalid LIKE pattern
 // place of the engine's own; "x LIKE y" then follows the rules above.
 void RegisterLike(sqlite3* db);
 
-// Whether the pattern follows the rules above (every "[" closed).
+// Whether the pattern follows the rules above (every "[" closed) and is whole text
+// (no half of a surrogate pair).
 bool LikePatternValid(const QString& pattern);
 
 // Whether text matches pattern by the rules above (for callers outside SQL); an

@@ -104,10 +104,18 @@ struct Recordset::Impl {
   int keyColumn = -1;                 // the row query's column of the key; -1 without one
   QString keyName;                    // the key column's name, quoted
 
-  // The set's rows in order; a deleted row stays as a hole. The ids are only ever
-  // appended to (running the query again makes new ones), so that what RowIds hands out
-  // shares them.
+  // The set's rows in order; a deleted row stays as a hole. The ids of the query come
+  // first (`base` of them read so far), then those of the rows the set added. Once every
+  // id of the query has been read, the ids are only ever appended to (running the query
+  // again makes new ones), so that what RowIds, which reads them all, hands out shares
+  // them. Until then the ids of the rows still unread, (readThrough, lastRowid], come
+  // between the two, and are put there as they are read.
   std::shared_ptr<std::vector<qint64>> rowids = std::make_shared<std::vector<qint64>>();
+  int base = 0;
+  // Ids of rows the set added that lie among the still unread ones: the engine gave them
+  // again after another desk deleted the rows that had them. When they are read they are
+  // the set's added rows already, and stay holes where they are read.
+  std::vector<qint64> addedUnread;
   std::vector<char> deleted;
   int live = 0;
   int cur = -1;  // -1 before the first row (BOF), size() after the last (EOF)
@@ -141,8 +149,9 @@ struct Recordset::Impl {
       const bool none = !last.Step() || last.Value(0).isNull();
       const qint64 lastOfTable = none ? 0 : last.Int64(0);
       last.Reset();
-      if (!none) *fresh = ReadChunk(std::numeric_limits<qint64>::min(), lastOfTable, kFirstChunk);
-      complete = none || int(fresh->size()) < kFirstChunk;
+      bool all = none;
+      if (!none) *fresh = ReadIds(std::numeric_limits<qint64>::min(), lastOfTable, kFirstChunk, all);
+      complete = all || int(fresh->size()) < kFirstChunk;
       lastRowid = lastOfTable;
       readThrough = fresh->empty() ? std::numeric_limits<qint64>::min() : fresh->back();
       chunk = std::min(kFirstChunk * 4, kLargestChunk);
@@ -154,6 +163,8 @@ struct Recordset::Impl {
       if (sortRowids) SortRowids(*fresh);
     }
     rowids = std::move(fresh);
+    base = Size();
+    addedUnread.clear();
     deleted.assign(Ids().size(), 0);
     live = Size();
     cur = Ids().empty() ? -1 : 0;
@@ -172,18 +183,62 @@ struct Recordset::Impl {
     return read;
   }
 
+  // The same, where a damaged page of the table's rows does not let them be read in
+  // order: every row id in the range, read from an index of the table (which holds the
+  // id of every row, on pages of its own) and sorted; all is then set, since the rest
+  // has been read. A failure that is not of a damaged page, or a table whose indexes
+  // do not read either, raises as the read in order did.
+  std::vector<qint64> ReadIds(qint64 after, qint64 through, int limit, bool& all) {
+    try {
+      return ReadChunk(after, through, limit);
+    } catch (const RuntimeError& damaged) {
+      if (damaged.Number() != kDbUnrecognizedFormat) throw;
+      QStringList indexes;
+      Statement list(db, QStringLiteral("PRAGMA index_list(%1)").arg(QuoteName(bareTable)));
+      list.Bind({});
+      while (list.Step())
+        if (list.Value(4).toInt() == 0) indexes << list.Value(1).toString();  // not partial
+      list.Reset();
+      for (const QString& index : indexes) {
+        try {
+          Statement query(db, QStringLiteral("SELECT rowid FROM %1 INDEXED BY %2 WHERE rowid > ?1 AND rowid <= ?2")
+                                  .arg(table, QuoteName(index)));
+          query.Bind({after, through});
+          std::vector<qint64> read;
+          while (query.Step()) read.push_back(query.Int64(0));
+          query.Reset();
+          if (!read.empty()) SortRowids(read);
+          all = true;
+          return read;
+        } catch (const RuntimeError& error) {
+          if (error.Number() != kDbUnrecognizedFormat && error.Number() != kDbSyntax) throw;
+        }
+      }
+      throw;
+    }
+  }
+
   // Reads the next chunk of row ids; false when the set had none left to read.
   bool ReadMore(bool rest = false) {
     if (complete) return false;
     const int wanted = rest ? -1 : chunk;  // a negative limit is none
     // Taken into the set only once the whole chunk has been read: a read that fails
     // leaves the set as it was.
-    const std::vector<qint64> read = ReadChunk(readThrough, lastRowid, wanted);
-    Ids().insert(Ids().end(), read.begin(), read.end());
-    deleted.resize(Ids().size(), 0);
-    live += int(read.size());
+    bool all = rest;
+    const std::vector<qint64> read = ReadIds(readThrough, lastRowid, wanted, all);
+    const int count = int(read.size());
+    Ids().insert(Ids().begin() + base, read.begin(), read.end());
+    deleted.insert(deleted.begin() + base, read.size(), 0);
+    live += count;
+    for (int i = 0; i < count && !addedUnread.empty(); ++i) {
+      if (!std::binary_search(addedUnread.begin(), addedUnread.end(), read[size_t(i)])) continue;
+      deleted[size_t(base + i)] = 1;
+      --live;
+    }
+    if (cur >= base) cur += count;  // on an added row, or past the end
+    base += count;
     if (!read.empty()) readThrough = read.back();
-    complete = rest || int(read.size()) < wanted;
+    complete = all || int(read.size()) < wanted;
     chunk = std::min(chunk * 4, kLargestChunk);
     return !read.empty();
   }
@@ -191,6 +246,20 @@ struct Recordset::Impl {
   // Reads row ids until the set holds `rowid`, or until every one is read.
   void ReadThrough(qint64 rowid) {
     while (!complete && readThrough < rowid) ReadMore();
+  }
+  // Whether the query's ids are in row id order (the whole table, or a condition's rows
+  // sorted): the place of an id among them is found by a binary search.
+  bool Ordered() const { return chunked || sortRowids; }
+  // The place of a row id among the query's ids, reading as far as it when it lies among
+  // those still unread; -1 when the set does not hold it there (or holds it deleted).
+  int PlaceInQuery(qint64 rowid) {
+    if (!complete && rowid > readThrough && rowid <= lastRowid &&
+        !std::binary_search(addedUnread.begin(), addedUnread.end(), rowid))
+      ReadThrough(rowid);
+    const auto end = Ids().begin() + base;
+    const auto it = std::lower_bound(Ids().begin(), end, rowid);
+    if (it == end || *it != rowid || deleted[size_t(it - Ids().begin())]) return -1;
+    return int(it - Ids().begin());
   }
   // Whether the set holds no row that is not deleted.
   bool Empty() {
@@ -245,15 +314,20 @@ struct Recordset::Impl {
     if (deleted[size_t(cur)]) RecordDeleted();
   }
 
-  // The next row not deleted after `from`, reading row ids as needed; Size() when none.
+  // The next row not deleted after `from`, reading row ids as needed (those still
+  // unread come before the added rows); Size() when none.
   int NextLive(int from) {
     for (int i = from + 1;; ++i) {
-      if (i >= Size() && !ReadMore()) return Size();
+      while (i == base && !complete) ReadMore();
+      if (i >= Size()) return Size();
       if (!deleted[size_t(i)]) return i;
     }
   }
-  int PreviousLive(int from) const {
-    for (int i = from - 1; i >= 0; --i)
+  // The row not deleted before the current one, reading the ids still unread first when
+  // they lie before it.
+  int PreviousLive() {
+    if (!complete && cur >= base) ReadAll();
+    for (int i = cur - 1; i >= 0; --i)
       if (!deleted[size_t(i)]) return i;
     return -1;
   }
@@ -344,7 +418,8 @@ void Recordset::MoveFirst() {
 void Recordset::MoveLast() {
   impl_->ReadAll();
   if (impl_->live == 0) NoCurrentRecord();
-  impl_->MoveTo(impl_->PreviousLive(impl_->Size()));
+  impl_->cur = impl_->Size();
+  impl_->MoveTo(impl_->PreviousLive());
 }
 
 void Recordset::MoveNext() {
@@ -354,7 +429,7 @@ void Recordset::MoveNext() {
 
 void Recordset::MovePrevious() {
   if (BOF()) NoCurrentRecord();
-  impl_->MoveTo(impl_->PreviousLive(impl_->cur));
+  impl_->MoveTo(impl_->PreviousLive());
 }
 
 void Recordset::FindFirst(const QString& criterion, const QVariantList& params) {
@@ -362,15 +437,26 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   Statement query(impl_->db,
                   QStringLiteral("SELECT rowid FROM %1 WHERE (%2)").arg(impl_->table, where.sql));
   query.Bind(where.params);
-  std::unordered_set<qint64> found;
-  while (query.Step()) found.insert(query.Int64(0));
+  std::vector<qint64> rows;
+  while (query.Step()) rows.push_back(query.Int64(0));
   query.Reset();
   impl_->mode = Impl::Mode::None;
   Impl& d = *impl_;
-  // The set is in row id order while it is read in chunks: it is read as far as the
-  // last row found.
-  if (!found.empty()) d.ReadThrough(*std::max_element(found.begin(), found.end()));
   int first = -1;
+  if (d.Ordered()) {
+    // The query's ids in row id order, then the added rows: the first row found among
+    // the query's ids is the smallest found that the set holds, each looked for by a
+    // binary search (and read only as far as it); else the first added row found.
+    std::sort(rows.begin(), rows.end());
+    for (const qint64 rowid : rows)
+      if ((first = d.PlaceInQuery(rowid)) >= 0) break;
+    for (int i = d.base; i < d.Size() && first < 0 && !rows.empty(); ++i)
+      if (!d.deleted[size_t(i)] && std::binary_search(rows.begin(), rows.end(), d.Ids()[size_t(i)])) first = i;
+    noMatch_ = first < 0;
+    if (!noMatch_) d.MoveTo(first);
+    return;
+  }
+  const std::unordered_set<qint64> found(rows.begin(), rows.end());
   if (found.size() <= 4) {
     // A key's few rows: each looked for in the set, which may hold a million.
     for (const qint64 rowid : found) {
@@ -431,21 +517,34 @@ void Recordset::Update() {
       sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(d.table, columns.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
     }
-    // The new row is the set's last: the rows before it are read first.
-    d.ReadAll();
+    // The new row is the set's last, after the rows of its query still unread, which are
+    // not read for it.
     Statement insert(d.db, sql, Phase::Write);
     insert.Bind(values);
     insert.Step();
     const bool atEnd = d.cur >= d.Size();
     const qint64 added = sqlite3_last_insert_rowid(d.db);
     // The engine gives a new row the id after the table's largest: the id of a last row
-    // that another connection deleted comes back, and that row leaves the set.
-    for (auto it = std::find(d.Ids().begin(), d.Ids().end(), added); it != d.Ids().end();
-         it = std::find(it + 1, d.Ids().end(), added)) {
-      char& gone = d.deleted[size_t(it - d.Ids().begin())];
-      if (!gone) --d.live;
-      gone = 1;
+    // that another connection deleted comes back, and that row leaves the set. It is
+    // looked for where it can be: among the query's ids (in row id order, or walked),
+    // among those still unread (where it is passed over when read), and among the rows
+    // added before.
+    auto gone = [&d](size_t place) {
+      if (!d.deleted[place]) --d.live;
+      d.deleted[place] = 1;
+    };
+    const auto queryEnd = d.Ids().begin() + d.base;
+    if (d.Ordered()) {
+      for (auto it = std::lower_bound(d.Ids().begin(), queryEnd, added); it != queryEnd && *it == added; ++it)
+        gone(size_t(it - d.Ids().begin()));
+      if (!d.complete && added > d.readThrough && added <= d.lastRowid)
+        d.addedUnread.insert(std::lower_bound(d.addedUnread.begin(), d.addedUnread.end(), added), added);
+    } else {
+      for (auto it = std::find(d.Ids().begin(), queryEnd, added); it != queryEnd; it = std::find(it + 1, queryEnd, added))
+        gone(size_t(it - d.Ids().begin()));
     }
+    for (size_t i = size_t(d.base); i < d.Ids().size(); ++i)
+      if (d.Ids()[i] == added) gone(i);
     d.Ids().push_back(added);
     d.deleted.push_back(0);
     ++d.live;

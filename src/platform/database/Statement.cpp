@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -21,6 +22,10 @@ void RaiseFileError(int number, const QString& description) {
 
 void RaiseBusy(const QString& description) {
   throw DatabaseBusyError(kDbWriteFailed, description, kDatabaseErrorSource);
+}
+
+void RaiseFull(const QString& description) {
+  throw DatabaseFullError(kDbWriteFailed, description, kDatabaseErrorSource);
 }
 
 namespace {
@@ -117,9 +122,8 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
       RaiseBusy(failed + QStringLiteral("baza de date este folosita chiar acum de alt post de lucru. "
                                         "Incercati din nou peste cateva momente."));
     case SQLITE_FULL:
-      RaiseFileError(kDbWriteFailed,
-                     failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "
-                                             "si incercati din nou."));
+      RaiseFull(failed + QStringLiteral("discul pe care se afla este plin. Eliberati spatiu pe disc "
+                                        "si incercati din nou."));
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
       RaiseFileError(kDbWriteFailed,
@@ -139,6 +143,15 @@ void RaiseEngineError(sqlite3* db, int rc, Phase phase) {
 QString UnrecognizedFile(const QString& path) {
   return QStringLiteral("Fisierul \"%1\" nu este o baza de date recunoscuta sau este deteriorat. %2")
       .arg(QDir::toNativeSeparators(path), kRestoreAdvice);
+}
+
+QString StoredText(QByteArrayView utf8) {
+  // QString::fromUtf8 drops a U+FEFF at the start, which is a character of the text here
+  // (a value pasted from a file saved with a byte-order mark begins with it).
+  static constexpr char kMark[] = "\xEF\xBB\xBF";
+  if (!utf8.startsWith(QByteArrayView(kMark, 3))) return QString::fromUtf8(utf8);
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  return decoder.decode(utf8);
 }
 
 void RaiseInvalidPattern() { Raise(kDbSyntax, QStringLiteral("Sablonul de cautare nu este valid.")); }
@@ -247,7 +260,7 @@ QVariant Statement::Value(int column) const {
     }
     default: {
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-      return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)));
+      return QVariant(StoredText(QByteArrayView(text, sqlite3_column_bytes(stmt_, column))));
     }
   }
 }

@@ -2,6 +2,7 @@
 // Inside the data-access layer: one prepared SQLite statement, and the mapping of the
 // engine's failures to the layer's numbered errors.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -19,6 +20,8 @@ enum class Phase { Prepare, Read, Write };
 [[noreturn]] void RaiseFileError(int number, const QString& description);
 // The file held by another desk past the wait (platform::DatabaseBusyError).
 [[noreturn]] void RaiseBusy(const QString& description);
+// The disk of the file full (platform::DatabaseFullError).
+[[noreturn]] void RaiseFull(const QString& description);
 // The engine's failure in the clerk's words, naming the file and what can be done.
 [[noreturn]] void RaiseEngineError(sqlite3* db, int rc, Phase phase);
 // The description of a file that is damaged or not a database.
@@ -29,6 +32,9 @@ QString UnrecognizedFile(const QString& path);
 inline const QString kRestoreAdvice =
     QStringLiteral("Inlocuiti fisierul cu o copie de siguranta a bazei de date (sau cereti administratorului "
                    "sa o faca), apoi porniti din nou programul.");
+// A text as the engine stores it (UTF-8), every character kept, a U+FEFF at its start
+// among them.
+QString StoredText(QByteArrayView utf8);
 // A LIKE pattern that the clerk's wildcards do not form (an unclosed "[").
 [[noreturn]] void RaiseInvalidPattern();
 

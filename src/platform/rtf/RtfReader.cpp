@@ -1,7 +1,9 @@
 #include "platform/rtf/RtfReader.h"
 
 #include <QColor>
+#include <QFontDatabase>
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -24,7 +26,7 @@ constexpr int kMaxHalfPoints = 3276;     // 1638 points, the largest size editor
 constexpr int kMaxIndentTwips = 31680;   // 22 inches
 constexpr int kMaxFontNameLength = 256;
 constexpr int kMaxFallbackSkip = 64;     // \ucN beyond this is taken as this
-constexpr int kMaxFonts = 1024;          // further entries of the font table are ignored
+constexpr int kMaxFontEntries = 1024;    // further entries of the font table are ignored
 
 constexpr int kMaxInstructionLength = 2048;  // a field's instruction is read this far
 
@@ -61,17 +63,143 @@ struct FontEntry {
 };
 
 // Characters a break may follow: a word of Qt's layout runs between two of them.
-bool BreaksWord(char16_t c) {
+bool BreaksWord(char32_t c) {
   return c == ' ' || c == '\t' || c == QChar::LineSeparator || c == 0x200B || c == 0x3000 ||
          (c >= 0x2000 && c <= 0x200A && c != 0x2007);
 }
 
+// The writing system of a character, as the layout breaks text into items of one
+// script; 0 for those that go with the letters around them (digits, punctuation, spaces,
+// combining marks).
+int ScriptOf(char32_t c) {
+  const QChar::Script script = QChar::script(c);
+  return script == QChar::Script_Common || script == QChar::Script_Inherited ? 0 : int(script);
+}
+
+// The writing system of the font database that Qt needs a font of its own for, to shape
+// text of the script; Any for a script that any face with its letters shapes.
+QFontDatabase::WritingSystem ShapedWritingSystem(int script) {
+  switch (script) {
+    case QChar::Script_Syriac: return QFontDatabase::Syriac;
+    case QChar::Script_Thaana: return QFontDatabase::Thaana;
+    case QChar::Script_Devanagari: return QFontDatabase::Devanagari;
+    case QChar::Script_Bengali: return QFontDatabase::Bengali;
+    case QChar::Script_Gurmukhi: return QFontDatabase::Gurmukhi;
+    case QChar::Script_Gujarati: return QFontDatabase::Gujarati;
+    case QChar::Script_Oriya: return QFontDatabase::Oriya;
+    case QChar::Script_Tamil: return QFontDatabase::Tamil;
+    case QChar::Script_Telugu: return QFontDatabase::Telugu;
+    case QChar::Script_Kannada: return QFontDatabase::Kannada;
+    case QChar::Script_Malayalam: return QFontDatabase::Malayalam;
+    case QChar::Script_Sinhala: return QFontDatabase::Sinhala;
+    case QChar::Script_Khmer: return QFontDatabase::Khmer;
+    case QChar::Script_Nko: return QFontDatabase::Nko;
+    default: return QFontDatabase::Any;
+  }
+}
+
+// Whether an installed font shapes text of the script, as far as the layout needs one.
+bool Shown(int script) {
+  const QFontDatabase::WritingSystem system = ShapedWritingSystem(script);
+  if (system == QFontDatabase::Any) return true;
+  static const QList<QFontDatabase::WritingSystem> installed = QFontDatabase::writingSystems();
+  return installed.contains(system);
+}
+
+// A word as the layout breaks it: its characters and the changes of writing system
+// between its letters.
+struct WordCount {
+  int length = 0;
+  int changes = 0;
+  int first = 0, last = 0;  // the writing systems of its first and last letters; 0: none yet
+
+  void Add(char32_t c) {
+    if (BreaksWord(c)) {
+      *this = {};
+      return;
+    }
+    ++length;
+    if (const int script = ScriptOf(c)) {
+      if (last != 0 && script != last) ++changes;
+      if (first == 0) first = script;
+      last = script;
+    }
+  }
+  bool Fits() const { return length <= kMaxWordLength && changes <= kMaxScriptChangesInWord; }
+  // The word that this one makes with `next`, which goes on after it without a break.
+  WordCount Then(const WordCount& next) const {
+    WordCount w;
+    w.length = length + next.length;
+    w.changes = changes + next.changes + (last != 0 && next.first != 0 && last != next.first ? 1 : 0);
+    w.first = first != 0 ? first : next.first;
+    w.last = next.last != 0 ? next.last : last;
+    return w;
+  }
+};
+
+WordCount CountedWord(QStringView text) {
+  WordCount w;
+  for (const char32_t c : text.toUcs4()) w.Add(c);
+  return w;
+}
+
+// A font that the layout resolves: a face, weight, slant and size, and the writing
+// system it is resolved for (0 for the face itself, which serves Latin text too).
+struct FontKey {
+  QString family;  // empty: the document's own face
+  int weight = 0;
+  bool italic = false;
+  qint64 centiPoints = 0;
+  int script = 0;
+  bool operator==(const FontKey&) const = default;
+};
+size_t qHash(const FontKey& k, size_t seed = 0) {
+  return qHashMulti(seed, k.family, k.weight, k.italic, k.centiPoints, k.script);
+}
+
+FontKey FontOf(const QTextCharFormat& format, const QFont& base) {
+  FontKey key;
+  if (const QStringList families = format.fontFamilies().toStringList(); !families.isEmpty())
+    key.family = families.first();
+  else if (format.hasProperty(QTextFormat::FontFamily))
+    key.family = format.stringProperty(QTextFormat::FontFamily);
+  key.weight = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : base.weight();
+  key.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : base.italic();
+  const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
+  key.centiPoints = std::llround(points * 100);
+  return key;
+}
+
+using FontSet = QSet<FontKey>;
+
+// Adds the fonts that text in `face` makes the layout resolve: the face, and the face for
+// each writing system of the text other than Latin.
+void AddFonts(FontSet& fonts, FontKey face, QStringView text) {
+  fonts.insert(face);
+  int last = 0;
+  for (const char32_t c : text.toUcs4()) {
+    const int script = ScriptOf(c);
+    if (script == 0 || script == QChar::Script_Latin || script == last) continue;
+    last = script;
+    face.script = script;
+    fonts.insert(face);
+  }
+}
+
 // The bullet that a symbol font's picture stands for, as word processors write a list's
-// bullet: the font's byte, or the character of the private use area it is mapped to.
-// The font's space is a space.
+// bullet: the font's byte, or the character of the private use area it is mapped to
+// (from U+F000 for the byte's picture; from U+E000 the bullets of another program's own
+// symbol font). The font's space is a space.
 char16_t ShownBullet(char16_t c) {
   if (c < 0xE000 || c > 0xF8FF) return c;
   switch (c) {
+    case 0xE006: return 0x2794;  // arrow
+    case 0xE007: return 0x2714;  // tick
+    case 0xE008: return 0x25CF;  // large dot
+    case 0xE00A: return 0x25A0;  // square
+    case 0xE00B: return 0x2751;  // shadowed square
+    case 0xE00C: return 0x25C6;  // diamond
+    case 0xE00D: return 0x2756;  // diamond of four
     case 0xF020: return ' ';
     case 0xF0A7: return 0x25AA;  // small square
     case 0xF06E: return 0x25A0;  // square
@@ -197,7 +325,8 @@ struct Around {
   double heightPoints = 0;  // see kMaxTextHeightPoints
   int runs = 0;
   int runsBefore = 0, runsAfter = 0;  // runs of the paragraph before and after the selection
-  int wordBefore = 0, wordAfter = 0;  // characters of the word the selection starts and ends in
+  WordCount wordBefore, wordAfter;    // the word the selection starts and ends in, outside it
+  FontSet fonts;                      // see kMaxFonts
 };
 
 class Reader {
@@ -212,7 +341,8 @@ class Reader {
         whole_(whole),
         measuring_(measure != nullptr),
         baseFamily_(cursor && cursor->document() ? cursor->document()->defaultFont().family() : QString()),
-        baseFace_(cursor && cursor->document() ? ActualFamily(cursor->document()->defaultFont()) : QString()) {
+        baseFace_(cursor && cursor->document() ? ActualFamily(cursor->document()->defaultFont()) : QString()),
+        baseFont_(cursor && cursor->document() ? cursor->document()->defaultFont() : QFont()) {
     if (measure) {
       around_ = *measure;
       textLength_ = around_.length;
@@ -220,7 +350,8 @@ class Reader {
       paragraphs_ = around_.paragraphs;
       runs_ = around_.runs;
       runsInParagraph_ = around_.runsBefore;
-      wordLength_ = around_.wordBefore;
+      word_ = around_.wordBefore;
+      laidOutFonts_ = around_.fonts;
     }
   }
 
@@ -257,7 +388,8 @@ class Reader {
 
   bool SkipFallback();  // true when the token was a fallback character of \u
   void CountRun(qsizetype length);
-  void CountWord(QChar c);
+  void CountWord(char32_t c);
+  void CountFonts(const QTextCharFormat& format, QStringView text);
   void Exceeds(bool over) { overLimits_ = overLimits_ || (measuring_ && over); }
   double CountedPoints(double points) const { return qMax(points, around_.pickedPoints); }
 
@@ -266,6 +398,7 @@ class Reader {
   const bool measuring_;
   const QString baseFamily_;  // the face of text that names none, as the document names it
   const QString baseFace_;    // and as it is shown
+  const QFont baseFont_;
   std::vector<GroupState> stack_;
   int flatDepth_ = 0;  // groups opened beyond kMaxDepth, read as part of their parent
   bool ignorableNext_ = false;  // \* seen: an unknown destination that follows is skipped
@@ -276,7 +409,7 @@ class Reader {
   int defaultFont_ = 0;
   int defaultTabTwips_ = 720;  // tab stops every half inch unless \deftab says otherwise
   QHash<int, FontEntry> fonts_;
-  static constexpr int kNoFont = std::numeric_limits<int>::min();  // an entry beyond kMaxFonts
+  static constexpr int kNoFont = std::numeric_limits<int>::min();  // an entry beyond kMaxFontEntries
   int fontEntry_ = 0;        // the entry that the font table's text names
   QByteArray fontName_;      // bytes of that entry's name not yet decoded
   QString fontNameText_;     // the name before them, decoded (a \\u in it decodes them)
@@ -289,6 +422,7 @@ class Reader {
   bool markEnded_ = false;  // a paragraph mark came last: no text or paragraph format since
   bool paragraphEmpty_ = true;  // no text since the last paragraph mark
   bool pageBreakNext_ = false;  // \page: the next paragraph starts a page
+  bool labelShown_ = false;     // a list label's bullet or number has come
 
   // What the document would take to lay out, with what it keeps around the text read.
   Around around_;
@@ -298,9 +432,11 @@ class Reader {
   int runs_ = 0;
   int runsInParagraph_ = 0;      // runs of differing formats in the current paragraph
   bool paragraphStarts_ = true;  // no run read in it yet: the next is a run of its own
-  int wordLength_ = 0;           // characters of the current word
+  WordCount word_;               // the current word
+  FontSet laidOutFonts_;
   CharState lastRun_;
   bool overLimits_ = false;
+  bool unshown_ = false;         // letters of a writing system that no installed font draws
 };
 
 ReadResult Reader::Read(QByteArrayView input) {
@@ -356,9 +492,8 @@ ReadResult Reader::Read(QByteArrayView input) {
   if (!stack_.empty() && !overLimits_) Finish();  // cut off: keep what came
   if (cursor_) cursor_->endEditBlock();
   // The last paragraph and word go on in the text after the selection.
-  Exceeds(runsInParagraph_ + around_.runsAfter > kMaxRunsInParagraph ||
-          wordLength_ + around_.wordAfter > kMaxWordLength);
-  if (overLimits_) result = ReadResult{.rtf = false, .tooLarge = true};
+  Exceeds(runsInParagraph_ + around_.runsAfter > kMaxRunsInParagraph || !word_.Then(around_.wordAfter).Fits());
+  if (overLimits_) result = ReadResult{.rtf = false, .tooLarge = true, .unshown = unshown_};
   return result;
 }
 
@@ -468,7 +603,7 @@ void Reader::ControlWord(const Token& t) {
   if (s.destination == Destination::FontTable) {
     switch (word) {
       case Word::f:
-        fontEntry_ = fonts_.contains(n) || fonts_.size() < kMaxFonts ? n : kNoFont;
+        fontEntry_ = fonts_.contains(n) || fonts_.size() < kMaxFontEntries ? n : kNoFont;
         fontName_.clear();
         fontNameText_.clear();
         break;
@@ -534,7 +669,11 @@ void Reader::ControlWord(const Token& t) {
     case Word::ri: s.para.rightTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::fi: s.para.firstTwips = qBound(-kMaxIndentTwips, n, kMaxIndentTwips); break;
     case Word::pagebb: s.para.pageBreakBefore = on; break;
-    case Word::listtext: Flush(); s.listLabel = true; break;
+    case Word::listtext:
+      Flush();
+      s.listLabel = true;
+      labelShown_ = false;
+      break;
 
     case Word::par: EndParagraph(); break;
     case Word::page: PageBreak(); break;
@@ -690,7 +829,7 @@ void Reader::Append(char32_t codePoint) {
     }
     run_.append(QChar(QChar::highSurrogate(codePoint)));
     run_.append(QChar(QChar::lowSurrogate(codePoint)));
-    CountWord(QChar(QChar::highSurrogate(codePoint)));
+    CountWord(codePoint);
     Exceeds(textLength_ + run_.size() > kMaxTextLength);
   } else {
     Append(QChar(char16_t(codePoint)));
@@ -699,20 +838,35 @@ void Reader::Append(char32_t codePoint) {
 
 void Reader::Append(QChar c) {
   if (State().destination != Destination::Body) return;
+  // A label starts at its bullet or number: the space that some programs write before
+  // it is no part of it.
+  if (State().listLabel && !labelShown_) {
+    if (c == ' ') return;
+    labelShown_ = true;
+  }
   if (highSurrogate_) {  // a high surrogate not followed by its low half
     highSurrogate_ = 0;
     run_.append(QChar(QChar::ReplacementCharacter));
-    CountWord(QChar(QChar::ReplacementCharacter));
+    CountWord(QChar::ReplacementCharacter);
   }
   run_.append(c);
-  CountWord(c);
+  CountWord(c.unicode());
   Exceeds(textLength_ + run_.size() > kMaxTextLength);
 }
 
-void Reader::CountWord(QChar c) {
+void Reader::CountWord(char32_t c) {
   if (!measuring_) return;
-  wordLength_ = BreaksWord(c.unicode()) ? 0 : wordLength_ + 1;
-  Exceeds(wordLength_ > kMaxWordLength);
+  word_.Add(c);
+  if (!Shown(ScriptOf(c))) unshown_ = true;
+  Exceeds(!word_.Fits() || unshown_);
+}
+
+// A font that the text adds counts only past the limit: a document given more by the
+// clerk's picks still takes text in the fonts it has.
+void Reader::CountFonts(const QTextCharFormat& format, QStringView text) {
+  const qsizetype before = laidOutFonts_.size();
+  AddFonts(laidOutFonts_, FontOf(format, baseFont_), text);
+  Exceeds(laidOutFonts_.size() > before && laidOutFonts_.size() > kMaxFonts);
 }
 
 void Reader::CountRun(qsizetype length) {
@@ -733,6 +887,7 @@ void Reader::CountRun(qsizetype length) {
 void Reader::Flush() {
   if (run_.isEmpty() || stack_.empty()) return;
   CountRun(run_.size());
+  if (measuring_) CountFonts(CharFormat(), run_);
   markEnded_ = false;
   paragraphEmpty_ = false;
   if (cursor_) cursor_->insertText(run_, CharFormat());
@@ -770,7 +925,9 @@ void Reader::EndParagraph() {
     ++paragraphs_;
     runsInParagraph_ = 0;
     paragraphStarts_ = true;
-    wordLength_ = 0;
+    word_ = {};
+    // An empty paragraph is as high as the font of its mark.
+    if (paragraphEmpty_) CountFonts(MarkFormat(), {});
     Exceeds(textLength_ > kMaxTextLength || paragraphs_ > kMaxParagraphs || heightPoints_ > kMaxTextHeightPoints);
   }
   markEnded_ = true;
@@ -861,6 +1018,9 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
     if (mark < start || mark >= end) {
       a.length += 1;
       a.heightPoints += HeightPoints(b.charFormat(), base, pickedPoints);
+      // An empty paragraph is as high as the font of its mark; the text read fills the
+      // one it goes into.
+      if (b.length() == 1 && b != first && b != last) AddFonts(a.fonts, FontOf(b.charFormat(), base), {});
     }
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment f = it.fragment();
@@ -869,16 +1029,26 @@ Around Surroundings(const QTextCursor& cursor, double pickedPoints) {
       if (kept <= 0) continue;
       a.length += kept;
       a.heightPoints += kept * HeightPoints(f.charFormat(), base, pickedPoints);
+      const QString text = f.text();
+      if (kept == f.length()) {
+        AddFonts(a.fonts, FontOf(f.charFormat(), base), text);
+      } else {  // the part of the run outside the selection
+        const qsizetype cut = qMax(0, start - from), resume = qMin(f.length(), end - from);
+        AddFonts(a.fonts, FontOf(f.charFormat(), base), QString(text.left(cut) + text.mid(resume)));
+      }
       ++a.runs;
       if (b == first && from < start) ++a.runsBefore;
       if (b == last && to > end) ++a.runsAfter;
     }
   }
   const QString before = first.text().left(start - first.position());
-  while (a.wordBefore < before.size() && !BreaksWord(before[before.size() - 1 - a.wordBefore].unicode()))
-    ++a.wordBefore;
+  qsizetype wordStart = before.size();
+  while (wordStart > 0 && !BreaksWord(before[wordStart - 1].unicode())) --wordStart;
+  a.wordBefore = CountedWord(QStringView(before).sliced(wordStart));
   const QString after = last.text().mid(end - last.position());
-  while (a.wordAfter < after.size() && !BreaksWord(after[a.wordAfter].unicode())) ++a.wordAfter;
+  qsizetype wordEnd = 0;
+  while (wordEnd < after.size() && !BreaksWord(after[wordEnd].unicode())) ++wordEnd;
+  a.wordAfter = CountedWord(QStringView(after).first(wordEnd));
   return a;
 }
 
@@ -938,12 +1108,17 @@ bool TypingFits(const QTextCursor& cursor, const QString& text, double pickedPoi
   QTextCharFormat format = cursor.charFormat();  // as QTextCursor::insertText takes it
   format.clearProperty(QTextFormat::ObjectType);
   const double points = HeightPoints(format, cursor.document()->defaultFont(), pickedPoints);
-  int paragraphs = a.paragraphs, word = a.wordBefore;
-  for (const QChar c : text) {
-    if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = 0;
-    else word = BreaksWord(c.unicode()) ? 0 : word + 1;
-    if (word + a.wordAfter > kMaxWordLength) return false;
+  int paragraphs = a.paragraphs;
+  WordCount word = a.wordBefore;
+  for (const char32_t c : text.toUcs4()) {
+    if (c == QChar::ParagraphSeparator || c == '\n' || c == '\r') ++paragraphs, word = {};
+    else word.Add(c);
+    if (!word.Fits() || !Shown(ScriptOf(c))) return false;
   }
+  if (!word.Then(a.wordAfter).Fits()) return false;
+  FontSet fonts = a.fonts;
+  AddFonts(fonts, FontOf(format, cursor.document()->defaultFont()), text);
+  if (fonts.size() > a.fonts.size() && fonts.size() > kMaxFonts) return false;
   // A paragraph broken in two leaves each part with fewer runs than it had.
   const bool breaks = paragraphs > a.paragraphs;
   const TypedRuns runs = RunsTyped(cursor, format, breaks);

@@ -49,8 +49,16 @@ inline constexpr int kMaxParagraphs = 10000;
 inline constexpr qsizetype kMaxTextLength = 256 * 1024;
 inline constexpr int kMaxRuns = 10000;
 inline constexpr int kMaxRunsInParagraph = 500;
-// Characters of a word: between two spaces, tabs or line breaks.
+// Characters of a word: between two spaces, tabs or line breaks; and the changes of
+// writing system between its letters (Latin to Greek and back is two), each of which
+// the layout shapes and breaks as a word of its own.
 inline constexpr int kMaxWordLength = 512;
+inline constexpr int kMaxScriptChangesInWord = 8;
+// Distinct fonts that the layout resolves: a face, weight, slant and size together, once
+// for the text set in it and once more for each writing system other than Latin in that
+// text (digits, punctuation and marks go with the letters around them). Qt resolves each
+// in 0.3 to 4 ms, and again for each font that a size or face picked later makes.
+inline constexpr int kMaxFonts = 128;
 // The text's height if the box were so narrow that each character stood on a line of
 // its own: the sum of the sizes of its characters and paragraph marks, in points. A
 // line takes 1.3 to 2.2 pixels a point in the faces installed; this keeps the tallest
@@ -58,12 +66,18 @@ inline constexpr int kMaxWordLength = 512;
 // clerk may give another size, each character counts at no less than the largest size
 // offered (`pickedPoints` below), so that no size picked later takes the text past it.
 inline constexpr double kMaxTextHeightPoints = 1'000'000;
+// Text in a writing system that Qt shapes only with a font made for it (Syriac, Thaana,
+// the scripts of India and Sri Lanka, Khmer, N'Ko) is refused when no installed font
+// supports it: Qt would try every installed face for it, tens to hundreds of milliseconds
+// for each font of the text, and still show it as empty boxes.
+//
 // Entries of the colour table.
 inline constexpr int kMaxColours = 1024;
 
 struct ReadResult {
   bool rtf = false;       // the input began as an RTF document ("{\rtf") and was read
   bool tooLarge = false;  // an RTF document refused for its size or its text's layout
+  bool unshown = false;   // one refused for letters that no installed font draws
   bool complete = false;  // its outer group was closed: nothing was cut off
 };
 

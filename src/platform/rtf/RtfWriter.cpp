@@ -54,7 +54,7 @@ class Writer {
 
  private:
   CharState StateOf(const QTextCharFormat& format);
-  void Paragraph(const QTextBlockFormat& format);
+  void Paragraph(const QTextBlockFormat& format, bool pageBreak);
   void SetState(const CharState& wanted);
   void Text(const QString& text);
   void OpenLink(const QString& target);
@@ -146,8 +146,11 @@ void Writer::SetState(const CharState& wanted) {
   state_ = wanted;
 }
 
-void Writer::Paragraph(const QTextBlockFormat& format) {
+// A page break goes after \pard: written before it, other programs lay the paragraph
+// after the break out in the alignment and indents of the one before.
+void Writer::Paragraph(const QTextBlockFormat& format, bool pageBreak) {
   Word("pard");
+  if (pageBreak) Word("page");
   switch (FromQt(format.alignment())) {
     case Alignment::Centre: Word("qc"); break;
     case Alignment::Right: Word("qr"); break;
@@ -206,8 +209,7 @@ void Writer::CloseLink() {
 QByteArray Writer::Write() {
   for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
     if (block != document_.begin()) Word("par");
-    if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) Word("page");
-    Paragraph(block.blockFormat());
+    Paragraph(block.blockFormat(), block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid() || fragment.charFormat().isImageFormat()) continue;

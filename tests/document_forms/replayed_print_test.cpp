@@ -1,0 +1,137 @@
+// Every document form printed into a PDF file as its Print button prints it, against the
+// items its page drew (texts, lines, pictures) drawn again by a bare PDF writer: the same
+// words at the same places and the same pixels, with every box holding its field's name
+// and with the cases of long values. The page holds nothing beyond what it draws, and
+// the benchmarks can time the print against that plain writer.
+
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <functional>
+#include <optional>
+
+#include "FormFixture.h"
+#include "core/Fonts.h"
+#include "document_forms/frmCVRad.h"
+#include "document_forms/frmCerRadiere.h"
+#include "document_forms/frmCertifVelorast.h"
+#include "document_forms/frmDeclScoatEvid.h"
+#include "document_forms/frmDeclTranscriere.h"
+#include "document_forms/frmDeclVelorast.h"
+#include "document_forms/frmFisa2.h"
+#include "document_forms/frmFisaPermis.h"
+#include "document_forms/frmFisaPermisV.h"
+#include "document_forms/frmFiscalPF.h"
+#include "document_forms/frmFiscalPJ.h"
+#include "document_forms/frmImpuneF.h"
+#include "document_forms/frmImpuneV.h"
+#include "document_forms/frmPierdere.h"
+#include "document_forms/frmProvizorie.h"
+#include "platform/FormPrinter.h"
+#include "platform/PaperCodes.h"
+#include "support/LongCases.h"
+#include "support/PageRecording.h"
+#include "support/SamePrint.h"
+
+namespace {
+
+using document_forms::DocumentForm;
+
+// A current printer that prints the page into a PDF file as a PDF print does, and keeps
+// what the page drew.
+class RecordingPrinter : public platform::FormPrinter {
+ public:
+  int PaperSize() const override { return paper_; }
+  void SetPaperSize(int code) override { paper_ = code; }
+  int Orientation() const override { return orientation_; }
+  void SetOrientation(int code) override { orientation_ = code; }
+  void PrintPage(const platform::PagePainter& paint) override {
+    platform::PrintPageToPdf(pdfPath, paper_, orientation_, paint);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(platform::PageSizeOf(paper_), platform::OrientationOf(orientation_),
+                                      QMarginsF(), QPageLayout::Millimeter, QMarginsF()));
+    const double scale = printer.resolution() / 1440.0;
+    page = testsupport::RecordedPage::Record(printer.pageLayout(), printer.resolution(),
+                                             [&](QPainter& painter) { paint(painter, scale); });
+  }
+
+  QString pdfPath;
+  std::optional<testsupport::RecordedPage> page;
+
+ private:
+  int paper_ = platform::kPaperA4;
+  int orientation_ = platform::kPortrait;
+};
+
+struct FormEntry {
+  const char* name;
+  std::function<DocumentForm*()> open;
+};
+
+template <class F>
+FormEntry Entry(const char* name) {
+  return {name, [] { return document_forms::Open<F>(); }};
+}
+
+class ReplayedPrint : public testsupport::FormFixture {};
+
+TEST_F(ReplayedPrint, EveryFormPrintsWhatABarePdfWriterDrawsOfItsItems) {
+  using namespace document_forms;
+  const FormEntry forms[] = {
+      Entry<frmDeclVelorast>("frmDeclVelorast"),
+      Entry<frmCertifVelorast>("frmCertifVelorast"),
+      Entry<frmProvizorie>("frmProvizorie"),
+      Entry<frmDeclTranscriere>("frmDeclTranscriere"),
+      Entry<frmFisa2>("frmFisa2"),
+      Entry<frmImpuneF>("frmImpuneF"),
+      Entry<frmImpuneV>("frmImpuneV"),
+      Entry<frmFiscalPJ>("frmFiscalPJ"),
+      Entry<frmFiscalPF>("frmFiscalPF"),
+      Entry<frmDeclScoatEvid>("frmDeclScoatEvid"),
+      Entry<frmCerRadiere>("frmCerRadiere"),
+      Entry<frmCVRad>("frmCVRad"),
+      Entry<frmFisaPermis>("frmFisaPermis"),
+      Entry<frmFisaPermisV>("frmFisaPermisV"),
+      {"frmPierdere", [] { return static_cast<DocumentForm*>(OpenPierdere(frmPierdere::Opener::kMainWindow)); }},
+  };
+  const QFont savedDrav = core::fonts::FontDrav;
+  QFont drav(QStringLiteral("Times New Roman"));
+  drav.setPointSizeF(10);
+  core::fonts::FontDrav = drav;
+  // The long cases as typed, and their fields each holding its own name.
+  const QList<testsupport::LongCase> longCases = testsupport::LongCases();
+  ASSERT_FALSE(longCases.isEmpty());
+  QList<testsupport::LongCase> cases{{"every box its field's name", {}}};
+  for (const auto& [field, value] : longCases.front().boxes) cases.front().boxes.append({field, field});
+  cases += longCases;
+  RecordingPrinter printer;
+  const platform::FormPrinterScript script(printer);
+  QTemporaryDir dir;
+  int file = 0;
+  for (const testsupport::LongCase& c : cases) {
+    case_.Clear();
+    for (const auto& [field, value] : c.boxes) case_.Type(field, value);
+    for (const FormEntry& entry : forms) {
+      SCOPED_TRACE(testing::Message() << entry.name << ", " << c.name);
+      mainWindow_.hide();
+      DocumentForm* form = entry.open();
+      QApplication::processEvents();
+      ASSERT_NE(form, nullptr);
+      printer.pdfPath = dir.filePath(QStringLiteral("printed-%1.pdf").arg(++file));
+      printer.page.reset();
+      form->cmdPrint_Click(0);
+      form->close();
+      Settle();
+      ASSERT_TRUE(printer.page.has_value());
+      EXPECT_GT(printer.page->TextItems(), 10);
+      const QString replayed = dir.filePath(QStringLiteral("replayed-%1.pdf").arg(file));
+      ASSERT_TRUE(printer.page->ReplayToPdf(replayed));
+      testsupport::ExpectSamePrint(printer.pdfPath, replayed);
+    }
+  }
+  core::fonts::FontDrav = savedDrav;
+}
+
+}  // namespace
