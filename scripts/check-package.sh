@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The package check (ctest runs it as package_check): builds the Debian package from an
 # existing build twice and compares the two byte for byte, unpacks it into a scratch
-# folder and checks what an office installs: the program folder, the commands on the
-# path, hardened and stripped, their manual pages, the menu entry, the theme icon, the
+# folder and checks what an office installs: the size it says it installs, the program
+# folder, the commands on the path, hardened (the format warnings read from the build's
+# compile commands) and stripped, their manual pages, the menu entry, the theme icon, the
 # AppStream metadata and the change log, lintian with no error and no warning; then
-# asks the unpacked program for its help and version with no display, starts it
+# asks the unpacked program for its help and version with no display, and starts it
+# with none (it says it needs one and ends with 1); starts it
 # offscreen on a sample database made by the unpacked velorast-createdb, until its main
 # window shows, and closes it (through the probe library loaded into it); and a first
 # start with no settings, which asks for the folder and makes nothing.
@@ -62,6 +64,13 @@ echo "package check: $(basename "$deb"), Depends: $depends"
 # Its contents: everything under /usr, no database.
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root/usr
+# What it says it installs: the bytes of its files, each rounded up to a KiB, and a KiB
+# for each link and folder; the program counted once, not again through its link.
+installed=$(dpkg-deb -f "$deb" Installed-Size)
+bytes=$(find "$scratch/root" -type f -printf '%s\n' | awk '{ total += $1 } END { print total + 0 }')
+entries=$(find "$scratch/root" -mindepth 1 | wc -l)
+[ "$((installed * 1024))" -ge "$bytes" ] && [ "$((installed * 1024))" -le "$((bytes + entries * 1024))" ] ||
+  fail "Installed-Size is $installed KiB for $bytes bytes in $entries files, links and folders"
 stray=$(cd "$scratch/root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$stray" ] || fail "files outside /usr: $stray"
 [ -z "$(find "$scratch/root" -name '*.mdb')" ] || fail "the package holds a database"
@@ -87,6 +96,23 @@ done
 # stripped of the sections that only name the compiler. Control-flow protection is not
 # asked: the C start-up files of Debian 12 carry no such marks, so no program linked
 # there has them.
+# The format warnings leave no trace in a binary: they are read from the build's own
+# compile commands, each source of the two commands compiled with -Wformat and
+# -Werror=format-security.
+[ -f "$build/compile_commands.json" ] || fail "the build has no compile_commands.json"
+unchecked=$(awk -v src="$source_dir/" '
+  /^ *"command":/ { command = $0 }
+  /^ *"file":/ {
+    file = $0
+    sub(/^ *"file": *"/, "", file)
+    sub(/",? *$/, "", file)
+    if (index(file, src "src/") == 1 || index(file, src "app/") == 1 || index(file, src "tools/createdb/") == 1) {
+      sources++
+      if (command !~ / -Wformat[ "]/ || command !~ / -Werror=format-security[ "]/) print file
+    }
+  }
+  END { if (!sources) print "(no source of the program among the compile commands)" }' "$build/compile_commands.json")
+[ -z "$unchecked" ] || fail "compiled without -Wformat -Werror=format-security: $unchecked"
 for binary in "$program/velorast" "$root/bin/velorast-createdb"; do
   hardening-check --nocfprotection "$binary" || fail "hardening-check fails for $binary"
   sections=$(readelf -SW "$binary" | grep -oE '\.(comment|note) ' || true)
@@ -155,6 +181,14 @@ for question in --help --version; do
     --version) [ "$(cat "$scratch/answer.log")" = "velorast $version" ] || fail "velorast --version: $(cat "$scratch/answer.log")" ;;
   esac
 done
+
+# Started with no display at all, it says in Romanian that it needs one, and ends with 1.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$scratch/nodisplay" "$root/bin/velorast" \
+  >"$scratch/nodisplay.log" 2>&1 </dev/null || status=$?
+[ "$status" -eq 1 ] && [ "$(cat "$scratch/nodisplay.log")" = \
+  "velorast: programul are nevoie de un ecran grafic si nu a putut deschide niciunul (verificati DISPLAY sau WAYLAND_DISPLAY)." ] ||
+  fail "velorast with no display: status $status, $(cat "$scratch/nodisplay.log")"
 
 # The unpacked program on a sample database that the unpacked tool makes, its folder
 # named in the settings as an office's settings name it.
