@@ -14,24 +14,10 @@
 #include <span>
 #include <vector>
 
+#include "EveryForm.h"
 #include "FormFixture.h"
 #include "document_forms/FormFonts.h"
 #include "document_forms/PrintedLine.h"
-#include "document_forms/frmCVRad.h"
-#include "document_forms/frmCerRadiere.h"
-#include "document_forms/frmCertifVelorast.h"
-#include "document_forms/frmDeclScoatEvid.h"
-#include "document_forms/frmDeclTranscriere.h"
-#include "document_forms/frmDeclVelorast.h"
-#include "document_forms/frmFisa2.h"
-#include "document_forms/frmFisaPermis.h"
-#include "document_forms/frmFisaPermisV.h"
-#include "document_forms/frmFiscalPF.h"
-#include "document_forms/frmFiscalPJ.h"
-#include "document_forms/frmImpuneF.h"
-#include "document_forms/frmImpuneV.h"
-#include "document_forms/frmPierdere.h"
-#include "document_forms/frmProvizorie.h"
 #include "core/Fonts.h"
 #include "platform/PageControls.h"
 #include "support/LongCases.h"
@@ -45,37 +31,8 @@ using testsupport::PdfWord;
 
 constexpr double kTwipsPerMm = 56.7;
 
-struct FormEntry {
-  const char* name;
-  std::function<DocumentForm*()> open;
-};
-
-template <class F>
-FormEntry Entry(const char* name) {
-  return {name, [] { return document_forms::Open<F>(); }};
-}
-
-// The fifteen forms, opened as their launchers open them.
-std::vector<FormEntry> AllForms() {
-  using namespace document_forms;
-  return {
-      Entry<frmDeclVelorast>("frmDeclVelorast"),
-      Entry<frmCertifVelorast>("frmCertifVelorast"),
-      Entry<frmProvizorie>("frmProvizorie"),
-      Entry<frmDeclTranscriere>("frmDeclTranscriere"),
-      Entry<frmFisa2>("frmFisa2"),
-      Entry<frmImpuneF>("frmImpuneF"),
-      Entry<frmImpuneV>("frmImpuneV"),
-      Entry<frmFiscalPJ>("frmFiscalPJ"),
-      Entry<frmFiscalPF>("frmFiscalPF"),
-      Entry<frmDeclScoatEvid>("frmDeclScoatEvid"),
-      Entry<frmCerRadiere>("frmCerRadiere"),
-      Entry<frmCVRad>("frmCVRad"),
-      Entry<frmFisaPermis>("frmFisaPermis"),
-      Entry<frmFisaPermisV>("frmFisaPermisV"),
-      {"frmPierdere", [] { return static_cast<DocumentForm*>(OpenPierdere(frmPierdere::Opener::kMainWindow)); }},
-  };
-}
+using testsupport::AllForms;
+using testsupport::FormEntry;
 
 // The single-line boxes of a form that show.
 std::vector<platform::FormTextBox*> TextBoxes(const DocumentForm& form) {

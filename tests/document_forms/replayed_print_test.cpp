@@ -10,23 +10,9 @@
 #include <functional>
 #include <optional>
 
+#include "EveryForm.h"
 #include "FormFixture.h"
 #include "core/Fonts.h"
-#include "document_forms/frmCVRad.h"
-#include "document_forms/frmCerRadiere.h"
-#include "document_forms/frmCertifVelorast.h"
-#include "document_forms/frmDeclScoatEvid.h"
-#include "document_forms/frmDeclTranscriere.h"
-#include "document_forms/frmDeclVelorast.h"
-#include "document_forms/frmFisa2.h"
-#include "document_forms/frmFisaPermis.h"
-#include "document_forms/frmFisaPermisV.h"
-#include "document_forms/frmFiscalPF.h"
-#include "document_forms/frmFiscalPJ.h"
-#include "document_forms/frmImpuneF.h"
-#include "document_forms/frmImpuneV.h"
-#include "document_forms/frmPierdere.h"
-#include "document_forms/frmProvizorie.h"
 #include "platform/FormPrinter.h"
 #include "platform/PaperCodes.h"
 #include "support/LongCases.h"
@@ -65,37 +51,13 @@ class RecordingPrinter : public platform::FormPrinter {
   int orientation_ = platform::kPortrait;
 };
 
-struct FormEntry {
-  const char* name;
-  std::function<DocumentForm*()> open;
-};
-
-template <class F>
-FormEntry Entry(const char* name) {
-  return {name, [] { return document_forms::Open<F>(); }};
-}
+using testsupport::FormEntry;
 
 class ReplayedPrint : public testsupport::FormFixture {};
 
 TEST_F(ReplayedPrint, EveryFormPrintsWhatABarePdfWriterDrawsOfItsItems) {
   using namespace document_forms;
-  const FormEntry forms[] = {
-      Entry<frmDeclVelorast>("frmDeclVelorast"),
-      Entry<frmCertifVelorast>("frmCertifVelorast"),
-      Entry<frmProvizorie>("frmProvizorie"),
-      Entry<frmDeclTranscriere>("frmDeclTranscriere"),
-      Entry<frmFisa2>("frmFisa2"),
-      Entry<frmImpuneF>("frmImpuneF"),
-      Entry<frmImpuneV>("frmImpuneV"),
-      Entry<frmFiscalPJ>("frmFiscalPJ"),
-      Entry<frmFiscalPF>("frmFiscalPF"),
-      Entry<frmDeclScoatEvid>("frmDeclScoatEvid"),
-      Entry<frmCerRadiere>("frmCerRadiere"),
-      Entry<frmCVRad>("frmCVRad"),
-      Entry<frmFisaPermis>("frmFisaPermis"),
-      Entry<frmFisaPermisV>("frmFisaPermisV"),
-      {"frmPierdere", [] { return static_cast<DocumentForm*>(OpenPierdere(frmPierdere::Opener::kMainWindow)); }},
-  };
+  const std::vector<FormEntry> forms = testsupport::AllForms();
   const QFont savedDrav = core::fonts::FontDrav;
   QFont drav(QStringLiteral("Times New Roman"));
   drav.setPointSizeF(10);

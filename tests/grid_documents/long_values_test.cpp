@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "EveryGridDocument.h"
 #include "LetterFixtures.h"
 #include "core/Fonts.h"
 #include "grid_documents/modCV.h"
@@ -65,36 +66,14 @@ TEST_F(LongValues, PrintFromTheirFirstLetter) {
 // program's own fonts: every printed cell's text stands whole in its cell, no word's
 // letters lie on a line or over another word's.
 TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
-  QFont drav(QStringLiteral("Times New Roman"));
-  drav.setPointSizeF(10);
-  core::fonts::FontDrav = drav;
-  QFont fisa(QStringLiteral("Arial"));
-  fisa.setPointSizeF(9);
-  fisa.setBold(true);
-  const sheettest::SheetFont sheetFont(fisa);
-  using Marking = bool (*)(ReportGrid&, bool);
-  const auto none = [](ReportGrid&, bool) { return true; };
-  struct Document {
-    const char* name;
-    void (*layout)(ReportGrid&, const core::CaseBoxes&);
-    Marking marking;
-    bool complete;
-  } documents[] = {
-      {"sheet front, complete", sheet_front::LayoutFisaFataComplet, sheet_front::SetPrintFisaFata, true},
-      {"sheet front, data only", sheet_front::LayoutFisaFata, sheet_front::SetPrintFisaFata, false},
-      {"sheet back, complete", sheet_back::LayoutFisaVersoComplet, sheet_back::SetPrintFisaVerso, true},
-      {"sheet back, data only", sheet_back::LayoutFisaVerso, sheet_back::SetPrintFisaVerso, false},
-      {"contract", LayoutCV, none, true},
-      {"certificate", LayoutCertifRadiere, none, true},
-      {"request letter", LayoutEvidenta, none, true},
-      {"contract and certificate", LayoutCVCertifRadiere, none, true},
-  };
+  const lettertest::DocumentFonts fonts;
+  const std::vector<lettertest::GridDocument> documents = lettertest::EveryGridDocument();
   QTemporaryDir dir;
   int file = 0;
   for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
     Boxes boxes;
     for (const auto& [field, value] : longCase.boxes) boxes.Set(field, value);
-    for (const Document& d : documents) {
+    for (const lettertest::GridDocument& d : documents) {
       SCOPED_TRACE(testing::Message() << d.name << ", " << longCase.name);
       d.layout(grid, boxes);
       ASSERT_TRUE(d.marking(grid, d.complete));

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "EveryGridDocument.h"
 #include "LetterFixtures.h"
 #include "core/Fonts.h"
 #include "grid_documents/modCV.h"
@@ -41,30 +42,8 @@ testsupport::RecordedPage RecordPage(const ReportGrid& grid) {
 }
 
 TEST_F(ReplayedPrint, EveryDocumentPrintsWhatABarePdfWriterDrawsOfItsItems) {
-  QFont drav(QStringLiteral("Times New Roman"));
-  drav.setPointSizeF(10);
-  core::fonts::FontDrav = drav;
-  QFont fisa(QStringLiteral("Arial"));
-  fisa.setPointSizeF(9);
-  fisa.setBold(true);
-  const sheettest::SheetFont sheetFont(fisa);
-  using Marking = bool (*)(ReportGrid&, bool);
-  const auto none = [](ReportGrid&, bool) { return true; };
-  const struct Document {
-    const char* name;
-    void (*layout)(ReportGrid&, const core::CaseBoxes&);
-    Marking marking;
-    bool complete;
-  } documents[] = {
-      {"sheet front, complete", sheet_front::LayoutFisaFataComplet, sheet_front::SetPrintFisaFata, true},
-      {"sheet front, data only", sheet_front::LayoutFisaFata, sheet_front::SetPrintFisaFata, false},
-      {"sheet back, complete", sheet_back::LayoutFisaVersoComplet, sheet_back::SetPrintFisaVerso, true},
-      {"sheet back, data only", sheet_back::LayoutFisaVerso, sheet_back::SetPrintFisaVerso, false},
-      {"contract", LayoutCV, none, true},
-      {"certificate", LayoutCertifRadiere, none, true},
-      {"request letter", LayoutEvidenta, none, true},
-      {"contract and certificate", LayoutCVCertifRadiere, none, true},
-  };
+  const lettertest::DocumentFonts fonts;
+  const std::vector<lettertest::GridDocument> documents = lettertest::EveryGridDocument();
   QList<std::pair<QString, Boxes>> cases{{QStringLiteral("every box its field's name"), Boxes::Named()}};
   for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
     Boxes boxes;
@@ -74,7 +53,7 @@ TEST_F(ReplayedPrint, EveryDocumentPrintsWhatABarePdfWriterDrawsOfItsItems) {
   QTemporaryDir dir;
   int file = 0;
   for (const auto& [caseName, boxes] : cases) {
-    for (const Document& d : documents) {
+    for (const lettertest::GridDocument& d : documents) {
       SCOPED_TRACE(testing::Message() << d.name << ", " << caseName.toStdString());
       d.layout(grid, boxes);
       ASSERT_TRUE(d.marking(grid, d.complete));
