@@ -31,6 +31,15 @@ class ListAndOtherDesk : public testsupport::RecordsWindow {
                              .arg(QString(padding, 'X'))
                              .arg(padding));
   }
+  // Persons 1 to n over many pages, the page of the middle one damaged, and the file
+  // opened as the program's database.
+  void OpenWithADamagedPage(int n) {
+    fixture.Db().Execute("BEGIN");
+    AddPersons(n, 60);
+    fixture.Db().Execute("COMMIT");
+    fixture.DamageRowPage("Persoane", n / 2);
+    core::BazaDate = fixture.Open();
+  }
   // The window on the persons tab, listing every person whose CNP starts with 1: found
   // through the CNP's index, without reading the persons' own pages.
   void ShowListed(const QString& criterion = QStringLiteral("1*")) {
@@ -73,11 +82,7 @@ class ListAndOtherDesk : public testsupport::RecordsWindow {
 // reads the rows again, and tells again.
 TEST_F(ListAndOtherDesk, ADamagedPageInTheListsRowsIsToldOnceAndItsRowsCannotBeChosen) {
   constexpr int kPersons = 400;
-  fixture.Db().Execute("BEGIN");
-  AddPersons(kPersons, 60);
-  fixture.Db().Execute("COMMIT");
-  fixture.DamageRowPage("Persoane", kPersons / 2);
-  core::BazaDate = fixture.Open();
+  OpenWithADamagedPage(kPersons);
   MessageBoxScript boxes;
   ShowListed();
   ASSERT_EQ(List()->Count(), kPersons);
@@ -469,11 +474,7 @@ TEST_F(ListAndOtherDesk, LettersTypedNearADamagedPageFindTheFirstReadableMatch) 
 // same rows, those of the damaged page empty and not to be chosen, told once a search.
 TEST_F(ListAndOtherDesk, AnEmptySearchOverADamagedPageListsAsTheStarDoes) {
   constexpr int kPersons = 400;
-  fixture.Db().Execute("BEGIN");
-  AddPersons(kPersons, 60);
-  fixture.Db().Execute("COMMIT");
-  fixture.DamageRowPage("Persoane", kPersons / 2);
-  core::BazaDate = fixture.Open();
+  OpenWithADamagedPage(kPersons);
   MessageBoxScript boxes;
   struct Listed {
     int count = 0;

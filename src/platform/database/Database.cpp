@@ -20,6 +20,11 @@ using db_detail::RaiseEngineError;
 
 namespace {
 
+// The page cache of every connection, 64 MB: room for the pages of a letter's range of
+// names, read again at each letter typed, so that they are decrypted once rather than at
+// every key (the cache fills only as pages are read).
+constexpr char kPageCache[] = "PRAGMA cache_size = -65536";
+
 // The cipher settings of every file this program makes, written at creation and given
 // again at every open, so that the file reads the same whatever defaults the library
 // has. (Libraries that choose these algorithms themselves take the two algorithm
@@ -134,10 +139,7 @@ std::shared_ptr<Database> Database::OpenDatabase(const QString& path, bool exclu
     RaiseEngineError(c.db, rc, Phase::Read);
   }
   if (exclusive) Exec(c.db, "PRAGMA locking_mode = EXCLUSIVE", Phase::Read);
-  // Room for the pages of a letter's range of names, read again at each letter typed,
-  // so that they are decrypted once rather than at every key (the cache fills only as
-  // pages are read).
-  Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);
+  Exec(c.db, kPageCache, Phase::Read);
   return std::shared_ptr<Database>(new Database(c.Release(), path));
 }
 
@@ -165,7 +167,7 @@ std::shared_ptr<Database> Database::CreateDatabase(const QString& path, const QS
     ApplyKey(c.db, password);
     // Writes the first page, so that the file is a database from now on.
     Exec(c.db, "PRAGMA user_version = 1", Phase::Write);
-    Exec(c.db, "PRAGMA cache_size = -65536", Phase::Read);  // as OpenDatabase gives it
+    Exec(c.db, kPageCache, Phase::Read);
   } catch (...) {
     sqlite3_close_v2(c.Release());
     QFile::remove(path);
