@@ -13,6 +13,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 namespace platform {
@@ -57,6 +58,8 @@ class LaidLine {
   LaidLine(const QString& text, const QFont& font, bool trailingBlanks = false, bool leading = false)
       : layout_(text, font, const_cast<QPaintDevice*>(TextLayoutDevice())) {
     layout_.setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks));
+    // The shaped glyphs kept past the layout, for the letters' extent and the drawing.
+    layout_.setCacheEnabled(true);
     layout_.beginLayout();
     line_ = layout_.createLine();
     if (line_.isValid()) {
@@ -72,6 +75,19 @@ class LaidLine {
   double Height() const { return line_.isValid() ? line_.height() : 0; }
   // Where the text's letters up to `position` end.
   double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
+  // Whether its glyphs run from left to right only, each standing at or after the one
+  // before it: where the letters end then grows with their count.
+  bool LeftToRight() const {
+    double last = std::numeric_limits<double>::lowest();
+    for (const QGlyphRun& run : layout_.glyphRuns()) {
+      if (run.isRightToLeft()) return false;
+      for (const QPointF& at : run.positions()) {
+        if (at.x() < last) return false;
+        last = at.x();
+      }
+    }
+    return true;
+  }
   void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
   // The extent of its letters above (negative) and below its baseline, the baseline
   // itself always within it, as the font's tight bounds measure it.
@@ -106,6 +122,22 @@ std::pair<double, double> InkOf(const QString& text, const QFont& font) {
 
 bool HasMarks(const QString& text) {
   return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
+}
+
+// The height of a font's lines, as a line of one letter lays them out: the same for every
+// text in that font, kept for the fonts used lately.
+struct LineMetrics {
+  double ascent, descent, step;  // step: from one line to the next
+};
+const LineMetrics& MetricsOf(const QFont& font, bool leading) {
+  thread_local std::map<std::pair<QFont, bool>, LineMetrics> known;
+  constexpr size_t kKnownFonts = 256;
+  auto it = known.find({font, leading});
+  if (it != known.end()) return it->second;
+  if (known.size() >= kKnownFonts) known.clear();
+  const LaidLine probe(QStringLiteral("X"), font, false, leading);
+  return known.emplace(std::pair{font, leading}, LineMetrics{probe.Ascent(), probe.Descent(), probe.Height()})
+      .first->second;
 }
 
 // Lines laid out lately by a fit, drawn from the same layouts (a fit is mostly drawn at
@@ -165,12 +197,33 @@ class Fitter {
     height_ = std::max(0.0, (room.rect.height() - room.lines.top() - room.lines.bottom()) / scale_);
   }
 
-  // Widths scale with the size to within this share, and with the stretch to within the
-  // smaller one: a try whose answer these cannot change is not laid out.
+  // A line's width grows in proportion to its size and to its stretch, to within a share
+  // of it (kSizeMargin at another size, kStretchMargin at the same size) and a pixel a
+  // letter at either end; heights grow with the size to within kSizeMargin. A try whose
+  // answer these cannot change is not laid out. Sizes under kSmallestForeseen layout
+  // pixels an em, whose widths keep no proportion, are always laid out.
   static constexpr double kSizeMargin = 0.03;
-  static constexpr double kStretchMargin = 0.002;
+  static constexpr double kStretchMargin = 0.005;
+  static constexpr double kLetterSlack = 1;
+  static constexpr double kSmallestForeseen = 75;
 
+  // A layout that comes out where its foreseen width said it could not: the font keeps no
+  // proportion, and the whole fit is done again with every width laid out.
   TextFit Run() {
+    TextFit fit = RunOnce();
+    if (mispredicted_ && !exact_) {
+      exact_ = true;
+      fit = RunOnce();
+    }
+    for (const FittedLine& line : fit.lines) {
+      const QFont font = LaidFont(font_, fit.font.pointSizeF(), line.stretch);
+      KeepForDrawing(line.text, font, Laid(line.text, fit.font.pointSizeF(), line.stretch));
+    }
+    return fit;
+  }
+
+ private:
+  TextFit RunOnce() {
     const double set = font_.pointSizeF() > 0 ? font_.pointSizeF() : 8.25;
     const double floor = SmallestTextSize(set);
     // A text keeps its letters clear of the lines around it: as it is set where it can,
@@ -202,18 +255,17 @@ class Fitter {
     const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
     if (!fits) Shorten(best, fit);
     Place(best, fit, tooLong);
-    for (const FittedLine& line : fit.lines) {
-      const QFont font = LaidFont(font_, best.points, line.stretch);
-      KeepForDrawing(line.text, font, Laid(line.text, best.points, line.stretch));
-    }
     return fit;
   }
 
- private:
   // Layout pixels: the widest a line may be, the height its lines take (Extent) and the
   // height of their letters alone.
   struct Limits {
     double width, height, letters;
+  };
+  // What a width is known to be, from `low` to `high`.
+  struct Span {
+    double low, high;
   };
 
   static bool Condensed(const Attempt& a) {
@@ -251,7 +303,7 @@ class Fitter {
       Attempt a = Try(lo, false, limits.width);
       if (!Fits(a, limits)) {
         // A size foreseen to fit does not: the search again, every size tried.
-        exact_ = true;
+        mispredicted_ = exact_ = true;
         return Largest(set, floor, limits, out);
       }
       out = std::move(a);
@@ -268,9 +320,9 @@ class Fitter {
       bool sure = true;
       for (const Attempt::Line& line : known.lines) {
         // At half its natural width, the narrowest it is drawn at.
-        const double half = Laid(line.text, known.points, 100)->Width() * k * kMinTextStretch / 100;
-        if (half > limits.width * (1 + kSizeMargin)) return false;
-        if (half > limits.width * (1 - kSizeMargin)) sure = false;
+        const std::optional<Span> half = Foreseen(line.text, points, kMinTextStretch);
+        if (half && half->low > limits.width) return false;
+        if (!half || half->high > limits.width) sure = false;
       }
       if (room_.boundedHeight) {
         const std::pair<double, double> ink = Ink(known, known.lines.size());
@@ -290,26 +342,19 @@ class Fitter {
   Attempt Try(double points, bool anywhere, double width) const {
     Attempt a;
     a.points = points;
-    const Probe& probe = ProbeAt(points);
+    const LineMetrics& probe = ProbeAt(points);
     a.ascent = probe.ascent;
     a.descent = probe.descent;
     a.step = probe.step;
     for (const QString& whole : Break(points, anywhere)) {
       Attempt::Line line;
       line.text = WithoutTrailingBlanks(whole);
-      line.width = Laid(line.text, points, 100)->Width();
-      if (line.width > width) {
-        int stretch = std::max(kMinTextStretch, static_cast<int>(std::floor(100 * width / line.width)));
-        double condensed;
-        if (stretch == kMinTextStretch && line.width * kMinTextStretch / 100 > width * (1 + kStretchMargin)) {
-          condensed = line.width * kMinTextStretch / 100;  // too wide even at half its width, surely
-        } else {
-          condensed = Laid(line.text, points, stretch)->Width();
-          while (stretch > kMinTextStretch && condensed > width) condensed = Laid(line.text, points, --stretch)->Width();
-        }
-        line.stretch = stretch;
-        line.width = condensed;
-        line.fits = condensed <= width;
+      // Laid out wherever it may stand, at its width or condensed: that width is drawn.
+      Span natural = WidthAt(line.text, points, 100);
+      if (natural.low <= width) natural = Exactly(line.text, points, 100);
+      line.width = natural.high;
+      if (natural.high > width) {
+        Condense(line, points, width, natural);
       } else if (!room_.wrap && whole.size() > line.text.size()) {
         // Blanks at the end of a line of its own stand where they always stood, within
         // the room.
@@ -320,6 +365,71 @@ class Fitter {
       a.lines.push_back(std::move(line));
     }
     return a;
+  }
+
+  // A line too wide for `width` at its natural width (`natural`) condensed as much as it
+  // needs: from the stretch at which its width in proportion fills `width`, one per cent
+  // less while it is still too wide, down to half its width.
+  void Condense(Attempt::Line& line, double points, double width, Span natural) const {
+    const auto start = [width](double w) { return std::max(kMinTextStretch, static_cast<int>(std::floor(100 * width / w))); };
+    if (start(natural.low) != start(natural.high)) {
+      const Span half = WidthAt(line.text, points, kMinTextStretch);
+      if (half.low > width) {  // too wide at any stretch it starts from
+        line.stretch = kMinTextStretch;
+        line.width = half.low;
+        line.fits = false;
+        return;
+      }
+      natural = Exactly(line.text, points, 100);
+    }
+    for (int stretch = start(natural.high);; --stretch) {
+      Span condensed = WidthAt(line.text, points, stretch);
+      if (condensed.low <= width) condensed = Exactly(line.text, points, stretch);
+      if (condensed.high <= width || stretch == kMinTextStretch) {
+        line.stretch = stretch;
+        line.width = condensed.low;
+        line.fits = condensed.high <= width;
+        return;
+      }
+    }
+  }
+
+  // A line's width at a size and stretch, in layout pixels: exactly where it is laid out,
+  // else as far as its other layouts foresee it.
+  Span WidthAt(const QString& text, double points, int stretch) const {
+    const auto it = laid_.find({text, points, stretch, false});
+    if (it != laid_.end()) return {it->second->Width(), it->second->Width()};
+    if (const std::optional<Span> span = Foreseen(text, points, stretch)) return *span;
+    return Exactly(text, points, stretch);
+  }
+  Span Exactly(const QString& text, double points, int stretch) const {
+    const double width = Laid(text, points, stretch)->Width();
+    return {width, width};
+  }
+  static double EmPixels(double points) { return points * kTextLayoutDpi / 72; }
+  // The width foreseen from every layout of the same text, or nothing where none foresees it.
+  std::optional<Span> Foreseen(const QString& text, double points, int stretch) const {
+    if (exact_ || EmPixels(points) < kSmallestForeseen) return std::nullopt;
+    Span span{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max()};
+    bool any = false;
+    const Key from{text, std::numeric_limits<double>::lowest(), std::numeric_limits<int>::min(), false};
+    for (auto it = laid_.lower_bound(from); it != laid_.end() && std::get<0>(it->first) == text; ++it) {
+      const auto& [_, known, knownStretch, blanks] = it->first;
+      if (blanks || EmPixels(known) < kSmallestForeseen) continue;
+      const double k = points * stretch / (known * knownStretch);
+      const double width = it->second->Width() * k;
+      const double slack =
+          width * (known == points ? kStretchMargin : kSizeMargin) + text.size() * kLetterSlack * (1 + k);
+      span.low = std::max(span.low, width - slack);
+      span.high = std::min(span.high, width + slack);
+      any = true;
+    }
+    if (!any) return std::nullopt;
+    if (span.low > span.high) {  // the layouts themselves keep no proportion
+      mispredicted_ = true;
+      return std::nullopt;
+    }
+    return span;
   }
 
   // The text's lines in `font`: its own line breaks, and with wrap the breaks at `width`
@@ -397,12 +507,22 @@ class Fitter {
     for (Attempt::Line& line : a.lines) {
       if (line.fits) continue;
       const LaidLine& laid = *Laid(line.text, a.points, kMinTextStretch);
+      // The letters up to the first whose end stands past the room, without the blanks
+      // before it; where the letters' ends only grow from left to right, that letter is
+      // searched by halves.
+      std::vector<qsizetype> ends;
       QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line.text);
-      qsizetype shown = 0;
-      for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) {
-        if (laid.XAt(static_cast<int>(at)) > width_) break;
-        if (!line.text.at(at - 1).isSpace()) shown = at;
+      for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+      const auto past = [&](qsizetype at) { return laid.XAt(static_cast<int>(at)) > width_; };
+      size_t inside = 0;  // the letters that end inside the room
+      if (laid.LeftToRight()) {
+        inside = std::partition_point(ends.begin(), ends.end(), [&](qsizetype at) { return !past(at); }) - ends.begin();
+      } else {
+        while (inside < ends.size() && !past(ends[inside])) ++inside;
       }
+      qsizetype shown = 0;
+      for (size_t i = inside; i > 0 && shown == 0; --i)
+        if (!line.text.at(ends[i - 1] - 1).isSpace()) shown = ends[i - 1];
       QString text = line.text.left(shown);
       // Shaped alone, the shorter text may come out a little wider: one letter less.
       while (!text.isEmpty() && Laid(text, a.points, kMinTextStretch)->Width() > width_) {
@@ -482,9 +602,13 @@ class Fitter {
 
   // A line laid out at a size and stretch, once for the whole fit.
   std::shared_ptr<const LaidLine> Laid(const QString& text, double points, int stretch, bool blanks = false) const {
-    auto [it, added] = laid_.try_emplace({text, points, stretch, blanks});
-    if (added) it->second = std::make_shared<const LaidLine>(text, LaidFont(font_, points, stretch), blanks);
-    return it->second;
+    const Key key{text, points, stretch, blanks};
+    auto it = laid_.find(key);
+    if (it != laid_.end()) return it->second;
+    const std::optional<Span> foreseen = blanks ? std::nullopt : Foreseen(text, points, stretch);
+    auto laid = std::make_shared<const LaidLine>(text, LaidFont(font_, points, stretch), blanks);
+    if (foreseen && (laid->Width() < foreseen->low || laid->Width() > foreseen->high)) mispredicted_ = true;
+    return laid_.emplace(key, std::move(laid)).first->second;
   }
 
   std::pair<double, double> InkAt(const QString& text, double points, int stretch) const {
@@ -497,17 +621,7 @@ class Fitter {
     return it->second;
   }
 
-  struct Probe {
-    double ascent, descent, step;
-  };
-  const Probe& ProbeAt(double points) const {
-    auto [it, added] = probes_.try_emplace(points);
-    if (added) {
-      const LaidLine probe(QStringLiteral("X"), LaidFont(font_, points, 100), false, room_.leading);
-      it->second = {probe.Ascent(), probe.Descent(), probe.Height()};
-    }
-    return it->second;
-  }
+  const LineMetrics& ProbeAt(double points) const { return MetricsOf(LaidFont(font_, points, 100), room_.leading); }
 
   using Key = std::tuple<QString, double, int, bool>;
   QString text_;
@@ -516,9 +630,9 @@ class Fitter {
   double scale_;           // the painter's units a layout pixel
   double width_, height_;  // the room inside its lines, layout pixels
   mutable bool exact_ = false;  // every size tried, none foreseen
+  mutable bool mispredicted_ = false;  // a width came out of what was foreseen
   mutable std::map<Key, std::shared_ptr<const LaidLine>> laid_;
   mutable std::map<Key, std::pair<double, double>> ink_;
-  mutable std::map<double, Probe> probes_;
   mutable std::map<std::pair<double, bool>, std::vector<QString>> breaks_;
 };
 

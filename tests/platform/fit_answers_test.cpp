@@ -2,7 +2,9 @@
 // the sizes searched by bisection): over texts of one line and of several, faces and
 // sizes, rooms from wider than the text to far too narrow and from tall to too low, with
 // and without lines and clearances along their sides, wrapped or not, the same size,
-// stretch, cut, place and ink for every line.
+// stretch, cut, place and ink for every line; also for kerned pairs, narrow letters, and
+// a family with a condensed face of its own, whose widths keep no proportion to the
+// stretch (only laying every width out answers for it).
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -63,10 +65,15 @@ TEST(FitAnswers, TheSameAsEveryTryLaidOutAnew) {
       QStringLiteral("Sistem de navigatie cu harti actualizate si camera video pentru mersul inapoi"),
       QStringLiteral("12"),
       QStringLiteral("AUTOTURISM M1\nBERLINA"),
+      // Pairs the font kerns, and narrow letters whose widths keep the least proportion.
+      QStringLiteral("AVATAR WAVE Ty. LT-VA, \"Yo\""),
+      QStringLiteral("il"),
   };
   const QFont faces[] = {
       Face("Times New Roman", 8.25, true), Face("Arial", 9, true), Face("Courier New", 10),
       Face("Times New Roman", 6), Face("Arial", 14, false, true),
+      // A family with a condensed face of its own: its widths do not follow the stretch.
+      Face("DejaVu Sans", 8),
   };
   const double widths[] = {1.3, 1.0, 0.98, 0.8, 0.55, 0.5, 0.45, 0.33, 0.3, 0.25, 0.12};
   const double heights[] = {3.0, 1.15, 0.9, 0.55};  // of the face's line height
