@@ -1,10 +1,10 @@
 #include "report_grid/PageRenderer.h"
 
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "platform/FittedText.h"
@@ -118,13 +118,11 @@ class Painter {
     }
   }
 
+  // A page holds few fonts: each made once, found again by its state.
   const QFont& FontFor(const FontState& f) {
-    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) + QLatin1Char('|') +
-                        QLatin1Char(f.bold ? 'b' : '-') + QLatin1Char(f.italic ? 'i' : '-') +
-                        QLatin1Char(f.underline ? 'u' : '-');
-    auto it = fonts_.find(key);
-    if (it == fonts_.end()) it = fonts_.insert(key, QFontOf(f));
-    return it.value();
+    for (const auto& [state, font] : fonts_)
+      if (state == f) return font;
+    return fonts_.emplace_back(f, QFontOf(f)).second;
   }
 
   static Qt::Alignment AlignmentOf(int code) {
@@ -332,7 +330,7 @@ class Painter {
   int rows_, cols_;
   std::vector<Piece> pieces_;
   std::vector<int> pieceOf_;
-  QHash<QString, QFont> fonts_;
+  std::deque<std::pair<FontState, QFont>> fonts_;  // stable references as it grows
 };
 
 }  // namespace
