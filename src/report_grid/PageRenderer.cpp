@@ -1,10 +1,10 @@
 #include "report_grid/PageRenderer.h"
 
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "platform/FittedText.h"
@@ -281,13 +281,11 @@ class Painter : Pieces {
   }
 
  private:
+  // A page holds few fonts: each made once, found again by its state.
   const QFont& FontFor(const FontState& f) {
-    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) + QLatin1Char('|') +
-                        QLatin1Char(f.bold ? 'b' : '-') + QLatin1Char(f.italic ? 'i' : '-') +
-                        QLatin1Char(f.underline ? 'u' : '-');
-    auto it = fonts_.find(key);
-    if (it == fonts_.end()) it = fonts_.insert(key, QFontOf(f));
-    return it.value();
+    for (const auto& [state, font] : fonts_)
+      if (state == f) return font;
+    return fonts_.emplace_back(f, QFontOf(f)).second;
   }
 
   static Qt::Alignment AlignmentOf(int code) {
@@ -442,7 +440,7 @@ class Painter : Pieces {
 
   QPainter& p_;
   std::vector<Segment> sheet_;  // the sheet's own lines, in device pixels
-  QHash<QString, QFont> fonts_;
+  std::deque<std::pair<FontState, QFont>> fonts_;  // stable references as it grows
 };
 
 }  // namespace
