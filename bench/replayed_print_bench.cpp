@@ -1,20 +1,30 @@
-// Every grid document printed into a PDF file as the print path prints it, against a bare
-// QPdfWriter drawing the very items the page drew (recorded once, as the tests record
-// them): on a case whose boxes hold their fields' names and on the case of long values.
+// Every grid document and every document form printed into a PDF file as the print path
+// prints it, against a bare QPdfWriter drawing the very items the page drew (recorded
+// once, as the tests record them): on a case whose boxes hold their fields' names and on
+// the case of long values.
 
+#include <QApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <optional>
 
 #include "core/CaseBoxTable.h"
 #include "core/CaseBoxes.h"
+#include "core/CaseWindow.h"
+#include "core/FontSubstitutions.h"
+#include "core/Fonts.h"
+#include "core/MDIVelorast.h"
+#include "document_forms/EveryForm.h"
+#include "document_forms/RecordingPrinter.h"
 #include "grid_documents/modCV.h"
 #include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
 #include "grid_documents/modEvidenta.h"
+#include "platform/MessageBox.h"
 #include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "sheet_back/modFisaVerso.h"
@@ -102,5 +112,80 @@ PAPER_BENCHMARKS(CV, grid_documents::LayoutCV, NoMarking, true);
 PAPER_BENCHMARKS(CertifRadiere, grid_documents::LayoutCertifRadiere, NoMarking, true);
 PAPER_BENCHMARKS(Evidenta, grid_documents::LayoutEvidenta, NoMarking, true);
 PAPER_BENCHMARKS(CVCertifRadiere, grid_documents::LayoutCVCertifRadiere, NoMarking, true);
+
+// The form opened as its launcher opens it over the case, in the documents' font, shown
+// in the MDI parent while it lives.
+class OpenedForm {
+ public:
+  OpenedForm(const testsupport::FormEntry& entry, bool longValues) : boxes_(Case(!longValues)) {
+    core::RegisterFontSubstitutions();
+    saved_ = core::fonts::FontDrav;
+    QFont drav(QStringLiteral("Times New Roman"));
+    drav.setPointSizeF(10);
+    core::fonts::FontDrav = drav;
+    core::RegisterCaseWindow(&mainWindow_, &boxes_);
+    core::MDIVelorast* mdi = platform::Forms::Get<core::MDIVelorast>();
+    mdi->resize(1200, 800);
+    mdi->show();
+    QApplication::processEvents();
+    form_ = entry.open();
+    QApplication::processEvents();
+  }
+  ~OpenedForm() {
+    form_->close();
+    QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    core::RegisterCaseWindow(nullptr, nullptr);
+    core::fonts::FontDrav = saved_;
+  }
+  document_forms::DocumentForm& Form() { return *form_; }
+
+ private:
+  platform::MessageBoxScript messages_;  // a form that tells of a missing scan waits on no one
+  CaseBoxes boxes_;
+  QWidget mainWindow_;
+  QFont saved_;
+  document_forms::DocumentForm* form_ = nullptr;
+};
+
+void BM_PrintFormToPdf(benchmark::State& state, const testsupport::FormEntry& entry, bool longValues) {
+  OpenedForm opened(entry, longValues);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  for (auto _ : state) opened.Form().PrintToPdf(path);
+}
+
+void BM_BareWriterFormToPdf(benchmark::State& state, const testsupport::FormEntry& entry, bool longValues) {
+  OpenedForm opened(entry, longValues);
+  testsupport::RecordingPrinter printer;
+  {
+    const platform::FormPrinterScript script(printer);
+    opened.Form().cmdPrint_Click(0);
+  }
+  if (!printer.page) {
+    state.SkipWithError("the form printed no page");
+    return;
+  }
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  for (auto _ : state) printer.page->ReplayToPdf(path);
+  state.counters["texts"] = printer.page->TextItems();
+}
+
+// The forms in the order of the list the tests check every form by, each program and
+// bare writer side by side, the sample-style case first.
+const bool kFormBenchmarks = [] {
+  for (const testsupport::FormEntry& entry : testsupport::AllForms()) {
+    for (const bool longValues : {false, true}) {
+      const std::string suffix = std::string(entry.name) + (longValues ? "/longValues:1" : "/longValues:0");
+      benchmark::RegisterBenchmark(("BM_PrintFormToPdf/" + suffix).c_str(), BM_PrintFormToPdf, entry, longValues)
+          ->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark(("BM_BareWriterFormToPdf/" + suffix).c_str(), BM_BareWriterFormToPdf, entry,
+                                   longValues)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  return true;
+}();
 
 }  // namespace

@@ -3,6 +3,21 @@
 #include "platform/RuntimeError.h"
 
 namespace core {
+namespace {
+
+class EmptyBoxes : public CaseBoxes {
+ public:
+  QString txtCamp(int) const override { return {}; }
+  QString txtVerso(int) const override { return {}; }
+  QString txtSpecificatii() const override { return {}; }
+};
+
+}  // namespace
+
+const CaseBoxes& EmptyCaseBoxes() {
+  static const EmptyBoxes empty;
+  return empty;
+}
 
 QString CaseBoxes::Text(BoxRef box) const {
   switch (box.array) {

@@ -25,4 +25,7 @@ class CaseBoxes {
   QString Text(QStringView fieldName) const;
 };
 
+// Boxes that are all empty.
+const CaseBoxes& EmptyCaseBoxes();
+
 }  // namespace core

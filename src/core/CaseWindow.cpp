@@ -3,13 +3,6 @@
 namespace core {
 namespace {
 
-class EmptyBoxes : public CaseBoxes {
- public:
-  QString txtCamp(int) const override { return {}; }
-  QString txtVerso(int) const override { return {}; }
-  QString txtSpecificatii() const override { return {}; }
-};
-
 QPointer<QWidget> g_window;
 const CaseBoxes* g_boxes = nullptr;
 
@@ -21,8 +14,7 @@ void RegisterCaseWindow(QWidget* window, const CaseBoxes* boxes) {
 }
 
 const CaseBoxes& CaseWindowBoxes() {
-  static const EmptyBoxes empty;
-  return g_window && g_boxes ? *g_boxes : empty;
+  return g_window && g_boxes ? *g_boxes : EmptyCaseBoxes();
 }
 
 QWidget* CaseWindow() { return g_window.data(); }

@@ -21,9 +21,12 @@ QString TextColumns(const QStringList& names) {
 // column the persons and vehicles lists show, and a first letter typed in a key's column
 // or in the persons' names from the index of its first character: half the CNPs begin
 // with 1, many identification numbers with the code of one maker, and in many offices
-// half the names with the letter of a few common surnames.
+// half the names with the letter of a few common surnames. The names, the identity card
+// numbers and the identification numbers, nearly each a text of its own, have an index
+// by blocks of row ids as well: the next row whose text starts with the letters typed is found without
+// reading the rows before it, as the first-character index finds a single letter.
 QStringList IndexStatements() {
-  enum class Of { Column, Key, Initial };
+  enum class Of { Column, Key, Initial, Block };
   struct Index {
     const char* name;
     const char* table;
@@ -44,12 +47,18 @@ QStringList IndexStatements() {
       {"PersoaneCNPInitiala", "Persoane", "CNP", Of::Initial},
       {"MasiniNrIdentificareInitiala", "Masini", "NrIdentificare", Of::Initial},
       {"PersoaneNumeInitiala", "Persoane", "Nume", Of::Initial},
+      {"PersoaneNumeBloc", "Persoane", "Nume", Of::Block},
+      {"PersoaneNrBloc", "Persoane", "nr", Of::Block},
+      {"MasiniNrIdentificareBloc", "Masini", "NrIdentificare", Of::Block},
   };
   QStringList sql;
   for (const Index& index : indexes) {
     const QString column = QString::fromLatin1(index.column);
+    const QString rowId = (QLatin1String(index.table) == QLatin1String("Persoane") ? PersoaneColumns() : MasiniColumns())
+                              .front();
     const QString key = index.of == Of::Key       ? KeyExpression(column)
                         : index.of == Of::Initial ? QStringLiteral("substr(%1, 1, 1)").arg(column)
+                        : index.of == Of::Block   ? platform::RowBlockOf(rowId) + QStringLiteral(", ") + column
                                                   : column;
     sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
                .arg(QLatin1String(index.name), QLatin1String(index.table), key);

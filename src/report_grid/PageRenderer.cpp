@@ -1,10 +1,10 @@
 #include "report_grid/PageRenderer.h"
 
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "platform/FittedText.h"
@@ -47,16 +47,21 @@ QFont QFontOf(const FontState& f) {
   return font;
 }
 
+platform::TextFit FitCellText(const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
+                              const QString& text, double devicePixelsPerUnit, const QMarginsF& lines,
+                              const QMarginsF& clear) {
+  return platform::FitText(text, font,
+                           platform::TextRoom{.rect = rect,
+                                              .alignment = alignment,
+                                              .unitsPerInch = devicePixelsPerUnit * kUnitsPerInch,
+                                              .lines = lines,
+                                              .clear = clear,
+                                              .wrap = wrap});
+}
+
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
                   const QString& text, double devicePixelsPerUnit, const QMarginsF& lines, const QMarginsF& clear) {
-  platform::DrawFitted(painter,
-                       platform::FitText(text, font,
-                                         platform::TextRoom{.rect = rect,
-                                                            .alignment = alignment,
-                                                            .unitsPerInch = devicePixelsPerUnit * kUnitsPerInch,
-                                                            .lines = lines,
-                                                            .clear = clear,
-                                                            .wrap = wrap}));
+  platform::DrawFitted(painter, FitCellText(rect, font, alignment, wrap, text, devicePixelsPerUnit, lines, clear));
 }
 
 // ---- Painting -----------------------------------------------------------------------
@@ -73,25 +78,76 @@ struct Piece {
   bool showsLines = false;  // shows, and on paper puts out the lines it holds
 };
 
-class Painter {
- public:
-  Painter(QPainter& p, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target)
-      : p_(p), grid_(grid), geo_(grid), sx_(dpiX / kUnitsPerInch), sy_(dpiY / kUnitsPerInch),
-        target_(target), rows_(grid.Rows()), cols_(grid.Cols()),
-        pieceOf_(static_cast<size_t>(rows_) * cols_, -1) {}
+struct Segment {
+  int style;
+  bool horizontal;
+  double at, from, to;  // device pixels
+  int atEdge = 0, fromEdge = 0, toEdge = 0;  // the row and column edges it runs along (PaperLine)
+  double before = 0, after = 0;              // how far it reaches past them, device pixels
+};
 
-  void Run() {
+// The width of a line of `style` drawn across `unit` device pixels a grid unit.
+double WidthOf(int style, double unit) { return (style == kLineThick ? kThickLineUnits : kThinLineUnits) * unit; }
+
+// The cells of a grid as a target shows them, and the lines along them, in the pixels of
+// a device of `dpiX` x `dpiY`.
+class Pieces {
+ public:
+  Pieces(const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target)
+      : grid_(grid), geo_(grid), sx_(dpiX / kUnitsPerInch), sy_(dpiY / kUnitsPerInch), target_(target),
+        rows_(grid.Rows()), cols_(grid.Cols()), pieceOf_(static_cast<size_t>(rows_) * cols_, -1) {
     CollectPieces();
-    if (target_ == RenderTarget::kScreen) {
-      const QSizeF size = geo_.Size();
-      p_.fillRect(QRectF(0, 0, size.width() * sx_, size.height() * sy_), Qt::white);
-    }
-    for (const Piece& piece : pieces_)
-      if (piece.shows) PaintContent(piece);
-    PaintLines();
   }
 
- private:
+  // The lines the target draws, the horizontal ones first, each reaching past its ends by
+  // half the width of a line that meets it there, so that a frame's corner is closed; and
+  // on screen, into `guides`, the cell edges that have no line.
+  std::vector<Segment> Lines(std::vector<Segment>* guides = nullptr) const {
+    std::vector<Segment> horizontal, vertical;
+    // Horizontal boundaries: above row r, for r = 1 (top of the document) to rows_.
+    for (int r = 1; r <= rows_; ++r) {
+      const double y = geo_.RowTop(r) * sy_;
+      for (int c = 1; c < cols_; ++c) {
+        const Piece* above = PieceAt(r - 1, c);
+        const Piece* below = PieceAt(r, c);
+        if (above == below) continue;
+        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop, true), true, y,
+                          geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_, r, c, c + 1};
+        if (seg.style != kLineNone) Add(horizontal, seg);
+        else if (guides) Add(*guides, seg);
+      }
+    }
+    // Vertical boundaries: left of column c.
+    for (int c = 1; c <= cols_; ++c) {
+      const double x = geo_.ColumnLeft(c) * sx_;
+      for (int r = 1; r < rows_; ++r) {
+        const Piece* left = PieceAt(r, c - 1);
+        const Piece* right = PieceAt(r, c);
+        if (left == right) continue;
+        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft, true), false, x,
+                          geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_, c, r, r + 1};
+        if (seg.style != kLineNone) Add(vertical, seg);
+        else if (guides) Add(*guides, seg);
+      }
+    }
+    // Each loop walks along one boundary line at a time, so Add joins the runs.
+    std::vector<Segment> lines;
+    lines.reserve(horizontal.size() + vertical.size());
+    for (const std::vector<Segment>* along : {&horizontal, &vertical}) {
+      const std::vector<Segment>& across = along == &horizontal ? vertical : horizontal;
+      const double acrossUnit = along == &horizontal ? sx_ : sy_;
+      for (Segment s : *along) {
+        s.before = HalfWidthMeeting(across, s.at, s.from, acrossUnit);
+        s.after = HalfWidthMeeting(across, s.at, s.to, acrossUnit);
+        s.from -= s.before;
+        s.to += s.after;
+        lines.push_back(s);
+      }
+    }
+    return lines;
+  }
+
+ protected:
   QRectF ToDevice(const QRectF& r) const {
     return QRectF(r.x() * sx_, r.y() * sy_, r.width() * sx_, r.height() * sy_);
   }
@@ -118,13 +174,118 @@ class Painter {
     }
   }
 
+  // Half the width of the widest line drawn along one side of a piece (device pixels),
+  // or 0.
+  double HalfLineAlong(const Piece& piece, int edge) const {
+    const bool upright = edge == kEdgeLeft || edge == kEdgeRight;
+    const bool before = edge == kEdgeLeft || edge == kEdgeTop;  // the neighbour to the left or above
+    const int facing = edge ^ 1;                                 // the neighbour's edge against it
+    const int beside = upright ? (before ? piece.area.col1 - 1 : piece.area.col2 + 1)
+                               : (before ? piece.area.row1 - 1 : piece.area.row2 + 1);
+    const int first = upright ? piece.area.row1 : piece.area.col1;
+    const int last = upright ? piece.area.row2 : piece.area.col2;
+    double half = 0;
+    for (int i = first; i <= last; ++i) {
+      const Piece* other = upright ? PieceAt(i, beside) : PieceAt(beside, i);
+      const int style = before ? LineBetween(other, facing, &piece, edge) : LineBetween(&piece, edge, other, facing);
+      if (style != kLineNone) half = std::max(half, WidthOf(style, upright ? sx_ : sy_) / 2);
+    }
+    return half;
+  }
+
+  const Piece* PieceAt(int r, int c) const {
+    if (r < 1 || r >= rows_ || c < 1 || c >= cols_) return nullptr;
+    return &pieces_[pieceOf_[static_cast<size_t>(r) * cols_ + c]];
+  }
+
+  // The line on the boundary between two pieces: the later of the two settings that
+  // face each other, as the screen shows it. On paper it comes out only when a printable
+  // piece holds a line there itself: a printable cell brings its own lines, never those
+  // that only its neighbour holds. An inner line of a range is held by both sides.
+  // With `drawnOnly` a piece whose lines the page leaves out holds none; without it the
+  // line is still there for its text to keep clear of, as it is on the pre-printed sheet.
+  int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB, bool drawnOnly = false) const {
+    EdgeState best;
+    bool heldByShown = false;
+    for (const auto& [piece, edge] : {std::pair{a, edgeOfA}, std::pair{b, edgeOfB}}) {
+      if (!piece || !piece->sized) continue;
+      const EdgeState& e = piece->edges[edge];
+      if (e.stamp > best.stamp) best = e;
+      if ((drawnOnly ? piece->showsLines : piece->shows) && e.style != kLineNone) heldByShown = true;
+    }
+    return heldByShown ? int{best.style} : int{kLineNone};
+  }
+
+  // For the end of a line that lies at `at` and ends at `along`: half the width of the
+  // widest of `across` (the lines at right angles to it) that passes through or ends at
+  // that point. The line reaches that far past its end, so that a frame's corner is
+  // closed; a line that nothing meets stops at its cell's edge.
+  static double HalfWidthMeeting(const std::vector<Segment>& across, double at, double along, double unit) {
+    double widest = 0;
+    for (const Segment& s : across)
+      if (s.at == along && s.from <= at && at <= s.to) widest = std::max(widest, WidthOf(s.style, unit));
+    return widest / 2;
+  }
+
+  static void Add(std::vector<Segment>& out, const Segment& s) {
+    if (s.to <= s.from) return;
+    if (!out.empty()) {
+      Segment& last = out.back();
+      if (last.style == s.style && last.horizontal == s.horizontal && last.at == s.at && last.to == s.from) {
+        last.to = s.to;
+        last.toEdge = s.toEdge;
+        return;
+      }
+    }
+    out.push_back(s);
+  }
+
+  const ReportGrid& grid_;
+  GridGeometry geo_;
+  double sx_, sy_;  // device pixels per grid unit
+  RenderTarget target_;
+  int rows_, cols_;
+  std::vector<Piece> pieces_;
+  std::vector<int> pieceOf_;
+};
+
+class Painter : Pieces {
+ public:
+  Painter(QPainter& p, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target)
+      : Pieces(grid, dpiX, dpiY, target), p_(p) {
+    if (target_ != RenderTarget::kPaper) return;
+    // The sheet's lines along this grid's rows and columns.
+    for (const PaperLine& line : grid.SheetLines()) {
+      const int across = line.horizontal ? rows_ : cols_, along = line.horizontal ? cols_ : rows_;
+      if (line.at < 1 || line.at > across || line.from < 1 || line.to > along || line.from > line.to) continue;
+      const auto acrossAt = [&](int edge) {
+        return line.horizontal ? geo_.RowTop(edge) * sy_ : geo_.ColumnLeft(edge) * sx_;
+      };
+      const auto alongAt = [&](int edge) {
+        return line.horizontal ? geo_.ColumnLeft(edge) * sx_ : geo_.RowTop(edge) * sy_;
+      };
+      const double unit = line.horizontal ? sx_ : sy_;
+      sheet_.push_back(Segment{line.style, line.horizontal, acrossAt(line.at),
+                               alongAt(line.from) - line.before * unit, alongAt(line.to) + line.after * unit});
+    }
+  }
+
+  void Run() {
+    if (target_ == RenderTarget::kScreen) {
+      const QSizeF size = geo_.Size();
+      p_.fillRect(QRectF(0, 0, size.width() * sx_, size.height() * sy_), Qt::white);
+    }
+    for (const Piece& piece : pieces_)
+      if (piece.shows) PaintContent(piece);
+    PaintLines();
+  }
+
+ private:
+  // A page holds few fonts: each made once, found again by its state.
   const QFont& FontFor(const FontState& f) {
-    const QString key = f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) + QLatin1Char('|') +
-                        QLatin1Char(f.bold ? 'b' : '-') + QLatin1Char(f.italic ? 'i' : '-') +
-                        QLatin1Char(f.underline ? 'u' : '-');
-    auto it = fonts_.find(key);
-    if (it == fonts_.end()) it = fonts_.insert(key, QFontOf(f));
-    return it.value();
+    for (const auto& [state, font] : fonts_)
+      if (state == f) return font;
+    return fonts_.emplace_back(f, QFontOf(f)).second;
   }
 
   static Qt::Alignment AlignmentOf(int code) {
@@ -164,28 +325,71 @@ class Painter {
       reach[edge] = half > 0 ? std::max(0.0, half + kTextGapUnits * unit[edge] - inset[edge]) : 0;
       keep[edge] = half > 0 ? std::max(0.0, half + kTextClearUnits * unit[edge] - inset[edge] - reach[edge]) : 0;
     }
-    DrawCellText(p_, inner, FontFor(grid_.FontOf(piece.area.row1, piece.area.col1)), align, s.wrap, s.text, sx_,
-                 QMarginsF(reach[kEdgeLeft], reach[kEdgeTop], reach[kEdgeRight], reach[kEdgeBottom]),
-                 QMarginsF(keep[kEdgeLeft], keep[kEdgeTop], keep[kEdgeRight], keep[kEdgeBottom]));
+    const QFont& font = FontFor(grid_.FontOf(piece.area.row1, piece.area.col1));
+    const auto fit = [&] {
+      return FitCellText(inner, font, align, s.wrap, s.text, sx_,
+                         QMarginsF(reach[kEdgeLeft], reach[kEdgeTop], reach[kEdgeRight], reach[kEdgeBottom]),
+                         QMarginsF(keep[kEdgeLeft], keep[kEdgeTop], keep[kEdgeRight], keep[kEdgeBottom]));
+    };
+    platform::TextFit fitted = fit();
+    if (!s.linesPrintable && !sheet_.empty()) KeepClearOfSheet(inner, reach, keep, fit, fitted);
+    platform::DrawFitted(p_, fitted);
   }
 
-  // Half the width of the widest line drawn along one side of a piece (device pixels),
-  // or 0.
-  double HalfLineAlong(const Piece& piece, int edge) const {
-    const bool upright = edge == kEdgeLeft || edge == kEdgeRight;
-    const bool before = edge == kEdgeLeft || edge == kEdgeTop;  // the neighbour to the left or above
-    const int facing = edge ^ 1;                                 // the neighbour's edge against it
-    const int beside = upright ? (before ? piece.area.col1 - 1 : piece.area.col2 + 1)
-                               : (before ? piece.area.row1 - 1 : piece.area.row2 + 1);
-    const int first = upright ? piece.area.row1 : piece.area.col1;
-    const int last = upright ? piece.area.row2 : piece.area.col2;
-    double half = 0;
-    for (int i = first; i <= last; ++i) {
-      const Piece* other = upright ? PieceAt(i, beside) : PieceAt(beside, i);
-      const int style = before ? LineBetween(other, facing, &piece, edge) : LineBetween(&piece, edge, other, facing);
-      if (style != kLineNone) half = std::max(half, WidthOf(style, upright ? sx_ : sy_) / 2);
+  // A text printed onto a sheet that has its lines already stands where it is, unless
+  // its letters come nearer one of the sheet's lines than a text keeps from a line along
+  // its cell. Then that line bounds its room as a line along the side it lies on would:
+  // the fit rule moves the text off it, or condenses or reduces it, and so on with any
+  // sheet line that the new place comes near. A fit that shows fewer letters is not
+  // taken: the value stays whole first.
+  template <class Fit>
+  void KeepClearOfSheet(const QRectF& room, double reach[4], double keep[4], const Fit& fit,
+                        platform::TextFit& fitted) const {
+    const auto raise = [](double& value, double to) {
+      if (to <= value + 1e-9) return false;
+      value = to;
+      return true;
+    };
+    for (size_t round = 0; round < sheet_.size(); ++round) {
+      if (fitted.lines.empty()) return;
+      double left = fitted.lines.front().origin.x(), right = left;
+      for (const platform::FittedLine& line : fitted.lines) {
+        left = std::min(left, line.origin.x());
+        right = std::max(right, line.origin.x() + line.width);
+      }
+      const QRectF ink(QPointF(left, fitted.inkTop), QPointF(right, fitted.inkBottom));
+      bool grown = false;
+      for (const Segment& line : sheet_) {
+        const double unit = line.horizontal ? sy_ : sx_;
+        const double half = WidthOf(line.style, unit) / 2, clear = kTextClearUnits * unit;
+        const double alongFrom = line.horizontal ? ink.left() : ink.top();
+        const double alongTo = line.horizontal ? ink.right() : ink.bottom();
+        const double acrossFrom = line.horizontal ? ink.top() : ink.left();
+        const double acrossTo = line.horizontal ? ink.bottom() : ink.right();
+        if (alongTo <= line.from || alongFrom >= line.to) continue;
+        if (acrossTo <= line.at - half - clear || acrossFrom >= line.at + half + clear) continue;
+        // The side of the room it bounds: the one on its side of the letters' middle.
+        const bool before = line.at < (acrossFrom + acrossTo) / 2;
+        const int edge = line.horizontal ? (before ? kEdgeTop : kEdgeBottom) : (before ? kEdgeLeft : kEdgeRight);
+        const double side = line.horizontal ? (before ? room.top() : room.bottom())
+                                            : (before ? room.left() : room.right());
+        const double into = before ? line.at - side : side - line.at;  // how far it lies inside the room
+        double total = reach[edge] + keep[edge];
+        grown = raise(reach[edge], into + half + kTextGapUnits * unit) | grown;
+        grown = raise(total, into + half + clear) | grown;
+        keep[edge] = total - reach[edge];
+      }
+      if (!grown) return;
+      platform::TextFit moved = fit();
+      if (Letters(moved) < Letters(fitted)) return;
+      fitted = std::move(moved);
     }
-    return half;
+  }
+
+  static qsizetype Letters(const platform::TextFit& fit) {
+    qsizetype letters = 0;
+    for (const platform::FittedLine& line : fit.lines) letters += line.text.size();
+    return letters;
   }
 
   void PaintTickBox(const QRectF& inner, Qt::Alignment align, bool ticked) {
@@ -211,111 +415,21 @@ class Painter {
     }
   }
 
-  const Piece* PieceAt(int r, int c) const {
-    if (r < 1 || r >= rows_ || c < 1 || c >= cols_) return nullptr;
-    return &pieces_[pieceOf_[static_cast<size_t>(r) * cols_ + c]];
-  }
-
-  // The line on the boundary between two pieces: the later of the two settings that
-  // face each other, as the screen shows it. On paper it comes out only when a printable
-  // piece holds a line there itself: a printable cell brings its own lines, never those
-  // that only its neighbour holds. An inner line of a range is held by both sides.
-  // With `drawnOnly` a piece whose lines the page leaves out holds none; without it the
-  // line is still there for its text to keep clear of, as it is on the pre-printed sheet.
-  int LineBetween(const Piece* a, int edgeOfA, const Piece* b, int edgeOfB, bool drawnOnly = false) const {
-    EdgeState best;
-    bool heldByShown = false;
-    for (const auto& [piece, edge] : {std::pair{a, edgeOfA}, std::pair{b, edgeOfB}}) {
-      if (!piece || !piece->sized) continue;
-      const EdgeState& e = piece->edges[edge];
-      if (e.stamp > best.stamp) best = e;
-      if ((drawnOnly ? piece->showsLines : piece->shows) && e.style != kLineNone) heldByShown = true;
-    }
-    return heldByShown ? int{best.style} : int{kLineNone};
-  }
-
-  struct Segment {
-    int style;
-    bool horizontal;
-    double at, from, to;  // device pixels
-  };
-
-  // The width of a line of `style` drawn across `unit` device pixels a grid unit.
-  static double WidthOf(int style, double unit) {
-    return (style == kLineThick ? kThickLineUnits : kThinLineUnits) * unit;
-  }
-
-  // For the end of a line that lies at `at` and ends at `along`: half the width of the
-  // widest of `across` (the lines at right angles to it) that passes through or ends at
-  // that point. The line reaches that far past its end, so that a frame's corner is
-  // closed; a line that nothing meets stops at its cell's edge.
-  static double HalfWidthMeeting(const std::vector<Segment>& across, double at, double along, double unit) {
-    double widest = 0;
-    for (const Segment& s : across)
-      if (s.at == along && s.from <= at && at <= s.to) widest = std::max(widest, WidthOf(s.style, unit));
-    return widest / 2;
-  }
-
-  void Add(std::vector<Segment>& out, const Segment& s) {
-    if (s.to <= s.from) return;
-    if (!out.empty()) {
-      Segment& last = out.back();
-      if (last.style == s.style && last.horizontal == s.horizontal && last.at == s.at && last.to == s.from) {
-        last.to = s.to;
-        return;
-      }
-    }
-    out.push_back(s);
-  }
-
   void PaintLines() {
-    std::vector<Segment> horizontal, vertical, guides;
     const bool screen = target_ == RenderTarget::kScreen;
-    // Horizontal boundaries: above row r, for r = 1 (top of the document) to rows_.
-    for (int r = 1; r <= rows_; ++r) {
-      const double y = geo_.RowTop(r) * sy_;
-      for (int c = 1; c < cols_; ++c) {
-        const Piece* above = PieceAt(r - 1, c);
-        const Piece* below = PieceAt(r, c);
-        if (above == below) continue;
-        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop, true), true, y,
-                          geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_};
-        if (seg.style != kLineNone) Add(horizontal, seg);
-        else if (screen) Add(guides, seg);
-      }
-    }
-    // Vertical boundaries: left of column c.
-    for (int c = 1; c <= cols_; ++c) {
-      const double x = geo_.ColumnLeft(c) * sx_;
-      for (int r = 1; r < rows_; ++r) {
-        const Piece* left = PieceAt(r, c - 1);
-        const Piece* right = PieceAt(r, c);
-        if (left == right) continue;
-        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft, true), false, x,
-                          geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_};
-        if (seg.style != kLineNone) Add(vertical, seg);
-        else if (screen) Add(guides, seg);
-      }
-    }
-    // Each loop walks along one boundary line at a time, so Add joins the runs.
+    std::vector<Segment> guides;
+    const std::vector<Segment> lines = Lines(screen ? &guides : nullptr);
     if (screen) {
       p_.setPen(QPen(QColor(215, 215, 215), 0));
       for (const Segment& s : guides) Draw(s);
     }
-    // A line reaches past its ends by half the width of a line that meets it there.
-    for (const std::vector<Segment>* lines : {&horizontal, &vertical}) {
-      const std::vector<Segment>& across = lines == &horizontal ? vertical : horizontal;
-      const double acrossUnit = lines == &horizontal ? sx_ : sy_;
-      for (Segment s : *lines) {
-        s.from -= HalfWidthMeeting(across, s.at, s.from, acrossUnit);
-        s.to += HalfWidthMeeting(across, s.at, s.to, acrossUnit);
-        QPen pen(Qt::black);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setWidthF(WidthOf(s.style, s.horizontal ? sy_ : sx_));
-        if (s.style == kLineDotted) pen.setStyle(Qt::DotLine);
-        p_.setPen(pen);
-        Draw(s);
-      }
+    for (const Segment& s : lines) {
+      QPen pen(Qt::black);
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setWidthF(WidthOf(s.style, s.horizontal ? sy_ : sx_));
+      if (s.style == kLineDotted) pen.setStyle(Qt::DotLine);
+      p_.setPen(pen);
+      Draw(s);
     }
   }
 
@@ -325,14 +439,8 @@ class Painter {
   }
 
   QPainter& p_;
-  const ReportGrid& grid_;
-  GridGeometry geo_;
-  double sx_, sy_;  // device pixels per grid unit
-  RenderTarget target_;
-  int rows_, cols_;
-  std::vector<Piece> pieces_;
-  std::vector<int> pieceOf_;
-  QHash<QString, QFont> fonts_;
+  std::vector<Segment> sheet_;  // the sheet's own lines, in device pixels
+  std::deque<std::pair<FontState, QFont>> fonts_;  // stable references as it grows
 };
 
 }  // namespace
@@ -345,6 +453,13 @@ void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dp
 
 QPointF MarginOffset(const PageSettings& page, double dpiX, double dpiY) {
   return QPointF(page.leftMargin / 2.54 * dpiX, page.topMargin / 2.54 * dpiY);
+}
+
+std::vector<PaperLine> LinesOnPaper(const ReportGrid& grid) {
+  std::vector<PaperLine> out;
+  for (const Segment& s : Pieces(grid, kUnitsPerInch, kUnitsPerInch, RenderTarget::kPaper).Lines())
+    out.push_back(PaperLine{s.horizontal, s.style, s.atEdge, s.fromEdge, s.toEdge, s.before, s.after});
+  return out;
 }
 
 void PaintPage(QPainter& painter, const ReportGrid& grid) {

@@ -13,6 +13,7 @@
 #include <QSizeF>
 #include <vector>
 
+#include "platform/FittedText.h"
 #include "report_grid/ReportGrid.h"
 
 class QPainter;
@@ -50,8 +51,8 @@ enum class RenderTarget {
 // The font a cell is drawn in: its face, size in points, bold, italic and underline.
 QFont QFontOf(const FontState& font);
 
-// Draws a cell's text in `rect` (device pixels) by the one fit rule of every page
-// (platform/FittedText.h): its line breaks (CR LF, CR or LF) start new lines, and with
+// Fits (FitCellText) or draws a cell's text in `rect` (device pixels) by the one fit rule
+// of every page (platform/FittedText.h): its line breaks (CR LF, CR or LF) start new lines, and with
 // `wrap` the text also wraps at the rectangle's width, inside a word that is wider than
 // the rectangle; `devicePixelsPerUnit` is the device's scale (pixels a grid unit). A line
 // wider than the rectangle is condensed, then reduced in size, and only past the
@@ -60,6 +61,9 @@ QFont QFontOf(const FontState& font);
 // only the whole lines that fit show, from its top. `lines` says how far the lines drawn
 // along its sides reach into it (never touched), `clear` how much further a text keeps
 // from them wherever even the smallest size allows it.
+platform::TextFit FitCellText(const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
+                              const QString& text, double devicePixelsPerUnit, const QMarginsF& lines = {},
+                              const QMarginsF& clear = {});
 void DrawCellText(QPainter& painter, const QRectF& rect, const QFont& font, Qt::Alignment alignment, bool wrap,
                   const QString& text, double devicePixelsPerUnit, const QMarginsF& lines = {},
                   const QMarginsF& clear = {});
@@ -76,11 +80,17 @@ inline constexpr double kThickLineUnits = 2.0;     // thick
 // origin, on a device of `dpiX` x `dpiY` pixels per inch.
 void PaintGrid(QPainter& painter, const ReportGrid& grid, double dpiX, double dpiY, RenderTarget target);
 
+// The lines that PaintPage draws of `grid`, along the edges of its rows and columns: what
+// a sheet printed from it has on paper, for printing onto it later
+// (ReportGrid::SetSheetLines).
+std::vector<PaperLine> LinesOnPaper(const ReportGrid& grid);
+
 // Paints one sheet of paper: the painter's device is the whole sheet (full-page mode);
 // the grid stands at the page set-up's left and top margins, which may be negative.
 // Only printable cells come out, each with its text and the lines it holds (unless its
 // lines are marked not printable); a line that only a cell left out holds is left out
-// with it, though a printable cell lies beside it.
+// with it, though a printable cell lies beside it. The text of a cell whose lines are
+// not printed keeps clear of the grid's sheet lines too.
 void PaintPage(QPainter& painter, const ReportGrid& grid);
 
 // The left and top margins of the page set-up in device pixels at `dpiX` x `dpiY`.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/RuntimeError.h"
 
@@ -175,6 +176,11 @@ void ReportGrid::SetGridOptionB(bool value) { optionB_ = value; }
 void ReportGrid::SetGridValueA(int value) { valueA_ = value; }
 void ReportGrid::SetGridValueB(int value) { valueB_ = value; }
 void ReportGrid::SetGridValueC(int value) { valueC_ = value; }
+
+void ReportGrid::SetSheetLines(std::vector<PaperLine> lines) {
+  sheetLines_ = std::move(lines);
+  Touch();
+}
 
 const CellState& ReportGrid::State(int row, int col) const {
   CheckCell(row, col);

@@ -136,6 +136,19 @@ struct PageSettings {
   int pageOption = 0;
 };
 
+// A straight line on paper along the edges of cells: a horizontal one along the top edge
+// of row `at`, from the left edge of column `from` to the left edge of column `to`; an
+// upright one along the left edge of column `at`, from the top edge of row `from` to the
+// top edge of row `to` (Rows or Cols: the last row's bottom, the last column's right). It
+// reaches `before` and `after` grid units past those ends, to close a corner.
+struct PaperLine {
+  bool horizontal = false;
+  int style = kLineThin;
+  int at = 0, from = 0, to = 0;
+  double before = 0, after = 0;
+  bool operator==(const PaperLine&) const = default;
+};
+
 class ReportGrid;
 
 // ---- Reference objects --------------------------------------------------------------
@@ -315,6 +328,14 @@ class ReportGrid : public QObject {
   int GridValueC() const { return valueC_; }
   void SetGridValueC(int value);
 
+  // The lines that the paper has already where the page is printed onto a pre-printed
+  // sheet, along the edges of this grid's rows and columns as they are sized when it
+  // prints (the page set-up's margins move them with the document). The text of a
+  // printable cell whose lines do not print keeps clear of them as of its own lines;
+  // every other cell ignores them. None until set.
+  const std::vector<PaperLine>& SheetLines() const { return sheetLines_; }
+  void SetSheetLines(std::vector<PaperLine> lines);
+
   // ---- Reading, for the view and the renderer (arguments are checked as above) ----
 
   const CellState& State(int row, int col) const;
@@ -375,6 +396,7 @@ class ReportGrid : public QObject {
   int valueA_ = 0;
   int valueB_ = 0;
   int valueC_ = 0;
+  std::vector<PaperLine> sheetLines_;
   std::uint32_t stamp_ = 0;
   std::uint64_t revision_ = 0;
 };

@@ -65,7 +65,7 @@ void SetFontFisaVerso(ReportGrid& grid, int row, int col) { sheet_front::GiveFon
 
 bool SetPrintFisaVerso(ReportGrid& grid, bool complete) {
   try {
-    sheet_front::MarkPrintable(grid, complete, kFisaVersoValueCells);
+    sheet_front::MarkPrintable(grid, complete, kFisaVersoValueCells, LayoutFisaVersoComplet);
     return true;
   } catch (const platform::RuntimeError& error) {
     // The flags set before the failure stay; the print must not go on with a sheet

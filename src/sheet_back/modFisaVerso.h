@@ -35,9 +35,11 @@ void FillFisaVerso(report_grid::ReportGrid& grid, const core::CaseBoxes& boxes);
 void SetFontFisaVerso(report_grid::ReportGrid& grid, int row, int col);
 
 // True: every cell of (1, 1)-(Rows - 1, Cols - 1) prints. False: none does but the
-// fifteen value cells, and they print their texts without any line. A failure is shown in a message box ("Nu exista nimic de
-// vizualizat si tiparit" when there is no object to work on, otherwise the error's
-// number, description and source) and returns false: the caller must then not print.
+// fifteen value cells, and they print their texts without any line, clear of the lines
+// that the pre-printed sheet has (those of the complete back, along this grid's rows).
+// A failure is shown in a message box ("Nu exista nimic de vizualizat si tiparit" when
+// there is no object to work on, otherwise the error's number, description and source)
+// and returns false: the caller must then not print.
 bool SetPrintFisaVerso(report_grid::ReportGrid& grid, bool complete);
 
 // What a value cell shows.

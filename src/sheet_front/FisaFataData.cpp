@@ -81,7 +81,7 @@ void FillFisaFata(ReportGrid& grid, const core::CaseBoxes& boxes) {
 void SetFontFisaFata(ReportGrid& grid, int row, int col) { GiveFontFisa(grid, row, col); }
 
 bool SetPrintFisaFata(ReportGrid& grid, bool complete) {
-  MarkPrintable(grid, complete, kFisaFataDataCells);
+  MarkPrintable(grid, complete, kFisaFataDataCells, LayoutFisaFataComplet);
   return true;
 }
 

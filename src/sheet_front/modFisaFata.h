@@ -31,7 +31,9 @@ void FillFisaFata(report_grid::ReportGrid& grid, const core::CaseBoxes& boxes);
 void SetFontFisaFata(report_grid::ReportGrid& grid, int row, int col);
 
 // True: every cell of (1, 1)-(Rows - 1, Cols - 1) prints. False: none does but the 45
-// data cells, and they print their texts without any line. Returns true: a failing grid call raises, there is no failure of its own.
+// data cells, and they print their texts without any line, clear of the lines that the
+// pre-printed sheet has (those of the complete front, along this grid's rows). Returns
+// true: a failing grid call raises, there is no failure of its own.
 bool SetPrintFisaFata(report_grid::ReportGrid& grid, bool complete);
 
 // One data cell: the first cell of its value area and the box it shows.

@@ -4,17 +4,13 @@
 // and with the cases of long values. The page holds nothing beyond what it draws, and
 // the benchmarks can time the print against that plain writer.
 
-#include <QPainter>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <functional>
-#include <optional>
 
 #include "EveryForm.h"
 #include "FormFixture.h"
+#include "RecordingPrinter.h"
 #include "core/Fonts.h"
 #include "platform/FormPrinter.h"
-#include "platform/PaperCodes.h"
 #include "support/LongCases.h"
 #include "support/PageRecording.h"
 #include "support/SamePrint.h"
@@ -23,35 +19,8 @@ namespace {
 
 using document_forms::DocumentForm;
 
-// A current printer that prints the page into a PDF file as a PDF print does, and keeps
-// what the page drew.
-class RecordingPrinter : public platform::FormPrinter {
- public:
-  int PaperSize() const override { return paper_; }
-  void SetPaperSize(int code) override { paper_ = code; }
-  int Orientation() const override { return orientation_; }
-  void SetOrientation(int code) override { orientation_ = code; }
-  void PrintPage(const platform::PagePainter& paint) override {
-    platform::PrintPageToPdf(pdfPath, paper_, orientation_, paint);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(platform::PageSizeOf(paper_), platform::OrientationOf(orientation_),
-                                      QMarginsF(), QPageLayout::Millimeter, QMarginsF()));
-    const double scale = printer.resolution() / 1440.0;
-    page = testsupport::RecordedPage::Record(printer.pageLayout(), printer.resolution(),
-                                             [&](QPainter& painter) { paint(painter, scale); });
-  }
-
-  QString pdfPath;
-  std::optional<testsupport::RecordedPage> page;
-
- private:
-  int paper_ = platform::kPaperA4;
-  int orientation_ = platform::kPortrait;
-};
-
 using testsupport::FormEntry;
+using testsupport::RecordingPrinter;
 
 class ReplayedPrint : public testsupport::FormFixture {};
 

@@ -25,6 +25,9 @@ struct GridDocument {
   // Marks the printable cells, complete or data-only; the letters mark none.
   bool (*marking)(report_grid::ReportGrid&, bool complete);
   bool complete;
+  // A data-only sheet: the document before it in the list, whose whole print has the lines
+  // of the pre-printed sheet it goes onto; else -1.
+  int sheet = -1;
 };
 
 inline std::vector<GridDocument> EveryGridDocument() {
@@ -32,9 +35,9 @@ inline std::vector<GridDocument> EveryGridDocument() {
   const auto none = [](report_grid::ReportGrid&, bool) { return true; };
   return {
       {"sheet front, complete", sheet_front::LayoutFisaFataComplet, sheet_front::SetPrintFisaFata, true},
-      {"sheet front, data only", sheet_front::LayoutFisaFata, sheet_front::SetPrintFisaFata, false},
+      {"sheet front, data only", sheet_front::LayoutFisaFata, sheet_front::SetPrintFisaFata, false, 0},
       {"sheet back, complete", sheet_back::LayoutFisaVersoComplet, sheet_back::SetPrintFisaVerso, true},
-      {"sheet back, data only", sheet_back::LayoutFisaVerso, sheet_back::SetPrintFisaVerso, false},
+      {"sheet back, data only", sheet_back::LayoutFisaVerso, sheet_back::SetPrintFisaVerso, false, 2},
       {"contract", LayoutCV, none, true},
       {"certificate", LayoutCertifRadiere, none, true},
       {"request letter", LayoutEvidenta, none, true},

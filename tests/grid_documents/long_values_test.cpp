@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+#include <vector>
+
 #include "EveryGridDocument.h"
 #include "LetterFixtures.h"
 #include "core/Fonts.h"
@@ -27,6 +31,34 @@ using report_grid::ReportGrid;
 namespace {
 
 class LongValues : public lettertest::LetterTest {};
+
+// The top edges of rows 1 to Rows of a grid's page, in millimetres (the last one the
+// bottom of the last row).
+QList<double> RowEdges(const ReportGrid& grid) {
+  QList<double> edges;
+  for (int r = 1; r < grid.Rows(); ++r) edges.append(testsupport::AreaOnPage(grid, r, 1).top());
+  edges.append(testsupport::AreaOnPage(grid, grid.Rows() - 1, 1).bottom());
+  return edges;
+}
+
+// Strokes printed on a page whose rows had the edges `from`, where they stand on a page of
+// the same rows at the edges `to`: each end keeps its distance from its nearest row edge.
+// The pre-printed sheet has the lines of the complete print along the rows the data-only
+// layout is measured to.
+QList<testsupport::PdfStroke> AlongRows(QList<testsupport::PdfStroke> strokes, const QList<double>& from,
+                                        const QList<double>& to) {
+  const auto moved = [&](double y) {
+    qsizetype nearest = 0;
+    for (qsizetype i = 1; i < from.size() && i < to.size(); ++i)
+      if (std::abs(from[i] - y) < std::abs(from[nearest] - y)) nearest = i;
+    return to[nearest] + (y - from[nearest]);
+  };
+  for (testsupport::PdfStroke& s : strokes) {
+    s.from.setY(moved(s.from.y()));
+    s.to.setY(moved(s.to.y()));
+  }
+  return strokes;
+}
 
 TEST_F(LongValues, PrintFromTheirFirstLetter) {
   const QString longName = QStringLiteral("Xenofon") + QStringLiteral(" Popescu-Dumitrescu").repeated(11);
@@ -64,7 +96,9 @@ TEST_F(LongValues, PrintFromTheirFirstLetter) {
 // Every grid document laid from a case as offices type it and printed as the print path
 // prints it (a complete sheet whole, a data-only one onto the pre-printed sheet), in the
 // program's own fonts: every printed cell's text stands whole in its cell, no word's
-// letters lie on a line or over another word's.
+// letters lie on a line or over another word's. A data-only page goes onto a sheet that
+// has its lines already: its letters keep clear of the lines of the complete print too,
+// along its own rows.
 TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
   const lettertest::DocumentFonts fonts;
   const std::vector<lettertest::GridDocument> documents = lettertest::EveryGridDocument();
@@ -73,8 +107,10 @@ TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
   for (const testsupport::LongCase& longCase : testsupport::LongCases()) {
     Boxes boxes;
     for (const auto& [field, value] : longCase.boxes) boxes.Set(field, value);
+    std::vector<std::pair<QList<testsupport::PdfStroke>, QList<double>>> printed;  // strokes and rows, in order
     for (const lettertest::GridDocument& d : documents) {
       SCOPED_TRACE(testing::Message() << d.name << ", " << longCase.name);
+      printed.emplace_back();
       d.layout(grid, boxes);
       ASSERT_TRUE(d.marking(grid, d.complete));
       const QString pdf = dir.filePath(QStringLiteral("document-%1.pdf").arg(++file));
@@ -83,7 +119,10 @@ TEST_F(LongValues, RealValuesPrintWholeInsideTheirCells) {
       const QList<QList<testsupport::PdfStroke>> strokes = testsupport::ReadPdfStrokes(pdf);
       ASSERT_EQ(pages.size(), 1);
       ASSERT_EQ(strokes.size(), 1);
-      testsupport::ExpectTextsWholeInsideTheirCells(pages[0], strokes[0], grid);
+      printed.back() = {strokes[0], RowEdges(grid)};
+      QList<testsupport::PdfStroke> lines = strokes[0];
+      if (d.sheet >= 0) lines += AlongRows(printed.at(d.sheet).first, printed.at(d.sheet).second, RowEdges(grid));
+      testsupport::ExpectTextsWholeInsideTheirCells(pages[0], lines, grid);
     }
   }
 }

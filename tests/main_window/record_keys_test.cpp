@@ -159,3 +159,41 @@ TEST_F(RecordKeys, DesksRacingToAddStoreEveryKeyOnce) {
   EXPECT_EQ(otherToldExists + boxes.Prompts().size(), kTries) << "for every key, one desk is told";
   for (const QString& prompt : boxes.Prompts()) EXPECT_TRUE(prompt.endsWith(" exista in Baza de Date!")) << prompt.toStdString();
 }
+
+// Right after the start the window's set holds every record, none of it read past its
+// first rows: a modify of a record far down writes that record alone, and so does one
+// of a record added since, persons and vehicles alike.
+TEST_F(RecordKeys, AModifyRightAfterTheStartWritesItsRecordAlone) {
+  constexpr int kStored = 300;
+  for (const bool vehicle : {false, true}) {
+    SCOPED_TRACE(vehicle ? "vehicle" : "person");
+    fixture.Db().Execute("DELETE FROM Persoane; DELETE FROM Masini");
+    fixture.Db().Execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                        "INSERT INTO %2 (%3, %4) SELECT 'K' || i, 'before' FROM n")
+                             .arg(kStored)
+                             .arg(Table(vehicle), vehicle ? "NrIdentificare" : "CNP", DataColumn(vehicle)));
+    platform::Forms::Unload<frmVelorast>();  // the start, over the records stored
+    frmVelorast* w = Show(vehicle ? 1 : 2);
+    MessageBoxScript boxes;
+    const auto modify = [&](const QString& key) {
+      TypeKey(w, vehicle, key);
+      DataBox(w, vehicle)->setText("after " + key);
+      (vehicle ? w->cmdEdit3 : w->cmdEdit1)->click();
+    };
+    modify(QStringLiteral("K%1").arg(kStored - 50));
+    TypeKey(w, vehicle, "NOU");
+    (vehicle ? w->cmdSave3 : w->cmdSave1)->click();
+    modify("NOU");
+    modify(QStringLiteral("K%1").arg(kStored));
+    EXPECT_EQ(boxes.Prompts(), QStringList());
+    const QString key = vehicle ? "NrIdentificare" : "CNP";
+    EXPECT_EQ(fixture.Db()
+                  .Scalar(QStringLiteral("SELECT group_concat(%1, ' ') FROM (SELECT %1 FROM %2 WHERE %3 <> 'before' "
+                                         "ORDER BY rowid)")
+                              .arg(key, Table(vehicle), DataColumn(vehicle)))
+                  .toString(),
+              QStringLiteral("K%1 K%2 NOU").arg(kStored - 50).arg(kStored));
+    EXPECT_EQ(StoredRow(Table(vehicle), key, "NOU").value(DataColumn(vehicle)), "after NOU");
+    EXPECT_EQ(StoredCount(Table(vehicle)), kStored + 1);
+  }
+}

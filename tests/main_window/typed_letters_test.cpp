@@ -192,28 +192,9 @@ class TypedLettersInBlocks : public testsupport::RecordsWindow {
         }
   }
 
-  frmVelorast* w = nullptr;
-};
-
-}  // namespace
-
-// With the indexes of every listed column (and of the first characters of the keys and
-// the names: half the persons' names start with B), and again in a file that lacks
-// those of the series, the numbers, the vehicles' category, make and type and the first
-// characters (one made before they were added, that could not be written since): the
-// same answers.
-TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfTheRows) {
-  const QStringList persons = {"a", "ANA 5", "b", "BA", "barbu", "barbux", "BARBUX1", "bo", "ş", "Ş", "şt",
-                               "ŞERBAN 29", "*", "r", "rx", "RX", "Z", "x", "1", "39", "2", "20000",
-                               "10000000002", "4"};
-  const QStringList vehicles = {"w", "WV0", "WV002", "u", "UU29", "m", "M1", "n", "d", "DAC", "dacia",
-                                "f", "FORD 3", "l", "s", "SANDERO 21", "ţ", "Ţu", "t", "x"};
-  for (const bool indexed : {true, false}) {
-    SCOPED_TRACE(indexed ? "every listed column indexed" : "without the later indexes");
-    if (!indexed)
-      fixture.Db().Execute("DROP INDEX PersoaneSerie; DROP INDEX PersoaneNr; DROP INDEX MasiniCategoria; "
-                           "DROP INDEX MasiniMarca; DROP INDEX MasiniTipul; DROP INDEX PersoaneCNPInitiala; "
-                           "DROP INDEX PersoaneNumeInitiala; DROP INDEX MasiniNrIdentificareInitiala");
+  // The same in the lists of every person, of the men, of every vehicle and of those
+  // whose identification number starts with WV.
+  void ExpectTheWalksAnswersAfterEachSearch(const QStringList& persons, const QStringList& vehicles) {
     for (const QString& criterion : {QString(), QStringLiteral("1*")}) {
       SCOPED_TRACE(criterion.toStdString());
       w->optCNP->setChecked(true);
@@ -228,4 +209,44 @@ TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfT
       ExpectTheWalksAnswers(w->lvwMasini, vehicles);
     }
   }
+
+  frmVelorast* w = nullptr;
+};
+
+}  // namespace
+
+// With the indexes of every listed column (and of the first characters of the keys and
+// the names: half the persons' names start with B; and by blocks of row ids), and again
+// in a file that lacks those of the series, the numbers, the vehicles' category, make
+// and type, the first characters and the blocks (one made before they were added, that
+// could not be written since): the same answers.
+TEST_F(TypedLettersInBlocks, TheDatabaseFindsTheRowAWalkFindsWhateverTheOrderOfTheRows) {
+  const QStringList persons = {"a", "ANA 5", "b", "BA", "barbu", "barbux", "BARBUX1", "bo", "ş", "Ş", "şt",
+                               "ŞERBAN 29", "*", "r", "rx", "RX", "Z", "x", "1", "39", "2", "20000",
+                               "10000000002", "4"};
+  const QStringList vehicles = {"w", "WV0", "WV002", "u", "UU29", "m", "M1", "n", "d", "DAC", "dacia",
+                                "f", "FORD 3", "l", "s", "SANDERO 21", "ţ", "Ţu", "t", "x"};
+  for (const bool indexed : {true, false}) {
+    SCOPED_TRACE(indexed ? "every listed column indexed" : "without the later indexes");
+    if (!indexed)
+      fixture.Db().Execute("DROP INDEX PersoaneSerie; DROP INDEX PersoaneNr; DROP INDEX MasiniCategoria; "
+                           "DROP INDEX MasiniMarca; DROP INDEX MasiniTipul; DROP INDEX PersoaneCNPInitiala; "
+                           "DROP INDEX PersoaneNumeInitiala; DROP INDEX MasiniNrIdentificareInitiala; "
+                           "DROP INDEX PersoaneNumeBloc; DROP INDEX PersoaneNrBloc; "
+                           "DROP INDEX MasiniNrIdentificareBloc");
+    ExpectTheWalksAnswersAfterEachSearch(persons, vehicles);
+  }
+}
+
+// The same rows with their row ids far apart, a few in each block of the index by
+// blocks of row ids and whole blocks without any, and a list that holds only some of
+// them: the blocks walked from the current row find what the walk over the texts finds.
+TEST_F(TypedLettersInBlocks, RowsSpreadOverManyBlocksOfRowIdsAreFoundAsAWalkFindsThem) {
+  fixture.Db().Execute(QStringLiteral("UPDATE Persoane SET IdPersoana = 1000000 + IdPersoana * 211 + "
+                                      "(IdPersoana / 700) * 50000; "
+                                      "UPDATE Masini SET IdMasina = 1000000 + IdMasina * 307"));
+  const QStringList persons = {"a", "ANA 5", "b", "BA", "barbu", "BARBUX1", "bo", "BOGDAN 25", "ş", "şt",
+                               "ŞERBAN 29", "*", "*stea 38", "r", "Z", "1", "20000", "10000000002"};
+  const QStringList vehicles = {"w", "WV0", "WV002", "u", "UU29", "m", "d", "f", "s", "SANDERO 21", "ţ", "x"};
+  ExpectTheWalksAnswersAfterEachSearch(persons, vehicles);
 }

@@ -179,9 +179,10 @@ TEST_F(RecordSetOtherDesk, AWalkFromTheStartOfASetNotYetReadMeetsTheAddedRowLast
   EXPECT_TRUE(rs->EOF());
 }
 
-// The set read the last row; the other desk deletes it and adds another, which takes
-// its id. Edit and Delete refuse with 3167 and write nothing, whether the key is one of
-// the set's fields or not; without a key the set tells a row gone as well.
+// The set read the last row, moved to it or found it before reading the ids before it;
+// the other desk deletes it and adds another, which takes its id. Edit and Delete
+// refuse with 3167 and write nothing, whether the key is one of the set's fields or
+// not; without a key the set tells a row gone as well.
 TEST_F(RecordSetOtherDesk, EditAndDeleteWriteOnlyTheRowTheSetRead) {
   const QString edited = QStringLiteral("Inregistrarea nu a fost modificata: intre timp a fost stearsa sau inlocuita de "
                                         "alt post de lucru. Cautati-o din nou.");
@@ -191,19 +192,25 @@ TEST_F(RecordSetOtherDesk, EditAndDeleteWriteOnlyTheRowTheSetRead) {
     const char* sql;
     const char* key;
     bool replaced;  // false: the row is only deleted
+    bool found = false;  // found by its name, the set's ids before it not yet read
   };
   const Case cases[] = {
       {"SELECT * FROM Oameni", "Cod", true},
       {"SELECT Nume FROM Oameni WHERE Nume LIKE 'N*'", "Cod", true},  // the key not among the fields
       {"SELECT * FROM Oameni", "", false},
+      {"SELECT * FROM Oameni", "Cod", true, true},
+      {"SELECT * FROM Oameni", "", false, true},
   };
   for (const Case& c : cases) {
     for (const bool deleting : {false, true}) {
-      SCOPED_TRACE(std::string(c.sql) + (deleting ? " delete" : " edit"));
+      SCOPED_TRACE(std::string(c.sql) + (deleting ? " delete" : " edit") + (c.found ? ", found" : ""));
       here_->Execute(QStringLiteral("DELETE FROM Oameni WHERE Id >= %1").arg(kRows));
       here_->Execute(QStringLiteral("INSERT INTO Oameni (Id, Nume, Cod) VALUES (%1, 'N%1', 'C%1')").arg(kRows));
       auto rs = here_->OpenRecordset(QString::fromLatin1(c.sql), {}, platform::dbOpenDynaset, QString::fromLatin1(c.key));
-      rs->MoveLast();
+      if (c.found)
+        rs->FindFirst(QStringLiteral("Nume = ?"), {QStringLiteral("N%1").arg(kRows)});
+      else
+        rs->MoveLast();
       ASSERT_EQ(rs->Fields("Nume").Text(), QStringLiteral("N%1").arg(kRows));
       if (c.replaced) {
         ASSERT_EQ(ReplaceLastRow(), kRows) << "the other desk's row took the id";
@@ -258,13 +265,15 @@ TEST_F(RecordSetOtherDesk, RowsStillTheOnesReadAreEditedAndDeleted) {
 
 // A list keeps the ids a set gave it while the set goes on adding, deleting and
 // querying again: the ids are shared with the set (no second copy of a million ids),
-// and none of the set's changes reaches them.
+// and none of the set's changes reaches them. Adds past any room the set had left for
+// them never move the ids to grow it.
 TEST_F(RecordSetOtherDesk, RowIdsAreSharedWithTheSetAndStayAsGiven) {
   auto rs = here_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
   const platform::RowIdList given = rs->RowIds();
   ASSERT_EQ(given.size(), size_t(kRows));
   EXPECT_EQ(rs->RowIds().begin(), given.begin()) << "the same ids, not a copy";
   const std::vector<qint64> expected(given.begin(), given.end());
+  const qint64* where = given.begin();
 
   rs->AddNew();
   rs->Fields("Nume").SetValue(QStringLiteral("Nou"));
@@ -274,9 +283,19 @@ TEST_F(RecordSetOtherDesk, RowIdsAreSharedWithTheSetAndStayAsGiven) {
   EXPECT_EQ(given, expected);
   EXPECT_EQ(rs->RowIds().size(), size_t(kRows)) << "less the deleted, with the added";
   EXPECT_EQ(rs->RowIds()[0], 2);
+  here_->InTransaction([&] {
+    for (int i = 0; i < kRows; ++i) {
+      rs->AddNew();
+      rs->Fields("Nume").SetValue(QStringLiteral("Nou %1").arg(i));
+      rs->Update();
+    }
+  });
+  EXPECT_EQ(given.begin(), where) << "not moved";
+  EXPECT_EQ(given, expected);
+  EXPECT_EQ(rs->RowIds().size(), size_t(2 * kRows));
   rs->Requery();
   EXPECT_EQ(given, expected);
-  EXPECT_EQ(rs->RowIds().size(), size_t(kRows));
+  EXPECT_EQ(rs->RowIds().size(), size_t(2 * kRows));
 }
 
 // The other desk holds the file past the wait while the set reads more of its ids, or

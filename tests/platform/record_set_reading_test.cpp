@@ -3,6 +3,8 @@
 // finds as a set read at once; a condition's rows come in row id order, however the
 // index that found them ordered them.
 
+#include <set>
+
 #include "OameniFile.h"
 
 using platform::Database;
@@ -168,5 +170,69 @@ TEST_F(RecordSetReading, ASetWhoseFirstRowsAreAllDeletedThroughItMovesAsOneReadA
     rowsUpTo(c.rows);
     auto atOnce = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Id > 0"));
     EXPECT_EQ(afterDeletes(*atOnce, c.movePastTheLast), c.seen) << "read at once";
+  }
+}
+
+// A find of a row whose id the set has not read yet, with the set read no further than
+// its first chunk, half read, or read whole: the find, the edit and the delete of the
+// row found, the moves from it, an add after it and the count are those of a set read at
+// once, for a row just past the first chunk, far down and last.
+TEST_F(RecordSetReading, ARowFoundAmongTheIdsNotYetReadIsWrittenAndLeftAsInASetReadAtOnce) {
+  // What the set says, in order, each step's answer or the number of its error.
+  const auto afterFind = [](Recordset& rs, int walked, int found) {
+    QStringList seen;
+    const auto say = [&](auto&& step) {
+      try {
+        seen << step();
+      } catch (const platform::RuntimeError& e) {
+        seen << QString::number(e.Number());
+      }
+    };
+    const auto name = [&rs] { return rs.Fields(1).Text(); };
+    for (int i = 1; i < walked; ++i) rs.MoveNext();
+    rs.FindFirst(QStringLiteral("Nume = ?"), {QStringLiteral("N%1").arg(found)});
+    say([&] { return QStringLiteral("%1 %2 at %3").arg(rs.NoMatch()).arg(name()).arg(rs.RowId()); });
+    rs.Edit();
+    rs.Fields(1).SetValue(QStringLiteral("Scris"));
+    rs.Update();
+    say(name);
+    say([&] { rs.MoveNext(); return rs.EOF() ? QStringLiteral("eof") : name(); });
+    say([&] { rs.MovePrevious(); return name(); });
+    rs.Delete();
+    say(name);
+    say([&] { return QString::number(rs.RowId()); });
+    say([&] { return QStringLiteral("bof %1 eof %2").arg(rs.BOF()).arg(rs.EOF()); });
+    rs.AddNew();
+    rs.Fields(1).SetValue(QStringLiteral("Nou"));
+    rs.Update();
+    say(name);  // the position stays on the row deleted
+    say([&] { rs.MoveNext(); return rs.EOF() ? QStringLiteral("eof") : name(); });
+    say([&] { rs.MovePrevious(); rs.MovePrevious(); return name(); });
+    rs.FindFirst(QStringLiteral("Nume = ?"), {QStringLiteral("Scris")});
+    say([&] { return QStringLiteral("scris %1").arg(rs.NoMatch()); });
+    say([&] { rs.MoveLast(); return name() + QStringLiteral(" at ") + QString::number(rs.RowId()); });
+    say([&] { return QString::number(rs.RecordCount()); });
+    std::vector<qint64> ids;
+    for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) ids.push_back(rs.RowId());
+    say([&] { return QStringLiteral("walked %1, ids once %2").arg(ids.size()).arg(std::set(ids.begin(), ids.end()).size() == ids.size()); });
+    return seen.join(QStringLiteral(", "));
+  };
+  for (const int walked : {1, kRows / 2, kRows}) {
+    for (const int found : {65, kRows * 3 / 4, kRows}) {
+      SCOPED_TRACE(testing::Message() << "walked " << walked << ", found " << found);
+      db_->Execute(QStringLiteral("DELETE FROM Oameni"));
+      Fill();
+      auto whole = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni"));
+      const QString seen = afterFind(*whole, walked, found);
+      EXPECT_EQ(db_->Scalar(QStringLiteral("SELECT group_concat(Nume) FROM Oameni WHERE Nume <> 'N' || Id")).toString(),
+                "Nou")
+          << "no other row written";
+      EXPECT_EQ(db_->Scalar(QStringLiteral("SELECT count(*) FROM Oameni")).toInt(), kRows);
+
+      db_->Execute(QStringLiteral("DELETE FROM Oameni"));
+      Fill();
+      auto atOnce = db_->OpenRecordset(QStringLiteral("SELECT * FROM Oameni WHERE Id > 0"));
+      EXPECT_EQ(seen, afterFind(*atOnce, walked, found));
+    }
   }
 }

@@ -6,6 +6,7 @@
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -19,6 +20,7 @@
 
 #include "platform/Printers.h"
 #include "platform/RuntimeError.h"
+#include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "support/PdfText.h"
 #include "support/PrintCapture.h"
@@ -400,6 +402,70 @@ TEST(ReportGridPrinting, ALineOfLettersKeepsClearOfTheRulesAboveAndBelowIt) {
       EXPECT_GE(firstRuleBelow - lastInk - 1, least);
     }
   }
+}
+
+// A value printed onto a sheet that has lines of its own (a cell whose lines do not
+// print): drawn as it is while its letters stay clear of the sheet's lines; moved or
+// condensed off one that they would lie on, whole; a cell that prints its lines, or a
+// screen, takes no notice of the sheet. Rendered at 96 dpi, a unit is a pixel.
+TEST(ReportGridPrinting, AValueOntoASheetKeepsClearOfTheSheetsLines) {
+  // The upright sheet line at the left edge of column 3, from row 2 to row 3; the value in
+  // the area (2, 1)-(2, 2), left aligned, 100 units wide.
+  const std::vector<PaperLine> sheet = {PaperLine{false, kLineThin, 3, 2, 3}};
+  const auto lay = [](ReportGrid& g, const QString& text, bool linesPrint) {
+    LayLineGrid(g);
+    g.DefaultFont().SetName("times new roman");
+    g.DefaultFont().SetSize(12);
+    g.Range(2, 1, 2, 2).Merge();
+    g.Cell(2, 1).SetText(text);
+    g.Cell(2, 1).SetAlignment(6);
+    g.Range(1, 1, 3, 3).SetLinesPrintable(linesPrint);
+  };
+  const QString longText = QStringLiteral("DROBETA-TURNU SEVERIN");
+  struct Case {
+    const char* what;
+    QString text;
+    bool linesPrint;
+    bool asWithout;  // drawn exactly as with no sheet under it
+  } cases[] = {
+      {"a short value, clear of the line", QStringLiteral("OM 651"), false, true},
+      {"a long value over the line", longText, false, false},
+      {"a long value in a cell that prints its lines", longText, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ReportGrid plain, onSheet;
+    lay(plain, c.text, c.linesPrint);
+    lay(onSheet, c.text, c.linesPrint);
+    onSheet.SetSheetLines(sheet);
+    const QImage without = RenderPageImage(plain, 96), with = RenderPageImage(onSheet, 96);
+    if (c.asWithout) {
+      EXPECT_EQ(with, without);
+      continue;
+    }
+    EXPECT_NE(with, without);
+    // No ink within a unit of the line's half width, over rows 2 and 3.
+    for (int y = 40; y < 120; ++y)
+      for (int x = 98; x <= 101; ++x)
+        ASSERT_GE(qGray(with.pixel(x, y)), 128) << "ink at " << x << ", " << y << " on the sheet's line";
+    QTemporaryDir dir;
+    const PdfPage page = PrintToPdf(onSheet, dir.filePath(QStringLiteral("sheet.pdf")));
+    QString read;
+    for (const PdfWord& w : page.words) read += w.text;
+    EXPECT_EQ(read, QString(c.text).remove(QLatin1Char(' '))) << "the value is shown whole";
+  }
+  // The screen shows the cells, never the sheet.
+  ReportGrid plain, onSheet;
+  lay(plain, longText, false);
+  lay(onSheet, longText, false);
+  onSheet.SetSheetLines(sheet);
+  QImage screenWith(200, 200, QImage::Format_RGB32), screenWithout(200, 200, QImage::Format_RGB32);
+  for (auto [image, grid] : {std::pair{&screenWith, &onSheet}, std::pair{&screenWithout, &plain}}) {
+    image->fill(Qt::white);
+    QPainter painter(image);
+    PaintGrid(painter, *grid, 96, 96, RenderTarget::kScreen);
+  }
+  EXPECT_EQ(screenWith, screenWithout);
 }
 
 TEST(ReportGridPrinting, PreviewShowsThePageThePrintGives) {

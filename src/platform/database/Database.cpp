@@ -316,6 +316,48 @@ bool HasInitialIndex(sqlite3* db, const QString& table, const QString& column) {
   return served;
 }
 
+// The table's INTEGER PRIMARY KEY column, the row id under its own name; empty when it
+// has none.
+QString RowIdColumn(sqlite3* db, const QString& table) {
+  db_detail::Statement info(db, QStringLiteral("PRAGMA table_info(%1)").arg(table));
+  info.Bind({});
+  QStringList keys;
+  bool integer = false;
+  while (info.Step())
+    if (info.Value(5).toInt() > 0) {
+      keys << info.Value(1).toString();
+      integer = info.Value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+    }
+  info.Reset();
+  return keys.size() == 1 && integer ? keys.front() : QString();
+}
+
+// The statement that reads, from an index of the column by blocks of row ids, the
+// smallest row id of one block whose text starts with a spelling, among those in a
+// range of row ids that `terms` keep (written over entry_id and entry_text, with the
+// values numbered up to `numbered`). Its values after those: the block, the spelling
+// and the text past those that start with it, the two ends of the range.
+QString BlockSql(const QString& table, const QString& rowIdColumn, const QString& quotedColumn, const QString& terms,
+                 qsizetype numbered) {
+  auto n = [numbered](int i) { return QStringLiteral("?%1").arg(numbered + i); };
+  return QStringLiteral("SELECT min(CASE WHEN entry_id >= %1 AND entry_id < %2 AND %3 THEN entry_id END) FROM "
+                        "(SELECT rowid AS entry_id, %4 AS entry_text FROM %5 WHERE %6 = %7 AND %4 >= %8 AND %4 < %9)")
+      .arg(n(4), n(5), terms, quotedColumn, table, RowBlockOf(db_detail::QuoteName(rowIdColumn)), n(1), n(2), n(3));
+}
+
+// Whether an index of the table by blocks of row ids serves the column, as the engine
+// plans the statement of a block.
+bool HasBlockIndex(sqlite3* db, const QString& table, const QString& rowIdColumn, const QString& column) {
+  if (rowIdColumn.isEmpty()) return false;
+  db_detail::Statement plan(db, QStringLiteral("EXPLAIN QUERY PLAN ") +
+                                    BlockSql(table, rowIdColumn, db_detail::QuoteName(column), QStringLiteral("1"), 0));
+  plan.Bind({0, QString(), QString(), 0, 0});
+  bool served = false;
+  while (plan.Step()) served |= plan.Value(plan.ColumnCount() - 1).toString().contains(QLatin1String("(<expr>=? AND "));
+  plan.Reset();
+  return served;
+}
+
 // The text just past every text that starts with `spelling`: its last character
 // followed by the next one (texts compare by code point, as their UTF-8 bytes do).
 QString PastEveryTextStartingWith(const QString& spelling) {
@@ -407,6 +449,8 @@ struct Sql {
 };
 
 }  // namespace
+
+QString RowBlockOf(const QString& rowIdColumn) { return QStringLiteral("%1 / %2").arg(rowIdColumn).arg(kRowBlock); }
 
 void RegisterHeldRows(sqlite3* db) {
   sqlite3_create_function_v2(db, "held_row", 1, SQLITE_UTF8, nullptr, HeldRowFunction, nullptr, nullptr, nullptr);
@@ -536,6 +580,42 @@ std::optional<qint64> PrefixSearch::First(const QString& column, const QString& 
       }
       if (!found.value(0).isNull()) return found.value(0).toLongLong();
       if (!found.isEmpty() && found.value(1).toInt() < kNear) return std::nullopt;  // the whole range walked
+
+      // The blocks of row ids from that of `from` on, each a seek for each spelling: the
+      // first block that holds a row found holds the smallest. (The rows before `from`
+      // are the next search's, made the same way.)
+      auto [blockKnown, blockAdded] = blockIndexed_.try_emplace(column.toLower(), false);
+      if (blockAdded) {
+        rowIdColumn_ = RowIdColumn(db_->Handle(), db_detail::BareName(table_));
+        blockKnown->second = HasBlockIndex(db_->Handle(), table_, rowIdColumn_, column);
+      }
+      if (blockKnown->second) {
+        Sql bounds;
+        bounds.text = QStringLiteral("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)").arg(table_);
+        db_detail::Statement ends(db_->Handle(), bounds.text);
+        const QVariantList rows = run(ends, {});
+        if (rows.value(0).isNull()) return std::nullopt;  // no row at all
+        const qint64 first = std::max(from, rows.value(0).toLongLong());
+        const qint64 last = std::min(before - 1, rows.value(1).toLongLong());
+        Sql block = start();
+        const QString terms = counts(block, QStringLiteral("entry_id"), QStringLiteral("entry_text"), whole);
+        const qsizetype at = block.values.size();  // the block, the spelling's range, the row ids' range
+        db_detail::Statement statement(db_->Handle(), BlockSql(table_, rowIdColumn_, col, terms, at));
+        QVariantList values = block.values;
+        values << 0 << QString() << QString() << from << before;
+        for (qint64 b = first / kRowBlock; first <= last && b <= last / kRowBlock; ++b) {
+          std::optional<qint64> best;
+          for (const QString& spelling : *spellings) {
+            values[at] = b;
+            values[at + 1] = spelling;
+            values[at + 2] = PastEveryTextStartingWith(spelling);
+            values[at + 4] = best.value_or(before);
+            if (const std::optional<qint64> f = id(run(statement, values).value(0))) best = f;
+          }
+          if (best) return best;
+        }
+        return std::nullopt;
+      }
     }
   }
 

@@ -296,6 +296,12 @@ class RowReader {
   qint64 rowsRead_ = 0;
 };
 
+// An index of a column by blocks of row ids is declared on (RowBlockOf(k), column), k
+// the table's INTEGER PRIMARY KEY column: the rows in blocks of kRowBlock row ids, and
+// in each block the column's texts in order.
+inline constexpr int kRowBlock = 4096;
+QString RowBlockOf(const QString& rowIdColumn);
+
 // The rows of one table that meet a condition (or that a list holds), in row id order,
 // as a list of them shows them: the first row in a range of row ids whose column's text
 // starts with a given text, letters compared without regard to case as LIKE compares
@@ -305,8 +311,11 @@ class RowReader {
 // once, a run of rows that share one text costing a seek. A single character is
 // answered by a seek where an index on the column's first character serves it (entries
 // of that character and row id): a key whose first character half the rows share (the
-// sex of a CNP) is found as fast as any. The table itself is walked in row id order
-// only where the column has no such index.
+// sex of a CNP) is found as fast as any. Where an index of the column by blocks of row
+// ids serves it, a prefix that many texts start with is found block after block from
+// the start of the range, a seek for each block that holds none of them: however many
+// rows lie between the start and the row found, and however many texts start so. The
+// table itself is walked in row id order only where the column has no such index.
 class PrefixSearch {
  public:
   // condition: an SQL condition on the table with "?" for params; empty for every row.
@@ -332,6 +341,8 @@ class PrefixSearch {
   QVariantList params_;
   std::map<QString, bool> indexed_;  // whether an index on the column serves ranges
   std::map<QString, bool> initialIndexed_;  // whether one on its first character serves seeks
+  std::map<QString, bool> blockIndexed_;  // whether one by blocks of row ids serves seeks
+  QString rowIdColumn_;  // the table's INTEGER PRIMARY KEY, once an index by blocks is looked for
   // What a search that found nothing in [from, ...) read of the rows before `from`: the
   // first of them, for the search of [min, from) that follows it.
   struct Below {

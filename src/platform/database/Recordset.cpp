@@ -105,20 +105,28 @@ struct Recordset::Impl {
   QString keyName;                    // the key column's name, quoted
 
   // The set's rows in order; a deleted row stays as a hole. The ids of the query come
-  // first (`base` of them read so far), then those of the rows the set added. Once every
-  // id of the query has been read, the ids are only ever appended to (running the query
-  // again makes new ones), so that what RowIds, which reads them all, hands out shares
-  // them. Until then the ids of the rows still unread, (readThrough, lastRowid], come
-  // between the two, and are put there as they are read.
-  std::shared_ptr<std::vector<qint64>> rowids = std::make_shared<std::vector<qint64>>();
-  int base = 0;
-  // Ids of rows the set added that lie among the still unread ones: the engine gave them
-  // again after another desk deleted the rows that had them. When they are read they are
-  // the set's added rows already, and stay holes where they are read.
-  std::vector<qint64> addedUnread;
-  std::vector<char> deleted;
-  int live = 0;
-  int cur = -1;  // -1 before the first row (BOF), size() after the last (EOF)
+  // first, those read so far, then those of the rows the set added. The query's ids are
+  // only ever appended to (running the query again makes new ones), so that what
+  // RowIds, which reads them all, hands out shares them; the added ones are kept apart,
+  // so that an add never moves the query's ids (a million of them) to grow their room.
+  // Until every id of the query has been read, the ids of the rows still unread,
+  // (readThrough, lastRowid], come between the two, and are put there as they are read.
+  std::shared_ptr<std::vector<qint64>> queryIds = std::make_shared<std::vector<qint64>>();
+  std::vector<char> queryDeleted;
+  std::vector<qint64> addedIds;
+  std::vector<char> addedDeleted;
+  // Ids among those still unread that are holes where they are read: rows the set
+  // deleted before it read their ids, and ids that the engine gave again to rows the set
+  // added (after another desk deleted the rows that had them), which are the set's added
+  // rows already. Sorted.
+  std::vector<qint64> unreadHoles;
+  int live = 0;  // rows not deleted, of those whose ids have been read
+  // The position: an index among the ids held, -1 before the first row (BOF), Size()
+  // after the last (EOF). A find that reaches a row among those still unread does not
+  // read the ids before it: the position is then that row, held by its id in `ahead`
+  // (and `cur` is Base(), where the unread ids go), until the ids are read as far as it.
+  int cur = -1;
+  std::optional<qint64> ahead;
 
   // The values of the current row, read once per row and change of the database.
   qint64 cachedRowid = 0;
@@ -130,15 +138,20 @@ struct Recordset::Impl {
   qint64 identityRowid = 0;
   QVariant identityKey;
 
-  std::vector<qint64>& Ids() { return *rowids; }
-  const std::vector<qint64>& Ids() const { return *rowids; }
+  // The query's ids read, where the added rows begin.
+  int Base() const { return int(queryIds->size()); }
+  int Size() const { return Base() + int(addedIds.size()); }
+  qint64 Id(int i) const { return i < Base() ? (*queryIds)[size_t(i)] : addedIds[size_t(i - Base())]; }
+  char& Deleted(int i) { return i < Base() ? queryDeleted[size_t(i)] : addedDeleted[size_t(i - Base())]; }
+  bool IsDeleted(int i) const { return i < Base() ? queryDeleted[size_t(i)] : addedDeleted[size_t(i - Base())]; }
+  // The row id at the position.
+  qint64 CurrentId() const { return ahead ? *ahead : Id(cur); }
 
   enum class Mode { None, Adding, Editing } mode = Mode::None;
   QVariantList buffer;
   std::vector<char> dirty;
 
-  int Size() const { return int(Ids().size()); }
-  bool OnRow() const { return cur >= 0 && cur < Size(); }
+  bool OnRow() const { return ahead || (cur >= 0 && cur < Size()); }
 
   // Runs the set's query; a query that fails leaves the set as it was.
   void RunKeyset() {
@@ -162,12 +175,14 @@ struct Recordset::Impl {
       query.Reset();
       if (sortRowids) SortRowids(*fresh);
     }
-    rowids = std::move(fresh);
-    base = Size();
-    addedUnread.clear();
-    deleted.assign(Ids().size(), 0);
+    queryIds = std::move(fresh);
+    queryDeleted.assign(queryIds->size(), 0);
+    addedIds.clear();
+    addedDeleted.clear();
+    unreadHoles.clear();
     live = Size();
-    cur = Ids().empty() ? -1 : 0;
+    cur = queryIds->empty() ? -1 : 0;
+    ahead.reset();
     cachedChanges = -1;
     identified = false;
     mode = Mode::None;
@@ -225,20 +240,35 @@ struct Recordset::Impl {
     // Taken into the set only once the whole chunk has been read: a read that fails
     // leaves the set as it was.
     bool all = rest;
-    const std::vector<qint64> read = ReadIds(readThrough, lastRowid, wanted, all);
+    std::vector<qint64> read = ReadIds(readThrough, lastRowid, wanted, all);
+    const bool last = all || int(read.size()) < wanted;
+    // A position ahead among the ids read becomes its place; a row that has left the
+    // table since it was found stays there as a row gone, as it would had its id been
+    // read before.
+    std::optional<size_t> reached;
+    if (ahead && (last || (!read.empty() && *ahead <= read.back()))) {
+      const auto it = std::lower_bound(read.begin(), read.end(), *ahead);
+      reached = size_t(it - read.begin());
+      if (it == read.end() || *it != *ahead) read.insert(it, *ahead);
+    }
     const int count = int(read.size());
-    Ids().insert(Ids().begin() + base, read.begin(), read.end());
-    deleted.insert(deleted.begin() + base, read.size(), 0);
+    const int base = Base();
+    queryIds->insert(queryIds->end(), read.begin(), read.end());
+    queryDeleted.resize(queryIds->size(), 0);
     live += count;
-    for (int i = 0; i < count && !addedUnread.empty(); ++i) {
-      if (!std::binary_search(addedUnread.begin(), addedUnread.end(), read[size_t(i)])) continue;
-      deleted[size_t(base + i)] = 1;
+    for (int i = 0; i < count && !unreadHoles.empty(); ++i) {
+      if (!std::binary_search(unreadHoles.begin(), unreadHoles.end(), read[size_t(i)])) continue;
+      queryDeleted[size_t(base + i)] = 1;
       --live;
     }
-    if (cur >= base) cur += count;  // on an added row, or past the end
-    base += count;
-    if (!read.empty()) readThrough = read.back();
-    complete = all || int(read.size()) < wanted;
+    if (reached) {
+      cur = base + int(*reached);
+      ahead.reset();
+    } else if (cur >= base) {
+      cur += count;  // on an added row, past the end, or still ahead
+    }
+    if (!read.empty()) readThrough = std::max(readThrough, read.back());
+    complete = last;
     chunk = std::min(chunk * 4, kLargestChunk);
     return !read.empty();
   }
@@ -247,19 +277,42 @@ struct Recordset::Impl {
   void ReadThrough(qint64 rowid) {
     while (!complete && readThrough < rowid) ReadMore();
   }
+  // Reads the ids as far as a position ahead, which becomes its place.
+  void ReachAhead() {
+    if (ahead) ReadThrough(*ahead);
+  }
   // Whether the query's ids are in row id order (the whole table, or a condition's rows
   // sorted): the place of an id among them is found by a binary search.
   bool Ordered() const { return chunked || sortRowids; }
-  // The place of a row id among the query's ids, reading as far as it when it lies among
-  // those still unread; -1 when the set does not hold it there (or holds it deleted).
-  int PlaceInQuery(qint64 rowid) {
-    if (!complete && rowid > readThrough && rowid <= lastRowid &&
-        !std::binary_search(addedUnread.begin(), addedUnread.end(), rowid))
-      ReadThrough(rowid);
-    const auto end = Ids().begin() + base;
-    const auto it = std::lower_bound(Ids().begin(), end, rowid);
-    if (it == end || *it != rowid || deleted[size_t(it - Ids().begin())]) return -1;
-    return int(it - Ids().begin());
+  // Whether a row id lies among the query's ids still unread, and is no hole there: a
+  // row of the table with that id is one of the set's rows not yet read.
+  bool AmongUnread(qint64 rowid) const {
+    return !complete && rowid > readThrough && rowid <= lastRowid &&
+           !std::binary_search(unreadHoles.begin(), unreadHoles.end(), rowid);
+  }
+  // The place of a row id among the query's ids read (in row id order); -1 when the set
+  // does not hold it there (or holds it deleted).
+  int PlaceInQuery(qint64 rowid) const {
+    const auto it = std::lower_bound(queryIds->begin(), queryIds->end(), rowid);
+    if (it == queryIds->end() || *it != rowid || queryDeleted[size_t(it - queryIds->begin())]) return -1;
+    return int(it - queryIds->begin());
+  }
+  // The first place before `end` that holds the row id and is not deleted; -1 when none.
+  int FirstLive(qint64 rowid, int end) const {
+    const auto look = [rowid](const std::vector<qint64>& ids, const std::vector<char>& holes, int count) {
+      const auto last = ids.begin() + std::clamp(count, 0, int(ids.size()));
+      for (auto it = std::find(ids.begin(), last, rowid); it != last; it = std::find(it + 1, last, rowid))
+        if (!holes[size_t(it - ids.begin())]) return int(it - ids.begin());
+      return -1;
+    };
+    if (const int place = look(*queryIds, queryDeleted, end); place >= 0) return place;
+    const int added = look(addedIds, addedDeleted, end - Base());
+    return added < 0 ? -1 : Base() + added;
+  }
+  // Ids among the unread that are holes when read, once each.
+  void HoleWhenRead(qint64 rowid) {
+    const auto it = std::lower_bound(unreadHoles.begin(), unreadHoles.end(), rowid);
+    if (it == unreadHoles.end() || *it != rowid) unreadHoles.insert(it, rowid);
   }
   // Whether the set holds no row that is not deleted.
   bool Empty() {
@@ -269,7 +322,7 @@ struct Recordset::Impl {
 
   // Reads the current row's values (the row must still be in the table).
   const QVariantList& Current() {
-    const qint64 rowid = Ids()[size_t(cur)];
+    const qint64 rowid = CurrentId();
     const qint64 changes = sqlite3_total_changes(db);
     const bool known = identified && identityRowid == rowid;
     if (known && cachedChanges == changes && cachedRowid == rowid) return cached;
@@ -294,12 +347,18 @@ struct Recordset::Impl {
   void MoveTo(int position) {
     mode = Mode::None;
     cur = position;
+    ahead.reset();
     identified = false;
+  }
+  // Moves to a row among those still unread, without reading the ids before it.
+  void MoveAhead(qint64 rowid) {
+    MoveTo(Base());
+    ahead = rowid;
   }
   // The condition that the table's row at the current position is the one the set
   // read there, with its values after `values`: "rowid = ?n [AND key IS ?m]".
   QString IsTheRowRead(QVariantList& values) {
-    if (!identified || identityRowid != Ids()[size_t(cur)]) Current();
+    if (!identified || identityRowid != CurrentId()) Current();
     values << identityRowid;
     QString condition = QStringLiteral("rowid = ?%1").arg(values.size());
     if (keyColumn >= 0) {
@@ -311,24 +370,24 @@ struct Recordset::Impl {
 
   void RequireCurrent() const {
     if (!OnRow()) NoCurrentRecord();
-    if (deleted[size_t(cur)]) RecordDeleted();
+    if (ahead ? std::binary_search(unreadHoles.begin(), unreadHoles.end(), *ahead) : IsDeleted(cur)) RecordDeleted();
   }
 
   // The next row not deleted after `from`, reading row ids as needed (those still
   // unread come before the added rows); Size() when none.
   int NextLive(int from) {
     for (int i = from + 1;; ++i) {
-      while (i == base && !complete) ReadMore();
+      while (i == Base() && !complete) ReadMore();
       if (i >= Size()) return Size();
-      if (!deleted[size_t(i)]) return i;
+      if (!IsDeleted(i)) return i;
     }
   }
   // The row not deleted before the current one, reading the ids still unread first when
   // they lie before it.
   int PreviousLive() {
-    if (!complete && cur >= base) ReadAll();
+    if (!complete && cur >= Base()) ReadAll();
     for (int i = cur - 1; i >= 0; --i)
-      if (!deleted[size_t(i)]) return i;
+      if (!IsDeleted(i)) return i;
     return -1;
   }
 };
@@ -382,10 +441,12 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql, const QVa
 }
 
 bool Recordset::BOF() const {
+  if (impl_->ahead) return false;
   return impl_->cur < 0 || (impl_->cur >= impl_->Size() && impl_->Empty());
 }
 
 bool Recordset::EOF() const {
+  if (impl_->ahead) return false;
   return impl_->cur >= impl_->Size() || (impl_->cur < 0 && impl_->Empty());
 }
 
@@ -397,17 +458,17 @@ int Recordset::RecordCount() const {
 RowIdList Recordset::RowIds() const {
   impl_->ReadAll();
   const Impl& d = *impl_;
-  if (d.live == d.Size()) return RowIdList(d.rowids, d.Ids().size());
+  if (d.live == d.Size() && d.addedIds.empty()) return RowIdList(d.queryIds, d.queryIds->size());
   std::vector<qint64> out;
   out.reserve(size_t(d.live));
   for (int i = 0; i < d.Size(); ++i)
-    if (!d.deleted[size_t(i)]) out.push_back(d.Ids()[size_t(i)]);
+    if (!d.IsDeleted(i)) out.push_back(d.Id(i));
   return RowIdList(std::move(out));
 }
 
 qint64 Recordset::RowId() const {
   impl_->RequireCurrent();
-  return impl_->Ids()[size_t(impl_->cur)];
+  return impl_->CurrentId();
 }
 
 void Recordset::MoveFirst() {
@@ -424,11 +485,13 @@ void Recordset::MoveLast() {
 
 void Recordset::MoveNext() {
   if (EOF()) NoCurrentRecord();
+  impl_->ReachAhead();
   impl_->MoveTo(impl_->NextLive(impl_->cur));
 }
 
 void Recordset::MovePrevious() {
   if (BOF()) NoCurrentRecord();
+  impl_->ReachAhead();
   impl_->MoveTo(impl_->PreviousLive());
 }
 
@@ -446,31 +509,32 @@ void Recordset::FindFirst(const QString& criterion, const QVariantList& params) 
   if (d.Ordered()) {
     // The query's ids in row id order, then the added rows: the first row found among
     // the query's ids is the smallest found that the set holds, each looked for by a
-    // binary search (and read only as far as it); else the first added row found.
+    // binary search among the ids read, or taken where it lies among those still unread
+    // without reading them; else the first added row found.
     std::sort(rows.begin(), rows.end());
-    for (const qint64 rowid : rows)
+    for (const qint64 rowid : rows) {
+      if (d.AmongUnread(rowid)) {
+        noMatch_ = false;
+        d.MoveAhead(rowid);
+        return;
+      }
       if ((first = d.PlaceInQuery(rowid)) >= 0) break;
-    for (int i = d.base; i < d.Size() && first < 0 && !rows.empty(); ++i)
-      if (!d.deleted[size_t(i)] && std::binary_search(rows.begin(), rows.end(), d.Ids()[size_t(i)])) first = i;
+    }
+    for (int i = d.Base(); i < d.Size() && first < 0 && !rows.empty(); ++i)
+      if (!d.IsDeleted(i) && std::binary_search(rows.begin(), rows.end(), d.Id(i))) first = i;
     noMatch_ = first < 0;
     if (!noMatch_) d.MoveTo(first);
     return;
   }
+  // The set of a condition with an order of its own, read at once: walked in its order.
   const std::unordered_set<qint64> found(rows.begin(), rows.end());
   if (found.size() <= 4) {
     // A key's few rows: each looked for in the set, which may hold a million.
-    for (const qint64 rowid : found) {
-      const auto end = first < 0 ? d.Ids().end() : d.Ids().begin() + first;
-      for (auto it = std::find(d.Ids().begin(), end, rowid); it != end; it = std::find(it + 1, end, rowid)) {
-        if (!d.deleted[size_t(it - d.Ids().begin())]) {
-          first = int(it - d.Ids().begin());
-          break;
-        }
-      }
-    }
+    for (const qint64 rowid : found)
+      if (const int place = d.FirstLive(rowid, first < 0 ? d.Size() : first); place >= 0) first = place;
   } else {
     for (int i = 0; i < d.Size() && first < 0; ++i)
-      if (!d.deleted[size_t(i)] && found.count(d.Ids()[size_t(i)])) first = i;
+      if (!d.IsDeleted(i) && found.count(d.Id(i))) first = i;
   }
   noMatch_ = first < 0;
   if (!noMatch_) d.MoveTo(first);
@@ -522,31 +586,31 @@ void Recordset::Update() {
     Statement insert(d.db, sql, Phase::Write);
     insert.Bind(values);
     insert.Step();
-    const bool atEnd = d.cur >= d.Size();
+    const bool atEnd = !d.ahead && d.cur >= d.Size();
     const qint64 added = sqlite3_last_insert_rowid(d.db);
     // The engine gives a new row the id after the table's largest: the id of a last row
     // that another connection deleted comes back, and that row leaves the set. It is
-    // looked for where it can be: among the query's ids (in row id order, or walked),
-    // among those still unread (where it is passed over when read), and among the rows
-    // added before.
-    auto gone = [&d](size_t place) {
-      if (!d.deleted[place]) --d.live;
-      d.deleted[place] = 1;
+    // looked for where it can be: among the query's ids read (in row id order, or
+    // walked), among those still unread (where it is a hole when read), and among the
+    // rows added before.
+    const auto gone = [&d](std::vector<char>& holes, size_t place) {
+      if (!holes[place]) --d.live;
+      holes[place] = 1;
     };
-    const auto queryEnd = d.Ids().begin() + d.base;
+    std::vector<qint64>& query = *d.queryIds;
     if (d.Ordered()) {
-      for (auto it = std::lower_bound(d.Ids().begin(), queryEnd, added); it != queryEnd && *it == added; ++it)
-        gone(size_t(it - d.Ids().begin()));
-      if (!d.complete && added > d.readThrough && added <= d.lastRowid)
-        d.addedUnread.insert(std::lower_bound(d.addedUnread.begin(), d.addedUnread.end(), added), added);
+      for (auto it = std::lower_bound(query.begin(), query.end(), added); it != query.end() && *it == added; ++it)
+        gone(d.queryDeleted, size_t(it - query.begin()));
+      if (!d.complete && added > d.readThrough && added <= d.lastRowid) d.HoleWhenRead(added);
     } else {
-      for (auto it = std::find(d.Ids().begin(), queryEnd, added); it != queryEnd; it = std::find(it + 1, queryEnd, added))
-        gone(size_t(it - d.Ids().begin()));
+      for (auto it = std::find(query.begin(), query.end(), added); it != query.end();
+           it = std::find(it + 1, query.end(), added))
+        gone(d.queryDeleted, size_t(it - query.begin()));
     }
-    for (size_t i = size_t(d.base); i < d.Ids().size(); ++i)
-      if (d.Ids()[i] == added) gone(i);
-    d.Ids().push_back(added);
-    d.deleted.push_back(0);
+    for (size_t i = 0; i < d.addedIds.size(); ++i)
+      if (d.addedIds[i] == added) gone(d.addedDeleted, i);
+    d.addedIds.push_back(added);
+    d.addedDeleted.push_back(0);
     ++d.live;
     if (atEnd) d.cur = d.Size();  // the set stays past its end
   } else if (!columns.isEmpty()) {
@@ -580,8 +644,12 @@ void Recordset::Delete() {
   del.Bind(values);
   del.Step();
   if (sqlite3_changes(d.db) == 0) RecordReplaced(true);
-  d.deleted[size_t(d.cur)] = 1;
-  --d.live;
+  if (d.ahead) {
+    d.HoleWhenRead(*d.ahead);  // not yet counted among the rows
+  } else {
+    d.Deleted(d.cur) = 1;
+    --d.live;
+  }
 }
 
 void Recordset::Requery() { impl_->RunKeyset(); }
