@@ -232,6 +232,7 @@ class Fitter {
     const Limits inside{width_, height_, height_};
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
                        std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
+    if (!room_.wrap && !exact_) LayOutWhereCut(set, floor);
     Attempt best = Try(set, false, clear.width);
     bool fits = Fits(best, clear);
     if (!fits) fits = Largest(set, floor, clear, best);
@@ -365,6 +366,23 @@ class Fitter {
       a.lines.push_back(std::move(line));
     }
     return a;
+  }
+
+  // Lines of their own that even the floor at half their width leaves far too wide, by
+  // their letters' advances (unshaped, a first guess), are first laid out there, where
+  // they will be cut: their other widths are foreseen from that layout.
+  void LayOutWhereCut(double set, double floor) const {
+    constexpr double kFarTooWide = 1.05;
+    const QRawFont raw = QRawFont::fromFont(LaidFont(font_, set, 100));
+    if (!raw.isValid() || raw.pixelSize() <= 0) return;
+    const double toLayout = EmPixels(set) / raw.pixelSize() * (floor / set) * kMinTextStretch / 100;
+    for (const QString& whole : Break(set, false)) {
+      const QString text = WithoutTrailingBlanks(whole);
+      const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+      double advance = 0;
+      for (const QPointF& step : raw.advancesForGlyphIndexes(glyphs)) advance += step.x();
+      if (advance * toLayout > width_ * kFarTooWide) Laid(text, floor, kMinTextStretch);
+    }
   }
 
   // A line too wide for `width` at its natural width (`natural`) condensed as much as it
