@@ -34,6 +34,8 @@ tests=(
   poppler-utils abiword
   # The tests' word processor that converts RTF, and the faces its tests print in.
   libreoffice-writer-nogui fonts-dejavu-core fonts-urw-base35
+  # A face with a condensed face of its own, which the fit rule's tests narrow.
+  fonts-dejavu-extra
   cups cups-client cups-bsd
   qt6-gtk-platformtheme
   desktop-file-utils appstream lintian devscripts man-db
