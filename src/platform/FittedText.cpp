@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -164,30 +165,44 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
       .first->second;
 }
 
-// Lines laid out lately by a fit, drawn from the same layouts (a fit is mostly drawn at
-// once).
-struct DrawnLine {
-  QString text;
-  QFont font;
-  std::shared_ptr<const LaidLine> laid;
+// The lines laid out lately, by every fit: a fit is mostly drawn at once from the same
+// layouts, and a text fitted again into a room a little narrower or lower (kept clear of
+// a line it came near) lays out the same lines at the same sizes again. Kept in two
+// generations: the older one goes when the newer is full.
+class LayoutCache {
+ public:
+  std::shared_ptr<const LaidLine> Get(const QString& text, const QFont& font, bool blanks) {
+    const Key key{text, font, blanks};
+    if (auto it = newer_.find(key); it != newer_.end()) return it->second;
+    std::shared_ptr<const LaidLine> laid;
+    if (auto it = older_.find(key); it != older_.end()) {
+      laid = std::move(it->second);
+      older_.erase(it);
+    } else {
+      laid = std::make_shared<const LaidLine>(text, font, blanks);
+    }
+    if (newer_.size() >= kGeneration) older_ = std::exchange(newer_, {});
+    newer_.emplace(key, laid);
+    return laid;
+  }
+  void Clear() {
+    newer_.clear();
+    older_.clear();
+  }
+
+ private:
+  static constexpr size_t kGeneration = 256;
+  using Key = std::tuple<QString, QFont, bool>;
+  std::map<Key, std::shared_ptr<const LaidLine>> newer_, older_;
 };
-std::vector<DrawnLine>& RecentLines() {
-  thread_local std::vector<DrawnLine> lines;
-  return lines;
-}
-constexpr size_t kRecentLines = 64;
 
-void KeepForDrawing(const QString& text, const QFont& font, std::shared_ptr<const LaidLine> laid) {
-  std::vector<DrawnLine>& lines = RecentLines();
-  if (lines.size() >= kRecentLines) lines.erase(lines.begin(), lines.begin() + kRecentLines / 2);
-  lines.push_back({text, font, std::move(laid)});
+LayoutCache& Layouts() {
+  thread_local LayoutCache cache;
+  return cache;
 }
 
-std::shared_ptr<const LaidLine> LaidForDrawing(const QString& text, const QFont& font) {
-  std::vector<DrawnLine>& lines = RecentLines();
-  for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-    if (it->text == text && it->font == font) return it->laid;
-  return std::make_shared<const LaidLine>(text, font);
+std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false) {
+  return Layouts().Get(text, font, blanks);
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -238,10 +253,6 @@ class Fitter {
     if (mispredicted_ && !exact_) {
       exact_ = true;
       fit = RunOnce();
-    }
-    for (const FittedLine& line : fit.lines) {
-      const QFont font = LaidFont(font_, fit.font.pointSizeF(), line.stretch);
-      KeepForDrawing(line.text, font, Laid(line.text, fit.font.pointSizeF(), line.stretch));
     }
     return fit;
   }
@@ -646,7 +657,7 @@ class Fitter {
     auto it = laid_.find(key);
     if (it != laid_.end()) return it->second;
     const std::optional<Span> foreseen = blanks ? std::nullopt : Foreseen(text, points, stretch);
-    auto laid = std::make_shared<const LaidLine>(text, LaidFont(font_, points, stretch), blanks);
+    std::shared_ptr<const LaidLine> laid = Layout(text, LaidFont(font_, points, stretch), blanks);
     if (foreseen && (laid->Width() < foreseen->low || laid->Width() > foreseen->high)) mispredicted_ = true;
     return laid_.emplace(key, std::move(laid)).first->second;
   }
@@ -703,6 +714,8 @@ int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* dev
   return stretch;
 }
 
+void ForgetLaidLines() { Layouts().Clear(); }
+
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   if (room.unitsPerInch <= 0) return {};
   return Fitter(text, font, room).Run();
@@ -712,8 +725,7 @@ void DrawFitted(QPainter& painter, const TextFit& fit) {
   if (fit.unitsPerInch <= 0) return;
   const double scale = fit.unitsPerInch / kTextLayoutDpi;
   for (const FittedLine& line : fit.lines) {
-    const std::shared_ptr<const LaidLine> laid =
-        LaidForDrawing(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
+    const std::shared_ptr<const LaidLine> laid = Layout(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
     painter.save();
     painter.translate(line.origin);
     painter.scale(scale, scale);
