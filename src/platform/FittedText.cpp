@@ -368,6 +368,13 @@ class Fitter {
       }
       if (sure) return true;
     }
+    // Wrapped lines, several of them, take at least their line height each: broken at
+    // that size, too many of them are too high whatever their letters.
+    if (room_.wrap && room_.boundedHeight) {
+      const size_t count = Break(points, false).size();
+      const LineMetrics& metrics = ProbeAt(points);
+      if (count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height) return false;
+    }
     return Fits(Try(points, false, limits.width), limits);
   }
 
