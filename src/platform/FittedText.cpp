@@ -78,45 +78,44 @@ class LaidLine {
   double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
   // Whether its glyphs run from left to right only, each standing at or after the one
   // before it: where the letters end then grows with their count.
-  bool LeftToRight() const {
-    double last = std::numeric_limits<double>::lowest();
-    for (const QGlyphRun& run : layout_.glyphRuns()) {
-      if (run.isRightToLeft()) return false;
-      for (const QPointF& at : run.positions()) {
-        if (at.x() < last) return false;
-        last = at.x();
-      }
-    }
-    return true;
-  }
+  bool LeftToRight() const { return Glyphs().leftToRight; }
   void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
   // The extent of its letters above (negative) and below its baseline, the baseline
   // itself always within it, as the font's tight bounds measure it.
-  std::pair<double, double> Ink() const {
-    if (!ink_) ink_ = InkOfGlyphs();
-    return *ink_;
-  }
+  std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
 
  private:
-  std::pair<double, double> InkOfGlyphs() const {
+  // What its glyphs show, read from them once: their extent (Ink) and their order.
+  struct GlyphFacts {
     double top = 0, bottom = 0;
-    const double baseline = Ascent();
-    for (const QGlyphRun& run : layout_.glyphRuns()) {
-      const QRawFont font = run.rawFont();
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> at = run.positions();
-      for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const QRectF box = font.boundingRect(glyphs[i]);
-        top = std::min(top, at[i].y() - baseline + box.top());
-        bottom = std::max(bottom, at[i].y() - baseline + box.bottom());
+    bool leftToRight = true;
+  };
+  const GlyphFacts& Glyphs() const {
+    if (!glyphs_) {
+      GlyphFacts facts;
+      const double baseline = Ascent();
+      double last = std::numeric_limits<double>::lowest();
+      for (const QGlyphRun& run : layout_.glyphRuns()) {
+        if (run.isRightToLeft()) facts.leftToRight = false;
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+          if (at[i].x() < last) facts.leftToRight = false;
+          last = at[i].x();
+          const QRectF box = font.boundingRect(glyphs[i]);
+          facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
+          facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
+        }
       }
+      glyphs_ = facts;
     }
-    return {top, bottom};
+    return *glyphs_;
   }
 
   QTextLayout layout_;
   QTextLine line_;
-  mutable std::optional<std::pair<double, double>> ink_;  // Ink, once asked for
+  mutable std::optional<GlyphFacts> glyphs_;
 };
 
 // The extent of a line's letters above (negative) and below its baseline, measured on
@@ -125,6 +124,25 @@ std::pair<double, double> InkOf(const QString& text, const QFont& font) {
   if (text.trimmed().isEmpty()) return {0, 0};
   const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
   return {ink.top(), ink.bottom()};
+}
+
+// Where each letter (grapheme) of a text ends.
+std::vector<qsizetype> LetterEnds(const QString& text) {
+  std::vector<qsizetype> ends;
+  // Signs before the combining marks (from U+0300), without the controls, are letters of
+  // their own.
+  const bool oneEach = std::all_of(text.begin(), text.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x300);
+  });
+  if (oneEach) {
+    ends.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) ends[i] = i + 1;
+    return ends;
+  }
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+  return ends;
 }
 
 bool HasMarks(const QString& text) {
@@ -558,9 +576,7 @@ class Fitter {
       // The letters up to the first whose end stands past the room, without the blanks
       // before it; where the letters' ends only grow from left to right, that letter is
       // searched by halves.
-      std::vector<qsizetype> ends;
-      QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line.text);
-      for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+      const std::vector<qsizetype> ends = LetterEnds(line.text);
       const auto past = [&](qsizetype at) { return laid.XAt(static_cast<int>(at)) > width_; };
       size_t inside = 0;  // the letters that end inside the room
       if (laid.LeftToRight()) {
