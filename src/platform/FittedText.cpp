@@ -165,25 +165,25 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
       .first->second;
 }
 
-// The lines laid out lately, by every fit: a fit is mostly drawn at once from the same
-// layouts, and a text fitted again into a room a little narrower or lower (kept clear of
-// a line it came near) lays out the same lines at the same sizes again. Kept in two
-// generations: the older one goes when the newer is full.
-class LayoutCache {
+// What the fits made lately, for the texts fitted again: a fit is mostly drawn at once from
+// the same layouts, and a text fitted again into a room a little narrower or lower (kept
+// clear of a line it came near) lays out and breaks the same lines at the same sizes
+// again. Kept in two generations: the older one goes when the newer is full.
+template <class Key, class Value>
+class KeptLately {
  public:
-  std::shared_ptr<const LaidLine> Get(const QString& text, const QFont& font, bool blanks) {
-    const Key key{text, font, blanks};
-    if (auto it = newer_.find(key); it != newer_.end()) return it->second;
-    std::shared_ptr<const LaidLine> laid;
-    if (auto it = older_.find(key); it != older_.end()) {
-      laid = std::move(it->second);
-      older_.erase(it);
-    } else {
-      laid = std::make_shared<const LaidLine>(text, font, blanks);
-    }
-    if (newer_.size() >= kGeneration) older_ = std::exchange(newer_, {});
-    newer_.emplace(key, laid);
-    return laid;
+  // The value kept for `key`, or null.
+  Value* Find(const Key& key) {
+    if (auto it = newer_.find(key); it != newer_.end()) return &it->second;
+    auto it = older_.find(key);
+    if (it == older_.end()) return nullptr;
+    Value value = std::move(it->second);
+    older_.erase(it);
+    return &Put(key, std::move(value));
+  }
+  Value& Put(const Key& key, Value value) {
+    if (newer_.size() >= kGeneration && !newer_.count(key)) older_ = std::exchange(newer_, {});
+    return newer_.insert_or_assign(key, std::move(value)).first->second;
   }
   void Clear() {
     newer_.clear();
@@ -192,17 +192,31 @@ class LayoutCache {
 
  private:
   static constexpr size_t kGeneration = 256;
-  using Key = std::tuple<QString, QFont, bool>;
-  std::map<Key, std::shared_ptr<const LaidLine>> newer_, older_;
+  std::map<Key, Value> newer_, older_;
 };
 
-LayoutCache& Layouts() {
-  thread_local LayoutCache cache;
-  return cache;
+using KeptLayouts = KeptLately<std::tuple<QString, QFont, bool>, std::shared_ptr<const LaidLine>>;
+KeptLayouts& Layouts() {
+  thread_local KeptLayouts kept;
+  return kept;
 }
 
 std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false) {
-  return Layouts().Get(text, font, blanks);
+  const std::tuple<QString, QFont, bool> key{text, font, blanks};
+  if (const std::shared_ptr<const LaidLine>* kept = Layouts().Find(key)) return *kept;
+  return Layouts().Put(key, std::make_shared<const LaidLine>(text, font, blanks));
+}
+
+// A text broken at its words into lines no wider than a width, as wrapped lines break.
+struct BrokenText {
+  double width = 0;   // the room it was broken in
+  double widest = 0;  // its widest line, with the letters' overhang past their advance
+  std::vector<QString> lines;
+};
+using KeptBreaks = KeptLately<std::pair<QString, QFont>, BrokenText>;
+KeptBreaks& Breaks() {
+  thread_local KeptBreaks kept;
+  return kept;
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -511,18 +525,34 @@ class Fitter {
       for (const QString& line : text_.split(QChar::LineSeparator)) out.push_back(line);
       return out;
     }
+    // Broken again in a room no wider, the lines stand as they stood wherever each of them
+    // (its letters' overhang past their advance included) still fits: every word that
+    // stood on a line fits there again, and every word that went on to the next still
+    // does not.
+    constexpr double kRounding = 1;  // layout pixels
+    const std::pair<QString, QFont> key{text_, font};
+    if (!anywhere) {
+      if (const BrokenText* kept = Breaks().Find(key); kept && width <= kept->width && kept->widest + kRounding <= width)
+        return kept->lines;
+    }
     QTextLayout layout(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
     layout.setTextOption(
         LayoutOption(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap));
+    double widest = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
       line.setLineWidth(width);
+      widest = std::max(widest, line.naturalTextWidth());
       QString part = text_.mid(line.textStart(), line.textLength());
       part.remove(QChar::LineSeparator);
       out.push_back(WithoutTrailingBlanks(part));
     }
     layout.endLayout();
     if (out.empty()) out.emplace_back();
+    if (!anywhere) {
+      const double overhang = std::max(0.0, -QFontMetricsF(font, TextLayoutDevice()).minRightBearing());
+      Breaks().Put(key, BrokenText{width, widest + overhang, out});
+    }
     return out;
   }
 
@@ -727,7 +757,10 @@ int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* dev
   return stretch;
 }
 
-void ForgetLaidLines() { Layouts().Clear(); }
+void ForgetLaidLines() {
+  Layouts().Clear();
+  Breaks().Clear();
+}
 
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   if (room.unitsPerInch <= 0) return {};
