@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -77,39 +78,44 @@ class LaidLine {
   double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
   // Whether its glyphs run from left to right only, each standing at or after the one
   // before it: where the letters end then grows with their count.
-  bool LeftToRight() const {
-    double last = std::numeric_limits<double>::lowest();
-    for (const QGlyphRun& run : layout_.glyphRuns()) {
-      if (run.isRightToLeft()) return false;
-      for (const QPointF& at : run.positions()) {
-        if (at.x() < last) return false;
-        last = at.x();
-      }
-    }
-    return true;
-  }
+  bool LeftToRight() const { return Glyphs().leftToRight; }
   void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
   // The extent of its letters above (negative) and below its baseline, the baseline
   // itself always within it, as the font's tight bounds measure it.
-  std::pair<double, double> Ink() const {
-    double top = 0, bottom = 0;
-    const double baseline = Ascent();
-    for (const QGlyphRun& run : layout_.glyphRuns()) {
-      const QRawFont font = run.rawFont();
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> at = run.positions();
-      for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const QRectF box = font.boundingRect(glyphs[i]);
-        top = std::min(top, at[i].y() - baseline + box.top());
-        bottom = std::max(bottom, at[i].y() - baseline + box.bottom());
-      }
-    }
-    return {top, bottom};
-  }
+  std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
 
  private:
+  // What its glyphs show, read from them once: their extent (Ink) and their order.
+  struct GlyphFacts {
+    double top = 0, bottom = 0;
+    bool leftToRight = true;
+  };
+  const GlyphFacts& Glyphs() const {
+    if (!glyphs_) {
+      GlyphFacts facts;
+      const double baseline = Ascent();
+      double last = std::numeric_limits<double>::lowest();
+      for (const QGlyphRun& run : layout_.glyphRuns()) {
+        if (run.isRightToLeft()) facts.leftToRight = false;
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+          if (at[i].x() < last) facts.leftToRight = false;
+          last = at[i].x();
+          const QRectF box = font.boundingRect(glyphs[i]);
+          facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
+          facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
+        }
+      }
+      glyphs_ = facts;
+    }
+    return *glyphs_;
+  }
+
   QTextLayout layout_;
   QTextLine line_;
+  mutable std::optional<GlyphFacts> glyphs_;
 };
 
 // The extent of a line's letters above (negative) and below its baseline, measured on
@@ -118,6 +124,25 @@ std::pair<double, double> InkOf(const QString& text, const QFont& font) {
   if (text.trimmed().isEmpty()) return {0, 0};
   const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
   return {ink.top(), ink.bottom()};
+}
+
+// Where each letter (grapheme) of a text ends.
+std::vector<qsizetype> LetterEnds(const QString& text) {
+  std::vector<qsizetype> ends;
+  // Signs before the combining marks (from U+0300), without the controls, are letters of
+  // their own.
+  const bool oneEach = std::all_of(text.begin(), text.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x300);
+  });
+  if (oneEach) {
+    ends.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) ends[i] = i + 1;
+    return ends;
+  }
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+  return ends;
 }
 
 bool HasMarks(const QString& text) {
@@ -140,30 +165,44 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
       .first->second;
 }
 
-// Lines laid out lately by a fit, drawn from the same layouts (a fit is mostly drawn at
-// once).
-struct DrawnLine {
-  QString text;
-  QFont font;
-  std::shared_ptr<const LaidLine> laid;
+// The lines laid out lately, by every fit: a fit is mostly drawn at once from the same
+// layouts, and a text fitted again into a room a little narrower or lower (kept clear of
+// a line it came near) lays out the same lines at the same sizes again. Kept in two
+// generations: the older one goes when the newer is full.
+class LayoutCache {
+ public:
+  std::shared_ptr<const LaidLine> Get(const QString& text, const QFont& font, bool blanks) {
+    const Key key{text, font, blanks};
+    if (auto it = newer_.find(key); it != newer_.end()) return it->second;
+    std::shared_ptr<const LaidLine> laid;
+    if (auto it = older_.find(key); it != older_.end()) {
+      laid = std::move(it->second);
+      older_.erase(it);
+    } else {
+      laid = std::make_shared<const LaidLine>(text, font, blanks);
+    }
+    if (newer_.size() >= kGeneration) older_ = std::exchange(newer_, {});
+    newer_.emplace(key, laid);
+    return laid;
+  }
+  void Clear() {
+    newer_.clear();
+    older_.clear();
+  }
+
+ private:
+  static constexpr size_t kGeneration = 256;
+  using Key = std::tuple<QString, QFont, bool>;
+  std::map<Key, std::shared_ptr<const LaidLine>> newer_, older_;
 };
-std::vector<DrawnLine>& RecentLines() {
-  thread_local std::vector<DrawnLine> lines;
-  return lines;
-}
-constexpr size_t kRecentLines = 64;
 
-void KeepForDrawing(const QString& text, const QFont& font, std::shared_ptr<const LaidLine> laid) {
-  std::vector<DrawnLine>& lines = RecentLines();
-  if (lines.size() >= kRecentLines) lines.erase(lines.begin(), lines.begin() + kRecentLines / 2);
-  lines.push_back({text, font, std::move(laid)});
+LayoutCache& Layouts() {
+  thread_local LayoutCache cache;
+  return cache;
 }
 
-std::shared_ptr<const LaidLine> LaidForDrawing(const QString& text, const QFont& font) {
-  std::vector<DrawnLine>& lines = RecentLines();
-  for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-    if (it->text == text && it->font == font) return it->laid;
-  return std::make_shared<const LaidLine>(text, font);
+std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false) {
+  return Layouts().Get(text, font, blanks);
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -214,10 +253,6 @@ class Fitter {
     if (mispredicted_ && !exact_) {
       exact_ = true;
       fit = RunOnce();
-    }
-    for (const FittedLine& line : fit.lines) {
-      const QFont font = LaidFont(font_, fit.font.pointSizeF(), line.stretch);
-      KeepForDrawing(line.text, font, Laid(line.text, fit.font.pointSizeF(), line.stretch));
     }
     return fit;
   }
@@ -332,6 +367,13 @@ class Fitter {
         if (extent > limits.height * (1 - kSizeMargin) || letters > limits.letters * (1 - kSizeMargin)) sure = false;
       }
       if (sure) return true;
+    }
+    // Wrapped lines, several of them, take at least their line height each: broken at
+    // that size, too many of them are too high whatever their letters.
+    if (room_.wrap && room_.boundedHeight) {
+      const size_t count = Break(points, false).size();
+      const LineMetrics& metrics = ProbeAt(points);
+      if (count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height) return false;
     }
     return Fits(Try(points, false, limits.width), limits);
   }
@@ -528,9 +570,7 @@ class Fitter {
       // The letters up to the first whose end stands past the room, without the blanks
       // before it; where the letters' ends only grow from left to right, that letter is
       // searched by halves.
-      std::vector<qsizetype> ends;
-      QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line.text);
-      for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+      const std::vector<qsizetype> ends = LetterEnds(line.text);
       const auto past = [&](qsizetype at) { return laid.XAt(static_cast<int>(at)) > width_; };
       size_t inside = 0;  // the letters that end inside the room
       if (laid.LeftToRight()) {
@@ -624,7 +664,7 @@ class Fitter {
     auto it = laid_.find(key);
     if (it != laid_.end()) return it->second;
     const std::optional<Span> foreseen = blanks ? std::nullopt : Foreseen(text, points, stretch);
-    auto laid = std::make_shared<const LaidLine>(text, LaidFont(font_, points, stretch), blanks);
+    std::shared_ptr<const LaidLine> laid = Layout(text, LaidFont(font_, points, stretch), blanks);
     if (foreseen && (laid->Width() < foreseen->low || laid->Width() > foreseen->high)) mispredicted_ = true;
     return laid_.emplace(key, std::move(laid)).first->second;
   }
@@ -681,6 +721,8 @@ int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* dev
   return stretch;
 }
 
+void ForgetLaidLines() { Layouts().Clear(); }
+
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   if (room.unitsPerInch <= 0) return {};
   return Fitter(text, font, room).Run();
@@ -690,8 +732,7 @@ void DrawFitted(QPainter& painter, const TextFit& fit) {
   if (fit.unitsPerInch <= 0) return;
   const double scale = fit.unitsPerInch / kTextLayoutDpi;
   for (const FittedLine& line : fit.lines) {
-    const std::shared_ptr<const LaidLine> laid =
-        LaidForDrawing(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
+    const std::shared_ptr<const LaidLine> laid = Layout(line.text, LaidFont(fit.font, fit.font.pointSizeF(), line.stretch));
     painter.save();
     painter.translate(line.origin);
     painter.scale(scale, scale);

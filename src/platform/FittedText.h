@@ -84,6 +84,10 @@ void DrawFitted(QPainter& painter, const TextFit& fit);
 // Fits `text` in the painter's font into `room` and draws it.
 void DrawFittedText(QPainter& painter, const TextRoom& room, const QString& text);
 
+// Lines laid out lately are kept for the texts fitted or drawn again (the same text in the
+// same font at the same size and stretch); this forgets them, as if none had been fitted.
+void ForgetLaidLines();
+
 // The resolution that texts are laid out at, whatever they are drawn on, and a device of
 // that resolution to lay them out on.
 inline constexpr double kTextLayoutDpi = 1200;

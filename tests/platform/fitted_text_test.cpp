@@ -388,6 +388,46 @@ TEST(FittedText, DrawsWithinTheRoom) {
   }
 }
 
+// The lines laid out for one text are kept for it to be fitted and drawn again: a font that
+// differs in anything drawn (underline, strike-out, weight, slant, letter spacing) draws
+// as itself, whichever was drawn before it, and forgetting the kept lines changes nothing.
+TEST(FittedText, ATextDrawnAgainDrawsInItsOwnFont) {
+  const auto drawn = [](const QFont& font) {
+    QImage paper = Paper(2400, 200);
+    QPainter painter(&paper);
+    painter.setFont(font);
+    platform::DrawFittedText(painter, TextRoom{.rect = QRectF(20, 20, 2300, 150), .unitsPerInch = kPaperDpi}, kText);
+    painter.end();
+    return paper;
+  };
+  std::vector<std::pair<const char*, QFont>> fonts = {{"plain", Times()}};
+  for (const char* what : {"underlined", "struck out", "bold", "italic", "spaced"}) {
+    QFont font = Times();
+    const std::string w = what;
+    if (w == "underlined") font.setUnderline(true);
+    if (w == "struck out") font.setStrikeOut(true);
+    if (w == "bold") font.setBold(true);
+    if (w == "italic") font.setItalic(true);
+    if (w == "spaced") font.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    fonts.emplace_back(what, font);
+  }
+  std::vector<QImage> first;
+  platform::ForgetLaidLines();
+  for (const auto& [what, font] : fonts) first.push_back(drawn(font));
+  for (size_t i = 1; i < fonts.size(); ++i) {
+    SCOPED_TRACE(fonts[i].first);
+    EXPECT_NE(first[i], first[0]);
+  }
+  // Again, in the other order, with and without the kept lines.
+  for (int forget = 0; forget < 2; ++forget) {
+    for (size_t i = fonts.size(); i-- > 0;) {
+      SCOPED_TRACE(fonts[i].first);
+      if (forget) platform::ForgetLaidLines();
+      EXPECT_EQ(drawn(fonts[i].second), first[i]);
+    }
+  }
+}
+
 // The text a PDF holds is the text its page shows: a cut text's hidden letters are not
 // written, a condensed one is written whole.
 TEST(FittedText, ThePdfHoldsWhatIsDrawn) {
