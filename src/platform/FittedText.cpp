@@ -268,14 +268,13 @@ class Fitter {
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
                        std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
     if (!room_.wrap && !exact_) LayOutWhereCut(set, floor);
-    Attempt best = Try(set, false, clear.width);
-    bool fits = Fits(best, clear);
+    Attempt best;
+    bool fits = FitsAsTried(set, clear, best);
     if (!fits) fits = Largest(set, floor, clear, best);
     // Without a clearance to keep the same tries would follow.
     const bool keepsClear = clear.width != inside.width || clear.letters != inside.letters;
     if (!fits && keepsClear) {
-      best = Try(set, false, inside.width);
-      fits = Fits(best, inside) || Largest(set, floor, inside, best);
+      fits = FitsAsTried(set, inside, best) || Largest(set, floor, inside, best);
     }
     if (!fits) {
       // At the smallest size a wrapped word wider than the room breaks inside itself.
@@ -368,14 +367,21 @@ class Fitter {
       }
       if (sure) return true;
     }
-    // Wrapped lines, several of them, take at least their line height each: broken at
-    // that size, too many of them are too high whatever their letters.
+    Attempt tried;
+    return FitsAsTried(points, limits, tried);
+  }
+
+  // Whether the lines at `points` fit within `limits`, as tried (in `out`); wrapped lines
+  // that, broken at that size, are too many for the height at their line height alone are
+  // too high whatever their letters, and are not tried.
+  bool FitsAsTried(double points, const Limits& limits, Attempt& out) const {
     if (room_.wrap && room_.boundedHeight) {
       const size_t count = Break(points, false).size();
       const LineMetrics& metrics = ProbeAt(points);
       if (count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height) return false;
     }
-    return Fits(Try(points, false, limits.width), limits);
+    out = Try(points, false, limits.width);
+    return Fits(out, limits);
   }
 
   // The lines at `points`, each condensed as much as it needs to be no wider than
