@@ -251,25 +251,25 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
       .first->second;
 }
 
-// The lines laid out lately, by every fit: a fit is mostly drawn at once from the same
-// layouts, and a text fitted again into a room a little narrower or lower (kept clear of
-// a line it came near) lays out the same lines at the same sizes again. Kept in two
-// generations: the older one goes when the newer is full.
-class LayoutCache {
+// What the fits made lately, for the texts fitted again: a fit is mostly drawn at once from
+// the same layouts, and a text fitted again into a room a little narrower or lower (kept
+// clear of a line it came near) lays out and breaks the same lines at the same sizes
+// again. Kept in two generations: the older one goes when the newer is full.
+template <class Key, class Value>
+class KeptLately {
  public:
-  std::shared_ptr<const LaidLine> Get(const QString& text, const QFont& font, bool blanks) {
-    const Key key{text, font, blanks};
-    if (auto it = newer_.find(key); it != newer_.end()) return it->second;
-    std::shared_ptr<const LaidLine> laid;
-    if (auto it = older_.find(key); it != older_.end()) {
-      laid = std::move(it->second);
-      older_.erase(it);
-    } else {
-      laid = std::make_shared<const LaidLine>(text, font, blanks);
-    }
-    if (newer_.size() >= kGeneration) older_ = std::exchange(newer_, {});
-    newer_.emplace(key, laid);
-    return laid;
+  // The value kept for `key`, or null.
+  Value* Find(const Key& key) {
+    if (auto it = newer_.find(key); it != newer_.end()) return &it->second;
+    auto it = older_.find(key);
+    if (it == older_.end()) return nullptr;
+    Value value = std::move(it->second);
+    older_.erase(it);
+    return &Put(key, std::move(value));
+  }
+  Value& Put(const Key& key, Value value) {
+    if (newer_.size() >= kGeneration && !newer_.count(key)) older_ = std::exchange(newer_, {});
+    return newer_.insert_or_assign(key, std::move(value)).first->second;
   }
   void Clear() {
     newer_.clear();
@@ -278,17 +278,31 @@ class LayoutCache {
 
  private:
   static constexpr size_t kGeneration = 256;
-  using Key = std::tuple<QString, QFont, bool>;
-  std::map<Key, std::shared_ptr<const LaidLine>> newer_, older_;
+  std::map<Key, Value> newer_, older_;
 };
 
-LayoutCache& Layouts() {
-  thread_local LayoutCache cache;
-  return cache;
+using KeptLayouts = KeptLately<std::tuple<QString, QFont, bool>, std::shared_ptr<const LaidLine>>;
+KeptLayouts& Layouts() {
+  thread_local KeptLayouts kept;
+  return kept;
 }
 
 std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false) {
-  return Layouts().Get(text, font, blanks);
+  const std::tuple<QString, QFont, bool> key{text, font, blanks};
+  if (const std::shared_ptr<const LaidLine>* kept = Layouts().Find(key)) return *kept;
+  return Layouts().Put(key, std::make_shared<const LaidLine>(text, font, blanks));
+}
+
+// A text broken at its words into lines no wider than a width, as wrapped lines break.
+struct BrokenText {
+  double width = 0;   // the room it was broken in
+  double widest = 0;  // its widest line, with the letters' overhang past their advance
+  std::vector<QString> lines;
+};
+using KeptBreaks = KeptLately<std::pair<QString, QFont>, BrokenText>;
+KeptBreaks& Breaks() {
+  thread_local KeptBreaks kept;
+  return kept;
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -354,14 +368,13 @@ class Fitter {
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
                        std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
     if (!room_.wrap && !exact_) LayOutWhereCut(set, floor);
-    Attempt best = Try(set, false, clear.width);
-    bool fits = Fits(best, clear);
+    Attempt best;
+    bool fits = FitsAsTried(set, clear, best);
     if (!fits) fits = Largest(set, floor, clear, best);
     // Without a clearance to keep the same tries would follow.
     const bool keepsClear = clear.width != inside.width || clear.letters != inside.letters;
     if (!fits && keepsClear) {
-      best = Try(set, false, inside.width);
-      fits = Fits(best, inside) || Largest(set, floor, inside, best);
+      fits = FitsAsTried(set, inside, best) || Largest(set, floor, inside, best);
     }
     if (!fits) {
       // At the smallest size a wrapped word wider than the room breaks inside itself.
@@ -454,14 +467,21 @@ class Fitter {
       }
       if (sure) return true;
     }
-    // Wrapped lines, several of them, take at least their line height each: broken at
-    // that size, too many of them are too high whatever their letters.
+    Attempt tried;
+    return FitsAsTried(points, limits, tried);
+  }
+
+  // Whether the lines at `points` fit within `limits`, as tried (in `out`); wrapped lines
+  // that, broken at that size, are too many for the height at their line height alone are
+  // too high whatever their letters, and are not tried.
+  bool FitsAsTried(double points, const Limits& limits, Attempt& out) const {
     if (room_.wrap && room_.boundedHeight) {
       const size_t count = Break(points, false).size();
       const LineMetrics& metrics = ProbeAt(points);
       if (count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height) return false;
     }
-    return Fits(Try(points, false, limits.width), limits);
+    out = Try(points, false, limits.width);
+    return Fits(out, limits);
   }
 
   // The lines at `points`, each condensed as much as it needs to be no wider than
@@ -617,18 +637,34 @@ class Fitter {
       for (const QString& line : text_.split(QChar::LineSeparator)) out.push_back(line);
       return out;
     }
+    // Broken again in a room no wider, the lines stand as they stood wherever each of them
+    // (its letters' overhang past their advance included) still fits: every word that
+    // stood on a line fits there again, and every word that went on to the next still
+    // does not.
+    constexpr double kRounding = 1;  // layout pixels
+    const std::pair<QString, QFont> key{text_, font};
+    if (!anywhere) {
+      if (const BrokenText* kept = Breaks().Find(key); kept && width <= kept->width && kept->widest + kRounding <= width)
+        return kept->lines;
+    }
     QTextLayout layout(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
     layout.setTextOption(
         LayoutOption(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap));
+    double widest = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
       line.setLineWidth(width);
+      widest = std::max(widest, line.naturalTextWidth());
       QString part = text_.mid(line.textStart(), line.textLength());
       part.remove(QChar::LineSeparator);
       out.push_back(WithoutTrailingBlanks(part));
     }
     layout.endLayout();
     if (out.empty()) out.emplace_back();
+    if (!anywhere) {
+      const double overhang = std::max(0.0, -QFontMetricsF(font, TextLayoutDevice()).minRightBearing());
+      Breaks().Put(key, BrokenText{width, widest + overhang, out});
+    }
     return out;
   }
 
@@ -833,7 +869,10 @@ int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* dev
   return stretch;
 }
 
-void ForgetLaidLines() { Layouts().Clear(); }
+void ForgetLaidLines() {
+  Layouts().Clear();
+  Breaks().Clear();
+}
 
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {
   if (room.unitsPerInch <= 0) return {};

@@ -5,7 +5,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
+#include <climits>
 
 #include "platform/KeyCodes.h"
 #include "platform/RuntimeError.h"
@@ -88,21 +91,40 @@ bool ListItem::isSelected() const {
   return list && list->selectionModel()->isSelected(index_);
 }
 
-ListView::ListView(QWidget* parent) : QTableView(parent), model_(new Model(this)) {
+ListView::ListView(QWidget* parent)
+    : QAbstractItemView(parent),
+      model_(new Model(this)),
+      header_(new QHeaderView(Qt::Horizontal, this)),
+      rowHeight_(fontMetrics().height() + 4) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setTabKeyNavigation(false);  // Tab leaves the list for the next control
-  setShowGrid(false);
-  setWordWrap(false);
-  setCornerButtonEnabled(false);
   setModel(model_);
-  verticalHeader()->hide();
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-  horizontalHeader()->setStretchLastSection(false);
-  horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  header_->setSectionsClickable(true);
+  header_->setHighlightSections(false);
+  header_->setStretchLastSection(false);
+  header_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  header_->setModel(model_);
+  header_->setSelectionModel(selectionModel());
+  const auto relaidOut = [this] {
+    updateGeometries();
+    viewport()->update();
+  };
+  connect(header_, &QHeaderView::sectionResized, this, relaidOut);
+  connect(header_, &QHeaderView::sectionCountChanged, this, relaidOut);
+  connect(header_, &QHeaderView::geometriesChanged, this, &ListView::updateGeometries);
+  connect(header_, &QHeaderView::sectionHandleDoubleClicked, this, &ListView::ResizeColumnToContents);
+  // The rows placed again at once, but not while a paint is under way (rows left out by
+  // PrepareShownRows): scrolling or resizing the viewport in its own paint is not done.
+  const auto rowsChanged = [this, relaidOut] {
+    if (painting_)
+      QMetaObject::invokeMethod(this, relaidOut, Qt::QueuedConnection);
+    else
+      relaidOut();
+  };
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+  connect(model_, &QAbstractItemModel::modelReset, this, rowsChanged);
 }
 
 ListView::~ListView() = default;
@@ -162,14 +184,49 @@ void ListView::EnsureVisibleAndSelect(const ListItem& item) {
 
 QRect ListView::ItemRect(const ListItem& item) const { return visualRect(item.index_); }
 
-QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+bool ListView::Enabled(int row, int column) const {
+  return model_->flags(model_->index(row, column)) & Qt::ItemIsEnabled;
+}
+
+QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
+  const int last = Count() - 1;
   const QModelIndex current = currentIndex();
   switch (action) {
-    case MoveHome: return Count() ? model_->index(0, 0) : QModelIndex();
-    case MoveEnd: return Count() ? model_->index(Count() - 1, 0) : QModelIndex();
+    case MoveHome: return last >= 0 ? model_->index(0, 0) : QModelIndex();
+    case MoveEnd: return last >= 0 ? model_->index(last, 0) : QModelIndex();
     case MoveLeft:
     case MoveRight: return current;
-    default: return QTableView::moveCursor(action, modifiers);
+    default: break;
+  }
+  if (last < 0 || ColumnCount() == 0) return {};
+  if (!current.isValid()) return model_->index(0, 0);
+  const int column = current.column();
+  switch (action) {
+    // The nearest row above or below that can be chosen; none: the row stays.
+    case MoveUp:
+    case MoveDown: {
+      const int step = action == MoveUp ? -1 : 1;
+      for (int row = current.row() + step; row >= 0 && row <= last; row += step)
+        if (Enabled(row, column)) return model_->index(row, column);
+      return current;
+    }
+    // A viewport higher: the first row that can be chosen from the row standing there
+    // on (before the last row), else that row; a viewport lower: the nearest that can
+    // be chosen from the row standing there back to the first.
+    case MovePageUp: {
+      const int to = rowAt(visualRect(current).bottom() - viewport()->height());
+      const int from = to < 0 ? 0 : to;
+      for (int row = from; row < last; ++row)
+        if (Enabled(row, column)) return model_->index(row, column);
+      return model_->index(from, column);
+    }
+    case MovePageDown: {
+      const int to = rowAt(visualRect(current).top() + viewport()->height());
+      int row = to < 0 ? last : to;
+      while (row > -1 && !Enabled(row, column)) --row;
+      return model_->index(row, column);
+    }
+    default: return current;
   }
 }
 
@@ -232,8 +289,286 @@ void ListView::PrepareShownRows() {
 }
 
 void ListView::paintEvent(QPaintEvent* event) {
+  painting_ = true;
   PrepareShownRows();
-  QTableView::paintEvent(event);
+  painting_ = false;
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  QPainter painter(viewport());
+  const int rows = Count();
+  const int columns = header_->count();
+  if (rows == 0 || columns == 0 || !itemDelegate()) return;
+  // The rows in the viewport, and which of their cells are painted: a cell under two
+  // rectangles of the region is painted once.
+  const int firstRow = int(std::min<qint64>(rows, yOffset_ / rowHeight_));
+  const int lastRow = int(std::min<qint64>(rows - 1, (qint64(yOffset_) + viewport()->height() - 1) / rowHeight_));
+  if (firstRow > lastRow) return;
+  std::vector<bool> drawn(size_t(lastRow - firstRow + 1) * size_t(columns));
+  const int right = header_->length() - header_->offset() - 1;
+  const qint64 bottom = qint64(rows) * rowHeight_ - yOffset_ - 1;
+  for (QRect dirty : event->region()) {
+    dirty.setBottom(int(std::min<qint64>(dirty.bottom(), bottom)));
+    dirty.setRight(std::min(dirty.right(), right));
+    if (!dirty.isValid()) continue;
+    int left = header_->visualIndexAt(dirty.left());
+    int rightColumn = header_->visualIndexAt(dirty.right());
+    if (left < 0) left = 0;
+    if (rightColumn < 0) rightColumn = columns - 1;
+    const int top = std::max(firstRow, rowAt(std::max(dirty.top(), 0)));
+    const int bottomRow = std::min(lastRow, rowAt(dirty.bottom()) < 0 ? lastRow : rowAt(dirty.bottom()));
+    for (int row = top; row <= bottomRow; ++row) {
+      const int y = int(qint64(row) * rowHeight_ - yOffset_);
+      for (int visual = left; visual <= rightColumn; ++visual) {
+        const size_t bit = size_t(row - firstRow) * size_t(columns) + size_t(visual);
+        if (drawn[bit]) continue;
+        drawn[bit] = true;
+        const int column = header_->logicalIndex(visual);
+        if (header_->isSectionHidden(column)) continue;
+        option.rect = QRect(header_->sectionViewportPosition(column), y, header_->sectionSize(column), rowHeight_);
+        PaintCell(painter, option, model_->index(row, column));
+      }
+    }
+  }
+}
+
+// A cell as an item view paints it: the row's panel, then the cell through the delegate,
+// selected with its row, the focus on the current cell.
+void ListView::PaintCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell = option;
+  if (selectionModel()->isSelected(index)) cell.state |= QStyle::State_Selected;
+  if (index == hover_) cell.state |= QStyle::State_MouseOver;
+  if (option.state & QStyle::State_Enabled) {
+    QPalette::ColorGroup group = QPalette::Normal;
+    if (!(model_->flags(index) & Qt::ItemIsEnabled)) {
+      cell.state &= ~QStyle::State_Enabled;
+      group = QPalette::Disabled;
+    }
+    cell.palette.setCurrentColorGroup(group);
+  }
+  if (index == currentIndex() && (hasFocus() || viewport()->hasFocus())) cell.state |= QStyle::State_HasFocus;
+  style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &cell, &painter, this);
+  itemDelegateForIndex(index)->paint(&painter, cell, index);
+}
+
+void ListView::initViewItemOption(QStyleOptionViewItem* option) const {
+  QAbstractItemView::initViewItemOption(option);
+  option->showDecorationSelected = true;
+}
+
+int ListView::rowAt(int y) const {
+  const qint64 at = qint64(y) + yOffset_;
+  if (at < 0) return -1;
+  const qint64 row = at / rowHeight_;
+  return row < Count() ? int(row) : -1;
+}
+
+QModelIndex ListView::indexAt(const QPoint& point) const {
+  const int row = rowAt(point.y());
+  const int column = columnAt(point.x());
+  return row >= 0 && column >= 0 ? model_->index(row, column) : QModelIndex();
+}
+
+QRect ListView::visualRect(const QModelIndex& index) const {
+  if (!index.isValid() || index.model() != model_ || index.parent() != rootIndex()) return {};
+  const qint64 y = qint64(index.row()) * rowHeight_ - yOffset_;
+  return QRect(header_->sectionViewportPosition(index.column()), int(std::clamp<qint64>(y, INT_MIN / 2, INT_MAX / 2)),
+               header_->sectionSize(index.column()), rowHeight_);
+}
+
+QRegion ListView::visualRegionForSelection(const QItemSelection& selection) const {
+  QRegion region;
+  const QRect shown = viewport()->rect();
+  for (const QItemSelectionRange& range : selection) {
+    if (range.parent() != rootIndex() || !range.isValid()) continue;
+    const QRect top = visualRect(range.topLeft());
+    const QRect bottom = visualRect(range.bottomRight());
+    const QRect rect(top.topLeft(), bottom.bottomRight());
+    if (shown.intersects(rect)) region += rect;
+  }
+  return region;
+}
+
+void ListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+  const QRect area = rect.normalized();
+  const QModelIndex topLeft = indexAt(area.topLeft());
+  const QModelIndex bottomRight = indexAt(area.bottomRight());
+  if (!topLeft.isValid() || !bottomRight.isValid()) return;
+  if (!(model_->flags(topLeft) & Qt::ItemIsEnabled) || !(model_->flags(bottomRight) & Qt::ItemIsEnabled)) return;
+  selectionModel()->select(QItemSelection(topLeft, bottomRight), command);
+}
+
+void ListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  if (!index.isValid() || index.model() != model_ || index.parent() != rootIndex() ||
+      header_->isSectionHidden(index.column()))
+    return;
+  // Across, by columns: the cell's column first, or as far left as leaves the cell
+  // whole at the right edge (or the middle).
+  const int width = viewport()->width();
+  const int cellLeft = header_->sectionPosition(index.column()) - header_->offset();
+  const int cellWidth = header_->sectionSize(index.column());
+  const bool pastLeft = cellLeft < 0;
+  const bool pastRight = cellLeft + cellWidth > width;
+  int visualColumn = header_->visualIndex(index.column());
+  if (hint == PositionAtCenter || pastRight) {
+    const int room = hint == PositionAtCenter ? width / 2 : width;
+    for (int x = cellWidth; visualColumn > 0; --visualColumn) {
+      x += header_->sectionSize(header_->logicalIndex(visualColumn - 1));
+      if (x > room) break;
+    }
+  }
+  if (pastLeft || pastRight || hint == PositionAtCenter) {
+    int hidden = 0;
+    for (int visual = 0; visual < visualColumn; ++visual) hidden += header_->isSectionHidden(header_->logicalIndex(visual));
+    horizontalScrollBar()->setValue(visualColumn - hidden);
+  }
+  // Down, by rows: the row at the top, the bottom or the middle, as far as it is from
+  // the viewport.
+  const int height = viewport()->height();
+  const qint64 cellTop = qint64(index.row()) * rowHeight_ - yOffset_;
+  if (cellTop < 0 || rowHeight_ > height) {
+    if (hint == EnsureVisible) hint = PositionAtTop;
+  } else if (cellTop + rowHeight_ > height) {
+    if (hint == EnsureVisible) hint = PositionAtBottom;
+  }
+  if (hint != EnsureVisible) {
+    int top = index.row();
+    if (hint == PositionAtBottom || hint == PositionAtCenter) {
+      const int room = hint == PositionAtCenter ? height / 2 : height;
+      top = std::max(0, top - std::max(0, room / rowHeight_ - 1));  // the rows above that fit with it
+    }
+    verticalScrollBar()->setValue(top);
+  }
+  update(index);
+}
+
+int ListView::sizeHintForColumn(int column) const {
+  if (column < 0 || column >= ColumnCount()) return -1;
+  ensurePolished();
+  const int rows = Count();
+  // The rows on screen, then the rows above and below them in turn, as many in all as
+  // the header's precision says (-1: every row).
+  const int precision = header_->resizeContentsPrecision();
+  const int top = std::max(0, rowAt(0));
+  int bottom = rowAt(viewport()->height());
+  if (!isVisible() || bottom < 0) bottom = rows - 1;
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  int hint = 0;
+  int processed = 0;
+  const auto take = [&](int row) {
+    const QModelIndex index = model_->index(row, column);
+    hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    ++processed;
+  };
+  int row = top;
+  for (; row <= bottom; ++row) {
+    take(row);
+    if (processed == precision) break;
+  }
+  if (precision == 0) return hint;
+  int above = top;
+  int below = row - 1;
+  while (processed != precision && (above > 0 || below < rows - 1)) {
+    if ((processed % 2 && above > 0) || below == rows - 1)
+      take(--above);
+    else
+      take(++below);
+  }
+  return hint;
+}
+
+void ListView::ResizeColumnToContents(int column) {
+  header_->resizeSection(column, std::max(sizeHintForColumn(column), header_->sectionSizeHint(column)));
+}
+
+int ListView::RowsOffset() const {
+  const QScrollBar* bar = verticalScrollBar();
+  // At the end the last row stands at the bottom edge.
+  if (bar->maximum() > 0 && bar->value() == bar->maximum())
+    return int(std::clamp<qint64>(qint64(Count()) * rowHeight_ - viewport()->height(), 0, INT_MAX));
+  return int(std::min<qint64>(qint64(bar->value()) * rowHeight_, INT_MAX));
+}
+
+int ListView::ColumnsOffset() const {
+  const QScrollBar* bar = horizontalScrollBar();
+  if (bar->maximum() > 0 && bar->value() == bar->maximum())
+    return std::max(0, header_->length() - viewport()->width());
+  if (bar->value() >= header_->count()) return 0;
+  return header_->sectionPosition(header_->logicalIndex(bar->value()));
+}
+
+bool ListView::TakeOffsets() {
+  const int y = RowsOffset();
+  const int x = ColumnsOffset();
+  const bool changed = y != yOffset_ || x != header_->offset();
+  yOffset_ = y;
+  header_->setOffset(x);
+  return changed;
+}
+
+void ListView::scrollContentsBy(int, int) {
+  const int x = header_->offset();
+  const int y = yOffset_;
+  TakeOffsets();
+  const int dx = x - header_->offset();
+  const int dy = y - yOffset_;
+  if (!dx && !dy) return;
+  if (painting_)
+    viewport()->update();
+  else
+    viewport()->scroll(dx, dy);
+}
+
+void ListView::updateGeometries() {
+  if (inGeometries_) return;
+  inGeometries_ = true;
+  // The header above the viewport, as high as it asks.
+  const int headerHeight = header_->isHidden() ? 0
+                           : std::min(std::max(header_->minimumHeight(), header_->sizeHint().height()),
+                                      header_->maximumHeight());
+  setViewportMargins(0, headerHeight, 0, 0);
+  const QRect area = viewport()->geometry();
+  header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+  if (header_->isHidden()) QMetaObject::invokeMethod(header_, "updateGeometries");
+
+  // The scroll bars count columns and rows: a position for each that can stand first,
+  // a page of those that fit whole. Where everything fits without scroll bars, none.
+  QSize size = viewport()->size();
+  const QSize most = maximumViewportSize();
+  const int rows = Count();
+  if (most.width() >= header_->length() && most.height() >= qint64(rows) * rowHeight_) size = most;
+  const int columns = header_->count();
+  int columnsInView = 0;
+  for (int width = 0, visual = columns - 1; visual >= 0; --visual) {
+    const int column = header_->logicalIndex(visual);
+    if (header_->isSectionHidden(column)) continue;
+    width += header_->sectionSize(column);
+    if (width > size.width()) break;
+    ++columnsInView;
+  }
+  columnsInView = std::max(columnsInView, 1);
+  const int shownColumns = columns - header_->hiddenSectionCount();
+  horizontalScrollBar()->setRange(0, shownColumns - columnsInView);
+  horizontalScrollBar()->setPageStep(columnsInView);
+  horizontalScrollBar()->setSingleStep(1);
+  const int rowsInView = std::max(1, std::min(rows, size.height() / rowHeight_));
+  verticalScrollBar()->setRange(0, rows - rowsInView);
+  verticalScrollBar()->setPageStep(rowsInView);
+  verticalScrollBar()->setSingleStep(1);
+  if (TakeOffsets()) viewport()->update();
+  inGeometries_ = false;
+  QAbstractItemView::updateGeometries();
+}
+
+bool ListView::viewportEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove: hover_ = indexAt(static_cast<QHoverEvent*>(event)->position().toPoint()); break;
+    case QEvent::HoverLeave:
+    case QEvent::Leave: hover_ = QPersistentModelIndex(); break;
+    default: break;
+  }
+  return QAbstractItemView::viewportEvent(event);
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {
@@ -241,11 +576,11 @@ void ListView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex at = indexAt(event->position().toPoint());
     pressedUnchoosable_ = at.isValid() && !(model_->flags(at) & Qt::ItemIsSelectable);
   }
-  QTableView::mousePressEvent(event);
+  QAbstractItemView::mousePressEvent(event);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
-  QTableView::mouseReleaseEvent(event);
+  QAbstractItemView::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton) return;
   // A row that cannot be chosen leaves the current row as it was: a click pressed on it
   // is no click on the row chosen before, whose record would be loaded again.
@@ -254,7 +589,7 @@ void ListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ListView::keyReleaseEvent(QKeyEvent* event) {
-  QTableView::keyReleaseEvent(event);
+  QAbstractItemView::keyReleaseEvent(event);
   if (!event->isAutoRepeat()) emit KeyUp(KeyCode(event->key()), event->modifiers());
 }
 

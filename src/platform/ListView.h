@@ -16,17 +16,19 @@
 //   so a long list need not give the list every row's text.
 // - The rows come from a ListRows, which gives a row's texts only when the list asks
 //   for them (when the row is painted, or its texts are read through an item): a list
-//   of a million rows costs what its rows on screen cost. (A table view without grid
-//   or row headers: rows of one height cost nothing to lay out, however many.) The rows
+//   of a million rows costs what its rows on screen cost. The rows all have one height
+//   and the list keeps nothing of its own for each row, so that where a row stands, which row
+//   stands at a point, and removing a row are arithmetic, however many rows. The rows
 //   about to be painted are asked for before the paint begins, and those that have gone
 //   meanwhile are left out of the list then; a row that cannot be shown is painted
 //   empty, and neither a click nor a key selects it.
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QStringList>
-#include <QTableView>
 #include <memory>
 #include <vector>
 
@@ -89,11 +91,25 @@ class ListItem {
   QPersistentModelIndex index_;
 };
 
-class ListView : public QTableView {
+// The rows are painted under a header of the columns, one cell a column, the whole row
+// selected, without grid lines; the scroll bars go from row to row and from column to
+// column, and the last row or column reached by a scroll bar stands at the edge of the
+// view.
+class ListView : public QAbstractItemView {
   Q_OBJECT
  public:
   explicit ListView(QWidget* parent = nullptr);
   ~ListView() override;
+
+  // The column headers, above the rows.
+  QHeaderView* horizontalHeader() const { return header_; }
+  int columnWidth(int column) const { return header_->sectionSize(column); }
+  void setColumnWidth(int column, int width) { header_->resizeSection(column, width); }
+  // The height of every row, in pixels.
+  int rowHeight() const { return rowHeight_; }
+  // The row (from 0) or the column at a height or across the viewport; -1 where none is.
+  int rowAt(int y) const;
+  int columnAt(int x) const { return header_->logicalIndexAt(x); }
 
   // The column headers with their widths in pixels.
   void SetColumns(const QList<std::pair<QString, int>>& columns);
@@ -126,6 +142,13 @@ class ListView : public QTableView {
   // the letters typed so far.
   void keyboardSearch(const QString& search) override;
 
+  QRect visualRect(const QModelIndex& index) const override;
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+  QModelIndex indexAt(const QPoint& point) const override;
+  // The width of the widest text in the column among the rows on screen and those about
+  // them, as a double click on the column's edge in the header sizes the column.
+  int sizeHintForColumn(int column) const override;
+
  signals:
   void Click();
   void KeyUp(int keyCode, Qt::KeyboardModifiers shift);
@@ -138,13 +161,37 @@ class ListView : public QTableView {
   // The keys move from row to row, as in a list: Home and End to the first and the
   // last row, the left and right arrows to nowhere.
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  int horizontalOffset() const override { return header_->offset(); }
+  int verticalOffset() const override { return yOffset_; }
+  bool isIndexHidden(const QModelIndex&) const override { return false; }
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+  QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+  void updateGeometries() override;
+  void scrollContentsBy(int dx, int dy) override;
+  void initViewItemOption(QStyleOptionViewItem* option) const override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   class Model;
   // Has the rows on screen prepared, leaving out those that are gone, until the rows
   // that have come up in their place need none left out.
   void PrepareShownRows();
+  // The offsets the scroll bars' positions stand for, in pixels.
+  int RowsOffset() const;
+  int ColumnsOffset() const;
+  // Takes the offsets of the scroll bars' positions; whether they changed.
+  bool TakeOffsets();
+  // Whether the row may be moved to with the keys.
+  bool Enabled(int row, int column) const;
+  void PaintCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+  void ResizeColumnToContents(int column);
   Model* model_;
+  QHeaderView* header_;
+  int rowHeight_;
+  int yOffset_ = 0;      // pixels of the rows above the viewport
+  bool painting_ = false;     // within the paint, before the cells are painted
+  bool inGeometries_ = false;  // within updateGeometries
+  QPersistentModelIndex hover_;  // the cell under the mouse
   bool pressedUnchoosable_ = false;  // the left button went down on such a row
   QString typed_;        // the letters typed quickly after each other
   QElapsedTimer typing_;  // since the last of them
