@@ -60,18 +60,26 @@ constexpr int kShapingReach = 8;
 // Whether any part of a text shapes its letters as the whole text does, past
 // kShapingReach letters from where it is cut: letters of the Latin script, blanks, digits
 // and signs, left to right, each letter one character (no combining marks, no controls,
-// no characters in two halves), and one script item (with or without Latin letters).
-bool ShapedAlikeInParts(const QString& text) {
-  return std::all_of(text.begin(), text.end(), [](QChar c) {
+// no characters in two halves). The first and last Latin letters are told in `latin`
+// (-1 where there is none): a part is one script item as the whole is where it holds one
+// of them, or the whole holds none.
+bool ShapedAlikeInParts(const QString& text, std::pair<qsizetype, qsizetype>& latin) {
+  latin = {-1, -1};
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
     const char16_t u = c.unicode();
     if (!((u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250 && u != 0xad) || (u >= 0x2010 && u < 0x2028) ||
           (u >= 0x2030 && u < 0x205f) || (u >= 0x20a0 && u < 0x20c0)))
       return false;
-    return c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common;
-  });
-}
-bool HasLatin(QStringView text) {
-  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Latin; });
+    const QChar::Script script = c.script();
+    if (script == QChar::Script_Latin) {
+      if (latin.first < 0) latin.first = i;
+      latin.second = i;
+    } else if (script != QChar::Script_Common) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // One line laid out on the layout device, from its start: at once, or known from the
@@ -520,7 +528,8 @@ class Fitter {
 
   // Lines of their own that even the floor at half their width leaves far too wide, by
   // their letters' advances (unshaped, a first guess), are first laid out there, where
-  // they will be cut: their other widths are foreseen from that layout.
+  // they will be cut (in two parts where they can be, LayOutInParts): their other widths
+  // are foreseen from that layout.
   void LayOutWhereCut(double set, double floor) const {
     constexpr double kFarTooWide = 1.05;
     const QRawFont raw = QRawFont::fromFont(LaidFont(font_, set, 100));
@@ -542,7 +551,8 @@ class Fitter {
   // unshaped, times `toLayout`) say it will be cut, which is mostly the very text shown,
   // and its end from a little before that. False where the line is too short for that.
   bool LayOutInParts(const QString& text, double floor, const QList<QPointF>& steps, double toLayout) const {
-    if (steps.size() != text.size() || !ShapedAlikeInParts(text)) return false;
+    std::pair<qsizetype, qsizetype> latin;
+    if (steps.size() != text.size() || !ShapedAlikeInParts(text, latin)) return false;
     const int length = static_cast<int>(text.size());
     int head = 0;
     for (double x = 0; head < length && (x += steps[head].x() * toLayout) <= width_;) ++head;
@@ -551,9 +561,7 @@ class Fitter {
     const int tailFrom = seam - kShapingReach - 1;
     if (tailFrom < kShapingReach) return false;  // the tail nearly the whole line
     // Each part one script item, as the whole line is.
-    const bool latin = HasLatin(text);
-    if (HasLatin(QStringView(text).left(head)) != latin || HasLatin(QStringView(text).mid(tailFrom)) != latin)
-      return false;
+    if (latin.first >= 0 && (latin.first >= head || latin.second < tailFrom)) return false;
     LaidLine::Parts parts{Laid(text.left(head), floor, kMinTextStretch), Laid(text.mid(tailFrom), floor, kMinTextStretch),
                           tailFrom, seam};
     laid_.emplace(Key{text, floor, kMinTextStretch, false},
