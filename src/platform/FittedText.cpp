@@ -53,69 +53,155 @@ QTextOption LayoutOption(QTextOption::WrapMode wrap, bool trailingBlanks = false
   return option;
 }
 
-// One line laid out on the layout device, from its start.
+// How many letters at the cut end of a part of a line (its start, or its end) may be
+// shaped otherwise than in the whole line: a ligature, or a pair kerned, across the cut.
+constexpr int kShapingReach = 8;
+
+// Whether any part of a text shapes its letters as the whole text does, past
+// kShapingReach letters from where it is cut: letters of the Latin script, blanks, digits
+// and signs, left to right, each letter one character (no combining marks, no controls,
+// no characters in two halves), and one script item (with or without Latin letters).
+bool ShapedAlikeInParts(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    if (!((u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250 && u != 0xad) || (u >= 0x2010 && u < 0x2028) ||
+          (u >= 0x2030 && u < 0x205f) || (u >= 0x20a0 && u < 0x20c0)))
+      return false;
+    return c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common;
+  });
+}
+bool HasLatin(QStringView text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Latin; });
+}
+
+// One line laid out on the layout device, from its start: at once, or known from the
+// layouts of two parts of it (Parts), and laid out whole only where they cannot answer.
 class LaidLine {
  public:
+  // A line too long to lay out whole where only its widths, its letters' ends and their
+  // extent are asked: `head` is its start, `tail` its end from `tailFrom`, the two
+  // overlapping by more than twice kShapingReach letters (ShapedAlikeInParts). Up to
+  // `seam` (kShapingReach letters before the head's end, and more than kShapingReach
+  // after the tail's start) it is read from the head, past it from the tail.
+  struct Parts {
+    std::shared_ptr<const LaidLine> head, tail;
+    int tailFrom = 0, seam = 0;
+  };
+
   LaidLine(const QString& text, const QFont& font, bool trailingBlanks = false, bool leading = false)
-      : layout_(text, font, const_cast<QPaintDevice*>(TextLayoutDevice())) {
-    layout_.setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks));
-    // The shaped glyphs kept past the layout, for the letters' extent and the drawing.
-    layout_.setCacheEnabled(true);
-    layout_.beginLayout();
-    line_ = layout_.createLine();
-    if (line_.isValid()) {
-      line_.setLineWidth(std::numeric_limits<int>::max() / 256.0);
-      line_.setLeadingIncluded(leading);
-      line_.setPosition(QPointF(0, 0));
-    }
-    layout_.endLayout();
+      : text_(text), font_(font), trailingBlanks_(trailingBlanks), leading_(leading) {
+    LayOut();
   }
-  double Width() const { return line_.isValid() ? line_.naturalTextWidth() : 0; }
-  double Ascent() const { return line_.isValid() ? line_.ascent() : 0; }
-  double Descent() const { return line_.isValid() ? line_.descent() : 0; }
-  double Height() const { return line_.isValid() ? line_.height() : 0; }
+  LaidLine(const QString& text, const QFont& font, Parts parts) : text_(text), font_(font), parts_(std::move(parts)) {
+    atSeam_ = parts_.head->XAt(parts_.seam);
+    tailAtSeam_ = parts_.tail->XAt(parts_.seam - parts_.tailFrom);
+  }
+
+  double Width() const {
+    if (parts_.head) return atSeam_ + parts_.tail->Width() - tailAtSeam_;
+    return line_.isValid() ? line_.naturalTextWidth() : 0;
+  }
+  double Ascent() const { return Line().isValid() ? line_.ascent() : 0; }
+  double Descent() const { return Line().isValid() ? line_.descent() : 0; }
+  double Height() const { return Line().isValid() ? line_.height() : 0; }
   // Where the text's letters up to `position` end.
-  double XAt(int position) const { return line_.isValid() ? line_.cursorToX(position) : 0; }
+  double XAt(int position) const {
+    if (parts_.head) {
+      if (position <= parts_.seam) return parts_.head->XAt(position);
+      return atSeam_ + parts_.tail->XAt(position - parts_.tailFrom) - tailAtSeam_;
+    }
+    return line_.isValid() ? line_.cursorToX(position) : 0;
+  }
   // Whether its glyphs run from left to right only, each standing at or after the one
   // before it: where the letters end then grows with their count.
   bool LeftToRight() const { return Glyphs().leftToRight; }
-  void Draw(QPainter& painter, QPointF at) const { layout_.draw(&painter, at); }
+  void Draw(QPainter& painter, QPointF at) const {
+    Line();
+    layout_->draw(&painter, at);
+  }
   // The extent of its letters above (negative) and below its baseline, the baseline
   // itself always within it, as the font's tight bounds measure it.
   std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
 
  private:
-  // What its glyphs show, read from them once: their extent (Ink) and their order.
+  // What its glyphs show, read from them once: their extent (Ink), their order, and
+  // where the first and the last of them stand.
   struct GlyphFacts {
     double top = 0, bottom = 0;
     bool leftToRight = true;
+    double first = 0, last = 0;
   };
   const GlyphFacts& Glyphs() const {
-    if (!glyphs_) {
-      GlyphFacts facts;
-      const double baseline = Ascent();
-      double last = std::numeric_limits<double>::lowest();
-      for (const QGlyphRun& run : layout_.glyphRuns()) {
-        if (run.isRightToLeft()) facts.leftToRight = false;
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> at = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-          if (at[i].x() < last) facts.leftToRight = false;
-          last = at[i].x();
-          const QRectF box = font.boundingRect(glyphs[i]);
-          facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
-          facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
-        }
-      }
-      glyphs_ = facts;
+    if (glyphs_) return *glyphs_;
+    if (parts_.head) {
+      // Each letter's glyphs from the part it is read from, those of the tail moved to
+      // where the seam stands in the line.
+      const GlyphFacts& head = parts_.head->Scan(0, parts_.seam);
+      const int fromSeam = parts_.seam - parts_.tailFrom;
+      const GlyphFacts& tail = parts_.tail->Scan(fromSeam, static_cast<int>(parts_.tail->text_.size()) - fromSeam);
+      const double shift = atSeam_ - tailAtSeam_;
+      glyphs_ = GlyphFacts{std::min(head.top, tail.top), std::max(head.bottom, tail.bottom),
+                           head.leftToRight && tail.leftToRight && tail.first + shift >= head.last, head.first,
+                           tail.last + shift};
+    } else {
+      glyphs_ = Scan(-1, -1);
     }
     return *glyphs_;
   }
+  // The glyphs of the letters from `from`, `length` of them (-1: all), read once.
+  const GlyphFacts& Scan(int from, int length) const {
+    for (const auto& [range, facts] : scanned_)
+      if (range == std::pair{from, length}) return facts;
+    GlyphFacts facts;
+    const double baseline = Ascent();
+    double last = std::numeric_limits<double>::lowest();
+    for (const QGlyphRun& run : layout_->glyphRuns(from, length)) {
+      if (run.isRightToLeft()) facts.leftToRight = false;
+      const QRawFont font = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> at = run.positions();
+      for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (at[i].x() < last) facts.leftToRight = false;
+        if (last == std::numeric_limits<double>::lowest()) facts.first = at[i].x();
+        last = at[i].x();
+        const QRectF box = font.boundingRect(glyphs[i]);
+        facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
+        facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
+      }
+    }
+    if (last != std::numeric_limits<double>::lowest()) facts.last = last;
+    return scanned_.emplace_back(std::pair{from, length}, facts).second;
+  }
 
-  QTextLayout layout_;
-  QTextLine line_;
+  // The whole line laid out, where it was not yet.
+  const QTextLine& Line() const {
+    if (!layout_) LayOut();
+    return line_;
+  }
+  void LayOut() const {
+    layout_ = std::make_unique<QTextLayout>(text_, font_, const_cast<QPaintDevice*>(TextLayoutDevice()));
+    layout_->setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks_));
+    // The shaped glyphs kept past the layout, for the letters' extent and the drawing.
+    layout_->setCacheEnabled(true);
+    layout_->beginLayout();
+    line_ = layout_->createLine();
+    if (line_.isValid()) {
+      line_.setLineWidth(std::numeric_limits<int>::max() / 256.0);
+      line_.setLeadingIncluded(leading_);
+      line_.setPosition(QPointF(0, 0));
+    }
+    layout_->endLayout();
+  }
+
+  QString text_;
+  QFont font_;
+  bool trailingBlanks_ = false, leading_ = false;
+  Parts parts_;
+  double atSeam_ = 0, tailAtSeam_ = 0;  // where the letters up to the seam end, in the line and in the tail
+  mutable std::unique_ptr<QTextLayout> layout_;
+  mutable QTextLine line_;
   mutable std::optional<GlyphFacts> glyphs_;
+  mutable std::vector<std::pair<std::pair<int, int>, GlyphFacts>> scanned_;  // Scan, by range
 };
 
 // The extent of a line's letters above (negative) and below its baseline, measured on
@@ -538,10 +624,36 @@ class Fitter {
     for (const QString& whole : Break(set, false)) {
       const QString text = WithoutTrailingBlanks(whole);
       const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+      const QList<QPointF> steps = raw.advancesForGlyphIndexes(glyphs);
       double advance = 0;
-      for (const QPointF& step : raw.advancesForGlyphIndexes(glyphs)) advance += step.x();
-      if (advance * toLayout > width_ * kFarTooWide) Laid(text, floor, kMinTextStretch);
+      for (const QPointF& step : steps) advance += step.x();
+      if (advance * toLayout <= width_ * kFarTooWide) continue;
+      if (!LayOutInParts(text, floor, steps, toLayout)) Laid(text, floor, kMinTextStretch);
     }
+  }
+
+  // A line that will be cut, laid out in two parts where its letters shape alike in any
+  // part of it (ShapedAlikeInParts): its start up to where its letters' advances (`steps`,
+  // unshaped, times `toLayout`) say it will be cut, which is mostly the very text shown,
+  // and its end from a little before that. False where the line is too short for that.
+  bool LayOutInParts(const QString& text, double floor, const QList<QPointF>& steps, double toLayout) const {
+    if (steps.size() != text.size() || !ShapedAlikeInParts(text)) return false;
+    const int length = static_cast<int>(text.size());
+    int head = 0;
+    for (double x = 0; head < length && (x += steps[head].x() * toLayout) <= width_;) ++head;
+    while (head > 0 && text.at(head - 1).isSpace()) --head;
+    const int seam = head - kShapingReach;
+    const int tailFrom = seam - kShapingReach - 1;
+    if (tailFrom < kShapingReach) return false;  // the tail nearly the whole line
+    // Each part one script item, as the whole line is.
+    const bool latin = HasLatin(text);
+    if (HasLatin(QStringView(text).left(head)) != latin || HasLatin(QStringView(text).mid(tailFrom)) != latin)
+      return false;
+    LaidLine::Parts parts{Laid(text.left(head), floor, kMinTextStretch), Laid(text.mid(tailFrom), floor, kMinTextStretch),
+                          tailFrom, seam};
+    laid_.emplace(Key{text, floor, kMinTextStretch, false},
+                  std::make_shared<const LaidLine>(text, LaidFont(font_, floor, kMinTextStretch), std::move(parts)));
+    return true;
   }
 
   // A line too wide for `width` at its natural width (`natural`) condensed as much as it

@@ -4,7 +4,8 @@
 // and without lines and clearances along their sides, wrapped or not, the same size,
 // stretch, cut, place and ink for every line; also for kerned pairs, narrow letters, and
 // a family with a condensed face of its own, whose widths keep no proportion to the
-// stretch (only laying every width out answers for it).
+// stretch (only laying every width out answers for it), and for long lines cut among
+// kerned pairs, ligatures, blanks, digits and combining marks.
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -68,6 +69,16 @@ TEST(FitAnswers, TheSameAsEveryTryLaidOutAnew) {
       // Pairs the font kerns, and narrow letters whose widths keep the least proportion.
       QStringLiteral("AVATAR WAVE Ty. LT-VA, \"Yo\""),
       QStringLiteral("il"),
+      // Lines long enough to be cut far from their ends, with the cut falling among kerned
+      // pairs, ligatures, blanks, signs, digits alone, and combining marks.
+      QStringLiteral("TAVAWAY LTYVAT AWAY TOYOTA VAWA Ty Te To Yo Wa We Av Aw Ay LT LV LY PA Fa"),
+      QStringLiteral("affiffl efficacy officer fluffier baffling offshoot waffling suffix"),
+      QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z a b c d e f g h i j"),
+      QString::fromUtf8("\u201ETransauto\u201D \u2013 S.R.L. \u2026 Bra\u0219ov, \u021Aar\u0103, 1.250,00 \u20AC, "
+                        "\u00ABAuto\u00BB \u00A7 3"),
+      QStringLiteral("1234567890 2345678901 3456789012 4567890123 5678901234 6789012345 7890"),
+      QStringLiteral("MARGINEANU CONSTANTIN-ALEXANDRU VASILE 1234567890 1234567890 12345678"),
+      QString::fromUtf8("S\u0326tefan T\u0326a\u0306ranu, Ba\u0306ile Herculane, jude\u021Bul Cara\u0219-Severin, nr. 7"),
   };
   const QFont faces[] = {
       Face("Times New Roman", 8.25, true), Face("Arial", 9, true), Face("Courier New", 10),
