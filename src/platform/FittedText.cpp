@@ -115,6 +115,8 @@ class LaidLine {
   // Whether its glyphs run from left to right only, each standing at or after the one
   // before it: where the letters end then grows with their count.
   bool LeftToRight() const { return Glyphs().leftToRight; }
+  // Where it was expected to be cut: after its head (Parts); 0 where nothing was expected.
+  int ExpectedCut() const { return parts_.head ? static_cast<int>(parts_.head->text_.size()) : 0; }
   void Draw(QPainter& painter, QPointF at) const {
     Line();
     layout_->draw(&painter, at);
@@ -824,12 +826,25 @@ class Fitter {
       const LaidLine& laid = *Laid(line.text, a.points, kMinTextStretch);
       // The letters up to the first whose end stands past the room, without the blanks
       // before it; where the letters' ends only grow from left to right, that letter is
-      // searched by halves.
+      // tried first where the layout expected the cut, then searched by halves.
       const std::vector<qsizetype> ends = LetterEnds(line.text);
       const auto past = [&](qsizetype at) { return laid.XAt(static_cast<int>(at)) > width_; };
       size_t inside = 0;  // the letters that end inside the room
       if (laid.LeftToRight()) {
-        inside = std::partition_point(ends.begin(), ends.end(), [&](qsizetype at) { return !past(at); }) - ends.begin();
+        size_t low = 0, high = ends.size();  // `inside` is from `low` to `high`
+        if (const int cut = laid.ExpectedCut(); cut > 0) {
+          const size_t expected = std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin();
+          if (expected > 0) {
+            if (past(ends[expected - 1])) high = expected - 1;
+            else low = expected;
+          }
+          if (expected < high) {
+            if (past(ends[expected])) high = expected;
+            else low = expected + 1;
+          }
+        }
+        inside = std::partition_point(ends.begin() + low, ends.begin() + high, [&](qsizetype at) { return !past(at); }) -
+                 ends.begin();
       } else {
         while (inside < ends.size() && !past(ends[inside])) ++inside;
       }
