@@ -308,8 +308,36 @@ struct BrokenText {
   double width = 0;   // the room it was broken in
   double widest = 0;  // its widest line, with the letters' overhang past their advance
   std::vector<QString> lines;
+  // Wrapped: each line's width where it stands in the text, the text as broken, and the
+  // extent of each line's letters there, once asked for (InkOfLines).
+  std::vector<double> widths;
+  std::shared_ptr<QTextLayout> layout;
+  mutable std::optional<std::vector<std::pair<double, double>>> ink;
 };
-using KeptBreaks = KeptLately<std::pair<QString, QFont>, BrokenText>;
+
+// The extent of each line's letters above (negative) and below its baseline where it
+// stands in the broken text, the baseline itself always within it.
+const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broken) {
+  if (broken.ink) return *broken.ink;
+  std::vector<std::pair<double, double>> ink(broken.lines.size(), {0, 0});
+  for (int i = 0; broken.layout && i < broken.layout->lineCount() && i < int(ink.size()); ++i) {
+    const QTextLine line = broken.layout->lineAt(i);
+    const double baseline = line.y() + line.ascent();
+    auto& [top, bottom] = ink[i];
+    for (const QGlyphRun& run : line.glyphRuns()) {
+      const QRawFont font = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> at = run.positions();
+      for (qsizetype g = 0; g < glyphs.size(); ++g) {
+        const QRectF box = font.boundingRect(glyphs[g]);
+        top = std::min(top, at[g].y() - baseline + box.top());
+        bottom = std::max(bottom, at[g].y() - baseline + box.bottom());
+      }
+    }
+  }
+  return *(broken.ink = std::move(ink));
+}
+using KeptBreaks = KeptLately<std::pair<QString, QFont>, std::shared_ptr<const BrokenText>>;
 KeptBreaks& Breaks() {
   thread_local KeptBreaks kept;
   return kept;
@@ -477,19 +505,84 @@ class Fitter {
       }
       if (sure) return true;
     }
+    if (room_.wrap && !exact_ && !TooManyLines(points, limits)) {
+      if (const std::optional<bool> fits = ForeseenWrapped(points, limits)) return *fits;
+    }
     Attempt tried;
     return FitsAsTried(points, limits, tried);
+  }
+
+  // Wrapped lines stand alone, each laid out as it is drawn, as they stand in the text as
+  // it was broken, but for how its letters at either end meet the blanks it was broken
+  // at: their widths within kBrokenMargin of an em. Where every line at its natural width
+  // is that much narrower than the room, whether they fit is foreseen from the broken
+  // text, their letters' extent as they stand there (to within kBrokenInk of an em);
+  // nothing where it cannot be. Laid out alone later, a line that comes out of that
+  // makes the fit lay every width out.
+  static constexpr double kBrokenMargin = 0.25;
+  static constexpr double kBrokenInk = 0.02;
+  std::optional<bool> ForeseenWrapped(double points, const Limits& limits) const {
+    if (HasMarks(text_)) return std::nullopt;
+    const BrokenText& broken = Broken(points, false);
+    if (!broken.layout) return std::nullopt;
+    const double em = EmPixels(points);
+    for (double width : broken.widths)
+      if (width + kBrokenMargin * em + 2 * kLetterSlack > limits.width) return std::nullopt;
+    if (!room_.boundedHeight) return true;
+    const std::vector<std::pair<double, double>>& ink = InkOfLines(broken);
+    const LineMetrics& metrics = ProbeAt(points);
+    const size_t count = broken.lines.size();
+    const double slack = kBrokenInk * em + kLetterSlack;
+    // The lines' extent and their letters', at most (by +1) and at least (by -1).
+    const auto bounds = [&](int by) {
+      double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
+      for (size_t i = 0; i < count; ++i) {
+        if (broken.lines[i].trimmed().isEmpty()) continue;
+        top = std::min(top, i * metrics.step + metrics.ascent + ink[i].first - by * slack);
+        bottom = std::max(bottom, i * metrics.step + metrics.ascent + ink[i].second + by * slack);
+      }
+      if (top > bottom) top = bottom = metrics.ascent;
+      const double letters = bottom - top;
+      if (count > 1) {
+        top = std::min(top, 0.0);
+        bottom = std::max(bottom, (count - 1) * metrics.step + metrics.ascent + metrics.descent);
+      }
+      return std::pair{bottom - top, letters};
+    };
+    const auto [most, mostLetters] = bounds(1);
+    if (most <= limits.height && mostLetters <= limits.letters) return true;
+    const auto [least, leastLetters] = bounds(-1);
+    if (least > limits.height || leastLetters > limits.letters) return false;
+    return std::nullopt;
+  }
+
+  // A wrapped line laid out alone (`width` wide) where it stands out of what its place in
+  // the broken text foresaw.
+  void CheckForeseenWrapped(const BrokenText& broken, size_t index, double width, double points) const {
+    if (exact_ || index >= broken.widths.size()) return;
+    const double em = EmPixels(points);
+    if (std::abs(width - broken.widths[index]) > kBrokenMargin * em + 2 * kLetterSlack) mispredicted_ = true;
+    if (!broken.ink || broken.lines[index].trimmed().isEmpty() || HasMarks(broken.lines[index])) return;
+    const auto [top, bottom] = InkAt(WithoutTrailingBlanks(broken.lines[index]), points, 100);
+    const auto [foreseenTop, foreseenBottom] = (*broken.ink)[index];
+    const double slack = kBrokenInk * em + kLetterSlack;
+    if (std::abs(top - foreseenTop) > slack || std::abs(bottom - foreseenBottom) > slack) mispredicted_ = true;
+  }
+
+  // Whether wrapped lines, broken at `points`, are too many for the height at their line
+  // height alone, whatever their letters.
+  bool TooManyLines(double points, const Limits& limits) const {
+    if (!room_.wrap || !room_.boundedHeight) return false;
+    const size_t count = Break(points, false).size();
+    const LineMetrics& metrics = ProbeAt(points);
+    return count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height;
   }
 
   // Whether the lines at `points` fit within `limits`, as tried (in `out`); wrapped lines
   // that, broken at that size, are too many for the height at their line height alone are
   // too high whatever their letters, and are not tried.
   bool FitsAsTried(double points, const Limits& limits, Attempt& out) const {
-    if (room_.wrap && room_.boundedHeight) {
-      const size_t count = Break(points, false).size();
-      const LineMetrics& metrics = ProbeAt(points);
-      if (count > 1 && (count - 1) * metrics.step + metrics.ascent + metrics.descent > limits.height) return false;
-    }
+    if (TooManyLines(points, limits)) return false;
     out = Try(points, false, limits.width);
     return Fits(out, limits);
   }
@@ -505,12 +598,16 @@ class Fitter {
     a.ascent = probe.ascent;
     a.descent = probe.descent;
     a.step = probe.step;
-    for (const QString& whole : Break(points, anywhere)) {
+    const BrokenText& broken = Broken(points, anywhere);
+    for (const QString& whole : broken.lines) {
       Attempt::Line line;
       line.text = WithoutTrailingBlanks(whole);
       // Laid out wherever it may stand, at its width or condensed: that width is drawn.
       Span natural = WidthAt(line.text, points, 100);
-      if (natural.low <= width) natural = Exactly(line.text, points, 100);
+      if (natural.low <= width) {
+        natural = Exactly(line.text, points, 100);
+        if (broken.layout && !anywhere) CheckForeseenWrapped(broken, a.lines.size(), natural.low, points);
+      }
       line.width = natural.high;
       if (natural.high > width) {
         Condense(line, points, width, natural);
@@ -636,15 +733,17 @@ class Fitter {
 
   // The text's lines in `font`: its own line breaks, and with wrap the breaks at `width`
   // (at word boundaries, or `anywhere`).
-  const std::vector<QString>& Break(double points, bool anywhere) const {
+  const std::vector<QString>& Break(double points, bool anywhere) const { return Broken(points, anywhere).lines; }
+  const BrokenText& Broken(double points, bool anywhere) const {
     auto [it, added] = breaks_.try_emplace({points, anywhere});
-    if (added) it->second = Break(LaidFont(font_, points, 100), anywhere, width_);
-    return it->second;
+    if (added) it->second = Broken(LaidFont(font_, points, 100), anywhere, width_);
+    return *it->second;
   }
-  std::vector<QString> Break(const QFont& font, bool anywhere, double width) const {
-    std::vector<QString> out;
+  std::shared_ptr<const BrokenText> Broken(const QFont& font, bool anywhere, double width) const {
+    auto out = std::make_shared<BrokenText>();
+    out->width = width;
     if (!room_.wrap) {
-      for (const QString& line : text_.split(QChar::LineSeparator)) out.push_back(line);
+      for (const QString& line : text_.split(QChar::LineSeparator)) out->lines.push_back(line);
       return out;
     }
     // Broken again in a room no wider, the lines stand as they stood wherever each of them
@@ -654,12 +753,15 @@ class Fitter {
     constexpr double kRounding = 1;  // layout pixels
     const std::pair<QString, QFont> key{text_, font};
     if (!anywhere) {
-      if (const BrokenText* kept = Breaks().Find(key); kept && width <= kept->width && kept->widest + kRounding <= width)
-        return kept->lines;
+      if (const std::shared_ptr<const BrokenText>* kept = Breaks().Find(key);
+          kept && width <= (*kept)->width && (*kept)->widest + kRounding <= width)
+        return *kept;
     }
-    QTextLayout layout(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
+    out->layout = std::make_shared<QTextLayout>(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
+    QTextLayout& layout = *out->layout;
     layout.setTextOption(
         LayoutOption(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap));
+    layout.setCacheEnabled(true);  // its glyphs kept for the lines' letters
     double widest = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -667,13 +769,18 @@ class Fitter {
       widest = std::max(widest, line.naturalTextWidth());
       QString part = text_.mid(line.textStart(), line.textLength());
       part.remove(QChar::LineSeparator);
-      out.push_back(WithoutTrailingBlanks(part));
+      out->lines.push_back(WithoutTrailingBlanks(part));
+      out->widths.push_back(line.naturalTextWidth());
     }
     layout.endLayout();
-    if (out.empty()) out.emplace_back();
+    if (out->lines.empty()) {
+      out->lines.emplace_back();
+      out->widths.push_back(0);
+    }
     if (!anywhere) {
       const double overhang = std::max(0.0, -QFontMetricsF(font, TextLayoutDevice()).minRightBearing());
-      Breaks().Put(key, BrokenText{width, widest + overhang, out});
+      out->widest = widest + overhang;
+      Breaks().Put(key, out);
     }
     return out;
   }
@@ -862,7 +969,7 @@ class Fitter {
   mutable bool mispredicted_ = false;  // a width came out of what was foreseen
   mutable std::map<Key, std::shared_ptr<const LaidLine>> laid_;
   mutable std::map<Key, std::pair<double, double>> ink_;
-  mutable std::map<std::pair<double, bool>, std::vector<QString>> breaks_;
+  mutable std::map<std::pair<double, bool>, std::shared_ptr<const BrokenText>> breaks_;
 };
 
 }  // namespace
