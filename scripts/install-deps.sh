@@ -26,8 +26,9 @@ running=(
 # The tests: the platform plugins, the SQLCipher shell, the test and benchmark libraries,
 # the tools the tests read their output with, the private print server, the GTK theme
 # that desktops of the GNOME family load into Qt (the language tests run the dialogs with
-# it), the checks of the package (lintian, hardening-check from devscripts, man for the
-# manual pages) and clang for the fuzz targets.
+# it), Qt's platform headers (the screen reader's tests), the checks of the package
+# (lintian, hardening-check from devscripts, man for the manual pages) and clang for the
+# fuzz targets.
 tests=(
   qt6-qpa-plugins sqlcipher
   libgtest-dev libgmock-dev googletest libbenchmark-dev
@@ -38,6 +39,8 @@ tests=(
   fonts-dejavu-extra
   cups cups-client cups-bsd
   qt6-gtk-platformtheme
+  # Qt's platform headers, with which a test switches on what a screen reader is told.
+  qt6-base-private-dev
   desktop-file-utils appstream lintian devscripts man-db
   clang libclang-rt-14-dev
 )

@@ -11,6 +11,7 @@
 #include <climits>
 
 #include "platform/KeyCodes.h"
+#include "platform/ListViewAccessible.h"
 #include "platform/RuntimeError.h"
 
 namespace platform {
@@ -96,6 +97,7 @@ ListView::ListView(QWidget* parent)
       model_(new Model(this)),
       header_(new QHeaderView(Qt::Horizontal, this)),
       rowHeight_(fontMetrics().height() + 4) {
+  ListViewAccessible::InstallFactory();
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -569,6 +571,16 @@ bool ListView::viewportEvent(QEvent* event) {
     default: break;
   }
   return QAbstractItemView::viewportEvent(event);
+}
+
+void ListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  ListViewAccessible::CurrentChanged(this, current);
+  QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  ListViewAccessible::SelectionChanged(this, selected, deselected);
+  QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {

@@ -22,6 +22,8 @@
 //   about to be painted are asked for before the paint begins, and those that have gone
 //   meanwhile are left out of the list then; a row that cannot be shown is painted
 //   empty, and neither a click nor a key selects it.
+// - A screen reader sees a table of the rows under the column headers
+//   (ListViewAccessible), told of the current row and the selection as they change.
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>
@@ -170,6 +172,9 @@ class ListView : public QAbstractItemView {
   void scrollContentsBy(int dx, int dy) override;
   void initViewItemOption(QStyleOptionViewItem* option) const override;
   bool viewportEvent(QEvent* event) override;
+  // Also tell a screen reader, when one is active.
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
  private:
   class Model;
