@@ -154,14 +154,18 @@ class LaidLine {
                            head.leftToRight && tail.leftToRight && tail.first + shift >= head.last, head.first,
                            tail.last + shift};
     } else {
-      glyphs_ = Scan(-1, -1);
+      glyphs_ = Read(-1, -1);
     }
     return *glyphs_;
   }
-  // The glyphs of the letters from `from`, `length` of them (-1: all), read once.
+  // The glyphs of the letters from `from`, `length` of them, read once.
   const GlyphFacts& Scan(int from, int length) const {
     for (const auto& [range, facts] : scanned_)
       if (range == std::pair{from, length}) return facts;
+    return scanned_.emplace_back(std::pair{from, length}, Read(from, length)).second;
+  }
+  // The glyphs of the letters from `from`, `length` of them (-1: all).
+  GlyphFacts Read(int from, int length) const {
     GlyphFacts facts;
     const double baseline = Ascent();
     double last = std::numeric_limits<double>::lowest();
@@ -180,7 +184,7 @@ class LaidLine {
       }
     }
     if (last != std::numeric_limits<double>::lowest()) facts.last = last;
-    return scanned_.emplace_back(std::pair{from, length}, facts).second;
+    return facts;
   }
 
   // The whole line laid out, where it was not yet.
