@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace platform {
@@ -269,6 +270,13 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
 // the same layouts, and a text fitted again into a room a little narrower or lower (kept
 // clear of a line it came near) lays out and breaks the same lines at the same sizes
 // again. Kept in two generations: the older one goes when the newer is full.
+struct KeptKeyHash {
+  size_t operator()(const std::tuple<QString, QFont, bool>& key) const {
+    return qHashMulti(0, std::get<0>(key), std::get<1>(key), std::get<2>(key));
+  }
+  size_t operator()(const std::pair<QString, QFont>& key) const { return qHashMulti(0, key.first, key.second); }
+};
+
 template <class Key, class Value>
 class KeptLately {
  public:
@@ -292,7 +300,7 @@ class KeptLately {
 
  private:
   static constexpr size_t kGeneration = 256;
-  std::map<Key, Value> newer_, older_;
+  std::unordered_map<Key, Value, KeptKeyHash> newer_, older_;
 };
 
 using KeptLayouts = KeptLately<std::tuple<QString, QFont, bool>, std::shared_ptr<const LaidLine>>;
