@@ -1,11 +1,10 @@
 #include "platform/FittedText.h"
 
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QRawFont>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <algorithm>
@@ -15,18 +14,27 @@
 #include <memory>
 #include <optional>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
+
+#include "platform/LaidText.h"
 
 namespace platform {
 namespace {
 
-QString WithoutTrailingBlanks(QString text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1).isSpace()) --end;
-  text.truncate(end);
-  return text;
-}
+using laid::BrokenText;
+using laid::HasMarks;
+using laid::InkOf;
+using laid::InkOfLines;
+using laid::kShapingReach;
+using laid::LaidFont;
+using laid::LaidLine;
+using laid::Layout;
+using laid::LayoutOption;
+using laid::LetterEnds;
+using laid::LineMetrics;
+using laid::MetricsOf;
+using laid::ShapedAlikeInParts;
+using laid::WithoutTrailingBlanks;
 
 double WidthOn(const QString& text, const QFont& font, const QPaintDevice* device) {
   return QFontMetricsF(font, device).horizontalAdvance(WithoutTrailingBlanks(text));
@@ -35,324 +43,6 @@ double WidthOn(const QString& text, const QFont& font, const QPaintDevice* devic
 QFont Stretched(QFont font, int stretch) {
   font.setStretch(stretch);
   return font;
-}
-
-// The font as it is laid out: at `points`, condensed to `stretch`, with its outlines as
-// designed (the same widths at every resolution).
-QFont LaidFont(QFont font, double points, int stretch) {
-  font.setPointSizeF(points);
-  font.setStretch(stretch);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
-QTextOption LayoutOption(QTextOption::WrapMode wrap, bool trailingBlanks = false) {
-  QTextOption option(Qt::AlignLeft);
-  option.setUseDesignMetrics(true);
-  option.setWrapMode(wrap);
-  if (trailingBlanks) option.setFlags(QTextOption::IncludeTrailingSpaces);
-  return option;
-}
-
-// How many letters at the cut end of a part of a line (its start, or its end) may be
-// shaped otherwise than in the whole line: a ligature, or a pair kerned, across the cut.
-constexpr int kShapingReach = 8;
-
-// Whether any part of a text shapes its letters as the whole text does, past
-// kShapingReach letters from where it is cut: letters of the Latin script, blanks, digits
-// and signs, left to right, each letter one character (no combining marks, no controls,
-// no characters in two halves). The first and last Latin letters are told in `latin`
-// (-1 where there is none): a part is one script item as the whole is where it holds one
-// of them, or the whole holds none.
-bool ShapedAlikeInParts(const QString& text, std::pair<qsizetype, qsizetype>& latin) {
-  latin = {-1, -1};
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    const char16_t u = c.unicode();
-    if (!((u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250 && u != 0xad) || (u >= 0x2010 && u < 0x2028) ||
-          (u >= 0x2030 && u < 0x205f) || (u >= 0x20a0 && u < 0x20c0)))
-      return false;
-    const QChar::Script script = c.script();
-    if (script == QChar::Script_Latin) {
-      if (latin.first < 0) latin.first = i;
-      latin.second = i;
-    } else if (script != QChar::Script_Common) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// One line laid out on the layout device, from its start: at once, or known from the
-// layouts of two parts of it (Parts), and laid out whole only where they cannot answer.
-class LaidLine {
- public:
-  // A line too long to lay out whole where only its widths, its letters' ends and their
-  // extent are asked: `head` is its start, `tail` its end from `tailFrom`, the two
-  // overlapping by more than twice kShapingReach letters (ShapedAlikeInParts). Up to
-  // `seam` (kShapingReach letters before the head's end, and more than kShapingReach
-  // after the tail's start) it is read from the head, past it from the tail.
-  struct Parts {
-    std::shared_ptr<const LaidLine> head, tail;
-    int tailFrom = 0, seam = 0;
-  };
-
-  LaidLine(const QString& text, const QFont& font, bool trailingBlanks = false, bool leading = false)
-      : text_(text), font_(font), trailingBlanks_(trailingBlanks), leading_(leading) {
-    LayOut();
-  }
-  LaidLine(const QString& text, const QFont& font, Parts parts) : text_(text), font_(font), parts_(std::move(parts)) {
-    atSeam_ = parts_.head->XAt(parts_.seam);
-    tailAtSeam_ = parts_.tail->XAt(parts_.seam - parts_.tailFrom);
-  }
-
-  double Width() const {
-    if (parts_.head) return atSeam_ + parts_.tail->Width() - tailAtSeam_;
-    return line_.isValid() ? line_.naturalTextWidth() : 0;
-  }
-  double Ascent() const { return Line().isValid() ? line_.ascent() : 0; }
-  double Descent() const { return Line().isValid() ? line_.descent() : 0; }
-  double Height() const { return Line().isValid() ? line_.height() : 0; }
-  // Where the text's letters up to `position` end.
-  double XAt(int position) const {
-    if (parts_.head) {
-      if (position <= parts_.seam) return parts_.head->XAt(position);
-      return atSeam_ + parts_.tail->XAt(position - parts_.tailFrom) - tailAtSeam_;
-    }
-    return line_.isValid() ? line_.cursorToX(position) : 0;
-  }
-  // Whether its glyphs run from left to right only, each standing at or after the one
-  // before it: where the letters end then grows with their count.
-  bool LeftToRight() const { return Glyphs().leftToRight; }
-  // Where it was expected to be cut: after its head (Parts); 0 where nothing was expected.
-  int ExpectedCut() const { return parts_.head ? static_cast<int>(parts_.head->text_.size()) : 0; }
-  void Draw(QPainter& painter, QPointF at) const {
-    Line();
-    layout_->draw(&painter, at);
-  }
-  // The extent of its letters above (negative) and below its baseline, the baseline
-  // itself always within it, as the font's tight bounds measure it.
-  std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
-
- private:
-  // What its glyphs show, read from them once: their extent (Ink), their order, and
-  // where the first and the last of them stand.
-  struct GlyphFacts {
-    double top = 0, bottom = 0;
-    bool leftToRight = true;
-    double first = 0, last = 0;
-  };
-  const GlyphFacts& Glyphs() const {
-    if (glyphs_) return *glyphs_;
-    if (parts_.head) {
-      // Each letter's glyphs from the part it is read from, those of the tail moved to
-      // where the seam stands in the line.
-      const GlyphFacts& head = parts_.head->Scan(0, parts_.seam);
-      const int fromSeam = parts_.seam - parts_.tailFrom;
-      const GlyphFacts& tail = parts_.tail->Scan(fromSeam, static_cast<int>(parts_.tail->text_.size()) - fromSeam);
-      const double shift = atSeam_ - tailAtSeam_;
-      glyphs_ = GlyphFacts{std::min(head.top, tail.top), std::max(head.bottom, tail.bottom),
-                           head.leftToRight && tail.leftToRight && tail.first + shift >= head.last, head.first,
-                           tail.last + shift};
-    } else {
-      glyphs_ = Read(-1, -1);
-    }
-    return *glyphs_;
-  }
-  // The glyphs of the letters from `from`, `length` of them, read once.
-  const GlyphFacts& Scan(int from, int length) const {
-    for (const auto& [range, facts] : scanned_)
-      if (range == std::pair{from, length}) return facts;
-    return scanned_.emplace_back(std::pair{from, length}, Read(from, length)).second;
-  }
-  // The glyphs of the letters from `from`, `length` of them (-1: all).
-  GlyphFacts Read(int from, int length) const {
-    GlyphFacts facts;
-    const double baseline = Ascent();
-    double last = std::numeric_limits<double>::lowest();
-    for (const QGlyphRun& run : layout_->glyphRuns(from, length)) {
-      if (run.isRightToLeft()) facts.leftToRight = false;
-      const QRawFont font = run.rawFont();
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> at = run.positions();
-      for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        if (at[i].x() < last) facts.leftToRight = false;
-        if (last == std::numeric_limits<double>::lowest()) facts.first = at[i].x();
-        last = at[i].x();
-        const QRectF box = font.boundingRect(glyphs[i]);
-        facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
-        facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
-      }
-    }
-    if (last != std::numeric_limits<double>::lowest()) facts.last = last;
-    return facts;
-  }
-
-  // The whole line laid out, where it was not yet.
-  const QTextLine& Line() const {
-    if (!layout_) LayOut();
-    return line_;
-  }
-  void LayOut() const {
-    layout_ = std::make_unique<QTextLayout>(text_, font_, const_cast<QPaintDevice*>(TextLayoutDevice()));
-    layout_->setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks_));
-    // The shaped glyphs kept past the layout, for the letters' extent and the drawing.
-    layout_->setCacheEnabled(true);
-    layout_->beginLayout();
-    line_ = layout_->createLine();
-    if (line_.isValid()) {
-      line_.setLineWidth(std::numeric_limits<int>::max() / 256.0);
-      line_.setLeadingIncluded(leading_);
-      line_.setPosition(QPointF(0, 0));
-    }
-    layout_->endLayout();
-  }
-
-  QString text_;
-  QFont font_;
-  bool trailingBlanks_ = false, leading_ = false;
-  Parts parts_;
-  double atSeam_ = 0, tailAtSeam_ = 0;  // where the letters up to the seam end, in the line and in the tail
-  mutable std::unique_ptr<QTextLayout> layout_;
-  mutable QTextLine line_;
-  mutable std::optional<GlyphFacts> glyphs_;
-  mutable std::vector<std::pair<std::pair<int, int>, GlyphFacts>> scanned_;  // Scan, by range
-};
-
-// The extent of a line's letters above (negative) and below its baseline, measured on
-// the text shaped anew: for a text with combining marks, which the tight bounds leave out.
-std::pair<double, double> InkOf(const QString& text, const QFont& font) {
-  if (text.trimmed().isEmpty()) return {0, 0};
-  const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
-  return {ink.top(), ink.bottom()};
-}
-
-// Where each letter (grapheme) of a text ends.
-std::vector<qsizetype> LetterEnds(const QString& text) {
-  std::vector<qsizetype> ends;
-  // Signs before the combining marks (from U+0300), without the controls, are letters of
-  // their own.
-  const bool oneEach = std::all_of(text.begin(), text.end(), [](QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x300);
-  });
-  if (oneEach) {
-    ends.resize(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) ends[i] = i + 1;
-    return ends;
-  }
-  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
-  for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
-  return ends;
-}
-
-bool HasMarks(const QString& text) {
-  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
-}
-
-// The height of a font's lines, as a line of one letter lays them out: the same for every
-// text in that font, kept for the fonts used lately.
-struct LineMetrics {
-  double ascent, descent, step;  // step: from one line to the next
-};
-const LineMetrics& MetricsOf(const QFont& font, bool leading) {
-  thread_local std::map<std::pair<QFont, bool>, LineMetrics> known;
-  constexpr size_t kKnownFonts = 256;
-  auto it = known.find({font, leading});
-  if (it != known.end()) return it->second;
-  if (known.size() >= kKnownFonts) known.clear();
-  const LaidLine probe(QStringLiteral("X"), font, false, leading);
-  return known.emplace(std::pair{font, leading}, LineMetrics{probe.Ascent(), probe.Descent(), probe.Height()})
-      .first->second;
-}
-
-// What the fits made lately, for the texts fitted again: a fit is mostly drawn at once from
-// the same layouts, and a text fitted again into a room a little narrower or lower (kept
-// clear of a line it came near) lays out and breaks the same lines at the same sizes
-// again. Kept in two generations: the older one goes when the newer is full.
-struct KeptKeyHash {
-  size_t operator()(const std::tuple<QString, QFont, bool>& key) const {
-    return qHashMulti(0, std::get<0>(key), std::get<1>(key), std::get<2>(key));
-  }
-  size_t operator()(const std::pair<QString, QFont>& key) const { return qHashMulti(0, key.first, key.second); }
-};
-
-template <class Key, class Value>
-class KeptLately {
- public:
-  // The value kept for `key`, or null.
-  Value* Find(const Key& key) {
-    if (auto it = newer_.find(key); it != newer_.end()) return &it->second;
-    auto it = older_.find(key);
-    if (it == older_.end()) return nullptr;
-    Value value = std::move(it->second);
-    older_.erase(it);
-    return &Put(key, std::move(value));
-  }
-  Value& Put(const Key& key, Value value) {
-    if (newer_.size() >= kGeneration && !newer_.count(key)) older_ = std::exchange(newer_, {});
-    return newer_.insert_or_assign(key, std::move(value)).first->second;
-  }
-  void Clear() {
-    newer_.clear();
-    older_.clear();
-  }
-
- private:
-  static constexpr size_t kGeneration = 256;
-  std::unordered_map<Key, Value, KeptKeyHash> newer_, older_;
-};
-
-using KeptLayouts = KeptLately<std::tuple<QString, QFont, bool>, std::shared_ptr<const LaidLine>>;
-KeptLayouts& Layouts() {
-  thread_local KeptLayouts kept;
-  return kept;
-}
-
-std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false) {
-  const std::tuple<QString, QFont, bool> key{text, font, blanks};
-  if (const std::shared_ptr<const LaidLine>* kept = Layouts().Find(key)) return *kept;
-  return Layouts().Put(key, std::make_shared<const LaidLine>(text, font, blanks));
-}
-
-// A text broken at its words into lines no wider than a width, as wrapped lines break.
-struct BrokenText {
-  double width = 0;   // the room it was broken in
-  double widest = 0;  // its widest line, with the letters' overhang past their advance
-  std::vector<QString> lines;
-  // Wrapped: each line's width where it stands in the text, the text as broken, and the
-  // extent of each line's letters there, once asked for (InkOfLines).
-  std::vector<double> widths;
-  std::shared_ptr<QTextLayout> layout;
-  mutable std::optional<std::vector<std::pair<double, double>>> ink;
-};
-
-// The extent of each line's letters above (negative) and below its baseline where it
-// stands in the broken text, the baseline itself always within it.
-const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broken) {
-  if (broken.ink) return *broken.ink;
-  std::vector<std::pair<double, double>> ink(broken.lines.size(), {0, 0});
-  for (int i = 0; broken.layout && i < broken.layout->lineCount() && i < int(ink.size()); ++i) {
-    const QTextLine line = broken.layout->lineAt(i);
-    const double baseline = line.y() + line.ascent();
-    auto& [top, bottom] = ink[i];
-    for (const QGlyphRun& run : line.glyphRuns()) {
-      const QRawFont font = run.rawFont();
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> at = run.positions();
-      for (qsizetype g = 0; g < glyphs.size(); ++g) {
-        const QRectF box = font.boundingRect(glyphs[g]);
-        top = std::min(top, at[g].y() - baseline + box.top());
-        bottom = std::max(bottom, at[g].y() - baseline + box.bottom());
-      }
-    }
-  }
-  return *(broken.ink = std::move(ink));
-}
-using KeptBreaks = KeptLately<std::pair<QString, QFont>, std::shared_ptr<const BrokenText>>;
-KeptBreaks& Breaks() {
-  thread_local KeptBreaks kept;
-  return kept;
 }
 
 // A text broken into the lines it shows, at one size, with each line's stretch. Lengths
@@ -763,11 +453,10 @@ class Fitter {
     // stood on a line fits there again, and every word that went on to the next still
     // does not.
     constexpr double kRounding = 1;  // layout pixels
-    const std::pair<QString, QFont> key{text_, font};
     if (!anywhere) {
-      if (const std::shared_ptr<const BrokenText>* kept = Breaks().Find(key);
-          kept && width <= (*kept)->width && (*kept)->widest + kRounding <= width)
-        return *kept;
+      if (const std::shared_ptr<const BrokenText> kept = laid::KeptBreak(text_, font);
+          kept && width <= kept->width && kept->widest + kRounding <= width)
+        return kept;
     }
     out->layout = std::make_shared<QTextLayout>(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
     QTextLayout& layout = *out->layout;
@@ -792,7 +481,7 @@ class Fitter {
     if (!anywhere) {
       const double overhang = std::max(0.0, -QFontMetricsF(font, TextLayoutDevice()).minRightBearing());
       out->widest = widest + overhang;
-      Breaks().Put(key, out);
+      laid::KeepBreak(text_, font, out);
     }
     return out;
   }
@@ -1012,8 +701,7 @@ int StretchToFit(const QString& text, const QFont& font, const QPaintDevice* dev
 }
 
 void ForgetLaidLines() {
-  Layouts().Clear();
-  Breaks().Clear();
+  laid::Forget();
 }
 
 TextFit FitText(const QString& text, const QFont& font, const TextRoom& room) {

@@ -12,33 +12,16 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/LaidText.h"
+
 namespace fitreference {
 using namespace platform;
 namespace {
 
-QString WithoutTrailingBlanks(QString text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1).isSpace()) --end;
-  text.truncate(end);
-  return text;
-}
-
-// The font as it is laid out: at `points`, condensed to `stretch`, with its outlines as
-// designed (the same widths at every resolution).
-QFont LaidFont(QFont font, double points, int stretch) {
-  font.setPointSizeF(points);
-  font.setStretch(stretch);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
-QTextOption LayoutOption(QTextOption::WrapMode wrap, bool trailingBlanks = false) {
-  QTextOption option(Qt::AlignLeft);
-  option.setUseDesignMetrics(true);
-  option.setWrapMode(wrap);
-  if (trailingBlanks) option.setFlags(QTextOption::IncludeTrailingSpaces);
-  return option;
-}
+// Lines laid out as the rule in use lays them: the same font and options.
+using laid::LaidFont;
+using laid::LayoutOption;
+using laid::WithoutTrailingBlanks;
 
 // One line laid out on the layout device, from its start.
 class LaidLine {

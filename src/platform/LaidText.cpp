@@ -1,0 +1,281 @@
+#include "platform/LaidText.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+
+#include "platform/FittedText.h"
+
+namespace platform::laid {
+
+QString WithoutTrailingBlanks(QString text) {
+  qsizetype end = text.size();
+  while (end > 0 && text.at(end - 1).isSpace()) --end;
+  text.truncate(end);
+  return text;
+}
+
+QFont LaidFont(QFont font, double points, int stretch) {
+  font.setPointSizeF(points);
+  font.setStretch(stretch);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QTextOption LayoutOption(QTextOption::WrapMode wrap, bool trailingBlanks) {
+  QTextOption option(Qt::AlignLeft);
+  option.setUseDesignMetrics(true);
+  option.setWrapMode(wrap);
+  if (trailingBlanks) option.setFlags(QTextOption::IncludeTrailingSpaces);
+  return option;
+}
+
+bool ShapedAlikeInParts(const QString& text, std::pair<qsizetype, qsizetype>& latin) {
+  latin = {-1, -1};
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    const char16_t u = c.unicode();
+    if (!((u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250 && u != 0xad) || (u >= 0x2010 && u < 0x2028) ||
+          (u >= 0x2030 && u < 0x205f) || (u >= 0x20a0 && u < 0x20c0)))
+      return false;
+    const QChar::Script script = c.script();
+    if (script == QChar::Script_Latin) {
+      if (latin.first < 0) latin.first = i;
+      latin.second = i;
+    } else if (script != QChar::Script_Common) {
+      return false;
+    }
+  }
+  return true;
+}
+
+LaidLine::LaidLine(const QString& text, const QFont& font, bool trailingBlanks, bool leading)
+    : text_(text), font_(font), trailingBlanks_(trailingBlanks), leading_(leading) {
+  LayOut();
+}
+
+LaidLine::LaidLine(const QString& text, const QFont& font, Parts parts)
+    : text_(text), font_(font), parts_(std::move(parts)) {
+  atSeam_ = parts_.head->XAt(parts_.seam);
+  tailAtSeam_ = parts_.tail->XAt(parts_.seam - parts_.tailFrom);
+}
+
+double LaidLine::Width() const {
+  if (parts_.head) return atSeam_ + parts_.tail->Width() - tailAtSeam_;
+  return line_.isValid() ? line_.naturalTextWidth() : 0;
+}
+
+double LaidLine::XAt(int position) const {
+  if (parts_.head) {
+    if (position <= parts_.seam) return parts_.head->XAt(position);
+    return atSeam_ + parts_.tail->XAt(position - parts_.tailFrom) - tailAtSeam_;
+  }
+  return line_.isValid() ? line_.cursorToX(position) : 0;
+}
+
+void LaidLine::Draw(QPainter& painter, QPointF at) const {
+  Line();
+  layout_->draw(&painter, at);
+}
+
+const LaidLine::GlyphFacts& LaidLine::Glyphs() const {
+  if (glyphs_) return *glyphs_;
+  if (parts_.head) {
+    // Each letter's glyphs from the part it is read from, those of the tail moved to
+    // where the seam stands in the line.
+    const GlyphFacts& head = parts_.head->Scan(0, parts_.seam);
+    const int fromSeam = parts_.seam - parts_.tailFrom;
+    const GlyphFacts& tail = parts_.tail->Scan(fromSeam, static_cast<int>(parts_.tail->text_.size()) - fromSeam);
+    const double shift = atSeam_ - tailAtSeam_;
+    glyphs_ = GlyphFacts{std::min(head.top, tail.top), std::max(head.bottom, tail.bottom),
+                         head.leftToRight && tail.leftToRight && tail.first + shift >= head.last, head.first,
+                         tail.last + shift};
+  } else {
+    glyphs_ = Read(-1, -1);
+  }
+  return *glyphs_;
+}
+
+const LaidLine::GlyphFacts& LaidLine::Scan(int from, int length) const {
+  for (const auto& [range, facts] : scanned_)
+    if (range == std::pair{from, length}) return facts;
+  return scanned_.emplace_back(std::pair{from, length}, Read(from, length)).second;
+}
+
+LaidLine::GlyphFacts LaidLine::Read(int from, int length) const {
+  GlyphFacts facts;
+  const double baseline = Ascent();
+  double last = std::numeric_limits<double>::lowest();
+  for (const QGlyphRun& run : layout_->glyphRuns(from, length)) {
+    if (run.isRightToLeft()) facts.leftToRight = false;
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> at = run.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      if (at[i].x() < last) facts.leftToRight = false;
+      if (last == std::numeric_limits<double>::lowest()) facts.first = at[i].x();
+      last = at[i].x();
+      const QRectF box = font.boundingRect(glyphs[i]);
+      facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
+      facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
+    }
+  }
+  if (last != std::numeric_limits<double>::lowest()) facts.last = last;
+  return facts;
+}
+
+void LaidLine::LayOut() const {
+  layout_ = std::make_unique<QTextLayout>(text_, font_, const_cast<QPaintDevice*>(TextLayoutDevice()));
+  layout_->setTextOption(LayoutOption(QTextOption::NoWrap, trailingBlanks_));
+  // The shaped glyphs kept past the layout, for the letters' extent and the drawing.
+  layout_->setCacheEnabled(true);
+  layout_->beginLayout();
+  line_ = layout_->createLine();
+  if (line_.isValid()) {
+    line_.setLineWidth(std::numeric_limits<int>::max() / 256.0);
+    line_.setLeadingIncluded(leading_);
+    line_.setPosition(QPointF(0, 0));
+  }
+  layout_->endLayout();
+}
+
+std::pair<double, double> InkOf(const QString& text, const QFont& font) {
+  if (text.trimmed().isEmpty()) return {0, 0};
+  const QRectF ink = QFontMetricsF(font, TextLayoutDevice()).tightBoundingRect(text);
+  return {ink.top(), ink.bottom()};
+}
+
+std::vector<qsizetype> LetterEnds(const QString& text) {
+  std::vector<qsizetype> ends;
+  // Signs before the combining marks (from U+0300), without the controls, are letters of
+  // their own.
+  const bool oneEach = std::all_of(text.begin(), text.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x300);
+  });
+  if (oneEach) {
+    ends.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) ends[i] = i + 1;
+    return ends;
+  }
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) ends.push_back(at);
+  return ends;
+}
+
+bool HasMarks(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
+}
+
+const LineMetrics& MetricsOf(const QFont& font, bool leading) {
+  thread_local std::map<std::pair<QFont, bool>, LineMetrics> known;
+  constexpr size_t kKnownFonts = 256;
+  auto it = known.find({font, leading});
+  if (it != known.end()) return it->second;
+  if (known.size() >= kKnownFonts) known.clear();
+  const LaidLine probe(QStringLiteral("X"), font, false, leading);
+  return known.emplace(std::pair{font, leading}, LineMetrics{probe.Ascent(), probe.Descent(), probe.Height()})
+      .first->second;
+}
+
+namespace {
+
+// What the fits made lately, for the texts fitted again: a fit is mostly drawn at once from
+// the same layouts, and a text fitted again into a room a little narrower or lower (kept
+// clear of a line it came near) lays out and breaks the same lines at the same sizes
+// again. Kept in two generations: the older one goes when the newer is full.
+struct KeptKeyHash {
+  size_t operator()(const std::tuple<QString, QFont, bool>& key) const {
+    return qHashMulti(0, std::get<0>(key), std::get<1>(key), std::get<2>(key));
+  }
+  size_t operator()(const std::pair<QString, QFont>& key) const { return qHashMulti(0, key.first, key.second); }
+};
+
+template <class Key, class Value>
+class KeptLately {
+ public:
+  // The value kept for `key`, or null.
+  Value* Find(const Key& key) {
+    if (auto it = newer_.find(key); it != newer_.end()) return &it->second;
+    auto it = older_.find(key);
+    if (it == older_.end()) return nullptr;
+    Value value = std::move(it->second);
+    older_.erase(it);
+    return &Put(key, std::move(value));
+  }
+  Value& Put(const Key& key, Value value) {
+    if (newer_.size() >= kGeneration && !newer_.count(key)) older_ = std::exchange(newer_, {});
+    return newer_.insert_or_assign(key, std::move(value)).first->second;
+  }
+  void Clear() {
+    newer_.clear();
+    older_.clear();
+  }
+
+ private:
+  static constexpr size_t kGeneration = 256;
+  std::unordered_map<Key, Value, KeptKeyHash> newer_, older_;
+};
+
+using KeptLayouts = KeptLately<std::tuple<QString, QFont, bool>, std::shared_ptr<const LaidLine>>;
+KeptLayouts& Layouts() {
+  thread_local KeptLayouts kept;
+  return kept;
+}
+
+using KeptBreaks = KeptLately<std::pair<QString, QFont>, std::shared_ptr<const BrokenText>>;
+KeptBreaks& Breaks() {
+  thread_local KeptBreaks kept;
+  return kept;
+}
+
+}  // namespace
+
+std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks) {
+  const std::tuple<QString, QFont, bool> key{text, font, blanks};
+  if (const std::shared_ptr<const LaidLine>* kept = Layouts().Find(key)) return *kept;
+  return Layouts().Put(key, std::make_shared<const LaidLine>(text, font, blanks));
+}
+
+const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broken) {
+  if (broken.ink) return *broken.ink;
+  std::vector<std::pair<double, double>> ink(broken.lines.size(), {0, 0});
+  for (int i = 0; broken.layout && i < broken.layout->lineCount() && i < int(ink.size()); ++i) {
+    const QTextLine line = broken.layout->lineAt(i);
+    const double baseline = line.y() + line.ascent();
+    auto& [top, bottom] = ink[i];
+    for (const QGlyphRun& run : line.glyphRuns()) {
+      const QRawFont font = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> at = run.positions();
+      for (qsizetype g = 0; g < glyphs.size(); ++g) {
+        const QRectF box = font.boundingRect(glyphs[g]);
+        top = std::min(top, at[g].y() - baseline + box.top());
+        bottom = std::max(bottom, at[g].y() - baseline + box.bottom());
+      }
+    }
+  }
+  return *(broken.ink = std::move(ink));
+}
+std::shared_ptr<const BrokenText> KeptBreak(const QString& text, const QFont& font) {
+  const std::shared_ptr<const BrokenText>* kept = Breaks().Find({text, font});
+  return kept ? *kept : nullptr;
+}
+
+void KeepBreak(const QString& text, const QFont& font, std::shared_ptr<const BrokenText> broken) {
+  Breaks().Put({text, font}, std::move(broken));
+}
+
+void Forget() {
+  Layouts().Clear();
+  Breaks().Clear();
+}
+
+}  // namespace platform::laid
