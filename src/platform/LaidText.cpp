@@ -56,6 +56,32 @@ bool ShapedAlikeInParts(const QString& text, std::pair<qsizetype, qsizetype>& la
   return true;
 }
 
+namespace {
+
+// What the glyphs of `runs`, standing on a line whose baseline is at `baseline`, show.
+GlyphFacts ReadGlyphs(const QList<QGlyphRun>& runs, double baseline) {
+  GlyphFacts facts;
+  double last = std::numeric_limits<double>::lowest();
+  for (const QGlyphRun& run : runs) {
+    if (run.isRightToLeft()) facts.leftToRight = false;
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> at = run.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      if (at[i].x() < last) facts.leftToRight = false;
+      if (last == std::numeric_limits<double>::lowest()) facts.first = at[i].x();
+      last = at[i].x();
+      const QRectF box = font.boundingRect(glyphs[i]);
+      facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
+      facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
+    }
+  }
+  if (last != std::numeric_limits<double>::lowest()) facts.last = last;
+  return facts;
+}
+
+}  // namespace
+
 LaidLine::LaidLine(const QString& text, const QFont& font, bool trailingBlanks, bool leading)
     : text_(text), font_(font), trailingBlanks_(trailingBlanks), leading_(leading) {
   LayOut();
@@ -85,7 +111,7 @@ void LaidLine::Draw(QPainter& painter, QPointF at) const {
   layout_->draw(&painter, at);
 }
 
-const LaidLine::GlyphFacts& LaidLine::Glyphs() const {
+const GlyphFacts& LaidLine::Glyphs() const {
   if (glyphs_) return *glyphs_;
   if (parts_.head) {
     // Each letter's glyphs from the part it is read from, those of the tail moved to
@@ -103,33 +129,13 @@ const LaidLine::GlyphFacts& LaidLine::Glyphs() const {
   return *glyphs_;
 }
 
-const LaidLine::GlyphFacts& LaidLine::Scan(int from, int length) const {
+const GlyphFacts& LaidLine::Scan(int from, int length) const {
   for (const auto& [range, facts] : scanned_)
     if (range == std::pair{from, length}) return facts;
   return scanned_.emplace_back(std::pair{from, length}, Read(from, length)).second;
 }
 
-LaidLine::GlyphFacts LaidLine::Read(int from, int length) const {
-  GlyphFacts facts;
-  const double baseline = Ascent();
-  double last = std::numeric_limits<double>::lowest();
-  for (const QGlyphRun& run : layout_->glyphRuns(from, length)) {
-    if (run.isRightToLeft()) facts.leftToRight = false;
-    const QRawFont font = run.rawFont();
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> at = run.positions();
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-      if (at[i].x() < last) facts.leftToRight = false;
-      if (last == std::numeric_limits<double>::lowest()) facts.first = at[i].x();
-      last = at[i].x();
-      const QRectF box = font.boundingRect(glyphs[i]);
-      facts.top = std::min(facts.top, at[i].y() - baseline + box.top());
-      facts.bottom = std::max(facts.bottom, at[i].y() - baseline + box.bottom());
-    }
-  }
-  if (last != std::numeric_limits<double>::lowest()) facts.last = last;
-  return facts;
-}
+GlyphFacts LaidLine::Read(int from, int length) const { return ReadGlyphs(layout_->glyphRuns(from, length), Ascent()); }
 
 void LaidLine::LayOut() const {
   layout_ = std::make_unique<QTextLayout>(text_, font_, const_cast<QPaintDevice*>(TextLayoutDevice()));
@@ -249,21 +255,12 @@ const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broke
   std::vector<std::pair<double, double>> ink(broken.lines.size(), {0, 0});
   for (int i = 0; broken.layout && i < broken.layout->lineCount() && i < int(ink.size()); ++i) {
     const QTextLine line = broken.layout->lineAt(i);
-    const double baseline = line.y() + line.ascent();
-    auto& [top, bottom] = ink[i];
-    for (const QGlyphRun& run : line.glyphRuns()) {
-      const QRawFont font = run.rawFont();
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> at = run.positions();
-      for (qsizetype g = 0; g < glyphs.size(); ++g) {
-        const QRectF box = font.boundingRect(glyphs[g]);
-        top = std::min(top, at[g].y() - baseline + box.top());
-        bottom = std::max(bottom, at[g].y() - baseline + box.bottom());
-      }
-    }
+    const GlyphFacts facts = ReadGlyphs(line.glyphRuns(), line.y() + line.ascent());
+    ink[i] = {facts.top, facts.bottom};
   }
   return *(broken.ink = std::move(ink));
 }
+
 std::shared_ptr<const BrokenText> KeptBreak(const QString& text, const QFont& font) {
   const std::shared_ptr<const BrokenText>* kept = Breaks().Find({text, font});
   return kept ? *kept : nullptr;

@@ -38,6 +38,15 @@ inline constexpr int kShapingReach = 8;
 // of them, or the whole holds none.
 bool ShapedAlikeInParts(const QString& text, std::pair<qsizetype, qsizetype>& latin);
 
+// What glyphs laid out show: their extent above (negative) and below their baseline,
+// the baseline itself always within it; whether each stands at or after the one before
+// it; and where the first and the last of them stand.
+struct GlyphFacts {
+  double top = 0, bottom = 0;
+  bool leftToRight = true;
+  double first = 0, last = 0;
+};
+
 // One line laid out on the layout device, from its start: at once, or known from the
 // layouts of two parts of it (Parts), and laid out whole only where they cannot answer.
 class LaidLine {
@@ -72,13 +81,7 @@ class LaidLine {
   std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
 
  private:
-  // What its glyphs show, read from them once: their extent (Ink), their order, and
-  // where the first and the last of them stand.
-  struct GlyphFacts {
-    double top = 0, bottom = 0;
-    bool leftToRight = true;
-    double first = 0, last = 0;
-  };
+  // What its glyphs show, read from them once.
   const GlyphFacts& Glyphs() const;
   // The glyphs of the letters from `from`, `length` of them, read once.
   const GlyphFacts& Scan(int from, int length) const;

@@ -395,7 +395,7 @@ void ListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFla
   const QModelIndex topLeft = indexAt(area.topLeft());
   const QModelIndex bottomRight = indexAt(area.bottomRight());
   if (!topLeft.isValid() || !bottomRight.isValid()) return;
-  if (!(model_->flags(topLeft) & Qt::ItemIsEnabled) || !(model_->flags(bottomRight) & Qt::ItemIsEnabled)) return;
+  if (!Enabled(topLeft.row(), topLeft.column()) || !Enabled(bottomRight.row(), bottomRight.column())) return;
   selectionModel()->select(QItemSelection(topLeft, bottomRight), command);
 }
 

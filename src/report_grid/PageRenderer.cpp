@@ -104,30 +104,23 @@ class Pieces {
   // on screen, into `guides`, the cell edges that have no line.
   std::vector<Segment> Lines(std::vector<Segment>* guides = nullptr) const {
     std::vector<Segment> horizontal, vertical;
-    // Horizontal boundaries: above row r, for r = 1 (top of the document) to rows_.
-    for (int r = 1; r <= rows_; ++r) {
-      const double y = geo_.RowTop(r) * sy_;
-      for (int c = 1; c < cols_; ++c) {
-        const Piece* above = PieceAt(r - 1, c);
-        const Piece* below = PieceAt(r, c);
-        if (above == below) continue;
-        const Segment seg{LineBetween(above, kEdgeBottom, below, kEdgeTop, true), true, y,
-                          geo_.ColumnLeft(c) * sx_, geo_.ColumnLeft(c + 1) * sx_, r, c, c + 1};
-        if (seg.style != kLineNone) Add(horizontal, seg);
-        else if (guides) Add(*guides, seg);
-      }
-    }
-    // Vertical boundaries: left of column c.
-    for (int c = 1; c <= cols_; ++c) {
-      const double x = geo_.ColumnLeft(c) * sx_;
-      for (int r = 1; r < rows_; ++r) {
-        const Piece* left = PieceAt(r, c - 1);
-        const Piece* right = PieceAt(r, c);
-        if (left == right) continue;
-        const Segment seg{LineBetween(left, kEdgeRight, right, kEdgeLeft, true), false, x,
-                          geo_.RowTop(r) * sy_, geo_.RowTop(r + 1) * sy_, c, r, r + 1};
-        if (seg.style != kLineNone) Add(vertical, seg);
-        else if (guides) Add(*guides, seg);
+    // The boundaries above row i (horizontal) and left of column i (vertical), for i = 1
+    // (the document's top or left) on, cell by cell along each.
+    for (const bool across : {true, false}) {
+      const int lines = across ? rows_ : cols_, cells = across ? cols_ : rows_;
+      for (int i = 1; i <= lines; ++i) {
+        const double at = across ? geo_.RowTop(i) * sy_ : geo_.ColumnLeft(i) * sx_;
+        for (int j = 1; j < cells; ++j) {
+          const Piece* before = across ? PieceAt(i - 1, j) : PieceAt(j, i - 1);
+          const Piece* after = across ? PieceAt(i, j) : PieceAt(j, i);
+          if (before == after) continue;
+          const double from = across ? geo_.ColumnLeft(j) * sx_ : geo_.RowTop(j) * sy_;
+          const double to = across ? geo_.ColumnLeft(j + 1) * sx_ : geo_.RowTop(j + 1) * sy_;
+          const Segment seg{LineBetween(before, across ? kEdgeBottom : kEdgeRight, after, across ? kEdgeTop : kEdgeLeft, true),
+                            across, at, from, to, i, j, j + 1};
+          if (seg.style != kLineNone) Add(across ? horizontal : vertical, seg);
+          else if (guides) Add(*guides, seg);
+        }
       }
     }
     // Each loop walks along one boundary line at a time, so Add joins the runs.

@@ -525,9 +525,10 @@ TEST(ScreenLanguageOnEveryDesktop, QtsOwnDialogsWithTheirButtonsInOneOrder) {
   testsupport::TranslationWatch watch;
   ASSERT_TRUE(watch.Installed());
   // The run under a desktop's name says which theme it must have loaded.
-  if (qEnvironmentVariableIsSet("VELORAST_EXPECTED_THEME"))
+  if (qEnvironmentVariableIsSet("VELORAST_EXPECTED_THEME")) {
     EXPECT_EQ(LoadedPlatformTheme(), qEnvironmentVariable("VELORAST_EXPECTED_THEME"))
         << "XDG_CURRENT_DESKTOP=" << qgetenv("XDG_CURRENT_DESKTOP").toStdString();
+  }
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   struct Case {
