@@ -65,7 +65,8 @@ struct Attempt {
 class Fitter {
  public:
   Fitter(const QString& text, const QFont& font, const TextRoom& room)
-      : font_(font), room_(room), scale_(room.unitsPerInch / kTextLayoutDpi) {
+      : font_(font), room_(room), scale_(room.unitsPerInch / kTextLayoutDpi),
+        set_(font.pointSizeF() > 0 ? font.pointSizeF() : 8.25) {
     text_ = text;
     text_.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
     text_.replace(QLatin1Char('\r'), QChar::LineSeparator);
@@ -92,6 +93,7 @@ class Fitter {
     TextFit fit = RunOnce();
     if (mispredicted_ && !exact_) {
       exact_ = true;
+      breaks_.clear();  // those foreseen too
       fit = RunOnce();
     }
     return fit;
@@ -99,7 +101,7 @@ class Fitter {
 
  private:
   TextFit RunOnce() {
-    const double set = font_.pointSizeF() > 0 ? font_.pointSizeF() : 8.25;
+    const double set = set_;
     const double floor = SmallestTextSize(set);
     // A text keeps its letters clear of the lines around it: as it is set where it can,
     // else condensed, else reduced. Only a text that even the floor cannot keep clear
@@ -226,15 +228,15 @@ class Fitter {
   std::optional<bool> ForeseenWrapped(double points, const Limits& limits) const {
     if (HasMarks(text_)) return std::nullopt;
     const BrokenText& broken = Broken(points, false);
-    if (!broken.layout) return std::nullopt;
+    if (!broken.layout && !broken.measured) return std::nullopt;
     const double em = EmPixels(points);
     for (double width : broken.widths)
-      if (width + kBrokenMargin * em + 2 * kLetterSlack > limits.width) return std::nullopt;
+      if (width + broken.slack + kBrokenMargin * em + 2 * kLetterSlack > limits.width) return std::nullopt;
     if (!room_.boundedHeight) return true;
     const std::vector<std::pair<double, double>>& ink = InkOfLines(broken);
     const LineMetrics& metrics = ProbeAt(points);
     const size_t count = broken.lines.size();
-    const double slack = kBrokenInk * em + kLetterSlack;
+    const double slack = kBrokenInk * em + kLetterSlack + broken.inkSlack;
     // The lines' extent and their letters', at most (by +1) and at least (by -1).
     const auto bounds = [&](int by) {
       double top = std::numeric_limits<double>::max(), bottom = std::numeric_limits<double>::lowest();
@@ -263,11 +265,12 @@ class Fitter {
   void CheckForeseenWrapped(const BrokenText& broken, size_t index, double width, double points) const {
     if (exact_ || index >= broken.widths.size()) return;
     const double em = EmPixels(points);
-    if (std::abs(width - broken.widths[index]) > kBrokenMargin * em + 2 * kLetterSlack) mispredicted_ = true;
+    if (std::abs(width - broken.widths[index]) > broken.slack + kBrokenMargin * em + 2 * kLetterSlack)
+      mispredicted_ = true;
     if (!broken.ink || broken.lines[index].trimmed().isEmpty() || HasMarks(broken.lines[index])) return;
     const auto [top, bottom] = InkAt(WithoutTrailingBlanks(broken.lines[index]), points, 100);
     const auto [foreseenTop, foreseenBottom] = (*broken.ink)[index];
-    const double slack = kBrokenInk * em + kLetterSlack;
+    const double slack = kBrokenInk * em + kLetterSlack + broken.inkSlack;
     if (std::abs(top - foreseenTop) > slack || std::abs(bottom - foreseenBottom) > slack) mispredicted_ = true;
   }
 
@@ -308,7 +311,8 @@ class Fitter {
       Span natural = WidthAt(line.text, points, 100);
       if (natural.low <= width) {
         natural = Exactly(line.text, points, 100);
-        if (broken.layout && !anywhere) CheckForeseenWrapped(broken, a.lines.size(), natural.low, points);
+        if ((broken.layout || broken.measured) && !anywhere)
+          CheckForeseenWrapped(broken, a.lines.size(), natural.low, points);
       }
       line.width = natural.high;
       if (natural.high > width) {
@@ -438,16 +442,17 @@ class Fitter {
   const std::vector<QString>& Break(double points, bool anywhere) const { return Broken(points, anywhere).lines; }
   const BrokenText& Broken(double points, bool anywhere) const {
     auto [it, added] = breaks_.try_emplace({points, anywhere});
-    if (added) it->second = Broken(LaidFont(font_, points, 100), anywhere, width_);
+    if (added) it->second = Broken(points, anywhere, width_);
     return *it->second;
   }
-  std::shared_ptr<const BrokenText> Broken(const QFont& font, bool anywhere, double width) const {
+  std::shared_ptr<const BrokenText> Broken(double points, bool anywhere, double width) const {
     auto out = std::make_shared<BrokenText>();
     out->width = width;
     if (!room_.wrap) {
       for (const QString& line : text_.split(QChar::LineSeparator)) out->lines.push_back(line);
       return out;
     }
+    const QFont font = LaidFont(font_, points, 100);
     // Broken again in a room no wider, the lines stand as they stood wherever each of them
     // (its letters' overhang past their advance included) still fits: every word that
     // stood on a line fits there again, and every word that went on to the next still
@@ -455,8 +460,13 @@ class Fitter {
     constexpr double kRounding = 1;  // layout pixels
     if (!anywhere) {
       if (const std::shared_ptr<const BrokenText> kept = laid::KeptBreak(text_, font);
-          kept && width <= kept->width && kept->widest + kRounding <= width)
+          kept && (!exact_ || !kept->measured) && width <= kept->width && kept->widest + kRounding <= width)
         return kept;
+      // Else foreseen from the text measured once, where it can be.
+      if (std::shared_ptr<const BrokenText> foreseen = ForeseenBreak(points, width)) {
+        laid::KeepBreak(text_, font, foreseen);
+        return foreseen;
+      }
     }
     out->layout = std::make_shared<QTextLayout>(text_, font, const_cast<QPaintDevice*>(TextLayoutDevice()));
     QTextLayout& layout = *out->layout;
@@ -484,6 +494,16 @@ class Fitter {
       laid::KeepBreak(text_, font, out);
     }
     return out;
+  }
+
+  // The lines broken at `points` foreseen from the text measured at the size it is set in
+  // (laid::ForeseeBreak), where they can be: the text measured once for every size.
+  std::shared_ptr<const BrokenText> ForeseenBreak(double points, double width) const {
+    if (exact_ || EmPixels(points) < kSmallestForeseen || EmPixels(set_) < kSmallestForeseen) return nullptr;
+    if (!measured_) measured_ = std::make_shared<const laid::MeasuredText>(text_, LaidFont(font_, set_, 100));
+    if (!measured_->Usable()) return nullptr;
+    const double scale = points == set_ ? 1 : ProbeAt(points).advance / ProbeAt(set_).advance;
+    return laid::ForeseeBreak(measured_, width, scale);
   }
 
   // The extent of the letters of the first `count` lines laid at the line height, from the
@@ -665,12 +685,14 @@ class Fitter {
   QFont font_;
   TextRoom room_;
   double scale_;           // the painter's units a layout pixel
+  double set_;             // the size the text is set in, points
   double width_, height_;  // the room inside its lines, layout pixels
   mutable bool exact_ = false;  // every size tried, none foreseen
   mutable bool mispredicted_ = false;  // a width came out of what was foreseen
   mutable std::map<Key, std::shared_ptr<const LaidLine>> laid_;
   mutable std::map<Key, std::pair<double, double>> ink_;
   mutable std::map<std::pair<double, bool>, std::shared_ptr<const BrokenText>> breaks_;
+  mutable std::shared_ptr<const laid::MeasuredText> measured_;  // ForeseenBreak
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/LaidText.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -62,9 +63,12 @@ namespace {
 GlyphFacts ReadGlyphs(const QList<QGlyphRun>& runs, double baseline) {
   GlyphFacts facts;
   double last = std::numeric_limits<double>::lowest();
+  bool several = false;
   for (const QGlyphRun& run : runs) {
     if (run.isRightToLeft()) facts.leftToRight = false;
     const QRawFont font = run.rawFont();
+    if (&run == &runs.front()) facts.family = font.familyName();
+    else several = several || font.familyName() != facts.family;
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> at = run.positions();
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
@@ -77,6 +81,7 @@ GlyphFacts ReadGlyphs(const QList<QGlyphRun>& runs, double baseline) {
     }
   }
   if (last != std::numeric_limits<double>::lowest()) facts.last = last;
+  if (several) facts.family.clear();
   return facts;
 }
 
@@ -122,7 +127,7 @@ const GlyphFacts& LaidLine::Glyphs() const {
     const double shift = atSeam_ - tailAtSeam_;
     glyphs_ = GlyphFacts{std::min(head.top, tail.top), std::max(head.bottom, tail.bottom),
                          head.leftToRight && tail.leftToRight && tail.first + shift >= head.last, head.first,
-                         tail.last + shift};
+                         tail.last + shift, head.family == tail.family ? head.family : QString()};
   } else {
     glyphs_ = Read(-1, -1);
   }
@@ -187,7 +192,8 @@ const LineMetrics& MetricsOf(const QFont& font, bool leading) {
   if (it != known.end()) return it->second;
   if (known.size() >= kKnownFonts) known.clear();
   const LaidLine probe(QStringLiteral("X"), font, false, leading);
-  return known.emplace(std::pair{font, leading}, LineMetrics{probe.Ascent(), probe.Descent(), probe.Height()})
+  return known
+      .emplace(std::pair{font, leading}, LineMetrics{probe.Ascent(), probe.Descent(), probe.Height(), probe.XAt(1)})
       .first->second;
 }
 
@@ -250,9 +256,129 @@ std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, b
   return Layouts().Put(key, std::make_shared<const LaidLine>(text, font, blanks));
 }
 
+MeasuredText::MeasuredText(const QString& text, const QFont& font) : em_(font.pointSizeF() * kTextLayoutDpi / 72) {
+  for (const QString& part : text.split(QChar::LineSeparator)) {
+    Segment segment;
+    segment.text = part;
+    // Blanks are only the space (a no-break space keeps its word whole); a segment that
+    // ends in blanks lays them out past its end; a letter the font lacks is drawn in
+    // another font, whose overhang this one does not tell.
+    std::pair<qsizetype, qsizetype> latin;
+    if (!ShapedAlikeInParts(part, latin) || part.contains(QChar::Nbsp) || part.endsWith(QLatin1Char(' '))) return;
+    const int length = static_cast<int>(part.size());
+    if (length > 0) {
+      segment.laid = Layout(part, font);
+      if (segment.laid->Family() != QFontInfo(font).family()) return;
+      const QFontMetricsF metrics(font, TextLayoutDevice());
+      std::vector<bool> mayBreak(length + 1, false);
+      QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, part);
+      for (qsizetype at = breaks.toNextBoundary(); at > 0; at = breaks.toNextBoundary()) mayBreak[at] = true;
+      const auto blank = [&](int at) { return part.at(at) == QLatin1Char(' '); };
+      int at = 0;
+      while (at < length && blank(at)) ++at;
+      segment.lead = at > 0 ? segment.laid->XAt(at) : 0;
+      // A word's last letter's overhang past its advance, where a ligature may not end it.
+      const double anyOverhang = std::max(0.0, -metrics.minRightBearing());
+      const auto overhangAt = [&](int end) {
+        if (end >= 2 && part.at(end - 2) == QLatin1Char('f')) return anyOverhang;
+        return std::max(0.0, -metrics.rightBearing(part.at(end - 1)));
+      };
+      double x = segment.lead;
+      while (at < length) {
+        Word word;
+        word.from = at;
+        word.start = x;
+        do ++at;
+        while (at < length && !blank(at) && !mayBreak[at]);
+        word.to = at;
+        word.end = segment.laid->XAt(at);
+        word.overhang = overhangAt(at);
+        while (at < length && blank(at)) ++at;
+        word.next = at;
+        word.after = x = at > word.to ? segment.laid->XAt(at) : word.end;
+        segment.words.push_back(word);
+      }
+    }
+    segments_.push_back(std::move(segment));
+  }
+  usable_ = true;
+}
+
+std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const MeasuredText>& measured, double width,
+                                               double scale) {
+  if (!measured || !measured->usable_) return nullptr;
+  // How far a width at the other size may stand from the measured one in proportion: a
+  // share of it for the sizes' own proportion, and a fraction of a pixel a letter and a
+  // pixel for the rounding of the letters' advances. A letter's overhang is known to
+  // whole pixels at either size.
+  constexpr double kShare = 0.003, kLetter = 1.0 / 64, kPixel = 1;
+  const auto slackOf = [&](double measuredWidth, int letters) {
+    return kShare * scale * measuredWidth + kLetter * letters * (1 + scale) + kPixel;
+  };
+  const auto overhangOf = [&](const MeasuredText::Word& word) { return word.overhang * scale + 2 * (1 + scale); };
+  auto out = std::make_shared<BrokenText>();
+  out->width = width;
+  out->measured = measured;
+  out->scale = scale;
+  double widest = 0;
+  for (int s = 0; s < static_cast<int>(measured->segments_.size()); ++s) {
+    const MeasuredText::Segment& segment = measured->segments_[s];
+    const std::vector<MeasuredText::Word>& words = segment.words;
+    const auto blanksTooWide = [&](double from, double to, int letters) {
+      return to > from && scale * (to - from) + slackOf(to - from, letters) >= width;
+    };
+    if (blanksTooWide(0, segment.lead, words.empty() ? 0 : words.front().from)) return nullptr;
+    int lineFrom = 0;
+    double lineStart = 0;
+    size_t first = 0;  // the line's first word
+    const auto endLine = [&](size_t last) {
+      const int to = words.empty() ? 0 : words[last].to;
+      const double measuredWidth = words.empty() ? 0 : words[last].end - lineStart;
+      const double overhang = words.empty() ? 0 : overhangOf(words[last]);
+      const double at = scale * measuredWidth, slack = slackOf(measuredWidth, to - lineFrom) + overhang / 2;
+      out->lines.push_back(segment.text.mid(lineFrom, to - lineFrom));
+      out->widths.push_back(words.empty() ? 0 : at + overhang / 2);
+      out->spans.push_back({s, lineFrom, to - lineFrom});
+      out->slack = std::max(out->slack, slack);
+      widest = std::max(widest, at + slack + overhang / 2);
+    };
+    for (size_t i = 0; i < words.size(); ++i) {
+      const MeasuredText::Word& word = words[i];
+      if (blanksTooWide(word.end, word.after, word.next - word.to)) return nullptr;
+      if (i == first) continue;
+      const double measuredWidth = word.end - lineStart;
+      const double at = scale * measuredWidth, slack = slackOf(measuredWidth, word.to - lineFrom);
+      if (at + slack + overhangOf(word) <= width) continue;  // goes on
+      if (at - slack <= width) return nullptr;                 // too near the width to tell
+      endLine(i - 1);
+      first = i;
+      lineFrom = word.from;
+      lineStart = word.start;
+    }
+    endLine(words.empty() ? 0 : words.size() - 1);
+  }
+  if (out->lines.empty()) {
+    out->lines.emplace_back();
+    out->widths.push_back(0);
+    out->spans.push_back({0, 0, 0});
+  }
+  out->widest = widest;
+  out->inkSlack = kShare * scale * measured->em_ + 2 * kLetter;
+  return out;
+}
+
 const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broken) {
   if (broken.ink) return *broken.ink;
   std::vector<std::pair<double, double>> ink(broken.lines.size(), {0, 0});
+  if (broken.measured) {
+    for (size_t i = 0; i < broken.spans.size() && i < ink.size(); ++i) {
+      const BrokenText::Span& span = broken.spans[i];
+      if (span.length == 0 || span.segment >= static_cast<int>(broken.measured->segments_.size())) continue;
+      const auto [top, bottom] = broken.measured->segments_[span.segment].laid->InkOf(span.from, span.length);
+      ink[i] = {top * broken.scale, bottom * broken.scale};
+    }
+    return *(broken.ink = std::move(ink));
+  }
   for (int i = 0; broken.layout && i < broken.layout->lineCount() && i < int(ink.size()); ++i) {
     const QTextLine line = broken.layout->lineAt(i);
     const GlyphFacts facts = ReadGlyphs(line.glyphRuns(), line.y() + line.ascent());

@@ -45,6 +45,7 @@ struct GlyphFacts {
   double top = 0, bottom = 0;
   bool leftToRight = true;
   double first = 0, last = 0;
+  QString family;  // of the one font they are drawn in; empty where they are drawn in several
 };
 
 // One line laid out on the layout device, from its start: at once, or known from the
@@ -73,12 +74,20 @@ class LaidLine {
   // Whether its glyphs run from left to right only, each standing at or after the one
   // before it: where the letters end then grows with their count.
   bool LeftToRight() const { return Glyphs().leftToRight; }
+  // The family of the one font its glyphs are drawn in (a letter the font lacks is drawn
+  // in another); empty where they are drawn in several.
+  const QString& Family() const { return Glyphs().family; }
   // Where it was expected to be cut: after its head (Parts); 0 where nothing was expected.
   int ExpectedCut() const { return parts_.head ? static_cast<int>(parts_.head->text_.size()) : 0; }
   void Draw(QPainter& painter, QPointF at) const;
   // The extent of its letters above (negative) and below its baseline, the baseline
   // itself always within it, as the font's tight bounds measure it.
   std::pair<double, double> Ink() const { return {Glyphs().top, Glyphs().bottom}; }
+  // The same for its letters from `from`, `length` of them, where they stand in it.
+  std::pair<double, double> InkOf(int from, int length) const {
+    const GlyphFacts& facts = Scan(from, length);
+    return {facts.top, facts.bottom};
+  }
 
  private:
   // What its glyphs show, read from them once.
@@ -118,11 +127,14 @@ bool HasMarks(const QString& text);
 // text in that font, kept for the fonts used lately.
 struct LineMetrics {
   double ascent, descent, step;  // step: from one line to the next
+  double advance;                // that letter's advance: how wide the font's letters are at its size
 };
 const LineMetrics& MetricsOf(const QFont& font, bool leading);
 
 // The line laid out in `font`, as laid out lately or anew, and kept (see Forget).
 std::shared_ptr<const LaidLine> Layout(const QString& text, const QFont& font, bool blanks = false);
+
+class MeasuredText;
 
 // A text broken at its words into lines no wider than a width, as wrapped lines break.
 struct BrokenText {
@@ -134,7 +146,56 @@ struct BrokenText {
   std::vector<double> widths;
   std::shared_ptr<QTextLayout> layout;
   mutable std::optional<std::vector<std::pair<double, double>>> ink;
+  // Foreseen from the text measured at another size (ForeseeBreak), with no layout of its
+  // own: its lines are the very lines a layout breaks; their widths (within `slack`) and
+  // their letters' extent (within `inkSlack`) are the measured ones in proportion.
+  std::shared_ptr<const MeasuredText> measured;
+  double scale = 1;  // of the sizes: this one to the measured one
+  double slack = 0, inkSlack = 0;
+  struct Span {
+    int segment, from, length;  // in the measured text's segment (MeasuredText)
+  };
+  std::vector<Span> spans;
 };
+
+// A text's words as laid out at one size, from which the lines it breaks into at another
+// size and width are foreseen. Wrapped lines take their words as a line of text does: a
+// word (up to a blank or to where a line may break) goes on while the line up to its end,
+// with its last letter's overhang, is no wider than the room, and the first word of a line
+// always; the blanks after a line's last word end it. Letters of the Latin script, blanks,
+// digits and signs (ShapedAlikeInParts) keep their widths in proportion to the size to
+// within a small share and a fraction of a pixel a letter, whatever the word.
+class MeasuredText {
+ public:
+  // `text` holds its own line breaks as line separators.
+  MeasuredText(const QString& text, const QFont& font);
+  bool Usable() const { return usable_; }
+
+ private:
+  friend std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const MeasuredText>& measured,
+                                                        double width, double scale);
+  friend const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broken);
+  struct Word {
+    int from, to, next;        // its letters, and where the blanks after it end
+    double start, end, after;  // where they stand in its segment
+    double overhang;           // of its last letter past its advance, at most
+  };
+  struct Segment {  // the text between two of its line breaks
+    QString text;
+    std::shared_ptr<const LaidLine> laid;
+    std::vector<Word> words;
+    double lead = 0;  // where its first word starts, after the blanks before it
+  };
+  std::vector<Segment> segments_;
+  double em_ = 0;  // the measured font's em, layout pixels
+  bool usable_ = false;
+};
+
+// The lines of a measured text broken at `width` in the font at another size, whose
+// letters' advances are `scale` times the measured ones (LineMetrics::advance); null where a line's end stands too near the width for the proportion to tell it,
+// or where the text is not one whose widths keep it.
+std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const MeasuredText>& measured, double width,
+                                               double scale);
 
 // The extent of each line's letters above (negative) and below its baseline where it
 // stands in the broken text, the baseline itself always within it.
