@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+#include "FirstPrint.h"
 #include "core/CaseBoxTable.h"
 #include "core/CaseBoxes.h"
 #include "core/CaseWindow.h"
@@ -24,7 +25,6 @@
 #include "grid_documents/modCVCertifRadiere.h"
 #include "grid_documents/modCertifRadiere.h"
 #include "grid_documents/modEvidenta.h"
-#include "platform/FittedText.h"
 #include "platform/MessageBox.h"
 #include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
@@ -62,13 +62,6 @@ CaseBoxes Case(bool named) {
   return boxes;
 }
 
-// Each print as the first of its texts: none of their lines laid out before.
-void FirstPrint(benchmark::State& state) {
-  state.PauseTiming();
-  platform::ForgetLaidLines();
-  state.ResumeTiming();
-}
-
 using Layout = void (*)(report_grid::ReportGrid&, const core::CaseBoxes&);
 using Marking = bool (*)(report_grid::ReportGrid&, bool);
 bool NoMarking(report_grid::ReportGrid&, bool) { return true; }
@@ -90,7 +83,7 @@ void BM_PrintToPdf(benchmark::State& state, Document d) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("page.pdf"));
   for (auto _ : state) {
-    FirstPrint(state);
+    bench::FirstPrint(state);
     report_grid::PrintGridToPdf(grid, path);
   }
 }
@@ -164,7 +157,7 @@ void BM_PrintFormToPdf(benchmark::State& state, const testsupport::FormEntry& en
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("page.pdf"));
   for (auto _ : state) {
-    FirstPrint(state);
+    bench::FirstPrint(state);
     opened.Form().PrintToPdf(path);
   }
 }

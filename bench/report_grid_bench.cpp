@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "platform/FittedText.h"
+#include "FirstPrint.h"
 #include "report_grid/PageRenderer.h"
 #include "report_grid/Printing.h"
 #include "report_grid/ReportGrid.h"
@@ -132,9 +132,7 @@ void BM_RenderA4PageToPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath("page.pdf");
   for (auto _ : state) {
-    state.PauseTiming();
-    platform::ForgetLaidLines();  // each print as the first of its texts
-    state.ResumeTiming();
+    bench::FirstPrint(state);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);

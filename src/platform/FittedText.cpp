@@ -101,22 +101,21 @@ class Fitter {
 
  private:
   TextFit RunOnce() {
-    const double set = set_;
-    const double floor = SmallestTextSize(set);
+    const double floor = SmallestTextSize(set_);
     // A text keeps its letters clear of the lines around it: as it is set where it can,
     // else condensed, else reduced. Only a text that even the floor cannot keep clear
     // stands nearer, at the largest size that fits inside the lines.
     const Limits inside{width_, height_, height_};
     const Limits clear{std::max(0.0, width_ - (room_.clear.left() + room_.clear.right()) / scale_), height_,
                        std::max(0.0, height_ - (room_.clear.top() + room_.clear.bottom()) / scale_)};
-    if (!room_.wrap && !exact_) LayOutWhereCut(set, floor);
+    if (!room_.wrap && !exact_) LayOutWhereCut(set_, floor);
     Attempt best;
-    bool fits = FitsAsTried(set, clear, best);
-    if (!fits) fits = Largest(set, floor, clear, best);
+    bool fits = FitsAsTried(set_, clear, best);
+    if (!fits) fits = Largest(set_, floor, clear, best);
     // Without a clearance to keep the same tries would follow.
     const bool keepsClear = clear.width != inside.width || clear.letters != inside.letters;
     if (!fits && keepsClear) {
-      fits = FitsAsTried(set, inside, best) || Largest(set, floor, inside, best);
+      fits = FitsAsTried(set_, inside, best) || Largest(set_, floor, inside, best);
     }
     if (!fits) {
       // At the smallest size a wrapped word wider than the room breaks inside itself.
@@ -127,7 +126,7 @@ class Fitter {
     TextFit fit;
     fit.font = LaidFont(font_, best.points, 100);
     fit.unitsPerInch = room_.unitsPerInch;
-    fit.asSet = fits && best.points == set && !Condensed(best);
+    fit.asSet = fits && best.points == set_ && !Condensed(best);
     // What is left of a text too long for the room's height starts at its top.
     const bool tooLong = !fits && room_.boundedHeight && Extent(best, best.lines.size()) > height_;
     if (!fits) Shorten(best, fit);

@@ -324,21 +324,25 @@ std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const Measu
   for (int s = 0; s < static_cast<int>(measured->segments_.size()); ++s) {
     const MeasuredText::Segment& segment = measured->segments_[s];
     const std::vector<MeasuredText::Word>& words = segment.words;
+    if (words.empty()) {  // an empty line between line breaks
+      out->lines.emplace_back();
+      out->widths.push_back(0);
+      out->spans.push_back({s, 0, 0});
+      continue;
+    }
     const auto blanksTooWide = [&](double from, double to, int letters) {
       return to > from && scale * (to - from) + slackOf(to - from, letters) >= width;
     };
-    if (blanksTooWide(0, segment.lead, words.empty() ? 0 : words.front().from)) return nullptr;
+    if (blanksTooWide(0, segment.lead, words.front().from)) return nullptr;
     int lineFrom = 0;
     double lineStart = 0;
     size_t first = 0;  // the line's first word
-    const auto endLine = [&](size_t last) {
-      const int to = words.empty() ? 0 : words[last].to;
-      const double measuredWidth = words.empty() ? 0 : words[last].end - lineStart;
-      const double overhang = words.empty() ? 0 : overhangOf(words[last]);
-      const double at = scale * measuredWidth, slack = slackOf(measuredWidth, to - lineFrom) + overhang / 2;
-      out->lines.push_back(segment.text.mid(lineFrom, to - lineFrom));
-      out->widths.push_back(words.empty() ? 0 : at + overhang / 2);
-      out->spans.push_back({s, lineFrom, to - lineFrom});
+    const auto endLine = [&](const MeasuredText::Word& last) {
+      const double measuredWidth = last.end - lineStart, overhang = overhangOf(last);
+      const double at = scale * measuredWidth, slack = slackOf(measuredWidth, last.to - lineFrom) + overhang / 2;
+      out->lines.push_back(segment.text.mid(lineFrom, last.to - lineFrom));
+      out->widths.push_back(at + overhang / 2);
+      out->spans.push_back({s, lineFrom, last.to - lineFrom});
       out->slack = std::max(out->slack, slack);
       widest = std::max(widest, at + slack + overhang / 2);
     };
@@ -350,17 +354,12 @@ std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const Measu
       const double at = scale * measuredWidth, slack = slackOf(measuredWidth, word.to - lineFrom);
       if (at + slack + overhangOf(word) <= width) continue;  // goes on
       if (at - slack <= width) return nullptr;                 // too near the width to tell
-      endLine(i - 1);
+      endLine(words[i - 1]);
       first = i;
       lineFrom = word.from;
       lineStart = word.start;
     }
-    endLine(words.empty() ? 0 : words.size() - 1);
-  }
-  if (out->lines.empty()) {
-    out->lines.emplace_back();
-    out->widths.push_back(0);
-    out->spans.push_back({0, 0, 0});
+    endLine(words.back());
   }
   out->widest = widest;
   out->inkSlack = kShare * scale * measured->em_ + 2 * kLetter;
@@ -373,7 +372,7 @@ const std::vector<std::pair<double, double>>& InkOfLines(const BrokenText& broke
   if (broken.measured) {
     for (size_t i = 0; i < broken.spans.size() && i < ink.size(); ++i) {
       const BrokenText::Span& span = broken.spans[i];
-      if (span.length == 0 || span.segment >= static_cast<int>(broken.measured->segments_.size())) continue;
+      if (span.length == 0) continue;
       const auto [top, bottom] = broken.measured->segments_[span.segment].laid->InkOf(span.from, span.length);
       ink[i] = {top * broken.scale, bottom * broken.scale};
     }

@@ -192,8 +192,9 @@ class MeasuredText {
 };
 
 // The lines of a measured text broken at `width` in the font at another size, whose
-// letters' advances are `scale` times the measured ones (LineMetrics::advance); null where a line's end stands too near the width for the proportion to tell it,
-// or where the text is not one whose widths keep it.
+// letters' advances are `scale` times the measured ones (LineMetrics::advance); null
+// where a line's end stands too near the width for the proportion to tell it, or where
+// the text is not one whose widths keep it.
 std::shared_ptr<const BrokenText> ForeseeBreak(const std::shared_ptr<const MeasuredText>& measured, double width,
                                                double scale);
 
